@@ -1,0 +1,246 @@
+// Diagram timings on a full 31-day month with all 14 channels: painting a
+// 1920 x 1080 month-file window (plot area and both strips) at every time
+// zoom of the View menu and at the start, middle and end of the month, the
+// running view's refresh, opening a month-file window, and the resident
+// memory with ten such windows open. Prints medians; run by hand.
+
+#include "config/Cconfig.h"
+#include "config/Cenv.h"
+#include "config/Cmessages.h"
+#include "config/Ctablecolor.h"
+#include "files/Cfileact.h"
+#include "files/Cmonthdocument.h"
+#include "files/Fmonthfile.h"
+#include "view/Cviewbase.h"
+#include "view/Uchildbase.h"
+#include "view/Uplotwidgets.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFile>
+#include <QImage>
+#include <QMdiArea>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int Runs = 15;
+constexpr uint8_t Year2026 = 46;
+constexpr int ClientW = 1920;
+constexpr int ClientH = 1080;
+const int TimeZooms[] = {-20, -10, -5, -4, -3, -2, 1, 2, 3, 4, 5, 10};
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// March 2026 with every minute stored: slow waves that now and then leave
+// their band, so the curves wrap as real ones do.
+QString WriteFullMonth(const QString& dir) {
+    ChannelDefs channels{};
+    for (int i = 0; i < 14; ++i) {
+        channels[i].active = 1;
+        channels[i].name = "Kanal " + QByteArray::number(i + 1);
+        channels[i].dimension = "V";
+        channels[i].inputMult = 1;
+        channels[i].maxValue = 100000;
+        channels[i].colourChoice = uint8_t(i);
+    }
+    QByteArray header = NewHeader(Year2026, 3, "Werk Nord", channels);
+    const int days = HeaderDaysStored(header);
+    SetHeaderEndSlot(header, uint16_t(31 * SlotsPerDay));
+    QByteArray file = header;
+    for (int b = 0; b < days; ++b) {
+        QByteArray block = EmptyDayBlock();
+        if (b < 31) {
+            for (int m = 0; m < SlotsPerDay; ++m) {
+                std::array<uint16_t, 14> v{};
+                const int s = b * SlotsPerDay + m;
+                for (int ch = 0; ch < 14; ++ch)
+                    v[ch] = uint16_t(150 + 20 * ch + 120 * std::sin(s / (200.0 + 37 * ch)) +
+                                     (s * 7 + ch) % 11);
+                PutSlot(block, m, BuildSlot(NoOperator, v));
+            }
+        }
+        file += block;
+    }
+    file += QByteArray(OperatorTableSize, '\0');
+    file += QByteArray(ExceptionTableSize, '\0');
+    const QString path = dir + "/" + MonthFileName(Year2026, 3);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(file) != file.size())
+        return {};
+    return path;
+}
+
+// Sizes the window so that its client area is ClientW x ClientH.
+void SizeClient(TfmChildBase* w) {
+    w->resize(ClientW, ClientH);
+    QApplication::processEvents();
+    const QSize client = w->widget()->size();
+    w->resize(2 * ClientW - client.width(), 2 * ClientH - client.height());
+    QApplication::processEvents();
+}
+
+// One full paint of the three areas, as an exposure of the window does.
+void PaintAll(TfmChildBase* w, QImage& px, QImage& py, QImage& pw) {
+    w->px->render(&px);
+    w->py->render(&py);
+    w->pw->render(&pw);
+}
+
+// Counts the paint events a widget receives.
+struct TPaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+long ResidentKb() {
+    QFile f("/proc/self/status");
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    TSilentMessages messages;
+    TEnv env;
+    env.dataDir = dir.path();
+    env.messages = &messages;
+    Config = new TConfig(env.IniPath());
+    Colors = new TTableColor;
+    const QString path = WriteFullMonth(dir.path());
+    if (path.isEmpty()) {
+        std::fprintf(stderr, "cannot write the month file\n");
+        return 1;
+    }
+
+    QMdiArea area;
+    area.resize(ClientW + 300, ClientH + 300);
+    area.show();
+
+    auto* w = new TfmChildData(env, path);
+    area.addSubWindow(w);
+    w->show();
+    SizeClient(w);
+    app.processEvents();
+    QImage px(w->px->size(), QImage::Format_RGB32);
+    QImage py(w->py->size(), QImage::Format_RGB32);
+    QImage pw(w->pw->size(), QImage::Format_RGB32);
+    std::printf("month-file window %dx%d, plot area %dx%d\n", w->widget()->width(),
+                w->widget()->height(), w->pw->width(), w->pw->height());
+
+    std::printf("\npaint of plot area + both strips, median ms (target <= 5)\n");
+    std::printf("%8s %8s %8s %8s\n", "zoom", "start", "middle", "end");
+    double worst = 0;
+    for (int zoom : TimeZooms) {
+        w->ApplyTimeZoom(zoom);
+        const int maxPos = std::max(w->sb->HorzRange() - w->sb->ClientWidth(), 0);
+        std::printf("%8d", zoom);
+        for (int pos : {0, maxPos / 2, maxPos}) {
+            w->sb->SetHorzPosition(pos);
+            std::vector<double> t;
+            for (int i = 0; i < Runs; ++i) {
+                QElapsedTimer clock;
+                clock.start();
+                PaintAll(w, px, py, pw);
+                t.push_back(clock.nsecsElapsed() / 1e6);
+            }
+            const double m = Median(t);
+            worst = std::max(worst, m);
+            std::printf(" %8.2f", m);
+        }
+        std::printf("\n");
+    }
+    std::printf("worst median: %.2f ms\n", worst);
+
+    std::printf("\nrunning view Refresh (plot area + strips repainted), median ms\n");
+    auto* act = new TfmChildAct(env);
+    area.addSubWindow(act);
+    act->show();
+    SizeClient(act);
+    app.processEvents();
+    uint8_t year = 0;
+    uint8_t month = 0;
+    TFileBase::Validate(path, year, month);
+    act->File()->Open(path, year, month);
+    act->File()->LoadDays();
+    act->ViewAct()->MarkDataReady();
+    double worstRefresh = 0;
+    TPaintCounter counter;
+    act->pw->installEventFilter(&counter);
+    for (int zoom : TimeZooms) {
+        act->ApplyTimeZoom(zoom);
+        std::vector<double> t;
+        for (int i = 0; i < Runs; ++i) {
+            QElapsedTimer clock;
+            clock.start();
+            act->ViewAct()->Refresh();
+            t.push_back(clock.nsecsElapsed() / 1e6);
+        }
+        const double m = Median(t);
+        worstRefresh = std::max(worstRefresh, m);
+        std::printf("%8d %8.2f\n", zoom, m);
+    }
+    std::printf("worst median: %.2f ms\n", worstRefresh);
+    // Guard against timing a paint that drew nothing.
+    const QImage shot = act->pw->grab().toImage();
+    int inked = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            inked += shot.pixel(x, y) != qRgb(255, 255, 255);
+    std::printf("running plot area %dx%d, %d pixels drawn, %d paints in %d refreshes\n",
+                shot.width(), shot.height(), inked, counter.paints, Runs * 12);
+
+    std::printf("\nopening a month-file window (validate, open, load, first paint)\n");
+    std::vector<double> opens;
+    for (int i = 0; i < Runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        auto* o = new TfmChildData(env, path);
+        area.addSubWindow(o);
+        o->show();
+        SizeClient(o);
+        PaintAll(o, px, py, pw);
+        opens.push_back(clock.nsecsElapsed() / 1e6);
+        delete o;
+    }
+    std::printf("median %.2f ms (target <= 30)\n", Median(opens));
+
+    std::printf("\nresident memory\n");
+    const long before = ResidentKb();
+    std::vector<TfmChildData*> ten;
+    for (int i = 0; i < 10; ++i) {
+        auto* o = new TfmChildData(env, path);
+        area.addSubWindow(o);
+        o->show();
+        SizeClient(o);
+        ten.push_back(o);
+    }
+    app.processEvents();
+    const long after = ResidentKb();
+    std::printf("before %.1f MB, with ten more month-file windows %.1f MB (target < 120 MB)\n",
+                before / 1024.0, after / 1024.0);
+    return 0;
+}

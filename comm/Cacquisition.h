@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class TCommBase;
+class TCommSim;
+class TFileAct;
+struct MonthDocument;
+struct SampleRecord;
+struct TEnv;
+
+// The acquisition cycle of the running-month window: moves the records
+// waiting in the unit into the running month's file, oldest first, and keeps
+// the window's document, day blocks and caption current. The window owns it;
+// zedactl runs the very same cycle without a window.
+class TAcquisition {
+public:
+    TAcquisition(const TEnv& env, TCommBase& comm, TFileAct& file, MonthDocument& document);
+
+    // One cycle: the number of main-timer ticks to wait before the next one,
+    // 1 when the unit had nothing, 11 after records or a link error.
+    int RunCycle();
+    // Writes one record into the month file and the in-memory day block;
+    // false when the month file could not be written.
+    bool StoreRecord(const SampleRecord& record);
+
+    // What the window does on the way (each may be empty).
+    std::function<void()> onDataReady; // the view holds data (MarkDataReady)
+    std::function<void()> onRefresh;   // the view refreshes completely
+    std::function<void()> onLoaded;    // the day blocks were (re)loaded
+    std::function<void(const QString&)> onCaption;
+
+    QString Caption() const { return FCaption; }
+    int StoredCount() const { return FStored; }
+
+private:
+    // Tells the user once that the month file cannot be written; quiet
+    // again until a record was stored.
+    void ReportWriteFailure(const SampleRecord& record);
+
+    const TEnv& FEnv;
+    TCommBase& FComm;
+    TFileAct& FFile;
+    MonthDocument& FDocument;
+    QString FCaption = "Aktuell:";
+    int FStored = 0;
+    bool FFailureReported = false;
+};
+
+// The main timer's pacing of the cycle: the simulator ticks on every tick,
+// the cycle runs when the countdown reaches zero and nothing else is busy.
+class TCycleTimer {
+public:
+    // One tick of the 5-second main timer.
+    void Tick(TCommSim* comm, const std::function<int()>& runCycle);
+
+    int32_t ticksToCycle = 1;
+    bool busy = false;
+};

@@ -1,0 +1,153 @@
+#include "comm/Ccommbase.h"
+
+#include "comm/Cnotices.h"
+#include "config/Cclock.h"
+#include "config/Cconfig.h"
+#include "config/Cinifile.h"
+#include "config/Cmessages.h"
+#include "config/Fmemory.h"
+
+#include <QFile>
+#include <QSerialPort>
+
+namespace {
+
+// Days before the first of each month, ordinary year and leap year.
+constexpr int DaysBeforeMonth[2][12] = {
+    {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334},
+    {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335},
+};
+
+// Minutes from 1970-01-01 to 1980-01-01 (3652 days).
+constexpr int64_t MinutesBefore1980 = 5258880;
+// A record may lie 30 days before or after the PC clock.
+constexpr int64_t PlausibleMinutes = 43200;
+// The no-connection notice comes at most every five minutes.
+constexpr uint32_t NoticeInterval = 300000;
+
+} // namespace
+
+void SampleRecord::SetTime(const SampleTime& t) {
+    year = t.year;
+    month = t.month;
+    minute = t.minute;
+}
+
+QByteArray SampleRecordToBytes(const SampleRecord& record) {
+    QByteArray b(SampleRecord::Size, '\0');
+    PutU8(b, 0, record.year);
+    PutU8(b, 1, record.month);
+    PutU16(b, 2, record.minute);
+    for (int i = 0; i < SampleRecord::ValueCount; ++i)
+        PutU16(b, 4 + 2 * i, record.values[i]);
+    return b;
+}
+
+SampleRecord SampleRecordFromBytes(const QByteArray& bytes, qsizetype at) {
+    SampleRecord r;
+    r.year = GetU8(bytes, at);
+    r.month = GetU8(bytes, at + 1);
+    r.minute = GetU16(bytes, at + 2);
+    for (int i = 0; i < SampleRecord::ValueCount; ++i)
+        r.values[i] = GetU16(bytes, at + 4 + 2 * i);
+    return r;
+}
+
+QString PortDevice(const TIniFile& ini, uint16_t portNumber) {
+    if (portNumber < 1 || portNumber > 4)
+        return {};
+    const QByteArray other = ini.ReadString(IniSection, "COM" + QByteArray::number(portNumber), "");
+    if (!other.isEmpty())
+        return QFile::decodeName(other);
+    return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
+}
+
+TCommBase::TCommBase(const TEnv& env) : FEnv(env) {}
+
+TCommBase::~TCommBase() {
+    ClosePort();
+}
+
+bool TCommBase::Start() {
+    ReadPortSettings();
+    return OpenPort();
+}
+
+void TCommBase::ReadPortSettings() {
+    const TIniFile ini(FEnv.IniPath());
+    PortNumber = static_cast<uint16_t>(ini.ReadInteger(IniSection, "Kommunikationsport", 2));
+    BaudRate = static_cast<uint16_t>(ini.ReadInteger(IniSection, "Baudrate", 19200));
+}
+
+QString TCommBase::PortName() const {
+    return QStringLiteral("COM%1").arg(PortNumber);
+}
+
+bool TCommBase::OpenPort() {
+    ClosePort();
+    const QString device = PortDevice(TIniFile(FEnv.IniPath()), PortNumber);
+    auto port = std::make_unique<QSerialPort>();
+    port->setPortName(device);
+    if (device.isEmpty() || !port->open(QIODevice::ReadWrite)) {
+        Inform(QStringLiteral("Communications port %1 cannot connected!").arg(PortName()));
+        return false;
+    }
+    // 8N1 at the configured speed; a speed the port refuses (0 among them)
+    // fails here.
+    const bool ready = port->setBaudRate(BaudRate) && port->setDataBits(QSerialPort::Data8) &&
+                       port->setParity(QSerialPort::NoParity) &&
+                       port->setStopBits(QSerialPort::OneStop);
+    if (!ready) {
+        port->close();
+        Inform(QStringLiteral("Communications port %1 it can not be initialized!").arg(PortName()));
+        return false;
+    }
+    port->clear(QSerialPort::AllDirections);
+    PortHandle = std::move(port);
+
+    DeviceInfo info;
+    if (GetInfo(info) == 0) {
+        ClosePort();
+        Inform(QStringLiteral("Es besteht keine Verbindung zum Akquisitionssystem!"));
+        return false;
+    }
+    return true;
+}
+
+void TCommBase::ClosePort() {
+    if (!PortHandle)
+        return;
+    PortHandle->close();
+    PortHandle.reset();
+}
+
+bool TCommBase::IsTimePlausible(const SampleRecord& record) const {
+    // A month outside 1..12 has no place in the calendar: never plausible.
+    if (record.month < 1 || record.month > 12)
+        return false;
+    const int64_t y = record.year;
+    const int leap = y % 4 == 0 ? 1 : 0;
+    const int64_t days = DaysBeforeMonth[leap][record.month - 1] + 365 * y + (y + 3) / 4;
+    const int64_t recordMinutes = days * 1440 + record.minute;
+    const int64_t pcMinutes = FEnv.clock->SecondsSince1970() / 60 - MinutesBefore1980;
+    const int64_t diff = recordMinutes - pcMinutes;
+    return diff >= -PlausibleMinutes && diff <= PlausibleMinutes;
+}
+
+void TCommBase::RemindNoConnection() {
+    if (NoConnection == 0)
+        return;
+    TickNow = FEnv.clock->TickCount();
+    // Unsigned difference: the time since the last notice, also across a
+    // wrap of the tick count.
+    if (static_cast<uint32_t>(TickNow - LastNoticeTick) > NoticeInterval) {
+        if (FEnv.notices)
+            FEnv.notices->Disconnect();
+        LastNoticeTick = FEnv.clock->TickCount();
+    }
+}
+
+void TCommBase::Inform(const QString& text) const {
+    if (FEnv.messages)
+        FEnv.messages->Show(TMessages::Information, text);
+}

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "config/Cenv.h"
+#include "config/Cinifile.h"
+#include "config/Fcalendar.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QSerialPort;
+
+// One minute of measurements as the unit hands it over: the minute it belongs
+// to (local time) and the 14 raw channel values, channel 1 first.
+struct SampleRecord {
+    static constexpr int Size = 32;
+    static constexpr int ValueCount = 14;
+
+    uint8_t year = 0;    // since 1980
+    uint8_t month = 0;   // 1..12
+    uint16_t minute = 0; // MonthMinute
+    std::array<uint16_t, ValueCount> values{};
+
+    SampleTime Time() const { return {year, month, minute}; }
+    void SetTime(const SampleTime& t);
+};
+
+// The 32-byte little-endian form: year, month, minute, then the values.
+QByteArray SampleRecordToBytes(const SampleRecord& record);
+// Reads the form at offset at; the caller makes sure 32 bytes lie there.
+SampleRecord SampleRecordFromBytes(const QByteArray& bytes, qsizetype at = 0);
+
+// The unit's system information (5 bytes on the wire).
+struct DeviceInfo {
+    uint8_t versionMajor = 0;
+    uint8_t versionMinor = 0;
+    uint8_t releaseYear = 0; // since 1980
+    uint8_t releaseMonth = 0;
+    uint8_t releaseDay = 0;
+};
+
+// The unit's clock (6 bytes on the wire).
+struct DeviceClock {
+    uint8_t year = 0; // since 1980
+    uint8_t month = 0;
+    uint8_t day = 0;
+    uint8_t hour = 0;
+    uint8_t minute = 0;
+    uint8_t second = 0;
+};
+
+// The device a port number stands for: the INI key "COM<n>" when it names
+// one, otherwise /dev/ttyS0 .. /dev/ttyS3 for the ports 1 .. 4; empty for
+// any other port number.
+QString PortDevice(const TIniFile& ini, uint16_t portNumber);
+
+// The link to the acquisition unit: the serial port, the record-time
+// plausibility test, the no-connection reminder, and the nine unit
+// operations a concrete link implements.
+//
+// Construction is two-phase. Opening the port asks the unit for its
+// information through the concrete class, which does not exist yet while a
+// base constructor runs; so the constructor only records the environment,
+// and Start() reads the port settings and opens the port once the concrete
+// object is complete.
+class TCommBase {
+public:
+    explicit TCommBase(const TEnv& env);
+    virtual ~TCommBase();
+
+    TCommBase(const TCommBase&) = delete;
+    TCommBase& operator=(const TCommBase&) = delete;
+
+    // ReadPortSettings, then OpenPort; the result of OpenPort.
+    bool Start();
+
+    // Unit operations in their slot order; each reports by its result.
+    virtual int32_t WriteByte(int32_t index, uint8_t value) = 0;
+    virtual int32_t ReadByte(int32_t index, uint8_t& value) = 0;
+    virtual int32_t GetInfo(DeviceInfo& info) = 0;
+    virtual int32_t GetRecordCount(int32_t& count) = 0;
+    virtual int32_t GetClock(DeviceClock& clock) = 0;
+    virtual int32_t SetClock(const DeviceClock& clock) = 0;
+    // 1 record delivered, 0 none waiting, -1 link error.
+    virtual int32_t ReadOldest(SampleRecord& record) = 0;
+    virtual int32_t RemoveOldest() = 0;
+    virtual int32_t ReadCurrent(SampleRecord& record) = 0;
+
+    // "Kommunikationsport" (default 2) and "Baudrate" (default 19200), both
+    // kept in 16 bits.
+    void ReadPortSettings();
+    // Opens and sets up the port, then checks that the unit answers. False,
+    // after a message and with the port closed, when any step fails.
+    bool OpenPort();
+    void ClosePort();
+
+    // True when the record's minute lies within 30 days of the PC clock.
+    bool IsTimePlausible(const SampleRecord& record) const;
+    // While NoConnection is set, shows the no-connection notice at most once
+    // every five minutes, counted from the closing of the previous one.
+    void RemindNoConnection();
+
+    // "COM<n>" of the current port number, as the user knows the port.
+    QString PortName() const;
+
+    uint32_t TickNow = 0;
+    std::unique_ptr<QSerialPort> PortHandle; // null while no port is open
+    uint16_t PortNumber = 0;
+    uint16_t BaudRate = 0;
+    int32_t NoConnection = 0;
+    uint32_t LastNoticeTick = 0;
+
+protected:
+    const TEnv& Env() const { return FEnv; }
+
+private:
+    void Inform(const QString& text) const;
+
+    TEnv FEnv;
+};

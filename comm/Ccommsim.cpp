@@ -1,0 +1,98 @@
+#include "comm/Ccommsim.h"
+
+#include "config/Cclock.h"
+
+#include <algorithm>
+
+TCommSim* Comm = nullptr;
+
+namespace {
+
+SampleTime StampOf(const LocalTime& t) {
+    SampleTime s;
+    s.year = static_cast<uint8_t>(t.year - 1980);
+    s.month = static_cast<uint8_t>(t.month);
+    s.minute = static_cast<uint16_t>((t.day - 1) * 1440 + t.hour * 60 + t.minute);
+    return s;
+}
+
+} // namespace
+
+TCommSim::TCommSim(const TEnv& env) : TCommBase(env) {
+    Clear();
+    LastStamp = {};
+}
+
+SampleRecord TCommSim::MakeRecord() const {
+    // One reading of the clock for both the stamp and the values.
+    const LocalTime t = Env().clock->Local();
+    SampleRecord r;
+    r.SetTime(StampOf(t));
+    for (int i = 0; i < SampleRecord::ValueCount; ++i)
+        r.values[i] = static_cast<uint16_t>(i * 10 + t.minute);
+    return r;
+}
+
+void TCommSim::Tick() {
+    const SampleRecord r = MakeRecord();
+    if (r.Time() == LastStamp || Count >= QueueSize)
+        return;
+    LastStamp = r.Time();
+    Queue[Count] = r;
+    ++Count;
+}
+
+int32_t TCommSim::WriteByte(int32_t, uint8_t) {
+    return 1;
+}
+
+int32_t TCommSim::ReadByte(int32_t, uint8_t& value) {
+    value = 255;
+    return 1;
+}
+
+int32_t TCommSim::GetInfo(DeviceInfo& info) {
+    // Firmware 1.10 of 1992-11-14.
+    info = {1, 10, 12, 11, 14};
+    return 1;
+}
+
+int32_t TCommSim::GetRecordCount(int32_t& count) {
+    count = Count;
+    return 1;
+}
+
+int32_t TCommSim::GetClock(DeviceClock& clock) {
+    const LocalTime t = Env().clock->Local();
+    clock.year = static_cast<uint8_t>(t.year - 1980);
+    clock.month = static_cast<uint8_t>(t.month);
+    clock.day = static_cast<uint8_t>(t.day);
+    clock.hour = static_cast<uint8_t>(t.hour);
+    clock.minute = static_cast<uint8_t>(t.minute);
+    clock.second = static_cast<uint8_t>(t.second);
+    return 1;
+}
+
+int32_t TCommSim::SetClock(const DeviceClock&) {
+    return 1;
+}
+
+int32_t TCommSim::ReadOldest(SampleRecord& record) {
+    if (Count == 0)
+        return 0;
+    record = Queue[0];
+    return 1;
+}
+
+int32_t TCommSim::RemoveOldest() {
+    if (Count == 0)
+        return 1;
+    std::copy(Queue.begin() + 1, Queue.begin() + Count, Queue.begin());
+    --Count;
+    return 1;
+}
+
+int32_t TCommSim::ReadCurrent(SampleRecord& record) {
+    record = MakeRecord();
+    return 1;
+}

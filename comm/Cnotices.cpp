@@ -1,0 +1,21 @@
+#include "comm/Cnotices.h"
+
+#include "config/Cmessages.h"
+
+QStringList TimeDiffLines() {
+    return {"The data were accepted by system of the account of data,",
+            "Date a difference of time is more than 30 days to date",
+            "PC is found out. The data do not gather!"};
+}
+
+QStringList DisconnectLines() {
+    return {"Now there is no connection with system", " of the account of the data!"};
+}
+
+void TMessageNotices::TimeDiff() {
+    FMessages.Show(TMessages::Information, TimeDiffLines().join('\n'));
+}
+
+void TMessageNotices::Disconnect() {
+    FMessages.Show(TMessages::Information, DisconnectLines().join('\n'));
+}

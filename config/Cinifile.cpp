@@ -1,0 +1,262 @@
+#include "config/Cinifile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <limits>
+
+namespace {
+
+// Files larger than this are not INI files we wrote; read them as empty
+// rather than pull them into memory.
+constexpr qint64 MaxIniSize = 4 * 1024 * 1024;
+
+constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// A line break in a name or value would split its line and could plant other
+// keys (the passwords) in the file; '=' and '[' would change how the line
+// reads back.
+bool WritableName(const QByteArray& name) {
+    return !name.isEmpty() && !name.contains('\n') && !name.contains('\r') && !name.contains('=') &&
+           !name.contains(']') && !name.startsWith('[') && !IsBlank(name.front()) &&
+           !IsBlank(name.back());
+}
+
+// A file without its owner's write permission is read-only, also for a user
+// (root) whom the system would let write it anyway.
+bool IsReadOnly(const QFile& file) {
+    return !QFileInfo(file.fileName()).isWritable() ||
+           !(file.permissions() & QFileDevice::WriteOwner);
+}
+
+QByteArray TrimBlanks(const QByteArray& text) {
+    qsizetype b = 0;
+    qsizetype e = text.size();
+    while (b < e && IsBlank(text[b]))
+        ++b;
+    while (e > b && IsBlank(text[e - 1]))
+        --e;
+    return text.mid(b, e - b);
+}
+
+// ASCII letters compare without case; every other byte exactly.
+bool SameName(const QByteArray& a, const QByteArray& b) {
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char x = a[i];
+        char y = b[i];
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<char>(y - 'A' + 'a');
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+// One line of the file: its text without the line ending, and the ending.
+struct Line {
+    QByteArray text;
+    QByteArray ending;
+};
+
+QList<Line> SplitLines(const QByteArray& data) {
+    QList<Line> lines;
+    qsizetype pos = 0;
+    while (pos < data.size()) {
+        const qsizetype nl = data.indexOf('\n', pos);
+        if (nl < 0) {
+            lines.append({data.mid(pos), QByteArray()});
+            break;
+        }
+        qsizetype end = nl;
+        if (end > pos && data[end - 1] == '\r')
+            --end;
+        lines.append({data.mid(pos, end - pos), data.mid(end, nl + 1 - end)});
+        pos = nl + 1;
+    }
+    return lines;
+}
+
+// The section name of a "[name]" line, or false.
+bool SectionName(const QByteArray& line, QByteArray& name) {
+    const QByteArray t = TrimBlanks(line);
+    if (t.size() < 2 || t[0] != '[')
+        return false;
+    const qsizetype close = t.indexOf(']');
+    if (close < 0)
+        return false;
+    name = TrimBlanks(t.mid(1, close - 1));
+    return true;
+}
+
+// The key and value of a "key=value" line, or false.
+bool KeyValue(const QByteArray& line, QByteArray& key, QByteArray& value) {
+    const qsizetype eq = line.indexOf('=');
+    if (eq < 0)
+        return false;
+    key = TrimBlanks(line.left(eq));
+    if (key.isEmpty())
+        return false;
+    value = TrimBlanks(line.mid(eq + 1));
+    return true;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > MaxIniSize)
+        return QByteArray();
+    return f.readAll();
+}
+
+// Index range [first, last) of the key lines of the first section of that
+// name; first = -1 when the section is missing.
+void FindSection(const QList<Line>& lines, const QByteArray& section, qsizetype& first,
+                 qsizetype& last) {
+    first = -1;
+    last = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QByteArray name;
+        if (!SectionName(lines[i].text, name))
+            continue;
+        if (first >= 0) {
+            last = i;
+            return;
+        }
+        if (SameName(name, section))
+            first = i + 1;
+    }
+    if (first >= 0)
+        last = lines.size();
+}
+
+} // namespace
+
+bool ParseIniInteger(const QByteArray& text, int& value) {
+    const QByteArray t = TrimBlanks(text);
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '-' || t[i] == '+')) {
+        negative = t[i] == '-';
+        ++i;
+    }
+    if (i >= t.size())
+        return false;
+    long long v = 0;
+    for (; i < t.size(); ++i) {
+        if (t[i] < '0' || t[i] > '9')
+            return false;
+        v = v * 10 + (t[i] - '0');
+        if (v > static_cast<long long>(std::numeric_limits<int>::max()) + 1)
+            return false;
+    }
+    if (negative)
+        v = -v;
+    if (v > std::numeric_limits<int>::max() || v < std::numeric_limits<int>::min())
+        return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+QByteArray TIniFile::ReadString(const QByteArray& section, const QByteArray& key,
+                                const QByteArray& def) const {
+    const QList<Line> lines = SplitLines(ReadAll(FPath));
+    qsizetype first = 0;
+    qsizetype last = 0;
+    FindSection(lines, section, first, last);
+    for (qsizetype i = first; first >= 0 && i < last; ++i) {
+        QByteArray k;
+        QByteArray v;
+        if (KeyValue(lines[i].text, k, v) && SameName(k, key))
+            return v;
+    }
+    return def;
+}
+
+int TIniFile::ReadInteger(const QByteArray& section, const QByteArray& key, int def) const {
+    int value = def;
+    if (!ParseIniInteger(ReadString(section, key, QByteArray()), value))
+        return def;
+    return value;
+}
+
+bool TIniFile::WriteString(const QByteArray& section, const QByteArray& key,
+                           const QByteArray& value) {
+    if (!WritableName(section) || !WritableName(key) || value.contains('\n') ||
+        value.contains('\r'))
+        return false;
+    QFile existing(FPath);
+    QByteArray data;
+    if (existing.exists()) {
+        if (IsReadOnly(existing) || !existing.open(QIODevice::ReadOnly) ||
+            existing.size() > MaxIniSize)
+            return false;
+        data = existing.readAll();
+        existing.close();
+    }
+    QList<Line> lines = SplitLines(data);
+    // A file that uses CRLF keeps CRLF; LF otherwise.
+    const QByteArray eol = data.contains("\r\n") ? QByteArray("\r\n") : QByteArray("\n");
+    const QByteArray newLine = key + '=' + value;
+
+    qsizetype first = 0;
+    qsizetype last = 0;
+    FindSection(lines, section, first, last);
+    bool done = false;
+    for (qsizetype i = first; first >= 0 && i < last && !done; ++i) {
+        QByteArray k;
+        QByteArray v;
+        if (KeyValue(lines[i].text, k, v) && SameName(k, key)) {
+            lines[i].text = newLine;
+            done = true;
+        }
+    }
+    if (!done && first >= 0) {
+        // After the last non-blank line of the section.
+        qsizetype at = last;
+        while (at > first && TrimBlanks(lines[at - 1].text).isEmpty())
+            --at;
+        if (at > 0 && lines[at - 1].ending.isEmpty())
+            lines[at - 1].ending = eol;
+        lines.insert(at, {newLine, eol});
+        done = true;
+    }
+    if (!done) {
+        if (!lines.isEmpty() && lines.last().ending.isEmpty())
+            lines.last().ending = eol;
+        lines.append({'[' + section + ']', eol});
+        lines.append({newLine, eol});
+    }
+
+    QByteArray out;
+    out.reserve(data.size() + newLine.size() + 16);
+    for (const Line& l : lines)
+        out += l.text + l.ending;
+
+    QSaveFile f(FPath);
+    f.setDirectWriteFallback(true);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    // It holds the password keys: only its owner may read it, not even for
+    // the moment before the new file takes the old one's place.
+    f.setPermissions(OwnerOnly);
+    if (f.write(out) != out.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit())
+        return false;
+    QFile::setPermissions(FPath, OwnerOnly);
+    return true;
+}
+
+bool TIniFile::WriteInteger(const QByteArray& section, const QByteArray& key, int value) {
+    return WriteString(section, key, QByteArray::number(value));
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Every message to the user goes through one of these. The windowed program
+// shows modal message boxes, zedactl prints to stderr, tests record.
+class TMessages {
+public:
+    enum Kind { Error, Warning, Information, Confirmation };
+
+    virtual ~TMessages() = default;
+    // Shows the text with an OK button (Yes and No for a confirmation).
+    // Returns true for OK or Yes.
+    virtual bool Show(Kind kind, const QString& text) = 0;
+    // The default system beep.
+    virtual void Beep() = 0;
+};
+
+// Swallows everything; confirmations are answered No.
+class TSilentMessages : public TMessages {
+public:
+    bool Show(Kind kind, const QString&) override { return kind != Confirmation; }
+    void Beep() override {}
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <cstdint>
+
+class TIniFile;
+
+// The time a record belongs to: years since 1980, month 1..12, and the
+// minute of the month (day - 1) x 1440 + hour x 60 + minute.
+struct SampleTime {
+    uint8_t year = 0;
+    uint8_t month = 0;
+    uint16_t minute = 0;
+
+    bool operator==(const SampleTime&) const = default;
+};
+
+// What the slot conversions need of a month file header.
+struct MonthInfo {
+    uint8_t year = 0;      // since 1980
+    uint8_t month = 1;     // 1..12
+    uint16_t daysStored = 0;
+    uint16_t overflowDays = 0;
+};
+
+// Summer-time rule of a year: six numbers in this order.
+struct SummerRule {
+    uint8_t startMonth = 0;
+    uint8_t startDay = 0;
+    uint8_t startHour = 0;
+    uint8_t endMonth = 0;
+    uint8_t endDay = 0;
+    uint8_t endHour = 0;
+};
+
+// Summer-time state of an open month file: mode 1 none, 2 whole month,
+// 3 begins at the switch minute, 4 ends at the switch minute.
+struct SummerStateInfo {
+    uint16_t mode = 1;
+    uint16_t switchMinute = 0;
+};
+
+int DaysInMonth(uint8_t year, uint8_t month);
+void AddMonths(uint8_t& year, uint8_t& month, int count);
+
+int SlotYear(const MonthInfo& h, uint32_t slot);
+int SlotMonth(const MonthInfo& h, uint32_t slot);
+int SlotDay(const MonthInfo& h, uint32_t slot);
+int SlotHour(uint32_t slot);
+bool IsMidnight(uint32_t slot);
+
+// Parses a 17-character rule text; false when it is not a valid rule.
+bool ParseSummerRule(const QByteArray& text, SummerRule& rule);
+// The rule stored under "SZ_" and the calendar year.
+bool ReadSummerRule(const TIniFile& ini, uint8_t year, SummerRule& rule);
+SummerStateInfo SummerState(const TIniFile& ini, uint8_t year, uint8_t month);
+SummerStateInfo SummerStateOf(bool valid, const SummerRule& rule, uint8_t month);
+bool InSummer(const SummerStateInfo& state, uint32_t slot);

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <array>
+#include <cstdint>
+
+class TIniFile;
+
+// One channel's definition: 52 bytes, also stored as such in month files.
+struct ChannelDef {
+    static constexpr int Size = 52;
+
+    uint16_t active = 0;
+    QByteArray name;      // at most 20 bytes
+    QByteArray dimension; // at most 8 bytes
+    uint16_t dispOffset = 0;
+    uint16_t inputMult = 0;
+    uint32_t minValue = 0;
+    uint32_t maxValue = 0;
+    uint32_t offsetValue = 0;
+    uint8_t decimals = 0;
+    uint8_t printer = 0;
+    uint8_t printColour = 0;
+    uint8_t colourChoice = 0;
+
+    bool operator==(const ChannelDef&) const = default;
+};
+
+using ChannelDefs = std::array<ChannelDef, 14>;
+
+// The 52-byte record at offset `at` of a buffer (which must hold it).
+ChannelDef ReadChannelDef(const QByteArray& b, qsizetype at);
+void WriteChannelDef(QByteArray& b, qsizetype at, const ChannelDef& c);
+
+// The digit rule of the text form: the value, or -1 for a malformed field.
+long ParseDecimal(const QByteArray& field);
+// Fills every field from the text form; never fails.
+ChannelDef ParseChannelDef(const QByteArray& text);
+// The text form "%d,%s,%s,%d,%d,%ld,%ld,%ld,%d,%d,%d,%d".
+QByteArray FormatChannelDef(const ChannelDef& c);
+// Reads "Kanal_1" .. "Kanal_14" into the 14 definitions.
+void ReloadChannelDefs(const TIniFile& ini, ChannelDefs& channels);
+
+// inputMult x raw + offsetValue, in units of 10^-decimals, 32 bits.
+uint32_t ScaledValue(const ChannelDef& c, uint16_t raw);
+// The fixed-point text of a scaled value with "." or "," as separator.
+QByteArray FormatFixed(uint32_t value, unsigned decimals, bool comma);
+// "#U/L" below the minimal value, "#O/L" above the maximal one, otherwise
+// FormatFixed.
+QByteArray ValueText(const ChannelDef& c, uint32_t value, bool comma);

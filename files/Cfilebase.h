@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+struct MonthDocument;
+struct TEnv;
+
+// The month-file object of a diagram window: knows where month files live
+// and how they are named, tells valid data files from others, opens a file
+// into the window's document and loads its day blocks.
+class TFileBase {
+public:
+    // Results of Validate.
+    enum ValidateResult { Valid = 0, CannotOpen = 1, NotDataFile = 2, NameMismatch = 3 };
+
+    TFileBase(MonthDocument* document, const TEnv& env);
+    virtual ~TFileBase() = default;
+
+    TFileBase(const TFileBase&) = delete;
+    TFileBase& operator=(const TFileBase&) = delete;
+
+    // 0 valid data file (year and month set), 1 cannot be opened, 2 not a
+    // data file (also a header that does not fit the document's buffers),
+    // 3 the name does not match the month in the file (letter case ignored).
+    static int Validate(const QString& path, uint8_t& year, uint8_t& month);
+
+    // Opens the file into the document: header image and both tables, the
+    // earlier layouts converted on disk. On failure the document is left
+    // without a file.
+    bool Open(const QString& path, uint8_t year, uint8_t month);
+    // Reads every day block of the opened file.
+    bool LoadDays();
+    // Releases the day blocks.
+    void FreeDays();
+
+    // The month file of a month in the data directory.
+    QString MonthFilePath(uint8_t year, uint8_t month) const;
+
+    MonthDocument* document; // owned by the window
+    bool opened = false;
+    bool daysLoaded = false;
+
+protected:
+    // Header zero, tables zero, no name, no day blocks.
+    void ForgetFile();
+
+    const TEnv& FEnv;
+};

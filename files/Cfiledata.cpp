@@ -1,0 +1,23 @@
+#include "files/Cfiledata.h"
+
+#include "config/Cenv.h"
+#include "config/Cmessages.h"
+
+QString ValidateMessage(int result) {
+    if (result == TFileBase::Valid)
+        return QString();
+    return result == TFileBase::CannotOpen
+               ? QStringLiteral("Fehler beim Versuch eine Datei zu öffnen!")
+               : QStringLiteral("Diese Datei ist keine gültige Datendatei!");
+}
+
+TFileData::TFileData(MonthDocument* document, const TEnv& env) : TFileBase(document, env) {}
+
+bool TFileData::ValidateWithMessage(const QString& path, uint8_t& year, uint8_t& month) {
+    const int result = Validate(path, year, month);
+    if (result == Valid)
+        return true;
+    if (FEnv.messages)
+        FEnv.messages->Show(TMessages::Error, ValidateMessage(result));
+    return false;
+}

@@ -1,0 +1,221 @@
+#include "app/Umain.h"
+#include "comm/Ccommsim.h"
+#include "config/Cclock.h"
+#include "config/Cconfig.h"
+#include "config/Cenv.h"
+#include "config/Cinifile.h"
+#include "support/Crecordingmessages.h"
+#include "view/Uchildbase.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A running-month window that counts its cycles and answers with a chosen
+// number of ticks.
+class TCountingChild : public TfmChildAct {
+public:
+    explicit TCountingChild(TEnv& env) : TfmChildAct(env) {}
+    int cycles = 0;
+    int answer = 11;
+    int RunCycle() override {
+        ++cycles;
+        return answer;
+    }
+};
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(data);
+}
+
+} // namespace
+
+class TestMain : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    TSimClock clock{SecondsFromLocal({2026, 3, 10, 14, 0, 30}), 1000};
+    TRecordingMessages messages;
+    TEnv env;
+    QList<int> loginModes;
+    int loginAnswer = 2;
+
+    TfmMain* MakeMain() {
+        loginModes.clear();
+        return new TfmMain(env, [this](int mode) {
+            loginModes << mode;
+            return loginAnswer;
+        });
+    }
+
+private slots:
+    void init() {
+        QVERIFY(dir.isValid());
+        env.dataDir = dir.path();
+        env.clock = &clock;
+        env.messages = &messages;
+        env.notices = nullptr;
+        messages.Clear();
+        loginAnswer = 2;
+        QFile::remove(env.IniPath());
+        QDir(env.IniPath()).removeRecursively();
+    }
+
+    void startsWithLocationCaptionAndBackground() {
+        WriteFile(env.IniPath(), "[ZEDA]\r\nBetriebsort=Werk \xC4 Nord\r\nFormsColor=2\r\n");
+        std::unique_ptr<TfmMain> w(MakeMain());
+        QCOMPARE(loginModes, QList<int>{0});
+        QCOMPARE(w->windowTitle(), QString::fromUtf8("ZEDA Werk Ä Nord"));
+        QVERIFY(w->findChild<QAction*>("ColorChange2")->isChecked());
+        QCOMPARE(Config->backgroundColour, 0xC0C0C0u);
+        QCOMPARE(w->AccessLevel(), 2);
+        QVERIFY(w->MainTimer()->isActive());
+        QCOMPARE(w->MainTimer()->interval(), 5000);
+    }
+
+    void unknownBackgroundChoiceKeepsWhite() {
+        WriteFile(env.IniPath(), "[ZEDA]\nFormsColor=7\n");
+        std::unique_ptr<TfmMain> w(MakeMain());
+        QVERIFY(w->findChild<QAction*>("ColorChange1")->isChecked());
+        QCOMPARE(Config->backgroundColour, 0xFFFFFFu);
+        QCOMPARE(w->windowTitle(), QString("ZEDA "));
+    }
+
+    void showCreatesRunningWindowWithConfiguredZooms() {
+        WriteFile(env.IniPath(), "[ZEDA]\nZeitfaktor=-5\n" + SizeFactorKey + "=10\n");
+        std::unique_ptr<TfmMain> w(MakeMain());
+        w->show();
+        QVERIFY(fmChildAct);
+        QCOMPARE(fmChildAct->Tag, 1);
+        QCOMPARE(fmChildAct->windowTitle(), QString("Aktuell:"));
+        QCOMPARE(fmChildAct->GetTimeZoom(), -5);
+        QCOMPARE(fmChildAct->GetValueZoom(), 10);
+        QVERIFY(w->findChild<QAction*>("SetX-5")->isChecked());
+        QVERIFY(w->findChild<QAction*>("SetY10")->isChecked());
+        // A user close only minimises the running-month window.
+        fmChildAct->close();
+        QVERIFY(fmChildAct);
+        QVERIFY(fmChildAct->isMinimized());
+    }
+
+    void timerCountsTicksBetweenCycles() {
+        std::unique_ptr<TfmMain> w(MakeMain());
+        auto* child = new TCountingChild(env);
+        fmChildAct = child;
+        w->Timer1Timer(); // the first tick runs the first cycle
+        QCOMPARE(child->cycles, 1);
+        QCOMPARE(w->TicksToCycle(), 11);
+        for (int i = 0; i < 10; ++i)
+            w->Timer1Timer();
+        QCOMPARE(child->cycles, 1);
+        w->Timer1Timer();
+        QCOMPARE(child->cycles, 2);
+        child->answer = 1;
+        for (int i = 0; i < 11; ++i)
+            w->Timer1Timer();
+        QCOMPARE(child->cycles, 3);
+        w->Timer1Timer(); // a result of 1 runs the next cycle on the next tick
+        QCOMPARE(child->cycles, 4);
+        delete child;
+    }
+
+    void busyFlagHoldsTheCycleButNotTheSimulator() {
+        std::unique_ptr<TfmMain> w(MakeMain());
+        auto* child = new TCountingChild(env);
+        child->answer = 1;
+        fmChildAct = child;
+        w->SetBusy(true);
+        for (int i = 0; i < 3; ++i) {
+            clock.Advance(60);
+            w->Timer1Timer();
+        }
+        QCOMPARE(child->cycles, 0);
+        QCOMPARE(w->TicksToCycle(), 0);
+        int32_t count = 0;
+        Comm->GetRecordCount(count);
+        QCOMPARE(count, 3); // one record per new minute while busy
+        w->SetBusy(false);
+        w->Timer1Timer();
+        QCOMPARE(child->cycles, 1);
+        QVERIFY(!w->Busy());
+        delete child;
+    }
+
+    void closeWritesTheRunningWindowsZooms() {
+        WriteFile(env.IniPath(), "; settings\r\n[ZEDA]\r\nFormsColor=7\r\nBaudrate=9600\r\n");
+        std::unique_ptr<TfmMain> w(MakeMain());
+        w->show();
+        fmChildAct->ApplyTimeZoom(4);
+        fmChildAct->ApplyValueZoom(3);
+        auto* other = new TfmChildData(env, dir.filePath("D2026-01.ZMF"));
+        w->MdiArea()->addSubWindow(other);
+        other->ApplyTimeZoom(-20);
+        other->ApplyValueZoom(20);
+        other->show();
+        w->MdiArea()->setActiveSubWindow(other);
+        QVERIFY(w->close());
+        QCOMPARE(ReadFile(env.IniPath()),
+                 "; settings\r\n[ZEDA]\r\nFormsColor=7\r\nBaudrate=9600\r\nZeitfaktor=4\r\n" +
+                     SizeFactorKey + "=3\r\n");
+        QCOMPARE(loginModes, QList<int>{0}); // administrator level: no question
+        QTRY_VERIFY(!fmChildAct); // freed, not minimised
+    }
+
+    void operatorLevelCloseAsksAndCanBeRefused() {
+        loginAnswer = 1;
+        std::unique_ptr<TfmMain> w(MakeMain());
+        w->show();
+        loginAnswer = 0;
+        messages.Clear();
+        QVERIFY(!w->close());
+        QCOMPARE(loginModes, (QList<int>{0, 1}));
+        QCOMPARE(messages.Texts(), QStringList{"Cancel close!"});
+        QVERIFY(!QFile::exists(env.IniPath()));
+        loginAnswer = 1;
+        QVERIFY(w->close());
+        QVERIFY(QFile::exists(env.IniPath()));
+    }
+
+    void cancelledLoginEndsWithoutWriting() {
+        loginAnswer = 0;
+        {
+            std::unique_ptr<TfmMain> w(MakeMain());
+            QVERIFY(w->Terminating());
+            QVERIFY(!messages.shown.isEmpty());
+            QCOMPARE(messages.shown[0].kind, TMessages::Error);
+            QCOMPARE(messages.shown[0].text, QString("Login cancel. Application Terminate!"));
+            QVERIFY(w->close());
+        }
+        QVERIFY(!QFile::exists(env.IniPath()));
+        QVERIFY(!Config);
+        QVERIFY(!Comm);
+    }
+
+    void unwritableIniFileIsReported() {
+        // A directory in place of the INI file: no write can succeed, for
+        // root neither.
+        QVERIFY(QDir().mkpath(env.IniPath()));
+        std::unique_ptr<TfmMain> w(MakeMain());
+        w->show();
+        messages.Clear();
+        QVERIFY(w->close());
+        const QString text = "Error - File " + env.IniPath() + " cannot be written!";
+        QCOMPARE(messages.Texts(), (QStringList{text, text, text}));
+    }
+};
+
+QTEST_MAIN(TestMain)
+#include "tst_main.moc"

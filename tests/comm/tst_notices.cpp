@@ -1,0 +1,64 @@
+#include "comm/Unotices.h"
+#include "support/Crecordingmessages.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QStringList LabelTexts(const QWidget& w) {
+    QStringList texts;
+    for (const QLabel* l : w.findChildren<QLabel*>())
+        texts << l->text();
+    return texts;
+}
+
+} // namespace
+
+class TestNotices : public QObject {
+    Q_OBJECT
+
+private slots:
+    void timeDiffWindow() {
+        TfmTimeDiff notice;
+        QCOMPARE(notice.windowTitle(), QString("ZEDA"));
+        QCOMPARE(LabelTexts(notice),
+                 QStringList({"The data were accepted by system of the account of data,",
+                              "Date a difference of time is more than 30 days to date",
+                              "PC is found out. The data do not gather!"}));
+        QCOMPARE(notice.findChildren<QPushButton*>().size(), 1);
+        QPushButton* ok = notice.findChild<QPushButton*>("btnOk");
+        QVERIFY(ok);
+        QCOMPARE(ok->text(), QString("&OK"));
+        notice.show();
+        QSignalSpy accepted(&notice, &QDialog::accepted);
+        ok->click();
+        QCOMPARE(accepted.size(), 1);
+        QVERIFY(!notice.isVisible());
+    }
+
+    void disconnectWindow() {
+        TfmDisconnect notice;
+        QCOMPARE(notice.windowTitle(), QString("ZEDA"));
+        QCOMPARE(LabelTexts(notice), QStringList({"Now there is no connection with system",
+                                                  " of the account of the data!"}));
+        QCOMPARE(notice.findChild<QPushButton*>("btnOk")->text(), QString("&OK"));
+    }
+
+    void noticesAsMessages() {
+        TRecordingMessages messages;
+        TMessageNotices notices(messages);
+        notices.TimeDiff();
+        notices.Disconnect();
+        QCOMPARE(messages.shown.size(), 2);
+        QCOMPARE(messages.shown[0].kind, TMessages::Information);
+        QCOMPARE(messages.shown[0].text, TimeDiffLines().join('\n'));
+        QCOMPARE(messages.shown[1].text,
+                 QString("Now there is no connection with system\n of the account of the data!"));
+    }
+};
+
+QTEST_MAIN(TestNotices)
+#include "tst_notices.moc"

@@ -1,0 +1,521 @@
+#include "Ffiletestsupport.h"
+
+#include "config/Fmemory.h"
+#include "files/Cfileact.h"
+#include "files/Cfiledata.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Makes every write at or beyond `limit` bytes of a file fail, as a full disk
+// would; the old limit comes back when it goes out of scope.
+class TFileSizeLimit {
+public:
+    explicit TFileSizeLimit(rlim_t limit) {
+        FOldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &FOld);
+        rlimit small = FOld;
+        small.rlim_cur = limit;
+        FActive = setrlimit(RLIMIT_FSIZE, &small) == 0;
+    }
+    ~TFileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &FOld);
+        std::signal(SIGXFSZ, FOldHandler);
+    }
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+    bool Active() const { return FActive; }
+
+private:
+    rlimit FOld{};
+    void (*FOldHandler)(int) = SIG_DFL;
+    bool FActive = false;
+};
+
+QByteArray SlotOf(const SampleRecord& r, uint8_t op) {
+    return BuildSlot(op, r.values);
+}
+
+} // namespace
+
+// The running-month file: choosing file and slot, month change and take-over,
+// operator table, channel definitions, failures.
+class TestFileAct : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void firstRecordCreatesTheMonthFile();
+    void recordsOnOverflowDays();
+    void monthSwitchAtDay3();
+    void yearEndOverflow();
+    void dayOneAfterRestartGoesToPreviousFile();
+    void existingFileIsOpenedNotCreated();
+    void lateRecordGoesToItsOwnMonth();
+    void takeOverRenumbersOperators();
+    void takeOverOfShortFileCopiesEmptySlots();
+    void channelDefinitionsCopiedWithNextRecord();
+    void operatorTableGrows();
+    void hundredFirstOperator();
+    void locationIsCut();
+    void invalidRecordTimes_data();
+    void invalidRecordTimes();
+    void failedCreation_data();
+    void failedCreation();
+    void injectedWriteFailure();
+    void reloadExceptions();
+    void purgeKeepsFiles();
+
+private:
+    TFileAct& Act() { return *act; }
+    QByteArray File(int year, int month) const { return ReadBytes(fx->MonthPath(year, month)); }
+
+    std::unique_ptr<TFilesFixture> fx;
+    std::unique_ptr<MonthDocument> doc;
+    std::unique_ptr<TFileAct> act;
+};
+
+void TestFileAct::init() {
+    fx = std::make_unique<TFilesFixture>();
+    doc = std::make_unique<MonthDocument>();
+    act = std::make_unique<TFileAct>(doc.get(), fx->env, *fx->config);
+}
+
+void TestFileAct::cleanup() {
+    act.reset();
+    doc.reset();
+    fx.reset();
+}
+
+void TestFileAct::firstRecordCreatesTheMonthFile() {
+    QVERIFY(!Act().opened);
+    const SampleRecord r = Record(2026, 3, 10, 14, 0, 1000);
+    QVERIFY(Act().WriteRecord(r));
+    QCOMPARE(Act().currentSlot, 13800);
+    QCOMPARE(Act().lastSlot, SlotOf(r, NoOperator));
+    QVERIFY(Act().opened);
+    QVERIFY(!Act().daysLoaded);
+    QCOMPARE(doc->fileName, QString("D2026-03.ZMF"));
+
+    const QByteArray file = File(2026, 3);
+    QCOMPARE(file.size(), FileSize(33));
+    QCOMPARE(file.mid(765 + 30 * 13800, 30), SlotOf(r, NoOperator));
+    QCOMPARE(HeaderEndSlot(file), 13801);
+    QCOMPARE(doc->header, file.left(HeaderSize));
+    QCOMPARE(HeaderLocation(file), QByteArray("Werk Nord"));
+    QCOMPARE(HeaderChannelBytes(file), ChannelDefsImage(fx->config->channels));
+    // Everything else is empty.
+    QByteArray expected = EmptySlot().repeated(33 * 1440);
+    expected.replace(13800 * 30, 30, SlotOf(r, NoOperator));
+    QCOMPARE(file.mid(HeaderSize, 33 * DayBlockSize), expected);
+}
+
+void TestFileAct::recordsOnOverflowDays() {
+    QVERIFY(Act().WriteRecord(Record(2026, 2, 27, 12, 0)));
+    const SampleRecord first = Record(2026, 3, 1, 0, 0, 10);
+    QVERIFY(Act().WriteRecord(first));
+    QCOMPARE(Act().currentSlot, 40320);
+    const SampleRecord second = Record(2026, 3, 2, 0, 10, 20);
+    QVERIFY(Act().WriteRecord(second));
+    QCOMPARE(Act().currentSlot, 41770);
+    QVERIFY(!QFile::exists(fx->MonthPath(2026, 3)));
+    const QByteArray feb = File(2026, 2);
+    QCOMPARE(feb.mid(1253865, 30), SlotOf(second, NoOperator));
+    QCOMPARE(SlotBytes(feb, 40320), SlotOf(first, NoOperator));
+    QCOMPARE(HeaderEndSlot(feb), 41771);
+    QCOMPARE(HeaderMonth(doc->header), 2);
+}
+
+void TestFileAct::monthSwitchAtDay3() {
+    QVERIFY(Act().WriteRecord(Record(2026, 2, 28, 23, 59)));
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 0, 10)));
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 2, 23, 59, 20)));
+    const QByteArray feb = File(2026, 2);
+
+    // Creation alone: the two overflow days and an end slot of 2880.
+    {
+        MonthDocument other;
+        TFileAct creator(&other, fx->env, *fx->config);
+        QVERIFY(creator.CreateMonthFile(Year(2026), 3));
+        const QByteArray march = File(2026, 3);
+        QCOMPARE(HeaderEndSlot(march), 2880);
+        QCOMPARE(march.mid(HeaderSize, 2 * DayBlockSize),
+                 feb.mid(DayBlockOffset(28), 2 * DayBlockSize));
+        QCOMPARE(march.mid(DayBlockOffset(2), 31 * DayBlockSize), EmptySlot().repeated(31 * 1440));
+        QVERIFY(QFile::remove(fx->MonthPath(2026, 3)));
+    }
+
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 2, 12, 0, 30))); // still February
+    const QByteArray febNow = File(2026, 2);
+    const SampleRecord third = Record(2026, 3, 3, 0, 0, 40);
+    QVERIFY(Act().WriteRecord(third));
+    QCOMPARE(Act().currentSlot, 2880);
+    QCOMPARE(HeaderMonth(doc->header), 3);
+    QVERIFY(!Act().daysLoaded);
+    const QByteArray march = File(2026, 3);
+    QCOMPARE(march.size(), FileSize(33));
+    QCOMPARE(HeaderEndSlot(march), 2881);
+    QCOMPARE(march.mid(HeaderSize, 2 * DayBlockSize),
+             febNow.mid(DayBlockOffset(28), 2 * DayBlockSize));
+    QCOMPARE(SlotBytes(march, 2880), SlotOf(third, NoOperator));
+    QCOMPARE(SlotBytes(march, 1440 + 720), SlotOf(Record(2026, 3, 2, 12, 0, 30), NoOperator));
+    // February keeps its bytes.
+    QCOMPARE(File(2026, 2), febNow);
+}
+
+void TestFileAct::yearEndOverflow() {
+    QVERIFY(Act().WriteRecord(Record(2025, 12, 31, 23, 59)));
+    const SampleRecord r = Record(2026, 1, 2, 23, 59, 7);
+    QVERIFY(Act().WriteRecord(r));
+    QCOMPARE(Act().currentSlot, 47519);
+    const QByteArray dec = File(2025, 12);
+    QCOMPARE(SlotOffset(47519) + SlotSize, OperatorTableOffset(33));
+    QCOMPARE(SlotBytes(dec, 47519), SlotOf(r, NoOperator));
+    QCOMPARE(HeaderEndSlot(dec), 47520);
+    QCOMPARE(dec.mid(OperatorTableOffset(33)), QByteArray(6600, '\0'));
+    QVERIFY(!QFile::exists(fx->MonthPath(2026, 1)));
+    const MonthInfo info = doc->Info();
+    QCOMPARE(SlotYear(info, 47519), 2026);
+    QCOMPARE(SlotMonth(info, 47519), 1);
+    QCOMPARE(SlotDay(info, 47519), 2);
+}
+
+void TestFileAct::dayOneAfterRestartGoesToPreviousFile() {
+    QVERIFY(Act().WriteRecord(Record(2026, 2, 10, 8, 0)));
+    // A new program run: the document holds no file yet.
+    MonthDocument fresh;
+    TFileAct restarted(&fresh, fx->env, *fx->config);
+    QVERIFY(restarted.WriteRecord(Record(2026, 3, 1, 6, 0)));
+    QCOMPARE(restarted.currentSlot, 28 * 1440 + 360);
+    QCOMPARE(HeaderMonth(fresh.header), 2);
+    QVERIFY(!QFile::exists(fx->MonthPath(2026, 3)));
+}
+
+void TestFileAct::existingFileIsOpenedNotCreated() {
+    const SampleRecord early = Record(2026, 3, 5, 10, 0, 5);
+    QVERIFY(Act().WriteRecord(early));
+    MonthDocument fresh;
+    TFileAct restarted(&fresh, fx->env, *fx->config);
+    QVERIFY(restarted.WriteRecord(Record(2026, 3, 20, 10, 0)));
+    const QByteArray march = File(2026, 3);
+    QCOMPARE(SlotBytes(march, 4 * 1440 + 600), SlotOf(early, NoOperator));
+    QCOMPARE(HeaderEndSlot(march), 19 * 1440 + 601);
+}
+
+void TestFileAct::lateRecordGoesToItsOwnMonth() {
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 10, 14, 0)));
+    const QByteArray march = File(2026, 3);
+    const SampleRecord late = Record(2026, 2, 15, 9, 30, 3);
+    QVERIFY(Act().WriteRecord(late));
+    QCOMPARE(HeaderMonth(doc->header), 2);
+    QCOMPARE(Act().currentSlot, 14 * 1440 + 570);
+    QCOMPARE(SlotBytes(File(2026, 2), 14 * 1440 + 570), SlotOf(late, NoOperator));
+    QCOMPARE(File(2026, 3), march);
+    // The next current record switches back.
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 10, 14, 1)));
+    QCOMPARE(HeaderMonth(doc->header), 3);
+    QCOMPARE(HeaderEndSlot(File(2026, 3)), 13802);
+}
+
+void TestFileAct::takeOverRenumbersOperators() {
+    TConfig& c = *fx->config;
+    c.operatorLoggedIn = true;
+    c.operatorName = "Xaver";
+    QVERIFY(Act().WriteRecord(Record(2026, 2, 5, 8, 0)));
+    c.operatorName = "Berta";
+    QVERIFY(Act().WriteRecord(Record(2026, 2, 6, 8, 0)));
+    c.operatorName = "Anton";
+    QVERIFY(Act().WriteRecord(Record(2026, 2, 7, 8, 0)));
+    QCOMPARE(HeaderOperatorCount(doc->header), 3); // Xaver 0, Berta 1, Anton 2
+    // On the overflow days Anton comes first, then Berta.
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 0)));
+    c.operatorName = "Berta";
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 1)));
+    c.operatorName = "Anton";
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 2, 7, 0)));
+    c.operatorLoggedIn = false;
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 2, 7, 1)));
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 3, 0, 0)));
+
+    const QByteArray march = File(2026, 3);
+    QCOMPARE(HeaderOperatorCount(march), 2);
+    const qint64 table = OperatorTableOffset(33);
+    QCOMPARE(march.mid(table, 16), QByteArray("Anton").leftJustified(16, '\0'));
+    QCOMPARE(march.mid(table + 16, 16), QByteArray("Berta").leftJustified(16, '\0'));
+    QCOMPARE(march.mid(table + 32, OperatorTableSize - 32),
+             QByteArray(OperatorTableSize - 32, '\0'));
+    QCOMPARE(GetU8(march, SlotOffset(0) + 1), 0);
+    QCOMPARE(GetU8(march, SlotOffset(1) + 1), 1);
+    QCOMPARE(GetU8(march, SlotOffset(1440 + 420) + 1), 0);
+    QCOMPARE(GetU8(march, SlotOffset(1440 + 421) + 1), NoOperator);
+    QCOMPARE(GetU8(march, SlotOffset(2880) + 1), NoOperator);
+    // The document took the new table over with the file.
+    QCOMPARE(doc->operators, march.mid(table, OperatorTableSize));
+}
+
+void TestFileAct::takeOverOfShortFileCopiesEmptySlots() {
+    QVERIFY(Act().WriteRecord(Record(2026, 2, 27, 0, 0)));
+    const SampleRecord a = Record(2026, 3, 1, 0, 0, 11);
+    QVERIFY(Act().WriteRecord(a));
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 1, 12)));
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 2, 0, 0, 13)));
+    // February ends in the middle of slot 40321.
+    const QByteArray feb = File(2026, 2);
+    QVERIFY(WriteBytes(fx->MonthPath(2026, 2), feb.left(SlotOffset(40321) + 10)));
+
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 3, 0, 0)));
+    const QByteArray march = File(2026, 3);
+    QByteArray expected = EmptySlot().repeated(2 * 1440);
+    expected.replace(0, 30, SlotOf(a, NoOperator));
+    QCOMPARE(march.mid(HeaderSize, 2 * DayBlockSize), expected);
+    QCOMPARE(HeaderEndSlot(march), 2881);
+}
+
+void TestFileAct::channelDefinitionsCopiedWithNextRecord() {
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 10, 14, 0)));
+    const QByteArray before = File(2026, 3).left(HeaderSize);
+    fx->config->channels[2].name = "Durchfluss";
+    fx->config->channels[2].decimals = 2;
+    // Nothing changes until a record is stored.
+    QCOMPARE(File(2026, 3).left(HeaderSize), before);
+    QCOMPARE(HeaderChannel(doc->header, 2).name, QByteArray("Kanal 3"));
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 10, 14, 1)));
+    const QByteArray after = File(2026, 3).left(HeaderSize);
+    QCOMPARE(HeaderChannel(after, 2), fx->config->channels[2]);
+    QCOMPARE(HeaderChannelBytes(after), ChannelDefsImage(fx->config->channels));
+    // Only the end slot and channel 3 differ.
+    QByteArray expected = before;
+    SetHeaderEndSlot(expected, 13802);
+    SetHeaderChannelBytes(expected, ChannelDefsImage(fx->config->channels));
+    QCOMPARE(after, expected);
+}
+
+void TestFileAct::operatorTableGrows() {
+    TConfig& c = *fx->config;
+    c.operatorLoggedIn = true;
+    c.operatorName = "Meier";
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 0)));
+    QCOMPARE(HeaderOperatorCount(File(2026, 3)), 1);
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 1)));
+    c.operatorName = "meier"; // letter case counts
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 2)));
+    c.operatorName = "Meier";
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 3)));
+    c.operatorLoggedIn = false;
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 4)));
+
+    const QByteArray march = File(2026, 3);
+    QCOMPARE(HeaderOperatorCount(march), 2);
+    const qint64 table = OperatorTableOffset(33);
+    QCOMPARE(march.mid(table, 32), QByteArray("Meier").leftJustified(16, '\0') +
+                                       QByteArray("meier").leftJustified(16, '\0'));
+    QCOMPARE(march.mid(table + 32, 1568), QByteArray(1568, '\0'));
+    const QList<int> ops{0, 0, 1, 0, NoOperator};
+    for (int s = 0; s < 5; ++s)
+        QCOMPARE(int(GetU8(march, SlotOffset(s) + 1)), ops[s]);
+    QCOMPARE(doc->operators, march.mid(table, OperatorTableSize));
+}
+
+void TestFileAct::hundredFirstOperator() {
+    TConfig& c = *fx->config;
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 0)));
+    // Two exception periods set by another window.
+    QByteArray table(ExceptionTableSize, '\0');
+    WriteExceptionPeriod(table, 0, ExceptionPeriod{1, 2, 1, {'A', 'B', 'C', 'D'}});
+    WriteExceptionPeriod(table, 1, ExceptionPeriod{3, 4, 2, {'E', 'F', 'G', 'H'}});
+    QByteArray file = File(2026, 3);
+    file.replace(ExceptionTableOffset(33), ExceptionTableSize, table);
+    PutU16(file, 6, 2);
+    QVERIFY(WriteBytes(fx->MonthPath(2026, 3), file));
+    QVERIFY(Act().ReloadExceptions());
+
+    c.operatorLoggedIn = true;
+    for (int i = 0; i < 100; ++i) {
+        c.operatorName = "Op" + QByteArray::number(i);
+        QVERIFY(Act().WriteRecord(Record(2026, 3, 2, 0, i)));
+    }
+    const QByteArray full = File(2026, 3);
+    QCOMPARE(HeaderOperatorCount(full), 100);
+    QCOMPARE(OperatorName(full.mid(OperatorTableOffset(33)), 99), QByteArray("Op99"));
+
+    c.operatorName = "Op100";
+    const SampleRecord r = Record(2026, 3, 2, 2, 0, 9);
+    QVERIFY(Act().WriteRecord(r));
+    QCOMPARE(Act().lastSlot, SlotOf(r, NoOperator));
+    const QByteArray after = File(2026, 3);
+    QCOMPARE(SlotBytes(after, 1440 + 120), SlotOf(r, NoOperator));
+    QCOMPARE(HeaderOperatorCount(after), 100);
+    QCOMPARE(HeaderExceptionCount(after), 2);
+    QCOMPARE(after.mid(OperatorTableOffset(33)), full.mid(OperatorTableOffset(33)));
+    QCOMPARE(after.mid(ExceptionTableOffset(33)), table);
+    // A known operator still gets the index.
+    c.operatorName = "Op42";
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 2, 2, 1)));
+    QCOMPARE(GetU8(File(2026, 3), SlotOffset(1440 + 121) + 1), 42);
+}
+
+void TestFileAct::locationIsCut() {
+    fx->config->location = "Kl\xE4rwerk Neustadt an der Saale";
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 10, 14, 0)));
+    const QByteArray h = File(2026, 3).left(HeaderSize);
+    QCOMPARE(h.mid(14, 22), QByteArray("Kl\xE4rwerk Neustadt an ") + QByteArray(1, '\0'));
+    QCOMPARE(HeaderChannelBytes(h), ChannelDefsImage(fx->config->channels));
+}
+
+void TestFileAct::invalidRecordTimes_data() {
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("minute");
+    QTest::newRow("month 0") << 0 << 0;
+    QTest::newRow("month 13") << 13 << 0;
+    QTest::newRow("30 February") << 2 << 29 * 1440;
+    QTest::newRow("32 March") << 3 << 44640;
+}
+
+void TestFileAct::invalidRecordTimes() {
+    QFETCH(int, month);
+    QFETCH(int, minute);
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 10, 14, 0)));
+    const QByteArray march = File(2026, 3);
+    SampleRecord r = Record(2026, 3, 1, 0, 0);
+    r.month = uint8_t(month);
+    r.minute = uint16_t(minute);
+    QVERIFY(!Act().WriteRecord(r));
+    QCOMPARE(File(2026, 3), march);
+    QCOMPARE(QDir(fx->dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+             QStringList({"D2026-03.ZMF"}));
+}
+
+void TestFileAct::failedCreation_data() {
+    QTest::addColumn<bool>("locked");
+    QTest::newRow("directory in the way") << false;
+    QTest::newRow("file locked by another program") << true;
+}
+
+void TestFileAct::failedCreation() {
+    QFETCH(bool, locked);
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 10, 14, 0)));
+    QVERIFY(Act().WriteRecord(Record(2026, 4, 1, 0, 0))); // March overflow
+    const QByteArray march = File(2026, 3);
+    const QString april = fx->MonthPath(2026, 4);
+    QByteArray aprilBytes;
+    std::unique_ptr<TForeignLock> lock;
+    if (locked) {
+        // An April file of another run, held by another program.
+        MonthDocument other;
+        TFileAct creator(&other, fx->env, *fx->config);
+        QVERIFY(creator.CreateMonthFile(Year(2026), 4));
+        aprilBytes = File(2026, 4);
+        lock = std::make_unique<TForeignLock>(april, LOCK_EX);
+        QVERIFY(lock->Locked());
+    } else {
+        QVERIFY(QDir(fx->dir.path()).mkdir("D2026-04.ZMF"));
+    }
+
+    QVERIFY(!Act().WriteRecord(Record(2026, 4, 3, 0, 0)));
+    QVERIFY(!Act().opened);
+    QCOMPARE(doc->header, QByteArray(HeaderSize, '\0'));
+    QVERIFY(doc->FilePath().isEmpty());
+    QCOMPARE(File(2026, 3), march);
+    QVERIFY(!Act().WriteRecord(Record(2026, 4, 3, 0, 1)));
+    QCOMPARE(File(2026, 3), march);
+    if (locked)
+        QCOMPARE(File(2026, 4), aprilBytes);
+
+    // Once the way is clear the next record switches.
+    lock.reset();
+    if (!locked)
+        QVERIFY(QDir(fx->dir.path()).rmdir("D2026-04.ZMF"));
+    const SampleRecord r = Record(2026, 4, 3, 0, 2, 77);
+    QVERIFY(Act().WriteRecord(r));
+    QCOMPARE(HeaderMonth(doc->header), 4);
+    QCOMPARE(SlotBytes(File(2026, 4), 2882), SlotOf(r, NoOperator));
+    QCOMPARE(File(2026, 3), march);
+}
+
+void TestFileAct::injectedWriteFailure() {
+    TConfig& c = *fx->config;
+    c.operatorLoggedIn = true;
+    c.operatorName = "Meier";
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 0)));
+    QVERIFY(Act().WriteRecord(Record(2026, 4, 2, 23, 59)));
+    const QByteArray march = File(2026, 3);
+    const QByteArray header = doc->header;
+    const QByteArray operators = doc->operators;
+    {
+        TFileSizeLimit limit(1000000);
+        QVERIFY(limit.Active());
+        // A record of day 31: the slot lies beyond the limit.
+        QVERIFY(!Act().WriteRecord(Record(2026, 3, 31, 12, 0)));
+        QCOMPARE(doc->header, header);
+        // A new operator: the slot could be written, the table cannot.
+        c.operatorName = "Schulze";
+        QVERIFY(!Act().WriteRecord(Record(2026, 3, 1, 0, 1)));
+        QCOMPARE(doc->header, header);
+        QCOMPARE(doc->operators, operators);
+        // The April file cannot be written completely and is not left behind.
+        QVERIFY(!Act().WriteRecord(Record(2026, 4, 3, 0, 0)));
+        QVERIFY(!QFile::exists(fx->MonthPath(2026, 4)));
+        QVERIFY(!Act().opened);
+        QCOMPARE(File(2026, 3), march);
+        // Back to March: the switch opens it again, the write still fails.
+        QVERIFY(!Act().WriteRecord(Record(2026, 3, 1, 0, 2)));
+    }
+    QCOMPARE(File(2026, 3), march);
+
+    // With room again the same operator is added once, at index 1.
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 2)));
+    const QByteArray now = File(2026, 3);
+    QCOMPARE(HeaderOperatorCount(now), 2);
+    QCOMPARE(OperatorName(now.mid(OperatorTableOffset(33)), 1), QByteArray("Schulze"));
+    QCOMPARE(GetU8(now, SlotOffset(2) + 1), 1);
+    QCOMPARE(SlotBytes(now, 1), EmptySlot());
+    QCOMPARE(HeaderEndSlot(now), 3);
+}
+
+void TestFileAct::reloadExceptions() {
+    QVERIFY(!Act().ReloadExceptions()); // no file yet
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 10, 14, 0)));
+    QVERIFY(!Act().ReloadExceptions());
+
+    // Another window sets a period.
+    QByteArray file = File(2026, 3);
+    QByteArray table(ExceptionTableSize, '\0');
+    WriteExceptionPeriod(table, 0, ExceptionPeriod{100, 200, 5, {'W', 'A', 'R', 'T'}});
+    file.replace(ExceptionTableOffset(33), ExceptionTableSize, table);
+    PutU16(file, 6, 1);
+    QVERIFY(WriteBytes(fx->MonthPath(2026, 3), file));
+    QVERIFY(Act().ReloadExceptions());
+    QCOMPARE(HeaderExceptionCount(doc->header), 1);
+    QCOMPARE(doc->exceptions, table);
+    QVERIFY(!Act().ReloadExceptions());
+
+    // A count the table cannot hold is not taken.
+    PutU16(file, 6, 501);
+    QVERIFY(WriteBytes(fx->MonthPath(2026, 3), file));
+    QVERIFY(!Act().ReloadExceptions());
+    QCOMPARE(HeaderExceptionCount(doc->header), 1);
+}
+
+void TestFileAct::purgeKeepsFiles() {
+    fx->config->retentionMonths = 1;
+    QVERIFY(Act().WriteRecord(Record(2026, 2, 10, 0, 0)));
+    const QByteArray feb = File(2026, 2);
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 10, 0, 0)));
+    QVERIFY(Act().PurgeMonth(Year(2026), 2));
+    QCOMPARE(File(2026, 2), feb);
+    fx->config->retentionMonths = 0;
+    QVERIFY(Act().WriteRecord(Record(2026, 4, 10, 0, 0)));
+    QVERIFY(QFile::exists(fx->MonthPath(2026, 3)));
+    QCOMPARE(File(2026, 2), feb);
+}
+
+QTEST_GUILESS_MAIN(TestFileAct)
+#include "tst_fileact.moc"

@@ -1,0 +1,62 @@
+#include "tools/Fctlcommon.h"
+
+#include "config/Fcalendar.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonDocument>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+void Print(const QByteArray& text) {
+    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
+}
+
+void PrintJson(const QJsonObject& o) { Print(QJsonDocument(o).toJson(QJsonDocument::Indented)); }
+
+ParseResult ParseOptions(QCommandLineParser& parser, const QString& command,
+                         const QStringList& args) {
+    parser.addHelpOption();
+    QStringList all = args;
+    all.prepend("zedactl " + command);
+    if (!parser.parse(all)) {
+        std::fprintf(stderr, "zedactl %s: %s\n", qPrintable(command), qPrintable(parser.errorText()));
+        return ParseResult::Error;
+    }
+    if (parser.isSet("help")) {
+        Print(parser.helpText().toUtf8());
+        return ParseResult::Help;
+    }
+    return ParseResult::Ok;
+}
+
+QCommandLineOption DataDirOption() {
+    return QCommandLineOption("data-dir", "Data directory (default: the program's directory).",
+                              "DIR");
+}
+
+bool ParseDateTime(const QString& text, LocalTime& t) {
+    static const QRegularExpression form(R"(^\s*(\d{4})-(\d{2})-(\d{2})[ T](\d{2}):(\d{2})\s*$)");
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
+        return false;
+    t.year = m.captured(1).toInt();
+    t.month = m.captured(2).toInt();
+    t.day = m.captured(3).toInt();
+    t.hour = m.captured(4).toInt();
+    t.minute = m.captured(5).toInt();
+    t.second = 0;
+    return t.year >= 1980 && t.year <= 2235 && t.month >= 1 && t.month <= 12 && t.day >= 1 &&
+           t.day <= DaysInMonth(uint8_t(t.year - 1980), uint8_t(t.month)) && t.hour <= 23 &&
+           t.minute <= 59;
+}
+
+CtlEnv::CtlEnv(const QString& dataDir, std::unique_ptr<TClock> ownClock)
+    : clock(ownClock ? std::move(ownClock) : std::make_unique<TSystemClock>()) {
+    env.dataDir = dataDir.isEmpty() ? QCoreApplication::applicationDirPath()
+                                    : QDir(dataDir).absolutePath();
+    env.clock = clock.get();
+    env.messages = &messages;
+    env.notices = &notices;
+}

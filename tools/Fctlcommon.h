@@ -1,0 +1,41 @@
+#pragma once
+
+#include "comm/Cnotices.h"
+#include "config/Cclock.h"
+#include "config/Cenv.h"
+#include "tools/Cctlmessages.h"
+
+#include <QByteArray>
+#include <QCommandLineParser>
+#include <QJsonObject>
+#include <QString>
+
+#include <memory>
+
+// Helpers shared by zedactl's commands.
+
+void Print(const QByteArray& text);
+void PrintJson(const QJsonObject& o);
+
+// The outcome of parsing a command's options.
+enum class ParseResult { Ok, Help, Error };
+ParseResult ParseOptions(QCommandLineParser& parser, const QString& command,
+                         const QStringList& args);
+// Exit code for a parse that did not give Ok.
+inline int ParseExit(ParseResult r) { return r == ParseResult::Help ? 0 : 2; }
+
+QCommandLineOption DataDirOption();
+
+// "YYYY-MM-DD HH:MM" as a broken-down time; false when malformed.
+bool ParseDateTime(const QString& text, LocalTime& t);
+
+// The environment of one command: data directory, clock, messages, notices.
+struct CtlEnv {
+    std::unique_ptr<TClock> clock;
+    TStderrMessages messages;
+    TMessageNotices notices{messages};
+    TEnv env;
+
+    // The system clock, or the given clock (taken over).
+    explicit CtlEnv(const QString& dataDir, std::unique_ptr<TClock> ownClock = nullptr);
+};

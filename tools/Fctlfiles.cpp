@@ -1,0 +1,207 @@
+#include "tools/Fctlfiles.h"
+
+#include "comm/Cacquisition.h"
+#include "comm/Ccommsim.h"
+#include "config/Cconfig.h"
+#include "config/Cinifile.h"
+#include "config/Fcalendar.h"
+#include "config/Fcodec.h"
+#include "config/Fmemory.h"
+#include "files/Cfileaccess.h"
+#include "files/Cfileact.h"
+#include "files/Cfiledata.h"
+#include "files/Cmonthdocument.h"
+#include "tools/Fctlcommon.h"
+#include "tools/Fjson.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QSet>
+
+#include <cstdio>
+
+namespace {
+
+QSet<QString> MonthFiles(const QString& dir) {
+    const QStringList names =
+        QDir(dir).entryList({QStringLiteral("D\?\?\?\?-\?\?.ZMF")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    return QSet<QString>(names.begin(), names.end());
+}
+
+// The operator and exception tables of a month file, read without changing
+// the file (files of the earlier layouts are read as they lie).
+struct Tables {
+    QByteArray operators = QByteArray(OperatorTableSize, '\0');
+    QByteArray exceptions = QByteArray(ExceptionTableSize, '\0');
+    int exceptionCount = 0;
+};
+
+Tables ReadTables(TFileAccess& f, const QByteArray& header) {
+    Tables t;
+    const int days = HeaderDaysStored(header);
+    const int operatorCount = HeaderOperatorCount(header);
+    f.ReadInto(OperatorTableOffset(days), t.operators, 0, operatorCount * OperatorNameSize);
+    if (HasEarlyLayoutMarker(header))
+        return t;
+    t.exceptionCount = HeaderExceptionCount(header);
+    const qint64 size = t.exceptionCount * ExceptionEntrySize;
+    f.ReadInto(ExceptionTableOffset(days), t.exceptions, 0, size);
+    if (t.exceptionCount > 0 && ReadExceptionPeriod(t.exceptions, 0).to == 0) {
+        // Entries directly behind the operator names.
+        t.exceptions.fill('\0');
+        f.ReadInto(OperatorTableOffset(days) + operatorCount * OperatorNameSize, t.exceptions, 0,
+                   size);
+    }
+    return t;
+}
+
+} // namespace
+
+int CmdSimulate(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Runs the acquisition with the simulated unit on a simulated clock that starts at --from "
+        "and advances in 5-second main-timer ticks, writing the month files into DIR.");
+    parser.addOption(DataDirOption());
+    parser.addOption({"from", "Start time, \"YYYY-MM-DD HH:MM\".", "TIME"});
+    parser.addOption({"minutes", "Minutes of simulated time.", "N"});
+    parser.addOption({"operator", "Name of the operator logged in throughout.", "NAME"});
+    const ParseResult pr = ParseOptions(parser, "simulate", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    LocalTime from;
+    bool minutesOk = false;
+    const long long minutes = parser.value("minutes").toLongLong(&minutesOk);
+    if (!parser.isSet("data-dir") || !ParseDateTime(parser.value("from"), from) || !minutesOk ||
+        minutes < 0) {
+        std::fprintf(stderr, "zedactl simulate: needs --data-dir DIR, --from \"YYYY-MM-DD HH:MM\" "
+                             "and --minutes N\n");
+        return 2;
+    }
+    auto simClock = std::make_unique<TSimClock>(SecondsFromLocal(from));
+    TSimClock& clock = *simClock;
+    CtlEnv ctl(parser.value("data-dir"), std::move(simClock));
+    if (!QDir().mkpath(ctl.env.dataDir)) {
+        std::fprintf(stderr, "zedactl simulate: cannot create %s\n", qPrintable(ctl.env.dataDir));
+        return 1;
+    }
+    const QSet<QString> before = MonthFiles(ctl.env.dataDir);
+
+    TConfig config(ctl.env.IniPath());
+    Config = &config;
+    if (parser.isSet("operator")) {
+        config.operatorLoggedIn = true;
+        config.operatorName = ToAnsi(parser.value("operator")).left(15);
+        config.operatorIndex = 0;
+    }
+    TCommSim comm(ctl.env);
+    Comm = &comm;
+    MonthDocument document;
+    TFileAct file(&document, ctl.env, config);
+    TAcquisition acquisition(ctl.env, comm, file, document);
+    TCycleTimer timer;
+
+    const long long ticks = minutes * 12;
+    for (long long i = 0; i < ticks; ++i) {
+        timer.Tick(&comm, [&] { return acquisition.RunCycle(); });
+        clock.Advance(5);
+    }
+    Comm = nullptr;
+    Config = nullptr;
+
+    QStringList created = (MonthFiles(ctl.env.dataDir) - before).values();
+    created.sort();
+    Print(QByteArray("records stored: ") + QByteArray::number(acquisition.StoredCount()) + '\n');
+    for (const QString& name : created)
+        Print("created: " + name.toUtf8() + '\n');
+    return ctl.messages.errors == 0 ? 0 : 1;
+}
+
+int CmdInfo(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Prints what a month file holds (JSON).");
+    parser.addOption(DataDirOption());
+    parser.addPositionalArgument("FILE", "The month file.");
+    const ParseResult pr = ParseOptions(parser, "info", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    if (parser.positionalArguments().size() != 1) {
+        std::fprintf(stderr, "zedactl info: needs one FILE\n");
+        return 2;
+    }
+    CtlEnv ctl(parser.value("data-dir"));
+    const QString path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+    uint8_t year = 0;
+    uint8_t month = 0;
+    const int result = TFileBase::Validate(path, year, month);
+    if (result != TFileBase::Valid) {
+        ctl.messages.Show(TMessages::Error, ValidateMessage(result));
+        return result;
+    }
+    TFileAccess f(path, TFileAccess::ReadShared);
+    QByteArray header(HeaderSize, '\0');
+    if (!f.IsOpen() || f.ReadInto(0, header, 0, HeaderSize) != HeaderSize) {
+        ctl.messages.Show(TMessages::Error, ValidateMessage(TFileBase::CannotOpen));
+        return TFileBase::CannotOpen;
+    }
+    const Tables tables = ReadTables(f, header);
+    f.Close();
+
+    QJsonObject o;
+    o["signature"] = QString::fromLatin1(HeaderSignature(header));
+    o["exceptionCount"] = tables.exceptionCount;
+    o["year"] = 1980 + HeaderYear(header);
+    o["month"] = HeaderMonth(header);
+    o["daysStored"] = HeaderDaysStored(header);
+    o["overflowDays"] = HeaderOverflowDays(header);
+    o["endSlot"] = HeaderEndSlot(header);
+    o["location"] = FromAnsi(HeaderLocation(header));
+    ChannelDefs channels;
+    for (int i = 0; i < 14; ++i)
+        channels[i] = HeaderChannel(header, i);
+    o["channels"] = ChannelsToJson(channels);
+    QJsonArray operators;
+    for (int i = 0; i < HeaderOperatorCount(header); ++i)
+        operators.append(FromAnsi(GetText(tables.operators, i * OperatorNameSize, OperatorNameSize)));
+    o["operators"] = operators;
+    QJsonArray exceptions;
+    for (int i = 0; i < tables.exceptionCount; ++i) {
+        const ExceptionPeriod p = ReadExceptionPeriod(tables.exceptions, i);
+        QJsonObject e;
+        e["from"] = p.from;
+        e["to"] = p.to;
+        e["mask"] = p.channelMask;
+        e["code"] = FromAnsi(GetText(QByteArray(p.code.data(), 4), 0, 4));
+        exceptions.append(e);
+    }
+    o["exceptions"] = exceptions;
+    const SummerStateInfo summer = SummerState(TIniFile(ctl.env.IniPath()), year, month);
+    o["summerMode"] = summer.mode;
+    o["switchMinute"] = summer.switchMinute;
+    PrintJson(o);
+    return 0;
+}
+
+int CmdValidate(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Checks a month file: 0 valid, 1 cannot be opened, 2 not a data file, 3 the name does not "
+        "match the month in the file. The exit status is the result.");
+    parser.addPositionalArgument("FILE", "The month file.");
+    const ParseResult pr = ParseOptions(parser, "validate", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    if (parser.positionalArguments().size() != 1) {
+        std::fprintf(stderr, "zedactl validate: needs one FILE\n");
+        return 2;
+    }
+    uint8_t year = 0;
+    uint8_t month = 0;
+    const int result = TFileBase::Validate(parser.positionalArguments().first(), year, month);
+    QByteArray out = QByteArray::number(result);
+    if (result != TFileBase::Valid)
+        out += ' ' + ValidateMessage(result).toUtf8();
+    Print(out + '\n');
+    return result;
+}

@@ -1,0 +1,80 @@
+// zedactl: the command-line companion of ZEDA for headless work. Every
+// command runs the same core code as the windowed program.
+
+#include "config/Cclock.h"
+#include "config/Cconfig.h"
+#include "config/Cenv.h"
+#include "tools/Fctlcommon.h"
+#include "tools/Fctlfiles.h"
+#include "tools/Fjson.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QJsonDocument>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+
+namespace {
+
+struct Command {
+    const char* summary;
+    std::function<int(const QStringList&)> run;
+};
+
+int CmdConfig(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Prints the configuration as the program loads it (JSON).");
+    parser.addOption(DataDirOption());
+    const ParseResult pr = ParseOptions(parser, "config", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    CtlEnv ctl(parser.value("data-dir"));
+    TConfig config(ctl.env.IniPath());
+    PrintJson(ConfigToJson(config));
+    return 0;
+}
+
+const std::map<QString, Command>& Commands() {
+    static const std::map<QString, Command> commands = {
+        {"config", {"print the configuration as JSON", CmdConfig}},
+        {"simulate", {"run the acquisition with the simulated unit on a simulated clock", CmdSimulate}},
+        {"info", {"print what a month file holds as JSON", CmdInfo}},
+        {"validate", {"check a month file (the exit status is the result)", CmdValidate}},
+    };
+    return commands;
+}
+
+void PrintUsage() {
+    QByteArray text = "Usage: zedactl COMMAND [OPTIONS]\n\nCommands:\n";
+    for (const auto& [name, command] : Commands())
+        text += "  " + name.toUtf8().leftJustified(11, ' ') + command.summary + '\n';
+    text += "\n'zedactl COMMAND --help' describes the options of a command.\n";
+    Print(text);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Fonts and drawing need a GUI application; it never opens a window.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty() || args.first() == "--help" || args.first() == "-h") {
+        PrintUsage();
+        return args.isEmpty() ? 2 : 0;
+    }
+    const QString name = args.takeFirst();
+    const auto it = Commands().find(name);
+    if (it == Commands().end()) {
+        std::fprintf(stderr, "zedactl: unknown command '%s'\n", qPrintable(name));
+        PrintUsage();
+        return 2;
+    }
+    return it->second.run(args);
+}

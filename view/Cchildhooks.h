@@ -1,0 +1,19 @@
+#pragma once
+
+struct MonthDocument;
+
+// What a diagram window tells the main window, so that its menus follow the
+// active window. The main window implements it and hands itself to every
+// diagram window it creates.
+class TChildHooks {
+public:
+    virtual ~TChildHooks() = default;
+    // A diagram window became active: its channels, zooms, the View menu.
+    virtual void ChildActivated(MonthDocument& document, int timeZoom, int sizeZoom) = 0;
+    // A diagram window lost activation: the View menu is disabled.
+    virtual void ChildDeactivated() = 0;
+    // The running-month window (re)loaded its month.
+    virtual void RunningWindowChanged(MonthDocument& document, int timeZoom, int sizeZoom) = 0;
+    // The marks of a window changed.
+    virtual void UpdateMarkCommands(MonthDocument& document) = 0;
+};

@@ -1,0 +1,321 @@
+#include "view/Cdiagram.h"
+
+#include "config/Fchannel.h"
+#include "config/Fcodec.h"
+#include "files/Cmonthdocument.h"
+#include "files/Fmonthfile.h"
+#include "view/Cpaintarea.h"
+#include "view/Crecall.h"
+#include "view/Cscale.h"
+#include "view/Fdraw.h"
+#include "view/Fexception.h"
+#include "view/Ftimesteps.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+constexpr int ChannelCount = 14;
+constexpr int BandStep = 200;
+
+// Raw value of a channel at a slot; a slot whose day block is not in memory
+// reads as an empty minute.
+uint16_t RawAt(const MonthDocument& d, int slot, int channel) {
+    if (slot < 0)
+        return 0;
+    const int block = slot / SlotsPerDay;
+    if (block >= MaxDayBlocks)
+        return 0;
+    const QByteArray& b = d.dayBlocks[block];
+    if (b.size() < DayBlockSize)
+        return 0;
+    return SlotValue(b, slot % SlotsPerDay, channel);
+}
+
+// The plot position of a channel at a slot: raw value plus display offset.
+int PlotValue(const MonthDocument& d, const ChannelDef& c, int slot, int channel) {
+    return int(RawAt(d, slot, channel)) + int(c.dispOffset);
+}
+
+int RunBase(int a) {
+    return a / BandStep * BandStep;
+}
+
+// The base before the first slot: the band that holds the first value,
+// one band lower when the value lies in the lowest 50 units of it.
+int InitialBase(int a) {
+    int base = RunBase(a);
+    if (base > 0 && a % BandStep < 50)
+        base -= BandStep;
+    return base;
+}
+
+bool InBand(int a, int base) {
+    return a - base >= 0 && a - base <= TDiagram::BandHeight;
+}
+
+// How the plotters step through slots: every n-th slot one pixel apart at
+// compression 1:n, every slot n pixels apart at magnification n:1.
+struct Sampling {
+    int slotStep;
+    int dx;
+};
+
+Sampling SamplingOf(const TScale& s) {
+    if (s.timePixels > 0 && s.timeMinutes / s.timePixels >= 1)
+        return {s.timeMinutes / s.timePixels, 1};
+    return {1, s.timeMinutes > 0 ? s.timePixels / s.timeMinutes : 1};
+}
+
+// The points of one curve run out of the plotter's buffer. When the buffer
+// is full the points so far are drawn and the last of them starts the next
+// piece, so the pieces join exactly.
+class TRun {
+public:
+    TRun(QPainter& p, std::vector<QPoint>& buffer) : FPainter(p), FBuffer(buffer) {}
+
+    int Counted() const { return FCounted; }
+    void Start(const QPen& pen) {
+        FPen = pen;
+        FCount = 0;
+        FCounted = 0;
+    }
+    void Add(QPoint pt) {
+        Append(pt);
+        ++FCounted;
+    }
+    // A point drawn with the run that does not count towards its length.
+    void AddUncounted(QPoint pt) { Append(pt); }
+    // Draws the run when it has at least two points, then empties it.
+    void Finish() {
+        if (FCounted >= 2 && FCount >= 2)
+            Draw();
+        FCount = 0;
+        FCounted = 0;
+    }
+
+private:
+    void Append(QPoint pt) {
+        if (FCount == int(FBuffer.size())) {
+            Draw();
+            FBuffer[0] = FBuffer[FCount - 1];
+            FCount = 1;
+        }
+        FBuffer[FCount++] = pt;
+    }
+    void Draw() {
+        FPainter.setPen(FPen);
+        FPainter.drawPolyline(FBuffer.data(), FCount);
+    }
+
+    QPainter& FPainter;
+    std::vector<QPoint>& FBuffer;
+    QPen FPen;
+    int FCount = 0;
+    int FCounted = 0;
+};
+
+QPen ThinPen(const QColor& c) {
+    return QPen(c, 0, Qt::SolidLine);
+}
+
+// Note-only periods: three pixels wide. Round ends and joins make a run
+// drawn in pieces look exactly like one polyline.
+QPen ThickPen(const QColor& c) {
+    return QPen(c, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+// One channel's walk over the sampled slots first .. last - 1; returns the
+// base in force after the last slot.
+template <typename PenOf>
+int WalkChannel(TRun& run, const MonthDocument& d, const TExceptionIndex& ex, const ChannelDef& c,
+                int channel, int first, int last, int x, Sampling smp, int height, int vp, int vu,
+                PenOf penOf) {
+    int base = InitialBase(PlotValue(d, c, first, channel));
+    int previous = ExceptionNone;
+    for (int s = first; s < last; s += smp.slotStep, x += smp.dx) {
+        const int state = ex.StateAt(channel, uint32_t(s));
+        if (state != previous && run.Counted() > 0)
+            run.Finish();
+        previous = state;
+        if (state == ExceptionOrdinary)
+            continue;
+        const int a = PlotValue(d, c, s, channel);
+        if (run.Counted() > 0 && !InBand(a, base))
+            run.Finish();
+        if (run.Counted() == 0) {
+            base = RunBase(a);
+            run.Start(penOf(state));
+        }
+        run.Add(QPoint(x, height - MulDivTrunc(a - base, vp, vu)));
+    }
+    return base;
+}
+
+struct Label {
+    int channel;
+    uint32_t value;
+    int y;
+};
+
+} // namespace
+
+TDiagram::TDiagram(TPaintArea* area, TScale* scale)
+    : area(area), scale(scale), FPoints(BufferPoints) {}
+
+void TDiagram::Repaint() {
+    area->Repaint();
+}
+
+void TDiagram::Clear() {
+    area->Repaint();
+}
+
+QColor TDiagram::GridColour(const QPainter&) const {
+    return GridIsGrey(backgroundChoice) ? GridGrey : QColor(Qt::black);
+}
+
+void TDiagram::DrawTimeGrid(QPainter& p, int rel, int first, int count, int bottom, int top) {
+    const TPenRecall recall(p);
+    TTimeWalk walk(*scale, first, 0);
+    if (walk.level == TTimeLevel::None)
+        return;
+    const int tm = scale->timeMinutes;
+    const int tp = scale->timePixels;
+    float x = float(MulDivTrunc(rel == 1 ? walk.offset : first + walk.offset, tp, tm));
+    const float dx = float(MulDivTrunc(walk.step, tp, tm));
+    const int h = area->Height();
+    QPen pen(GridColour(p), 0);
+    const int end = first + count;
+    while (walk.minute < end) {
+        switch (walk.level) {
+        case TTimeLevel::Day:
+            pen.setStyle(Qt::SolidLine);
+            break;
+        case TTimeLevel::Hour:
+            pen.setStyle(Qt::DashLine);
+            break;
+        default:
+            pen.setStyle(Qt::DotLine);
+            break;
+        }
+        p.setPen(pen);
+        p.drawLine(int(x), h - bottom, int(x), h - top);
+        walk.Advance();
+        x += dx;
+    }
+}
+
+void TDiagram::DrawValueGrid(QPainter& p, int rel, int bottom, int span, int left, int right) {
+    const TPenRecall recall(p);
+    const int vu = scale->valueUnits;
+    const int vp = scale->valuePixels;
+    const int c = bottom % 50;
+    const int off = c == 0 ? 0 : 50 - c;
+    int v = bottom + off;
+    float y = float(MulDivTrunc(v, vp, vu));
+    const float dy = float(MulDivTrunc(50, vp, vu));
+    const int h = area->Height();
+    const int x1 = rel == 1 ? 0 : left;
+    const int x2 = rel == 1 ? right - left : right;
+    p.setPen(QPen(GridColour(p), 0, Qt::DotLine));
+    while (v <= bottom + span) {
+        const int yy = int(float(h) - y);
+        p.drawLine(x1, yy, x2, yy);
+        v += 50;
+        y += dy;
+    }
+}
+
+void TDiagram::VerticalLine(QPainter& p, int x, int from, int to, const QColor& colour) {
+    const TPenRecall recall(p);
+    const int h = area->Height();
+    p.setPen(ThinPen(colour));
+    p.drawLine(x, h - from, x, h - to);
+}
+
+void TDiagram::MarkLine(QPainter& p, int slot, const QColor& colour) {
+    VerticalLine(p, scale->MinutesToPixels(slot), area->Height(), 0, colour);
+}
+
+void TDiagram::PlotMonth(QPainter& p, int first, int last, const MonthDocument& document) {
+    const MonthDisplay& display = document.display;
+    if (first >= int(display.minutesShown))
+        return;
+    const TPenRecall recall(p);
+    const TExceptionIndex ex(document);
+    const Sampling smp = SamplingOf(*scale);
+    const int x0 = scale->MinutesToPixels(first);
+    const int h = area->Height();
+    TRun run(p, FPoints);
+    for (int ch = 0; ch < ChannelCount; ++ch) {
+        if (!display.channelVisible[ch])
+            continue;
+        const ChannelDef c = HeaderChannel(document.header, ch);
+        const QColor colour = ChannelColour(c.colourChoice);
+        p.setPen(ThinPen(colour));
+        WalkChannel(run, document, ex, c, ch, first, last, x0, smp, h, scale->valuePixels,
+                    scale->valueUnits, [&colour](int state) {
+                        return state == ExceptionNoteOnly ? ThickPen(colour) : ThinPen(colour);
+                    });
+        run.Finish();
+    }
+}
+
+void TDiagram::PlotRunning(QPainter& p, int first, int last, const MonthDocument& document) {
+    const MonthDisplay& display = document.display;
+    if (first >= int(display.minutesShown))
+        return;
+    const TPenRecall recall(p);
+    const TExceptionIndex ex(document);
+    const Sampling smp = SamplingOf(*scale);
+    const int vp = scale->valuePixels;
+    const int vu = scale->valueUnits;
+    const int endX = scale->MinutesToPixels(last - first);
+    const int h = area->Height();
+    std::vector<Label> labels;
+    TRun run(p, FPoints);
+    for (int ch = 0; ch < ChannelCount; ++ch) {
+        const ChannelDef c = HeaderChannel(document.header, ch);
+        if (c.active == 0 || !display.channelVisible[ch])
+            continue;
+        QPen pen = p.pen();
+        pen.setColor(ChannelColour(c.colourChoice));
+        p.setPen(pen);
+        const int base = WalkChannel(run, document, ex, c, ch, first, last, 0, smp, h, vp, vu,
+                                     [&pen](int) { return pen; });
+        const int a = PlotValue(document, c, last, ch);
+        const QPoint closing(endX, h - MulDivTrunc(a - base, vp, vu));
+        run.AddUncounted(closing);
+        run.Finish();
+        labels.push_back({ch, ScaledValue(c, RawAt(document, last, ch)), closing.y()});
+    }
+
+    VerticalLine(p, endX, 0, h, QColor(255, 0, 0));
+
+    // Lowest on screen first.
+    for (size_t i = 0; i + 1 < labels.size(); ++i) {
+        for (size_t j = i + 1; j < labels.size(); ++j) {
+            if (labels[j].y > labels[i].y)
+                std::swap(labels[i], labels[j]);
+        }
+    }
+    SetFontPointSize(p, 12);
+    const int lineHeight = int(std::lround(12.0 * p.device()->logicalDpiY() / 72.0)) + 1;
+    for (size_t k = 1; k < labels.size(); ++k) {
+        if (labels[k].y > labels[k - 1].y - lineHeight)
+            labels[k].y = labels[k - 1].y - lineHeight;
+    }
+    for (const Label& l : labels) {
+        const ChannelDef c = HeaderChannel(document.header, l.channel);
+        QPen pen = p.pen();
+        pen.setColor(ChannelColour(c.colourChoice));
+        p.setPen(pen);
+        const QByteArray text = ValueText(c, l.value, false) + ' ' + c.dimension;
+        TextOutTopLeft(p, endX + 20, l.y - lineHeight, FromAnsi(text));
+        TextOutTopLeft(p, endX + 120, l.y - lineHeight, FromAnsi(c.name));
+    }
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+
+#include <vector>
+
+class QPainter;
+class TPaintArea;
+class TScale;
+struct MonthDocument;
+
+// Draws into a diagram window's plot area: the grids, single vertical lines
+// (data ends, marks, the newest minute) and the channel curves.
+//
+// Curves are not scaled to a channel's physical range: a channel is drawn as
+// its raw reading shifted by its display offset, inside a band 300 units high
+// that wraps in steps of 200 units, so a curve that leaves the band breaks and
+// continues 200 units lower or higher. Heights count up from the bottom of
+// the plot area: a height h is drawn at y = H - h.
+class TDiagram {
+public:
+    // Points a curve run collects before it is drawn; a longer run is drawn
+    // in pieces that share their end points.
+    static constexpr int BufferPoints = 2048;
+    // Height of the band in value units.
+    static constexpr int BandHeight = 300;
+
+    TDiagram(TPaintArea* area, TScale* scale);
+
+    // Has the plot area repainted at once.
+    void Repaint();
+    // Blanks the plot area. Its paint always starts from the window
+    // background, so a repaint does it.
+    void Clear();
+
+    // rel = 1: x counts from the visible left edge (the running view, which
+    // never scrolls); rel = 0: absolute plot-area coordinates.
+    void DrawTimeGrid(QPainter& p, int rel, int first, int count, int bottom, int top);
+    void DrawValueGrid(QPainter& p, int rel, int bottom, int span, int left, int right);
+    // A solid line at x from height from to height to.
+    void VerticalLine(QPainter& p, int x, int from, int to, const QColor& colour);
+    // A line over the whole height at the column of a slot.
+    void MarkLine(QPainter& p, int slot, const QColor& colour);
+
+    // The month plotter: slots first .. last - 1 in absolute coordinates,
+    // note-only periods three pixels wide, ordinary periods left out.
+    void PlotMonth(QPainter& p, int first, int last, const MonthDocument& document);
+    // The running plotter: slots first .. last relative to the left edge,
+    // each curve closed with the newest value, a red line at the newest
+    // minute and the current values written to the right of it.
+    void PlotRunning(QPainter& p, int first, int last, const MonthDocument& document);
+
+    TPaintArea* area;
+    TScale* scale;
+    // The configured window background (1 white, 2 grey): grid lines are
+    // grey on white.
+    int backgroundChoice = 1;
+
+private:
+    QColor GridColour(const QPainter& p) const;
+
+    std::vector<QPoint> FPoints;
+};

@@ -1,0 +1,120 @@
+#include "view/Cscale.h"
+
+#include "files/Cmonthdocument.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int32_t Base = 3000;
+
+struct Ratio {
+    int32_t other; // minutes or value units
+    int32_t pixels;
+    uint32_t units; // what the document keeps
+};
+
+Ratio RatioOf(int n) {
+    if (n > 0)
+        return {Base, Base * n, uint32_t(Base * n)};
+    if (n < 0)
+        return {Base * -n, Base, uint32_t(Base / -n)};
+    return {Base, Base, Base};
+}
+
+int FactorOf(int32_t other, int32_t pixels) {
+    if (other == pixels || other == 0 || pixels == 0)
+        return 1;
+    if (pixels > other)
+        return pixels / other;
+    return -(other / pixels);
+}
+
+// A division of `level` minutes is shown when it is wider than 25 pixels.
+uint32_t Shown(uint32_t units, int level) {
+    return (int64_t(units) * level / Base) >= 26 ? 1 : 0;
+}
+
+} // namespace
+
+int32_t MulDivTrunc(int64_t a, int64_t b, int64_t c) {
+    if (c == 0)
+        return 0;
+    return static_cast<int32_t>(a * b / c);
+}
+
+TScale::TScale(MonthDocument* document) : document(document) {}
+
+void TScale::SetTimeZoom(int n) {
+    const Ratio r = RatioOf(std::clamp(n, MinTimeZoom, MaxTimeZoom));
+    timeMinutes = r.other;
+    timePixels = r.pixels;
+    document->display.timeZoomUnits = r.units;
+    ComputeTimeSteps();
+    UpdatePixelWidth();
+}
+
+void TScale::SetValueZoom(int n) {
+    const Ratio r = RatioOf(std::clamp(n, MinValueZoom, MaxValueZoom));
+    valueUnits = r.other;
+    valuePixels = r.pixels;
+    document->display.valueZoomUnits = int32_t(r.units);
+    valueStep = 50;
+    UpdatePixelHeight();
+}
+
+void TScale::SetExtent(int minutes, int values) {
+    minuteCount = minutes;
+    valueCount = values;
+    UpdatePixelWidth();
+    UpdatePixelHeight();
+}
+
+void TScale::ComputeTimeSteps() {
+    MonthDisplay& d = document->display;
+    const uint32_t u = d.timeZoomUnits;
+    dayLines = d.showDayLines = Shown(u, 1440);
+    hourLines = d.showHourLines = Shown(u, 60);
+    quarterLines = d.showQuarterLines = Shown(u, 15);
+    fiveMinuteLines = d.showFiveMinuteLines = Shown(u, 5);
+    if (fiveMinuteLines)
+        timeStep = 5;
+    else if (quarterLines)
+        timeStep = 15;
+    else if (hourLines)
+        timeStep = 60;
+    else
+        timeStep = 1440;
+}
+
+int TScale::TimeZoomFactor() const {
+    return FactorOf(timeMinutes, timePixels);
+}
+
+int TScale::ValueZoomFactor() const {
+    return FactorOf(valueUnits, valuePixels);
+}
+
+int TScale::PixelToMinute(int px) const {
+    return MulDivTrunc(px, timeMinutes, timePixels);
+}
+
+int TScale::MinutesToPixels(int minutes) const {
+    return MulDivTrunc(minutes, timePixels, timeMinutes);
+}
+
+int TScale::ValuesToPixels(int values) const {
+    return MulDivTrunc(values, valuePixels, valueUnits);
+}
+
+int TScale::PixelsToValues(int px) const {
+    return MulDivTrunc(px, valueUnits, valuePixels);
+}
+
+void TScale::UpdatePixelWidth() {
+    pixelWidth = MinutesToPixels(minuteCount);
+}
+
+void TScale::UpdatePixelHeight() {
+    pixelHeight = ValuesToPixels(valueCount);
+}

@@ -1,0 +1,280 @@
+#include "view/Cviewbase.h"
+
+#include "files/Cmonthdocument.h"
+#include "files/Fmonthfile.h"
+#include "view/Cpaintarea.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+const QColor Red(255, 0, 0);
+const QColor Green(0, 128, 0);
+const QColor Olive(128, 128, 0);
+
+} // namespace
+
+TViewBase::TViewBase(MonthDocument* document, TScrollArea* scrollArea)
+    : document(document), scale(document), scrollArea(scrollArea) {}
+
+// The axes and the plotter go before the scale they share.
+TViewBase::~TViewBase() {
+    timeAxis.reset();
+    valueAxis.reset();
+    diagram.reset();
+}
+
+void TViewBase::CreatePlotters(TPaintArea* plotArea, TPaintArea* timeStrip,
+                               TPaintArea* valueStrip) {
+    timeAxis = std::make_unique<TAxisX>(timeStrip, &scale);
+    valueAxis = std::make_unique<TAxisY>(valueStrip, &scale);
+    diagram = std::make_unique<TDiagram>(plotArea, &scale);
+}
+
+void TViewBase::Reset() {
+    SetTimeZoom(1);
+    SetValueZoom(1);
+    SetChannelVisible(-1, true);
+}
+
+void TViewBase::SetTimeZoom(int n) {
+    scale.SetTimeZoom(n);
+    UpdateHorzRange();
+}
+
+void TViewBase::SetValueZoom(int n) {
+    scale.SetValueZoom(n);
+    UpdateVertRange();
+}
+
+void TViewBase::SetExtent(int minutes, int values) {
+    scale.SetExtent(minutes, values);
+    UpdateRanges();
+}
+
+void TViewBase::UpdateRanges() {
+    UpdateHorzRange();
+    UpdateVertRange();
+}
+
+void TViewBase::UpdateVertRange() {
+    scrollArea->SetVertLineStep(100000 / scale.valuePixels);
+    scrollArea->SetVertRange(scale.pixelHeight);
+}
+
+void TViewBase::SetChannelVisible(int index, bool visible) {
+    auto& shown = document->display.channelVisible;
+    if (index == -1)
+        shown.fill(visible ? 1 : 0);
+    else if (index >= 0 && index < int(shown.size()))
+        shown[index] = visible ? 1 : 0;
+}
+
+void TViewBase::TakeWrittenLength() {
+    document->display.minutesShown = HeaderEndSlot(document->header);
+}
+
+void TViewBase::PaintGrid(QPainter& p) {
+    PaintTimeGrid(p);
+    PaintValueGrid(p);
+}
+
+void TViewBase::PaintTimeAxis(QPainter& p) {
+    int first = 0;
+    int count = 0;
+    VisibleMinutes(first, count);
+    timeAxis->Draw(p, first, count, DaysInMonth());
+}
+
+void TViewBase::PaintValueAxis(QPainter& p) {
+    int bottom = 0;
+    int span = 0;
+    VisibleValueRange(bottom, span);
+    valueAxis->Draw(p, bottom, span);
+}
+
+void TViewBase::PaintTimeGrid(QPainter& p) {
+    int first = 0;
+    int count = 0;
+    const int rel = VisibleMinutes(first, count);
+    int bottomPx = 0;
+    int heightPx = 0;
+    VisibleHeightRange(bottomPx, heightPx);
+    diagram->DrawTimeGrid(p, rel, first, count, bottomPx, bottomPx + heightPx);
+}
+
+void TViewBase::PaintValueGrid(QPainter& p) {
+    int bottom = 0;
+    int span = 0;
+    VisibleValueRange(bottom, span);
+    int left = 0;
+    int width = 0;
+    const int rel = VisiblePixels(left, width);
+    diagram->DrawValueGrid(p, rel, bottom, span, left, left + width);
+}
+
+void TViewBase::VisibleHeightRange(int& bottomPx, int& heightPx) const {
+    // The full height counts the frame and the horizontal scroll bar, so a
+    // window taller than the band gets a negative bottom.
+    const int full = scrollArea->FullHeight();
+    bottomPx = PlotAreaHeight() - scrollArea->VertPosition() - full;
+    heightPx = std::min(scrollArea->VertRange() - bottomPx, full);
+}
+
+void TViewBase::VisibleValueRange(int& bottom, int& span) const {
+    int bottomPx = 0;
+    int heightPx = 0;
+    VisibleHeightRange(bottomPx, heightPx);
+    bottom = scale.PixelsToValues(bottomPx);
+    span = scale.PixelsToValues(heightPx);
+}
+
+int TViewBase::DaysInMonth() const {
+    return int(HeaderDaysStored(document->header)) - int(HeaderOverflowDays(document->header));
+}
+
+int TViewBase::PlotAreaHeight() const {
+    if (diagram)
+        return diagram->area->Height();
+    return std::max(scrollArea->VertRange(), scrollArea->ClientHeight());
+}
+
+// --- running month ---
+
+TViewAct::TViewAct(MonthDocument* document, TScrollArea* scrollArea)
+    : TViewBase(document, scrollArea) {
+    Reset();
+    dataReady = 0;
+}
+
+int TViewAct::StartPx() const {
+    return std::max(scrollArea->HorzRange() - scrollArea->FullWidth() + LabelRoom, 0);
+}
+
+int TViewAct::VisibleMinutes(int& first, int& count) const {
+    const int start = StartPx();
+    first = scale.PixelToMinute(start);
+    count = scale.PixelToMinute(scrollArea->HorzRange() - start);
+    return 1;
+}
+
+int TViewAct::VisiblePixels(int& first, int& count) const {
+    first = StartPx();
+    count = scrollArea->HorzRange() - first;
+    return 1;
+}
+
+int TViewAct::FirstVisibleMinute(int& minute) const {
+    minute = scale.PixelToMinute(StartPx());
+    return 1;
+}
+
+void TViewAct::UpdateHorzRange() {
+    scrollArea->SetHorzLineStep(100000 / scale.timePixels);
+    scrollArea->SetHorzRange(scale.pixelWidth + 1);
+    scrollArea->SetHorzVisible(false);
+}
+
+void TViewAct::PaintData(QPainter& p) {
+    const int newest = int(HeaderEndSlot(document->header)) - 1;
+    const int fit = scale.PixelToMinute(scrollArea->FullWidth() - LabelRoom);
+    const int span = std::min(fit, newest);
+    diagram->PlotRunning(p, newest - span, newest, *document);
+}
+
+void TViewAct::Paint(QPainter& p) {
+    PaintGrid(p);
+    if (dataReady)
+        PaintData(p);
+}
+
+void TViewAct::Refresh() {
+    TakeWrittenLength();
+    SetExtent(document->display.minutesShown, ValueExtent);
+    if (diagram)
+        diagram->Repaint();
+    if (timeAxis)
+        timeAxis->Repaint();
+    if (valueAxis)
+        valueAxis->Repaint();
+}
+
+// --- month file ---
+
+TViewData::TViewData(MonthDocument* document, TScrollArea* scrollArea)
+    : TViewBase(document, scrollArea) {
+    Reset();
+    dataReady = 0;
+}
+
+int TViewData::VisibleWidth() const {
+    return std::min(scrollArea->HorzRange() - scrollArea->HorzPosition(),
+                    scrollArea->ClientWidth());
+}
+
+int TViewData::VisibleMinutes(int& first, int& count) const {
+    first = scale.PixelToMinute(scrollArea->HorzPosition());
+    count = scale.PixelToMinute(VisibleWidth());
+    return 0;
+}
+
+int TViewData::VisiblePixels(int& first, int& count) const {
+    first = scrollArea->HorzPosition();
+    count = VisibleWidth();
+    return 0;
+}
+
+int TViewData::FirstVisibleMinute(int& minute) const {
+    minute = scale.PixelToMinute(scrollArea->HorzPosition());
+    return 0;
+}
+
+void TViewData::UpdateHorzRange() {
+    scrollArea->SetHorzRange(scale.pixelWidth + 1);
+    scrollArea->SetHorzLineStep(100000 / scale.timePixels);
+}
+
+void TViewData::PaintData(QPainter& p) {
+    const int pos = scrollArea->HorzPosition();
+    const int right = std::min(scrollArea->HorzRange(), scrollArea->ClientWidth() + pos);
+    const int first = scale.PixelToMinute(pos);
+    const int last = std::min(scale.PixelToMinute(right), int(document->display.minutesShown) - 1);
+    diagram->PlotMonth(p, first, last, *document);
+}
+
+void TViewData::Paint(QPainter& p) {
+    PaintGrid(p);
+    PaintDataEnds(p);
+    if (dataReady) {
+        PaintMarks(p);
+        PaintData(p);
+    }
+}
+
+void TViewData::DataLoaded() {
+    TakeWrittenLength();
+    SetExtent(document->display.minutesShown, ValueExtent);
+    dataReady = 1;
+}
+
+void TViewData::PaintMarks(QPainter& p) {
+    const MonthDisplay& d = document->display;
+    if (d.HasStart())
+        diagram->MarkLine(p, d.markStart, Green);
+    if (d.HasEnd())
+        diagram->MarkLine(p, d.markEnd, Olive);
+}
+
+void TViewData::PaintDataEnds(QPainter& p) {
+    int bottomPx = 0;
+    int heightPx = 0;
+    VisibleHeightRange(bottomPx, heightPx);
+    const int range = scrollArea->HorzRange();
+    const int pos = scrollArea->HorzPosition();
+    if (scrollArea->ClientWidth() >= range - pos)
+        diagram->VerticalLine(p, range - 1, bottomPx, bottomPx + heightPx, Red);
+    if (pos == 0)
+        diagram->VerticalLine(p, 1, bottomPx, bottomPx + heightPx, Green);
+}

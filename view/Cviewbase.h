@@ -1,0 +1,130 @@
+#pragma once
+
+#include "view/Caxis.h"
+#include "view/Cdiagram.h"
+#include "view/Cscale.h"
+
+#include <cstdint>
+#include <memory>
+
+class QPainter;
+class TPaintArea;
+class TScrollArea;
+struct MonthDocument;
+
+// Sits between a diagram window and its month document: decides which
+// minutes and which part of the value band are visible in the window's scroll
+// area, keeps the scroll ranges in step with the zoom, and orders the drawing
+// of the plot area and the two axis strips. Owns the scale, both axes and the
+// plotter.
+class TViewBase {
+public:
+    // The value extent every view shows: the plotter's band.
+    static constexpr int ValueExtent = TDiagram::BandHeight;
+
+    virtual ~TViewBase();
+
+    TViewBase(const TViewBase&) = delete;
+    TViewBase& operator=(const TViewBase&) = delete;
+
+    // The axes paint the two strips, the plotter the plot area.
+    void CreatePlotters(TPaintArea* plotArea, TPaintArea* timeStrip, TPaintArea* valueStrip);
+
+    // The sets and resets of the display.
+    void Reset();
+    void SetTimeZoom(int n);
+    void SetValueZoom(int n);
+    void SetExtent(int minutes, int values);
+    void UpdateRanges();
+    void UpdateVertRange();
+    // Index -1 sets all 14 channels.
+    void SetChannelVisible(int index, bool visible);
+    // The header's end slot becomes the number of minutes shown.
+    void TakeWrittenLength();
+
+    // Paints of the plot area and the two strips.
+    virtual void Paint(QPainter& p) = 0;
+    void PaintGrid(QPainter& p);
+    void PaintTimeAxis(QPainter& p);
+    void PaintValueAxis(QPainter& p);
+    void PaintTimeGrid(QPainter& p);
+    void PaintValueGrid(QPainter& p);
+
+    // The visible part, in minutes and in pixels. The result is the relative
+    // flag: 1 when x counts from the visible left edge, 0 for absolute
+    // plot-area coordinates.
+    virtual void UpdateHorzRange() = 0;
+    virtual int VisibleMinutes(int& first, int& count) const = 0;
+    virtual int VisiblePixels(int& first, int& count) const = 0;
+    virtual void PaintData(QPainter& p) = 0;
+    virtual int FirstVisibleMinute(int& minute) const = 0;
+    // Heights count up from the bottom of the plot area.
+    void VisibleHeightRange(int& bottomPx, int& heightPx) const;
+    void VisibleValueRange(int& bottom, int& span) const;
+
+    // Days of the document's month, without its overflow days.
+    int DaysInMonth() const;
+
+    MonthDocument* document;
+    TScale scale;
+    TScrollArea* scrollArea;
+    std::unique_ptr<TAxisX> timeAxis;
+    std::unique_ptr<TAxisY> valueAxis;
+    std::unique_ptr<TDiagram> diagram;
+    int32_t dataReady = 0;
+
+protected:
+    // The scroll ranges depend on the kind of view: the subclass's
+    // constructor resets the settings once it is complete.
+    TViewBase(MonthDocument* document, TScrollArea* scrollArea);
+    int PlotAreaHeight() const;
+};
+
+// The running month: never scrolls horizontally and always shows the newest
+// minutes, ending 300 pixels before the right edge, where the current values
+// are written.
+class TViewAct final : public TViewBase {
+public:
+    TViewAct(MonthDocument* document, TScrollArea* scrollArea);
+
+    // Room right of the newest minute for the value labels.
+    static constexpr int LabelRoom = 300;
+
+    void UpdateHorzRange() override;
+    int VisibleMinutes(int& first, int& count) const override;
+    int VisiblePixels(int& first, int& count) const override;
+    void PaintData(QPainter& p) override;
+    int FirstVisibleMinute(int& minute) const override;
+    void Paint(QPainter& p) override;
+
+    // After every stored record.
+    void MarkDataReady() { dataReady = 1; }
+    // After a drained acquisition cycle: takes the new length and repaints
+    // the plot area and both strips at once.
+    void Refresh();
+
+private:
+    int StartPx() const;
+};
+
+// A month file: scrolls over the whole month, shows where the data begins
+// (green) and ends (red), and the two marks.
+class TViewData final : public TViewBase {
+public:
+    TViewData(MonthDocument* document, TScrollArea* scrollArea);
+
+    void UpdateHorzRange() override;
+    int VisibleMinutes(int& first, int& count) const override;
+    int VisiblePixels(int& first, int& count) const override;
+    void PaintData(QPainter& p) override;
+    int FirstVisibleMinute(int& minute) const override;
+    void Paint(QPainter& p) override;
+
+    // After the month file was opened and its days loaded.
+    void DataLoaded();
+    void PaintMarks(QPainter& p);
+    void PaintDataEnds(QPainter& p);
+
+private:
+    int VisibleWidth() const;
+};

@@ -1,0 +1,74 @@
+#include "view/Fviewchannel.h"
+
+#include "config/Fcalendar.h"
+#include "config/Fchannel.h"
+#include "files/Cmonthdocument.h"
+#include "files/Fmonthfile.h"
+
+#include <cmath>
+
+namespace {
+
+// Pads on the right to at least width bytes, like "%-Ns".
+QByteArray PadRight(const QByteArray& s, int width) {
+    return s.size() >= width ? s : s + QByteArray(width - s.size(), ' ');
+}
+
+// Pads on the left to at least width bytes, like "%Nd".
+QByteArray PadLeft(const QByteArray& s, int width) {
+    return s.size() >= width ? s : QByteArray(width - s.size(), ' ') + s;
+}
+
+QByteArray TwoDigits(int v) {
+    return PadLeft(QByteArray::number(v), 2).replace(' ', '0');
+}
+
+} // namespace
+
+std::vector<int> ListedChannels(const MonthDocument& document) {
+    std::vector<int> listed;
+    for (int ch = 0; ch < 14; ++ch) {
+        if (HeaderChannel(document.header, ch).active != 0 &&
+            document.display.channelVisible[ch] != 0)
+            listed.push_back(ch);
+    }
+    return listed;
+}
+
+QByteArray ChannelValueText(const ChannelDef& c, uint32_t value) {
+    if (value < c.minValue)
+        return "#U/L";
+    if (value > c.maxValue)
+        return "#O/L";
+    // QByteArray::number ignores the locale: always a point.
+    const double v = double(value) / std::pow(10.0, c.decimals);
+    return PadLeft(QByteArray::number(v, 'f', c.decimals), 6);
+}
+
+QByteArray ChannelRowText(int row, const ChannelDef& c, uint32_t value) {
+    return PadLeft(QByteArray::number(row), 2) + ' ' + PadRight(c.name, 20) + ' ' +
+           PadRight(c.dimension, 6) + ' ' + ChannelValueText(c, value);
+}
+
+QByteArray SlotTimeText(const MonthDocument& document, uint32_t slot) {
+    const MonthInfo info = document.Info();
+    return "Day: " + PadLeft(QByteArray::number(SlotYear(info, slot)), 4) + '.' +
+           TwoDigits(SlotMonth(info, slot)) + '.' + TwoDigits(SlotDay(info, slot)) +
+           "  /  Hour: " + PadLeft(QByteArray::number(SlotHour(slot)), 2) + ':' +
+           TwoDigits(int(slot % 60)) + "      ";
+}
+
+QByteArray OperatorLineText(const MonthDocument& document, uint8_t operatorIndex) {
+    if (operatorIndex == NoOperator || operatorIndex >= HeaderOperatorCount(document.header) ||
+        operatorIndex >= MaxOperators)
+        return "Operator: Unknown";
+    return "Operator: " + OperatorName(document.operators, operatorIndex);
+}
+
+bool SlotInMemory(const MonthDocument& document, int slot) {
+    if (slot < 0)
+        return false;
+    const int block = slot / SlotsPerDay;
+    return block < MaxDayBlocks && block < HeaderDaysStored(document.header) &&
+           document.dayBlocks[block].size() >= DayBlockSize;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <vector>
+
+struct ChannelDef;
+struct MonthDocument;
+
+// The texts of the channel value window, built from the window's document
+// (texts are the file's own Windows-1252 bytes).
+
+// The channels the window lists, in channel order: in use and shown.
+std::vector<int> ListedChannels(const MonthDocument& document);
+
+// Height of the window for n listed channels.
+constexpr int ChannelWindowHeight(int n) {
+    return n * 25 + 50;
+}
+
+// "#U/L" below the minimal value, "#O/L" above the maximal one, otherwise
+// the value divided by 10^decimals, right-aligned in six characters with
+// exactly that many decimals and a point.
+QByteArray ChannelValueText(const ChannelDef& c, uint32_t value);
+
+// "%2d %-20s %-6s %s": row number (from 1), name, dimension, value text.
+QByteArray ChannelRowText(int row, const ChannelDef& c, uint32_t value);
+
+// "Day: %4u.%.2u.%.2u  /  Hour: %2u:%.2u      " for a slot of the document's
+// month file (overflow slots belong to the following month).
+QByteArray SlotTimeText(const MonthDocument& document, uint32_t slot);
+
+// "Operator: Unknown" for no operator (255) or an index beyond the file's
+// operator names, otherwise "Operator: " and the name.
+QByteArray OperatorLineText(const MonthDocument& document, uint8_t operatorIndex);
+
+// True when the slot's day block is in memory.
+bool SlotInMemory(const MonthDocument& document, int slot);

@@ -1,0 +1,366 @@
+#include "view/Uchildbase.h"
+
+#include "comm/Cacquisition.h"
+#include "comm/Ccommsim.h"
+
+#include "config/Cconfig.h"
+#include "config/Cenv.h"
+#include "config/Ctablecolor.h"
+#include "config/Fcodec.h"
+#include "config/Ffont.h"
+#include "files/Cfileact.h"
+#include "files/Cfiledata.h"
+#include "files/Fmonthfile.h"
+#include "view/Cchildhooks.h"
+#include "view/Cviewbase.h"
+#include "view/Uplotwidgets.h"
+#include "view/Uviewchannel.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+TfmChildAct* fmChildAct = nullptr;
+
+namespace {
+
+constexpr int TimeStripHeight = 30;
+constexpr int ValueStripWidth = 20;
+
+} // namespace
+
+TfmChildBase::TfmChildBase(TEnv& env, TChildHooks* hooks, QWidget* parent)
+    : QMdiSubWindow(parent), FEnv(env), FHooks(hooks) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Child");
+    setFont(NamedFont("MS Sans Serif", 8));
+
+    QWidget* client = new QWidget(this);
+    auto* grid = new QGridLayout(client);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    px = new TPaintStrip(client);
+    px->setObjectName("px");
+    px->setFixedHeight(TimeStripHeight);
+    py = new TPaintStrip(client);
+    py->setObjectName("py");
+    py->setFixedWidth(ValueStripWidth);
+    sb = new TPlotScrollArea(client);
+    sb->setObjectName("sb");
+    pw = sb->viewport();
+    pw->setObjectName("pw");
+    grid->addWidget(px, 0, 0, 1, 2);
+    grid->addWidget(py, 1, 0);
+    grid->addWidget(sb, 1, 1);
+    setWidget(client);
+
+    FTimeArea = std::make_unique<TWidgetArea>(px);
+    FValueArea = std::make_unique<TWidgetArea>(py);
+    FPlotArea = std::make_unique<TScrolledPlotArea>(sb, [this] { pw->repaint(); });
+
+    // The document's display: nothing printed yet, no marks.
+    FDocument.display.printStartMinute = 0;
+    FDocument.display.valueOrigin = 0;
+    FDocument.display.ClearMarks();
+    SetBackgroundColour(Config ? Config->backgroundColour : 0xFFFFFF);
+
+    px->onPaint = [this](QPainter& p) { pxPaint(p); };
+    py->onPaint = [this](QPainter& p) { pyPaint(p); };
+    sb->onPaint = [this](QPainter& p, const QRect& r) { pwPaint(p, r); };
+    sb->onMouseDown = [this](Qt::MouseButton b, QPoint pt) { pwMouseDown(b, pt.x()); };
+    sb->onMouseMove = [this](QPoint pt) { pwMouseMove(pt.x()); };
+    sb->onMouseUp = [this](Qt::MouseButton b, QPoint pt) { pwMouseUp(b, pt.x()); };
+    sb->onScroll = [this](Qt::Orientation o) { ScrollHook(o); };
+    sb->onResize = [this] { FormResize(); };
+
+    connect(this, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates oldState, Qt::WindowStates newState) {
+                const bool was = oldState.testFlag(Qt::WindowActive);
+                const bool is = newState.testFlag(Qt::WindowActive);
+                if (is && !was)
+                    FormActivate();
+                else if (was && !is)
+                    FormDeactivate();
+            });
+}
+
+TfmChildBase::~TfmChildBase() {
+    if (fmViewChannel && fmViewChannel->parent() == this)
+        delete fmViewChannel;
+    if (FFile)
+        FFile->FreeDays();
+    FFile.reset();
+    FView.reset();
+}
+
+void TfmChildBase::Attach(std::unique_ptr<TViewBase> view, std::unique_ptr<TFileBase> file) {
+    FFile = std::move(file);
+    FView = std::move(view);
+    FView->CreatePlotters(FPlotArea.get(), FTimeArea.get(), FValueArea.get());
+}
+
+void TfmChildBase::ApplyTimeZoom(int zoom) {
+    if (!FView)
+        return;
+    FView->SetTimeZoom(zoom);
+    px->update();
+    pw->update();
+}
+
+void TfmChildBase::ApplyValueZoom(int zoom) {
+    if (!FView)
+        return;
+    FView->SetValueZoom(zoom);
+    py->update();
+    pw->update();
+}
+
+void TfmChildBase::ShowChannel(int index, bool visible) {
+    if (!FView)
+        return;
+    FView->SetChannelVisible(index, visible);
+    pw->update();
+}
+
+int TfmChildBase::GetTimeZoom() const {
+    return FView ? FView->scale.TimeZoomFactor() : 1;
+}
+
+int TfmChildBase::GetValueZoom() const {
+    return FView ? FView->scale.ValueZoomFactor() : 1;
+}
+
+void TfmChildBase::ClearMarks() {
+    FDocument.display.ClearMarks();
+    if (FView && FView->diagram)
+        FView->diagram->Clear();
+}
+
+void TfmChildBase::SetBackgroundColour(uint32_t colour) {
+    FBackground = colour;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ToQColor(colour));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    if (pw)
+        pw->update();
+}
+
+void TfmChildBase::FormActivate() {
+    if (FView && FHooks)
+        FHooks->ChildActivated(FDocument, GetTimeZoom(), GetValueZoom());
+}
+
+void TfmChildBase::FormDeactivate() {
+    if (FHooks)
+        FHooks->ChildDeactivated();
+}
+
+void TfmChildBase::closeEvent(QCloseEvent* event) {
+    if (Tag != 0) {
+        // The running month stays open while the program runs.
+        event->ignore();
+        showMinimized();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+void TfmChildBase::FormResize() {
+    FDocument.display.viewWidth = int16_t(sb->ClientWidth());
+    FDocument.display.viewHeight = int16_t(sb->ClientHeight());
+}
+
+void TfmChildBase::ScrollHook(Qt::Orientation orientation) {
+    if (orientation == Qt::Horizontal) {
+        px->update();
+        pw->update();
+    } else {
+        py->update();
+        pw->update();
+    }
+}
+
+void TfmChildBase::pxPaint(QPainter& p) {
+    if (FView)
+        FView->PaintTimeAxis(p);
+}
+
+void TfmChildBase::pyPaint(QPainter& p) {
+    if (FView)
+        FView->PaintValueAxis(p);
+}
+
+void TfmChildBase::pwPaint(QPainter& p, const QRect& exposed) {
+    p.fillRect(exposed, ToQColor(FBackground));
+    if (!FView)
+        return;
+    // The plotter draws in plot-area coordinates; the viewport shows the
+    // part at the scroll positions.
+    p.translate(-sb->HorzPosition(), -sb->VertPosition());
+    FView->diagram->backgroundChoice =
+        Config ? Config->backgroundChoice : (FBackground == 0xFFFFFF ? 1 : 2);
+    FView->Paint(p);
+    if (FCursorShown)
+        DrawCursor(p);
+}
+
+void TfmChildBase::DrawCursor(QPainter& p) const {
+    p.save();
+    p.setCompositionMode(QPainter::RasterOp_NotDestination);
+    p.setPen(QPen(Qt::black, 0, Qt::DotLine));
+    p.drawLine(FCursorX, 0, FCursorX, FPlotArea->Height());
+    p.restore();
+}
+
+void TfmChildBase::RepaintCursorColumn(int x) {
+    pw->update(QRect(x - sb->HorzPosition(), 0, 1, pw->height()));
+}
+
+void TfmChildBase::OpenValueWindow(int x) {
+    if (fmViewChannel) {
+        fmViewChannel->raise();
+        return;
+    }
+    auto* w = new TfmViewChannel(this);
+    const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1024, 768);
+    // Away from the cursor: left edge when it is in the right half.
+    const int visibleX = x - sb->HorzPosition();
+    const int left = visibleX > width() / 2 ? 5 : screen.width() - w->width() - 5;
+    w->move(screen.left() + left, screen.top() + 5);
+    w->show();
+    w->SetUp(FDocument);
+    w->ShowSlot(FDocument, PixelToMinute(x));
+}
+
+void TfmChildBase::pwMouseDown(Qt::MouseButton button, int x) {
+    if (button != Qt::RightButton || FCursorActive)
+        return;
+    OpenValueWindow(x);
+    FCursorActive = true;
+    FCursorShown = true;
+    FCursorX = x;
+    RepaintCursorColumn(x);
+}
+
+void TfmChildBase::pwMouseMove(int x) {
+    if (!FCursorActive || x == FCursorX)
+        return;
+    if (FCursorShown)
+        RepaintCursorColumn(FCursorX);
+    FCursorShown = true;
+    FCursorX = x;
+    RepaintCursorColumn(x);
+    if (fmViewChannel)
+        fmViewChannel->ShowSlot(FDocument, PixelToMinute(x));
+}
+
+void TfmChildBase::pwMouseUp(Qt::MouseButton button, int x) {
+    if (button == Qt::LeftButton) {
+        if (!FCursorActive)
+            return;
+        const int m = PixelToMinute(x);
+        if (m >= 0 && m < int(FDocument.display.minutesShown)) {
+            FDocument.display.ToggleMark(uint16_t(m));
+            if (FHooks)
+                FHooks->UpdateMarkCommands(FDocument);
+            // The whole plot area is repainted without the cursor line.
+            FCursorShown = false;
+            pw->update();
+        }
+        return;
+    }
+    if (button == Qt::RightButton && fmViewChannel) {
+        if (FCursorShown)
+            RepaintCursorColumn(FCursorX);
+        FCursorShown = false;
+        FCursorActive = false;
+        delete fmViewChannel;
+    }
+}
+
+// --- running month ---
+
+TfmChildAct::TfmChildAct(TEnv& env, TChildHooks* hooks, QWidget* parent)
+    : TfmChildBase(env, hooks, parent) {
+    setMinimumWidth(400);
+    Attach(std::make_unique<TViewAct>(&FDocument, sb),
+           std::make_unique<TFileAct>(&FDocument, env, *Config));
+    FormActivate();
+    AttachAcquisition();
+}
+
+TfmChildAct::~TfmChildAct() {
+    if (fmChildAct == this)
+        fmChildAct = nullptr;
+}
+
+void TfmChildAct::AttachAcquisition() {
+    if (FAcquisition || !Comm)
+        return;
+    FAcquisition = std::make_unique<TAcquisition>(FEnv, *Comm, *FileAct(), FDocument);
+    FAcquisition->onDataReady = [this] { ViewAct()->MarkDataReady(); };
+    FAcquisition->onRefresh = [this] { ViewAct()->Refresh(); };
+    FAcquisition->onLoaded = [this] { ReportScale(); };
+    FAcquisition->onCaption = [this](const QString& caption) { setWindowTitle(caption); };
+}
+
+int TfmChildAct::PixelToMinute(int x) const {
+    const TScale& s = FView->scale;
+    const int shown = std::min(sb->FullWidth() - TViewAct::LabelRoom, s.pixelWidth);
+    return s.PixelToMinute(s.pixelWidth - shown + x);
+}
+
+int TfmChildAct::RunCycle() {
+    AttachAcquisition();
+    return FAcquisition ? FAcquisition->RunCycle() : 1;
+}
+
+void TfmChildAct::ReportScale() {
+    if (FHooks)
+        FHooks->RunningWindowChanged(FDocument, GetTimeZoom(), GetValueZoom());
+}
+
+TViewAct* TfmChildAct::ViewAct() const {
+    return static_cast<TViewAct*>(FView.get());
+}
+
+TFileAct* TfmChildAct::FileAct() const {
+    return static_cast<TFileAct*>(FFile.get());
+}
+
+// --- month file ---
+
+TfmChildData::TfmChildData(TEnv& env, const QString& path, TChildHooks* hooks, QWidget* parent)
+    : TfmChildBase(env, hooks, parent) {
+    Attach(std::make_unique<TViewData>(&FDocument, sb),
+           std::make_unique<TFileData>(&FDocument, env));
+    uint8_t year = 0;
+    uint8_t month = 0;
+    TFileData* file = FileData();
+    if (file->ValidateWithMessage(path, year, month) && file->Open(path, year, month) &&
+        file->LoadDays()) {
+        ViewData()->DataLoaded();
+        FLoaded = true;
+        const QByteArray& h = FDocument.header;
+        setWindowTitle(QString::asprintf("%s: %2u/%4u",
+                                         FromAnsi(HeaderLocation(h)).toUtf8().constData(),
+                                         unsigned(HeaderMonth(h)), unsigned(HeaderYear(h)) + 1980));
+    }
+    FormActivate();
+}
+
+int TfmChildData::PixelToMinute(int x) const {
+    return FView->scale.PixelToMinute(x);
+}
+
+TViewData* TfmChildData::ViewData() const {
+    return static_cast<TViewData*>(FView.get());
+}
+
+TFileData* TfmChildData::FileData() const {
+    return static_cast<TFileData*>(FFile.get());
+}

@@ -1,0 +1,153 @@
+#pragma once
+
+#include "files/Cmonthdocument.h"
+#include "view/Cpaintarea.h"
+
+#include <QMdiSubWindow>
+
+#include <cstdint>
+#include <memory>
+
+class QPainter;
+class TAcquisition;
+class TChildHooks;
+class TFileAct;
+class TFileBase;
+class TFileData;
+class TPaintStrip;
+class TPlotScrollArea;
+class TViewAct;
+class TViewBase;
+class TViewData;
+class TWidgetArea;
+struct TEnv;
+
+// A diagram window: the time strip px on top, the value strip py on the
+// left and the scrolling plot area pw inside the scroll area sb. It owns its
+// month document, the month-file object and the view; holding the right
+// button shows a cursor line and the channel value window, left clicks while
+// it is held set the two marks.
+class TfmChildBase : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    ~TfmChildBase() override;
+
+    // 1 the running-month window (a close only minimises it), 0 a window of
+    // an opened month file (a close destroys it).
+    int Tag = 0;
+
+    // What the main window's commands call on the active window.
+    virtual void ApplyTimeZoom(int zoom);
+    virtual void ApplyValueZoom(int zoom);
+    void ShowChannel(int index, bool visible);
+    int GetTimeZoom() const;
+    int GetValueZoom() const;
+    void ClearMarks();
+    // The minute slot under plot-area column x.
+    virtual int PixelToMinute(int x) const = 0;
+
+    // The background colour (0x00BBGGRR) of the diagram.
+    virtual void SetBackgroundColour(uint32_t colour);
+    uint32_t BackgroundColour() const { return FBackground; }
+
+    MonthDocument& Document() { return FDocument; }
+    TViewBase* View() const { return FView.get(); }
+    TFileBase* File() const { return FFile.get(); }
+
+    // The components.
+    TPaintStrip* px = nullptr;
+    TPaintStrip* py = nullptr;
+    TPlotScrollArea* sb = nullptr;
+    QWidget* pw = nullptr; // the visible part of the plot area: sb's viewport
+
+    // The mouse on the plot area, x in plot-area coordinates.
+    void pwMouseDown(Qt::MouseButton button, int x);
+    void pwMouseMove(int x);
+    void pwMouseUp(Qt::MouseButton button, int x);
+    bool CursorActive() const { return FCursorActive; }
+    bool CursorShown() const { return FCursorShown; }
+    int CursorX() const { return FCursorX; }
+
+protected:
+    TfmChildBase(TEnv& env, TChildHooks* hooks, QWidget* parent);
+
+    // The view and the file object of the kind, then the plotters.
+    void Attach(std::unique_ptr<TViewBase> view, std::unique_ptr<TFileBase> file);
+    void FormActivate();
+    void FormDeactivate();
+    void closeEvent(QCloseEvent* event) override;
+
+    TEnv& FEnv;
+    TChildHooks* FHooks;
+    MonthDocument FDocument;
+    std::unique_ptr<TViewBase> FView;
+    std::unique_ptr<TFileBase> FFile;
+
+private:
+    void pxPaint(QPainter& p);
+    void pyPaint(QPainter& p);
+    void pwPaint(QPainter& p, const QRect& exposed);
+    void FormResize();
+    void ScrollHook(Qt::Orientation orientation);
+    void OpenValueWindow(int x);
+    // Has the plot-area columns of the cursor line repainted.
+    void RepaintCursorColumn(int x);
+    void DrawCursor(QPainter& p) const;
+
+    std::unique_ptr<TWidgetArea> FTimeArea;
+    std::unique_ptr<TWidgetArea> FValueArea;
+    std::unique_ptr<TScrolledPlotArea> FPlotArea;
+    uint32_t FBackground = 0xFFFFFF;
+    bool FCursorActive = false;
+    bool FCursorShown = false; // a cursor line is on the screen
+    int FCursorX = 0;
+};
+
+// The running-month window, fed by the acquisition cycle.
+class TfmChildAct : public TfmChildBase {
+    Q_OBJECT
+public:
+    // Needs the global Config (the running-month file follows it).
+    explicit TfmChildAct(TEnv& env, TChildHooks* hooks = nullptr, QWidget* parent = nullptr);
+    ~TfmChildAct() override;
+
+    int PixelToMinute(int x) const override;
+
+    // One acquisition cycle; the number of main-timer ticks to wait before
+    // the next one (1 or 11).
+    virtual int RunCycle();
+
+    // Tells the main window that the running month was (re)loaded.
+    void ReportScale();
+
+    TViewAct* ViewAct() const;
+    TFileAct* FileAct() const;
+    TAcquisition* Acquisition() const { return FAcquisition.get(); }
+
+private:
+    // The cycle needs the link, which exists from start-up on.
+    void AttachAcquisition();
+
+    std::unique_ptr<TAcquisition> FAcquisition;
+};
+
+extern TfmChildAct* fmChildAct;
+
+// A window of a month file opened from disk. A file that is not a valid data
+// file is reported and leaves the window captioned "Child" without data.
+class TfmChildData : public TfmChildBase {
+    Q_OBJECT
+public:
+    TfmChildData(TEnv& env, const QString& path, TChildHooks* hooks = nullptr,
+                 QWidget* parent = nullptr);
+
+    int PixelToMinute(int x) const override;
+
+    TViewData* ViewData() const;
+    TFileData* FileData() const;
+    // True when the file was opened and its days loaded.
+    bool Loaded() const { return FLoaded; }
+
+private:
+    bool FLoaded = false;
+};
