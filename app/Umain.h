@@ -3,16 +3,24 @@
 #include "comm/Cacquisition.h"
 #include "view/Cchildhooks.h"
 
+#include <QFont>
+#include <QList>
 #include <QMainWindow>
+#include <QString>
+#include <QUrl>
 
 #include <functional>
+#include <utility>
 
 class QAction;
 class QActionGroup;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QTimer;
+class QToolBar;
 class TfmChildBase;
+class TfmChildData;
 struct TEnv;
 
 // Runs the access-level login in the given mode (0 start, 1 close) and
@@ -20,8 +28,9 @@ struct TEnv;
 using TLoginRunner = std::function<int(int mode)>;
 
 // The main window: an MDI frame with the running-month window and the
-// windows of opened month files, the main timer that paces acquisition, and
-// the close sequence that stores the window settings.
+// windows of opened month files, the main timer that paces acquisition, the
+// menu commands with their enabling rules, and the close sequence that
+// stores the window settings.
 class TfmMain : public QMainWindow, public TChildHooks {
     Q_OBJECT
 public:
@@ -41,9 +50,37 @@ public:
 
     QMdiArea* MdiArea() const { return FMdi; }
     QTimer* MainTimer() const { return Timer1; }
+    // The active diagram window, or null.
+    TfmChildBase* ActiveChild() const;
+
+    // The modal dialogs, replaceable so that nothing waits for a person.
+    // Each returns an empty string (or false) when the user cancels.
+    std::function<QString(const QString& dir, const QString& filter)> ChooseOpenFile;
+    std::function<QString(const QString& dir, const QString& filter)> ChooseSaveFile;
+    std::function<QString(const QString& dir)> ChooseDirectory;
+    // Shows the font dialog with font preset; on OK font holds the choice.
+    std::function<bool(QFont& font)> ChooseFont;
+    std::function<void()> RunPrinterSetup;
+    std::function<void(const QUrl& url)> OpenUrl;
+    // Where the help file and the shipped guide are looked for, and the
+    // program's name that the help file carries.
+    QString programDir;
+    QString programName;
+
+    // The help file "<program>.chm" when it exists, otherwise the guide
+    // "zeda-help.html"; empty when neither is there.
+    QString HelpPath() const;
+
+    // Opens a month file in a new diagram window (tag 0), or activates the
+    // window that already shows it. Null when the file does not exist.
+    TfmChildData* OpenMonthFile(const QString& path);
 
     void CheckZoomItems(int timeZoom, int sizeZoom);
     void SetViewMenuEnabled(bool on);
+    void FillChannelMenu(const MonthDocument& document);
+    // Kind 0 governs TrmClear (one mark is enough), kind 1 TrmExport and
+    // kind 2 mnExcept (both need the two marks).
+    void SetMarkCommandsEnabled(bool on, int kind);
 
     // What the diagram windows tell the main window.
     void ChildActivated(MonthDocument& document, int timeZoom, int sizeZoom) override;
@@ -55,9 +92,37 @@ public:
 
 public slots:
     void Timer1Timer();
+    void FileOpen1Execute();
+    void FileClose1Execute();
+    void FileSave1Execute();
+    void BackupExecute();
+    void Import1Click();
+    void FileExit1Execute();
+    void PrinterSetupExecute();
+    void EditCut1Execute();
+    void EditCopy1Execute();
+    void EditPaste1Execute();
+    void SetXExecute(QAction* item);
+    void SetYExecute(QAction* item);
+    void KanaleOneExecute(QAction* item);
+    void KanaleAllExecute();
+    void KanaleZeroExecute();
+    void TrmClearExecute();
+    void TrmExportExecute();
+    void TrmClearDataExecute();
+    // An exception-description item: a new period with that description.
+    void ExceptionItemExecute(const QString& description);
     void ColorChangeExecute(QAction* item);
+    void WindowCascade1Execute();
+    void WindowTileHorizontal1Execute();
+    void WindowTileVertical1Execute();
+    void WindowMinimizeAll1Execute();
+    void WindowArrangeAll1Execute();
+    void Help2Click();
     void LoginAdminExecute();
     void LogoffAdminExecute();
+    void FontScreenExecute();
+    void FontPrintExecute();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -65,6 +130,27 @@ protected:
 
 private:
     void BuildMenus();
+    void BuildDataMenu();
+    void BuildEditMenu();
+    void BuildViewMenu();
+    void BuildOperatorMenu();
+    void BuildTimeMenu();
+    void BuildSettingMenu();
+    void BuildWindowMenu();
+    void BuildHelpMenu();
+    void BuildAdminMenu();
+    void BuildToolBar();
+    void InstallDefaultDialogs();
+    // The exception descriptions as items of mnExcept, each (caption, tag)
+    // with a tag above 0 running ExceptionItemExecute.
+    void FillExceptionMenu(const QList<std::pair<QString, int>>& items);
+    void LoadExceptionDescriptions();
+    void FillWindowList();
+    // Places the shown windows side by side (columns) or one above another.
+    void TileWindows(bool columns);
+    // Runs a font dialog; false when cancelled.
+    bool ChooseFontOnce(QFont& font);
+
     void FormCreate();
     void FormShow();
     bool FormCloseQuery();
@@ -79,21 +165,61 @@ private:
     TCycleTimer FCycle;
     bool FTerminating = false;
     bool FShown = false;
+    // The one font dialog of both font commands shows the last choice.
+    QFont FLastFont;
 
     QMdiArea* FMdi = nullptr;
     QTimer* Timer1 = nullptr;
+    QToolBar* FToolBar = nullptr;
+
+    QAction* FileOpen1 = nullptr;
+    QAction* PrintDay = nullptr;
+    QAction* PrintCopy = nullptr;
+    QAction* PrinterSetup = nullptr;
+    QAction* FileClose1 = nullptr;
+    QAction* Import1 = nullptr;
+    QAction* Backup = nullptr;
+    QAction* FileSave1 = nullptr;
+    QAction* FileExit1 = nullptr;
+    QAction* EditCut1 = nullptr;
+    QAction* EditCopy1 = nullptr;
+    QAction* EditPaste1 = nullptr;
+
     QMenu* mnView = nullptr;
     QMenu* mnScaleX = nullptr;
     QMenu* mnScaleY = nullptr;
+    QMenu* mnKanale = nullptr;
     QActionGroup* FTimeGroup = nullptr;
     QActionGroup* FSizeGroup = nullptr;
+    QList<QAction*> FChannelItems;
+    QAction* KanaleAll = nullptr;
+    QAction* KanaleZero = nullptr;
+
+    QAction* Login = nullptr;
+    QAction* Logoff = nullptr;
+    QAction* Users = nullptr;
+
+    QAction* TrmClear = nullptr;
+    QAction* TrmExport = nullptr;
+    QMenu* mnExcept = nullptr;
+    QAction* TrmClearData = nullptr;
     QActionGroup* FColorGroup = nullptr;
     QAction* ColorChange1 = nullptr;
     QAction* ColorChange2 = nullptr;
+
+    QMenu* FWindowMenu = nullptr;
+    QAction* WindowCascade1 = nullptr;
+    QAction* WindowTileHorizontal1 = nullptr;
+    QAction* WindowTileVertical1 = nullptr;
+    QAction* WindowMinimizeAll1 = nullptr;
+    QAction* WindowArrangeAll1 = nullptr;
+    QList<QAction*> FWindowListItems;
+
     QMenu* Setup1 = nullptr;
     QAction* LoginAdmin = nullptr;
     QAction* LogoffAdmin = nullptr;
-    QAction* Logoff = nullptr;
+    QAction* FontScreen = nullptr;
+    QAction* FontPrint = nullptr;
 };
 
 extern TfmMain* fmMain;

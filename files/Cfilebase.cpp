@@ -5,6 +5,8 @@
 #include "config/Fcalendar.h"
 #include "files/Cfileaccess.h"
 #include "files/Cmonthdocument.h"
+#include "files/Fexceptions.h"
+#include "files/Fexport.h"
 #include "files/Fmonthfile.h"
 
 #include <QFileInfo>
@@ -138,6 +140,26 @@ void TFileBase::FreeDays() {
 
 QString TFileBase::MonthFilePath(uint8_t year, uint8_t month) const {
     return FEnv.FilePath(MonthFileName(year, month));
+}
+
+bool TFileBase::ApplyException(const QByteArray& text) {
+    return opened && ::ApplyException(*document, text, *FEnv.messages);
+}
+
+bool TFileBase::ExportCsv(const QString& path) {
+    return opened && ::ExportCsv(*document, path, *FEnv.messages);
+}
+
+bool TFileBase::Backup(const QString& source, const QString& target) {
+    return BackupMonthFile(source, target, *FEnv.messages, freeSpace);
+}
+
+bool TFileBase::BackupTo(const QString& directory) {
+    return opened && BackupToDirectory(document->FilePath(), directory, *FEnv.messages, freeSpace);
+}
+
+bool TFileBase::Import(const QString& source, const QString& target) {
+    return ImportMonthFile(source, target, *FEnv.messages);
 }
 
 void TFileBase::ForgetFile() {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "files/Fbackup.h"
+
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -37,6 +40,22 @@ public:
 
     // The month file of a month in the data directory.
     QString MonthFilePath(uint8_t year, uint8_t month) const;
+
+    // Sets a period for the marked range and shown channels (text: a menu
+    // entry's text) or clears the matching one (text: "ClearExcept").
+    bool ApplyException(const QByteArray& text);
+    // The marked range of the shown channels as a CSV file.
+    bool ExportCsv(const QString& path);
+    // Copies the month file source to target (free-space check, messages).
+    bool Backup(const QString& source, const QString& target);
+    // Backs the document's file up into a directory (refused when a file of
+    // that name is already there).
+    bool BackupTo(const QString& directory);
+    // Copies a month file from elsewhere to target (checks, question).
+    bool Import(const QString& source, const QString& target);
+
+    // Free bytes of the file system holding a directory; replaceable.
+    TFreeSpace freeSpace = SystemFreeSpace;
 
     MonthDocument* document; // owned by the window
     bool opened = false;

@@ -60,3 +60,16 @@ CtlEnv::CtlEnv(const QString& dataDir, std::unique_ptr<TClock> ownClock)
     env.messages = &messages;
     env.notices = &notices;
 }
+
+bool ParseChannelList(const QString& text, std::array<bool, 14>& shown) {
+    shown.fill(false);
+    const QStringList parts = text.split(',', Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        bool ok = false;
+        const int n = part.trimmed().toInt(&ok);
+        if (!ok || n < 1 || n > 14)
+            return false;
+        shown[n - 1] = true;
+    }
+    return true;
+}

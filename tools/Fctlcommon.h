@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <array>
 #include <memory>
 
 // Helpers shared by zedactl's commands.
@@ -28,6 +29,9 @@ QCommandLineOption DataDirOption();
 
 // "YYYY-MM-DD HH:MM" as a broken-down time; false when malformed.
 bool ParseDateTime(const QString& text, LocalTime& t);
+
+// "1,3,14" as the 14 shown flags of channels 1..14; false when malformed.
+bool ParseChannelList(const QString& text, std::array<bool, 14>& shown);
 
 // The environment of one command: data directory, clock, messages, notices.
 struct CtlEnv {

@@ -5,7 +5,9 @@
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "tools/Fctlcommon.h"
+#include "tools/Fctlexport.h"
 #include "tools/Fctlfiles.h"
+#include "tools/Fctlview.h"
 #include "tools/Fjson.h"
 
 #include <QCommandLineParser>
@@ -44,6 +46,11 @@ const std::map<QString, Command>& Commands() {
         {"simulate", {"run the acquisition with the simulated unit on a simulated clock", CmdSimulate}},
         {"info", {"print what a month file holds as JSON", CmdInfo}},
         {"validate", {"check a month file (the exit status is the result)", CmdValidate}},
+        {"render", {"paint a month file's diagram into a PNG picture", CmdRender}},
+        {"export", {"write the marked range of a month file as CSV", CmdExport}},
+        {"exception", {"set or clear an exception period in a month file", CmdException}},
+        {"backup", {"back a month file up into a directory", CmdBackup}},
+        {"import", {"import a month file into the data directory", CmdImport}},
     };
     return commands;
 }

@@ -10,6 +10,7 @@
 #include "config/Ffont.h"
 #include "files/Cfileact.h"
 #include "files/Cfiledata.h"
+#include "files/Fexceptions.h"
 #include "files/Fmonthfile.h"
 #include "view/Cchildhooks.h"
 #include "view/Cviewbase.h"
@@ -137,6 +138,35 @@ void TfmChildBase::ClearMarks() {
     FDocument.display.ClearMarks();
     if (FView && FView->diagram)
         FView->diagram->Clear();
+}
+
+bool TfmChildBase::ExceptionCommand(const QString& caption) {
+    if (!FFile)
+        return false;
+    const QByteArray text =
+        caption == QLatin1String(ClearExceptText) ? ClearExceptText : ToAnsi(caption);
+    const bool changed = FFile->ApplyException(text);
+    RedrawDiagram();
+    return changed;
+}
+
+bool TfmChildBase::ExportMarkedRange(const QString& path) {
+    return FFile && FFile->ExportCsv(path);
+}
+
+bool TfmChildBase::BackupTo(const QString& dir) {
+    return FFile && FFile->BackupTo(dir);
+}
+
+bool TfmChildBase::ImportFile(const QString& source, const QString& target) {
+    return FFile && FFile->Import(source, target);
+}
+
+void TfmChildBase::RedrawDiagram() {
+    if (FView && FView->diagram)
+        FView->diagram->Clear();
+    if (pw)
+        pw->update();
 }
 
 void TfmChildBase::SetBackgroundColour(uint32_t colour) {
@@ -326,6 +356,14 @@ void TfmChildAct::ReportScale() {
 
 TViewAct* TfmChildAct::ViewAct() const {
     return static_cast<TViewAct*>(FView.get());
+}
+
+bool TfmChildAct::RefreshExceptions() {
+    TFileAct* file = FileAct();
+    if (!file || !file->ReloadExceptions())
+        return false;
+    RedrawDiagram();
+    return true;
 }
 
 TFileAct* TfmChildAct::FileAct() const {

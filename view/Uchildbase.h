@@ -46,6 +46,17 @@ public:
     // The minute slot under plot-area column x.
     virtual int PixelToMinute(int x) const = 0;
 
+    // Sets an exception period for the marked range and shown channels from
+    // a menu caption, or clears the matching one ("ClearExcept"); the
+    // diagram is redrawn. True when the table changed.
+    bool ExceptionCommand(const QString& caption);
+    // The CSV export of the marked range.
+    bool ExportMarkedRange(const QString& path);
+    // Copies the window's month file into a directory.
+    bool BackupTo(const QString& dir);
+    // Copies a month file from elsewhere to target (the data directory).
+    bool ImportFile(const QString& source, const QString& target);
+
     // The background colour (0x00BBGGRR) of the diagram.
     virtual void SetBackgroundColour(uint32_t colour);
     uint32_t BackgroundColour() const { return FBackground; }
@@ -76,6 +87,8 @@ protected:
     void FormActivate();
     void FormDeactivate();
     void closeEvent(QCloseEvent* event) override;
+    // Has the curves drawn again (exception periods changed).
+    void RedrawDiagram();
 
     TEnv& FEnv;
     TChildHooks* FHooks;
@@ -119,6 +132,9 @@ public:
 
     // Tells the main window that the running month was (re)loaded.
     void ReportScale();
+    // Re-reads the exception table when another window changed it on disk,
+    // and redraws. True when it was re-read.
+    bool RefreshExceptions();
 
     TViewAct* ViewAct() const;
     TFileAct* FileAct() const;

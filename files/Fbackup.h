@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class TMessages;
+
+// Free bytes of the file system that holds a directory, or -1 when that
+// cannot be determined.
+using TFreeSpace = std::function<qint64(const QString& directory)>;
+qint64 SystemFreeSpace(const QString& directory);
+
+// Copies a whole file through a temporary file in the target's directory
+// that is renamed into place only when complete, so a copy that fails half
+// way leaves no partial file at the target (an existing target is replaced
+// only by a complete copy). The source is read under a shared lock.
+bool CopyMonthFile(const QString& source, const QString& target);
+
+// Copies a month file to target after checking the free space of the
+// target's file system: the free-space message, or the success or failure
+// message. Free space that cannot be determined: false, no message.
+bool BackupMonthFile(const QString& source, const QString& target, TMessages& messages,
+                     const TFreeSpace& freeSpace = SystemFreeSpace);
+
+// The backup command: the target is directory/<the source's file name>; an
+// existing target is refused with "Error - File exist!", otherwise
+// BackupMonthFile.
+bool BackupToDirectory(const QString& source, const QString& directory, TMessages& messages,
+                       const TFreeSpace& freeSpace = SystemFreeSpace);
+
+// Copies a valid month file to target after asking the user; refuses a
+// source that is no valid data file (before the question) and a target that
+// already is one.
+bool ImportMonthFile(const QString& source, const QString& target, TMessages& messages);
+
+inline const QString BackupExistsText = QStringLiteral("Error - File exist!");
+inline const QString BackupNoSpaceText =
+    QStringLiteral("Auf dem angegebenen Laufwerk ist nicht genug freier Speicherplatz vorhanden!");
+inline const QString BackupDoneText =
+    QStringLiteral("Die Monatsdatei wurde erfolgreich gesichert!");
+inline const QString BackupFailedText =
+    QStringLiteral("Die Monatsdatei konnte nicht erfolgreich gesichert werden!");
+inline const QString ImportPresentText =
+    QStringLiteral("Die zu importierende Monatsdatei befindet sich bereits auf Ihrem System!");
+inline const QString ImportDoneText =
+    QStringLiteral("Die Monatsdatei wurde erfolgreich importiert!");
+inline const QString ImportFailedText =
+    QStringLiteral("Die Monatsdatei konnte nicht erfolgreich importiert werden!");
+// "Wollen Sie die Monatsdatei des Standorts MM/YYYY importieren?"
+QString ImportQuestion(uint8_t year, uint8_t month);

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+struct MonthDocument;
+class TMessages;
+
+// The text of the exception menu's clear command.
+inline const QByteArray ClearExceptText = "ClearExcept";
+
+// The exception list: at most this many bytes and lines are looked at, and a
+// line gives at most this many characters of menu text.
+constexpr int ExceptionListMaxBytes = 2160;
+constexpr int ExceptionListMaxLines = 30;
+constexpr int ExceptionTextMaxLength = 70;
+
+// One entry of the exception menu: its text (Windows-1252 bytes) and the
+// line of the list it came from (1..30), which the menu item keeps as tag.
+struct ExceptionMenuEntry {
+    QByteArray text;
+    int tag = 0;
+    bool operator==(const ExceptionMenuEntry&) const = default;
+};
+
+// Reads the exception list (AUSNAHME.LST) into entries (which it clears).
+// False when the file cannot be read or is empty; no message either way.
+bool LoadExceptionMenu(const QString& path, std::vector<ExceptionMenuEntry>& entries);
+
+// The channels a period set or cleared in a window concerns: bit i for
+// channel i + 1 when the file's channel definition is in use and the window
+// shows the channel.
+uint16_t WindowChannelMask(const MonthDocument& document);
+
+// The code of a period set from a menu text: its first four characters, or
+// four zeros when a blank, a tab or the end of the text falls among them.
+QByteArray ExceptionCode(const QByteArray& text);
+
+// Sets a period (a menu text) or clears one (ClearExceptText) for the
+// document's marked range and shown channels, and writes count and table to
+// the month file. On a refusal or a failed write the table, the count and
+// the file stay as they were, and the user is told. True when a period was
+// added or removed.
+bool ApplyException(MonthDocument& document, const QByteArray& text, TMessages& messages);
+
+// The three refusals.
+inline const QString ExceptionOverlapText = QStringLiteral(
+    "Die Ausnahmebeschreibung konnte nicht gesetzt werden, da es eine Überschneidung mit einer "
+    "bestehenden Ausnahmebeschreibung gibt!");
+inline const QString ExceptionTableFullText = QStringLiteral(
+    "Es wurde bereits die maximal zulässige Anzahl von Ausnahmebeschreibungen, die pro "
+    "Monatsdatei möglich sind, gesetzt!");
+inline const QString ExceptionMismatchText = QStringLiteral(
+    "Der markierte Datenbereich stimmt nicht mit einer bestehenden Ausnahmebeschreibung "
+    "überein!");
+
+// "Error - File <path> cannot be written!"
+QString CannotWriteText(const QString& path);

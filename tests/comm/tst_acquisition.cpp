@@ -1,0 +1,240 @@
+#include "comm/Cacquisition.h"
+#include "comm/Ccommbase.h"
+#include "comm/Cnotices.h"
+#include "config/Cclock.h"
+#include "config/Cconfig.h"
+#include "config/Cenv.h"
+#include "files/Cfileact.h"
+#include "files/Cmonthdocument.h"
+#include "files/Fmonthfile.h"
+#include "support/Crecordingmessages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A unit whose waiting records the test lays out.
+class TFakeUnit : public TCommBase {
+public:
+    explicit TFakeUnit(const TEnv& env) : TCommBase(env) {}
+
+    QList<SampleRecord> waiting;
+    int removals = 0;
+    int32_t readResult = 1; // what ReadOldest answers while records wait
+
+    int32_t WriteByte(int32_t, uint8_t) override { return 1; }
+    int32_t ReadByte(int32_t, uint8_t& v) override {
+        v = 255;
+        return 1;
+    }
+    int32_t GetInfo(DeviceInfo&) override { return 1; }
+    int32_t GetRecordCount(int32_t& c) override {
+        c = int32_t(waiting.size());
+        return 1;
+    }
+    int32_t GetClock(DeviceClock&) override { return 1; }
+    int32_t SetClock(const DeviceClock&) override { return 1; }
+    int32_t ReadOldest(SampleRecord& r) override {
+        if (readResult != 1)
+            return readResult;
+        if (waiting.isEmpty())
+            return 0;
+        r = waiting.first();
+        return 1;
+    }
+    int32_t RemoveOldest() override {
+        ++removals;
+        if (!waiting.isEmpty())
+            waiting.removeFirst();
+        return 1;
+    }
+    int32_t ReadCurrent(SampleRecord&) override { return 1; }
+};
+
+class TCountingNotices : public TNotices {
+public:
+    int timeDiffs = 0;
+    int disconnects = 0;
+    void TimeDiff() override { ++timeDiffs; }
+    void Disconnect() override { ++disconnects; }
+};
+
+SampleRecord Record(int year, int month, int day, int hour, int minute) {
+    SampleRecord r;
+    r.year = uint8_t(year - 1980);
+    r.month = uint8_t(month);
+    r.minute = uint16_t((day - 1) * 1440 + hour * 60 + minute);
+    for (int i = 0; i < 14; ++i)
+        r.values[i] = uint16_t(100 * i + minute);
+    return r;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestAcquisition : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    TSimClock clock{SecondsFromLocal({2026, 3, 10, 14, 5, 0})};
+    TRecordingMessages messages;
+    TCountingNotices notices;
+    TEnv env;
+    std::unique_ptr<TConfig> config;
+    std::unique_ptr<TFakeUnit> unit;
+    std::unique_ptr<MonthDocument> document;
+    std::unique_ptr<TFileAct> file;
+    std::unique_ptr<TAcquisition> acq;
+    int refreshes = 0;
+    int readies = 0;
+    int loads = 0;
+
+private slots:
+    void init() {
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path());
+        clock.SetLocal({2026, 3, 10, 14, 5, 0});
+        env.dataDir = dir.path();
+        env.clock = &clock;
+        env.messages = &messages;
+        env.notices = &notices;
+        messages.Clear();
+        notices = TCountingNotices();
+        config = std::make_unique<TConfig>(env.IniPath());
+        unit = std::make_unique<TFakeUnit>(env);
+        document = std::make_unique<MonthDocument>();
+        file = std::make_unique<TFileAct>(document.get(), env, *config);
+        acq = std::make_unique<TAcquisition>(env, *unit, *file, *document);
+        refreshes = readies = loads = 0;
+        acq->onRefresh = [this] { ++refreshes; };
+        acq->onDataReady = [this] { ++readies; };
+        acq->onLoaded = [this] { ++loads; };
+    }
+
+    void emptyUnitPollsAgainNextTick() {
+        QCOMPARE(acq->RunCycle(), 1);
+        QCOMPARE(messages.beeps, 0);
+        QCOMPARE(unit->removals, 0);
+        QCOMPARE(refreshes, 0);
+        QVERIFY(QDir(dir.path()).entryList({"*.ZMF"}).isEmpty());
+    }
+
+    void linkErrorWaitsElevenTicks() {
+        unit->readResult = -1;
+        QCOMPARE(acq->RunCycle(), 11);
+        unit->readResult = 7; // any other answer counts as nothing waiting
+        QCOMPARE(acq->RunCycle(), 1);
+        QCOMPARE(messages.beeps, 0);
+    }
+
+    void threeRecordsInOneCycle() {
+        unit->waiting = {Record(2026, 3, 10, 14, 0), Record(2026, 3, 10, 14, 1),
+                         Record(2026, 3, 10, 14, 2)};
+        QCOMPARE(acq->RunCycle(), 11);
+        QCOMPARE(messages.beeps, 1);
+        QCOMPARE(unit->removals, 3);
+        QCOMPARE(refreshes, 1);
+        QCOMPARE(readies, 3);
+        QCOMPARE(loads, 1);
+        QCOMPARE(acq->StoredCount(), 3);
+        QCOMPARE(acq->Caption(), QString("Aktuell: 2026.03.10 / 14:02"));
+        const QByteArray bytes = ReadFile(dir.filePath("D2026-03.ZMF"));
+        QCOMPARE(bytes.size(), qsizetype(FileSize(33)));
+        QCOMPARE(HeaderEndSlot(bytes.left(HeaderSize)), uint16_t(13803));
+        // The in-memory day block holds what the file holds.
+        const qsizetype at = SlotOffset(13802);
+        QCOMPARE(document->dayBlocks[9].mid((13802 % 1440) * 30, 30), bytes.mid(at, 30));
+        QCOMPARE(uint8_t(bytes[at]), uint8_t(1));
+        QCOMPARE(uint8_t(bytes[at + 1]), uint8_t(255));
+    }
+
+    void captionOfAnOverflowRecord() {
+        // With February open, 1 March goes into February's overflow days.
+        clock.SetLocal({2026, 3, 1, 0, 5, 0});
+        unit->waiting = {Record(2026, 2, 28, 23, 59), Record(2026, 3, 1, 0, 0)};
+        QCOMPARE(acq->RunCycle(), 11);
+        QCOMPARE(document->fileName, QString("D2026-02.ZMF"));
+        QCOMPARE(file->currentSlot, uint16_t(28 * 1440));
+        QCOMPARE(acq->Caption(), QString("Aktuell: 2026.03.01 /  0:00"));
+    }
+
+    void implausibleRecordIsDroppedWithNotice() {
+        // 31 days before the clock: removed, not stored; the record behind
+        // it waits for the next cycle.
+        unit->waiting = {Record(2026, 2, 7, 14, 5), Record(2026, 3, 10, 14, 0)};
+        QCOMPARE(acq->RunCycle(), 11);
+        QCOMPARE(notices.timeDiffs, 1);
+        QCOMPARE(unit->removals, 1);
+        QCOMPARE(unit->waiting.size(), 1);
+        QVERIFY(!QFile::exists(dir.filePath("D2026-02.ZMF")));
+        // Exactly 30 days away is still stored.
+        unit->waiting = {Record(2026, 2, 8, 14, 5)};
+        QCOMPARE(acq->RunCycle(), 11);
+        QCOMPARE(notices.timeDiffs, 1);
+        QVERIFY(QFile::exists(dir.filePath("D2026-02.ZMF")));
+    }
+
+    void unwritableMonthFileKeepsTheRecordInTheUnit() {
+        // A directory where the month file must be created: nothing can
+        // write it, whatever the rights of the user.
+        const QString path = dir.filePath("D2026-03.ZMF");
+        QVERIFY(QDir().mkpath(path));
+        unit->waiting = {Record(2026, 3, 10, 14, 0), Record(2026, 3, 10, 14, 1)};
+        QCOMPARE(acq->RunCycle(), 11);
+        QCOMPARE(unit->removals, 0);
+        QCOMPARE(unit->waiting.size(), 2);
+        QCOMPARE(messages.Texts(), QStringList{"Error - File " + path + " cannot be written!"});
+        QCOMPARE(messages.shown[0].kind, TMessages::Error);
+        // Told once until a record is stored again.
+        QCOMPARE(acq->RunCycle(), 11);
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(acq->Caption(), QString("Aktuell:"));
+        // Once the file can be written, both records arrive in order.
+        QVERIFY(QDir(path).removeRecursively());
+        QCOMPARE(acq->RunCycle(), 11);
+        QCOMPARE(unit->waiting.size(), 0);
+        QCOMPARE(unit->removals, 2);
+        QCOMPARE(acq->StoredCount(), 2);
+        const QByteArray bytes = ReadFile(path);
+        QCOMPARE(uint8_t(bytes[SlotOffset(13800)]), uint8_t(1));
+        QCOMPARE(uint8_t(bytes[SlotOffset(13801)]), uint8_t(1));
+        QCOMPARE(messages.shown.size(), 1);
+    }
+
+    void cycleTimerCountsAndHonoursBusy() {
+        TCycleTimer timer;
+        int runs = 0;
+        int answer = 11;
+        const auto cycle = [&] {
+            ++runs;
+            return answer;
+        };
+        timer.Tick(nullptr, cycle);
+        QCOMPARE(runs, 1);
+        for (int i = 0; i < 10; ++i)
+            timer.Tick(nullptr, cycle);
+        QCOMPARE(runs, 1);
+        timer.Tick(nullptr, cycle);
+        QCOMPARE(runs, 2);
+        timer.busy = true;
+        for (int i = 0; i < 20; ++i)
+            timer.Tick(nullptr, cycle);
+        QCOMPARE(runs, 2);
+        QCOMPARE(timer.ticksToCycle, 0);
+        timer.busy = false;
+        answer = 1;
+        timer.Tick(nullptr, cycle);
+        timer.Tick(nullptr, cycle);
+        QCOMPARE(runs, 4);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAcquisition)
+#include "tst_acquisition.moc"

@@ -1,0 +1,213 @@
+#include "Fmonthtestsupport.h"
+
+#include "files/Fexceptions.h"
+#include "files/Fexport.h"
+
+#include <QDir>
+#include <QTest>
+
+// The CSV export of a marked range.
+class TestExport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void acrossMidnight();
+    void eightToMidnight();
+    void values_data();
+    void values();
+    void twoChannels();
+    void overflowDaysAreDatesOfTheNextMonth();
+    void nothingWithoutBothMarksOrChannels();
+    void targetCannotBeCreated();
+    void failedWriteLeavesNoFile();
+    void memberUsesTheWindowsDocument();
+
+private:
+    QString Out() const { return m->fx.Path("out.csv"); }
+    bool Export() { return ExportCsv(m->doc, Out(), m->fx.messages); }
+    QList<QByteArray> Lines() const {
+        QList<QByteArray> lines = ReadBytes(Out()).split('\n');
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        return lines;
+    }
+
+    std::unique_ptr<TMonthFixture> m;
+};
+
+void TestExport::init() {
+    m = std::make_unique<TMonthFixture>();
+    QVERIFY(m->Make());
+}
+
+void TestExport::cleanup() {
+    m.reset();
+}
+
+void TestExport::acrossMidnight() {
+    QVERIFY(m->PutValue(At(1, 23, 58), 1));
+    QVERIFY(m->PutValue(At(1, 23, 59), 2));
+    QVERIFY(m->PutValue(At(2, 0, 0), 3));
+    QVERIFY(m->PutValue(At(2, 0, 1), 4));
+    // The export reads the file, not the window's copy loaded before.
+    m->Show({1, 14});
+    m->Mark(At(1, 23, 58), At(2, 0, 1));
+    QVERIFY(Export());
+    const QByteArray expected = "Datum/Uhrzeit;Kanal 1 (V);Kanal 14 (V)\r\n"
+                                "2026-03-01 23:58;1;1\r\n"
+                                "2026-03-01 23:59;2;2\r\n"
+                                "2026-03-02 00:00;3;3\r\n"
+                                "2026-03-02 00:01;4;4\r\n";
+    QCOMPARE(ReadBytes(Out()), expected);
+    QCOMPARE(m->fx.messages.Texts(), QStringList{ExportDoneText});
+    QCOMPARE(m->fx.messages.shown[0].kind, TMessages::Information);
+}
+
+void TestExport::eightToMidnight() {
+    QVERIFY(m->PutValue(At(10, 8, 0), 7));
+    QVERIFY(m->PutValue(At(10, 23, 59), 8));
+    QVERIFY(m->PutValue(At(11, 0, 0), 9));
+    m->Show({3});
+    m->Mark(At(10, 8, 0), At(11, 0, 0));
+    QVERIFY(Export());
+    const QList<QByteArray> lines = Lines();
+    QCOMPARE(lines.size(), 1 + 961);
+    QCOMPARE(lines[1], QByteArray("2026-03-10 08:00;7\r"));
+    QCOMPARE(lines[960], QByteArray("2026-03-10 23:59;8\r"));
+    QCOMPARE(lines[961], QByteArray("2026-03-11 00:00;9\r"));
+    for (const QByteArray& line : lines)
+        QVERIFY(line.endsWith('\r'));
+}
+
+void TestExport::values_data() {
+    QTest::addColumn<uint16_t>("raw");
+    QTest::addColumn<QByteArray>("exception");
+    QTest::addColumn<QByteArray>("text");
+    // Multiplier 10, one decimal, limits 100 (10,0) to 2000 (200,0).
+    QTest::newRow("in range") << uint16_t(123) << QByteArray() << QByteArray("123,0");
+    QTest::newRow("at the maximum") << uint16_t(200) << QByteArray() << QByteArray("200,0");
+    QTest::newRow("above the maximum") << uint16_t(201) << QByteArray() << QByteArray("0");
+    QTest::newRow("below the minimum") << uint16_t(9) << QByteArray() << QByteArray("0");
+    QTest::newRow("ordinary period") << uint16_t(123) << QByteArray("WART x") << QByteArray("0");
+    QTest::newRow("ordinary period, empty code")
+        << uint16_t(0) << QByteArray("AB x") << QByteArray("0");
+    QTest::newRow("note-only period")
+        << uint16_t(123) << QByteArray("!Not x") << QByteArray("123,0");
+}
+
+void TestExport::values() {
+    QFETCH(uint16_t, raw);
+    QFETCH(QByteArray, exception);
+    QFETCH(QByteArray, text);
+    QByteArray defs = HeaderChannelBytes(m->doc.header);
+    ChannelDef c = ReadChannelDef(defs, 0);
+    c.inputMult = 10;
+    c.offsetValue = 0;
+    c.decimals = 1;
+    c.minValue = 100;
+    c.maxValue = 2000;
+    WriteChannelDef(defs, 0, c);
+    SetHeaderChannelBytes(m->doc.header, defs);
+    QVERIFY(m->PutValue(500, raw));
+    m->Show({1, 2});
+    if (!exception.isEmpty()) {
+        m->Mark(500, 500);
+        m->Show({1});
+        QVERIFY(ApplyException(m->doc, exception, m->fx.messages));
+        m->Show({1, 2});
+    }
+    m->Mark(499, 501);
+    QVERIFY(Export());
+    const QList<QByteArray> lines = Lines();
+    QCOMPARE(lines.size(), 4);
+    // Channel 2 keeps the plain 1:1 scaling and is never covered.
+    QCOMPARE(lines[2], "2026-03-01 08:20;" + text + ';' + QByteArray::number(raw) + '\r');
+    QCOMPARE(lines[1], QByteArray("2026-03-01 08:19;0;0\r"));
+}
+
+void TestExport::twoChannels() {
+    QByteArray defs = HeaderChannelBytes(m->doc.header);
+    ChannelDef c2 = ReadChannelDef(defs, 1 * ChannelDef::Size);
+    c2.dimension = "bar";
+    WriteChannelDef(defs, 1 * ChannelDef::Size, c2);
+    ChannelDef c5 = ReadChannelDef(defs, 4 * ChannelDef::Size);
+    c5.name = "Druck";
+    c5.dimension = "\xb0"
+                   "C";
+    WriteChannelDef(defs, 4 * ChannelDef::Size, c5);
+    SetHeaderChannelBytes(m->doc.header, defs);
+    m->Show({2, 5});
+    m->Mark(At(4, 12, 0), At(4, 12, 59));
+    QVERIFY(Export());
+    const QList<QByteArray> lines = Lines();
+    QCOMPARE(lines.size(), 61);
+    QCOMPARE(lines[0], QByteArray("Datum/Uhrzeit;Kanal 2 (bar);Druck (\xb0"
+                                  "C)\r"));
+    for (const QByteArray& line : lines)
+        QCOMPARE(line.count(';'), 2);
+}
+
+void TestExport::overflowDaysAreDatesOfTheNextMonth() {
+    TMonthFixture dec;
+    QVERIFY(dec.Make(2026, 12));
+    QVERIFY(dec.PutValue(At(33, 23, 59), 5));
+    dec.Show({1});
+    dec.Mark(At(31, 23, 59), At(33, 23, 59));
+    QVERIFY(ExportCsv(dec.doc, Out(), dec.fx.messages));
+    const QList<QByteArray> lines = Lines();
+    QCOMPARE(lines.size(), 1 + 2 * 1440 + 1);
+    QCOMPARE(lines[1], QByteArray("2026-12-31 23:59;0\r"));
+    QCOMPARE(lines[2], QByteArray("2027-01-01 00:00;0\r"));
+    QCOMPARE(lines.last(), QByteArray("2027-01-02 23:59;5\r"));
+}
+
+void TestExport::nothingWithoutBothMarksOrChannels() {
+    m->Mark(100, MonthDisplay::NoMark);
+    QVERIFY(!Export());
+    m->Mark(MonthDisplay::NoMark, 100);
+    QVERIFY(!Export());
+    m->Mark(100, 200);
+    m->doc.display.channelVisible.fill(0);
+    QVERIFY(!Export());
+    QVERIFY(!QFile::exists(Out()));
+    QVERIFY(m->fx.messages.shown.isEmpty());
+}
+
+void TestExport::targetCannotBeCreated() {
+    m->Mark(100, 200);
+    const QByteArray before = m->Bytes();
+    QVERIFY(!ExportCsv(m->doc, m->fx.Path("missing/out.csv"), m->fx.messages));
+    QCOMPARE(m->fx.messages.Texts(), QStringList{ExportCreateFailedText});
+    QCOMPARE(m->fx.messages.shown[0].kind, TMessages::Error);
+    QVERIFY(QDir(m->fx.Path("ausgabe.csv")).mkpath("."));
+    QVERIFY(!ExportCsv(m->doc, m->fx.Path("ausgabe.csv"), m->fx.messages));
+    QCOMPARE(m->Bytes(), before);
+}
+
+void TestExport::failedWriteLeavesNoFile() {
+    m->Mark(0, 44639);
+    {
+        TFileSizeLimit limit(100 * 1024);
+        QVERIFY(limit.Active());
+        QVERIFY(!Export());
+    }
+    QVERIFY(!QFile::exists(Out()));
+    QCOMPARE(m->fx.messages.Texts(), QStringList{"Error - File " + Out() + " cannot be written!"});
+    QCOMPARE(m->fx.messages.shown[0].kind, TMessages::Error);
+}
+
+void TestExport::memberUsesTheWindowsDocument() {
+    QVERIFY(m->PutValue(0, 42));
+    m->Show({1});
+    m->Mark(0, 1);
+    QVERIFY(m->file->ExportCsv(Out()));
+    QCOMPARE(ReadBytes(Out()), QByteArray("Datum/Uhrzeit;Kanal 1 (V)\r\n"
+                                          "2026-03-01 00:00;42\r\n"
+                                          "2026-03-01 00:01;0\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestExport)
+#include "tst_export.moc"

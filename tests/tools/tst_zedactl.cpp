@@ -1,0 +1,181 @@
+#include "app/Umain.h"
+#include "config/Cclock.h"
+#include "config/Cconfig.h"
+#include "config/Cenv.h"
+#include "support/Crecordingmessages.h"
+#include "view/Uchildbase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run Ctl(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(ZEDACTL_PATH), args);
+    Run r;
+    if (!p.waitForFinished(120000))
+        return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
+} // namespace
+
+class TestZedactl : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    void configReportsTheIniFile() {
+        const QString data = dir.filePath("config");
+        QVERIFY(QDir().mkpath(data));
+        QVERIFY(WriteFile(data + "/zeda.ini",
+                          "[ZEDA]\r\nBetriebsort=Werk S\xFC" "d\r\nFormsColor=2\r\n"
+                          "Kanal_3=1,Druck,bar,0,10,0,5000,0,2,1,3,10\r\n"));
+        const Run r = Ctl({"config", "--data-dir", data});
+        QCOMPARE(r.exitCode, 0);
+        const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(o["location"].toString(), QString::fromUtf8("Werk Süd"));
+        QCOMPARE(o["backgroundColour"].toInteger(), 0xC0C0C0);
+        QCOMPARE(o["printerFont"].isNull(), true);
+        const QJsonObject ch3 = o["channels"].toArray()[2].toObject();
+        QCOMPARE(ch3["name"].toString(), QString("Druck"));
+        QCOMPARE(ch3["decimals"].toInt(), 2);
+        QCOMPARE(ch3["colourChoice"].toInt(), 10);
+        QCOMPARE(o["channels"].toArray().size(), 14);
+    }
+
+    // The same minutes stored by zedactl and by the windowed program's main
+    // timer give the same files, across the year end with its take-over.
+    void simulateMatchesTheProgram() {
+        const QString ctlDir = dir.filePath("ctl");
+        const QString winDir = dir.filePath("win");
+        QVERIFY(QDir().mkpath(ctlDir));
+        QVERIFY(QDir().mkpath(winDir));
+        const int minutes = 5000; // 31.12. 22:00 .. 4.1. 9:19
+        const Run r = Ctl({"simulate", "--data-dir", ctlDir, "--from", "2026-12-31 22:00",
+                           "--minutes", QString::number(minutes), "--operator", "Anna"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.contains("records stored: 5000\n"), r.out.constData());
+        QVERIFY(r.out.contains("created: D2026-12.ZMF\n"));
+        QVERIFY(r.out.contains("created: D2027-01.ZMF\n"));
+
+        TSimClock clock(SecondsFromLocal({2026, 12, 31, 22, 0, 0}));
+        TRecordingMessages messages;
+        TEnv env;
+        env.dataDir = winDir;
+        env.clock = &clock;
+        env.messages = &messages;
+        {
+            TfmMain main(env, [](int) { return 2; });
+            main.show();
+            QVERIFY(fmChildAct);
+            Config->operatorLoggedIn = true;
+            Config->operatorName = "Anna";
+            Config->operatorIndex = 0;
+            for (int i = 0; i < minutes * 12; ++i) {
+                main.Timer1Timer();
+                clock.Advance(5);
+            }
+            QCOMPARE(fmChildAct->windowTitle(), QString("Aktuell: 2027.01.04 /  9:19"));
+        }
+        for (const char* name : {"D2026-12.ZMF", "D2027-01.ZMF"}) {
+            const QByteArray a = ReadFile(ctlDir + "/" + name);
+            QVERIFY(!a.isEmpty());
+            QVERIFY2(a == ReadFile(winDir + "/" + name), name);
+        }
+
+        const Run info = Ctl({"info", ctlDir + "/D2027-01.ZMF", "--data-dir", ctlDir});
+        QCOMPARE(info.exitCode, 0);
+        const QJsonObject o = QJsonDocument::fromJson(info.out).object();
+        QCOMPARE(o["signature"].toString(), QString("VELO01"));
+        QCOMPARE(o["year"].toInt(), 2027);
+        QCOMPARE(o["month"].toInt(), 1);
+        QCOMPARE(o["daysStored"].toInt(), 33);
+        QCOMPARE(o["overflowDays"].toInt(), 2);
+        QCOMPARE(o["endSlot"].toInt(), 3 * 1440 + 9 * 60 + 19 + 1);
+        QCOMPARE(o["operators"].toArray(), QJsonArray{"Anna"});
+        QCOMPARE(o["exceptionCount"].toInt(), 0);
+
+        const Run dec = Ctl({"info", ctlDir + "/D2026-12.ZMF"});
+        // The December file holds its overflow days to the last slot.
+        QCOMPARE(QJsonDocument::fromJson(dec.out).object()["endSlot"].toInt(), 47520);
+    }
+
+    void validateReportsByExitStatus() {
+        const QString data = dir.filePath("validate");
+        QVERIFY(QDir().mkpath(data));
+        QCOMPARE(Ctl({"simulate", "--data-dir", data, "--from", "2026-03-10 14:00", "--minutes",
+                      "3"})
+                     .exitCode,
+                 0);
+        Run r = Ctl({"validate", data + "/D2026-03.ZMF"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QByteArray("0\n"));
+        QVERIFY(QFile::copy(data + "/D2026-03.ZMF", data + "/D2026-04.ZMF"));
+        r = Ctl({"validate", data + "/D2026-04.ZMF"});
+        QCOMPARE(r.exitCode, 3);
+        QCOMPARE(r.out, QString("3 Diese Datei ist keine gültige Datendatei!\n").toUtf8());
+        r = Ctl({"validate", data + "/D2026-05.ZMF"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QString("1 Fehler beim Versuch eine Datei zu öffnen!\n").toUtf8());
+        QVERIFY(WriteFile(data + "/D2026-06.ZMF", QByteArray(2000, 'x')));
+        QCOMPARE(Ctl({"validate", data + "/D2026-06.ZMF"}).exitCode, 2);
+    }
+
+    void renderPaintsTheDiagram() {
+        const QString data = dir.filePath("render");
+        QVERIFY(QDir().mkpath(data));
+        QVERIFY(WriteFile(data + "/zeda.ini", "[ZEDA]\nKanal_1=1,A,V,0,1,0,5000,0,0,0,1,1\n"));
+        QCOMPARE(Ctl({"simulate", "--data-dir", data, "--from", "2026-03-10 08:00", "--minutes",
+                      "240"})
+                     .exitCode,
+                 0);
+        const QString png = data + "/d.png";
+        const Run r = Ctl({"render", data + "/D2026-03.ZMF", "-o", png, "--data-dir", data,
+                           "--width", "640", "--height", "400", "--first", "13800", "--channels",
+                           "1", "--background", "2"});
+        QCOMPARE(r.exitCode, 0);
+        QImage image(png);
+        QCOMPARE(image.size(), QSize(640, 400));
+        // Channel 1 is drawn in red somewhere on the grey background.
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == QColor(255, 0, 0))
+                    ++red;
+        QVERIFY2(red > 50, qPrintable(QString::number(red)));
+        QCOMPARE(Ctl({"render", data + "/nothing.ZMF", "-o", png}).exitCode, 1);
+        QCOMPARE(Ctl({"render", data + "/D2026-03.ZMF"}).exitCode, 2);
+    }
+};
+
+QTEST_MAIN(TestZedactl)
+#include "tst_zedactl.moc"

@@ -1,0 +1,191 @@
+#include "tools/Fctlexport.h"
+
+#include "config/Fcalendar.h"
+#include "config/Fcodec.h"
+#include "files/Cfiledata.h"
+#include "files/Cmonthdocument.h"
+#include "files/Fbackup.h"
+#include "files/Fexceptions.h"
+#include "files/Fexport.h"
+#include "tools/Fctlcommon.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// The slot of a minute of a month file: the file's own month, or one of its
+// overflow days as a date of the following month.
+std::optional<uint16_t> SlotOf(const MonthDocument& d, const LocalTime& t) {
+    const MonthInfo info = d.Info();
+    int year = 1980 + info.year;
+    const int days = DaysInMonth(info.year, info.month);
+    int block = -1;
+    if (t.year == year && t.month == info.month) {
+        block = t.day - 1;
+    } else {
+        uint8_t nextYear = info.year;
+        uint8_t nextMonth = info.month;
+        AddMonths(nextYear, nextMonth, 1);
+        if (t.year == 1980 + nextYear && t.month == nextMonth)
+            block = days + t.day - 1;
+    }
+    if (block < 0 || block >= info.daysStored)
+        return std::nullopt;
+    return uint16_t(block * SlotsPerDay + t.hour * 60 + t.minute);
+}
+
+// What export and exception share: the month file opened into a document
+// with the marks and the shown channels of the command line.
+struct MarkedFile {
+    MonthDocument document;
+    std::unique_ptr<TFileData> file;
+};
+
+// 0 when opened and marked, otherwise the exit code (the reason was told).
+int OpenMarked(const QCommandLineParser& parser, const char* command, CtlEnv& ctl, MarkedFile& m) {
+    if (parser.positionalArguments().size() != 1 || !parser.isSet("from") || !parser.isSet("to")) {
+        std::fprintf(stderr, "zedactl %s: needs one FILE, --from and --to\n", command);
+        return 2;
+    }
+    LocalTime from;
+    LocalTime to;
+    std::array<bool, 14> shown;
+    shown.fill(true);
+    if (!ParseDateTime(parser.value("from"), from) || !ParseDateTime(parser.value("to"), to) ||
+        (parser.isSet("channels") && !ParseChannelList(parser.value("channels"), shown))) {
+        std::fprintf(stderr,
+                     "zedactl %s: times are \"YYYY-MM-DD HH:MM\", channels a list of 1..14\n",
+                     command);
+        return 2;
+    }
+    const QString path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+    m.file = std::make_unique<TFileData>(&m.document, ctl.env);
+    uint8_t year = 0;
+    uint8_t month = 0;
+    if (!m.file->ValidateWithMessage(path, year, month))
+        return 1;
+    if (!m.file->Open(path, year, month)) {
+        ctl.messages.Show(TMessages::Error, ValidateMessage(TFileBase::CannotOpen));
+        return 1;
+    }
+    const std::optional<uint16_t> first = SlotOf(m.document, from);
+    const std::optional<uint16_t> last = SlotOf(m.document, to);
+    if (!first || !last || *first > *last) {
+        std::fprintf(stderr, "zedactl %s: --from and --to must be minutes of the file, in order\n",
+                     command);
+        return 2;
+    }
+    m.document.display.markStart = *first;
+    m.document.display.markEnd = *last;
+    for (int i = 0; i < 14; ++i)
+        m.document.display.channelVisible[i] = shown[i] ? 1 : 0;
+    return 0;
+}
+
+void AddRangeOptions(QCommandLineParser& parser) {
+    parser.addOption(DataDirOption());
+    parser.addOption({"from", "First minute, \"YYYY-MM-DD HH:MM\".", "TIME"});
+    parser.addOption({"to", "Last minute, \"YYYY-MM-DD HH:MM\".", "TIME"});
+    parser.addOption({"channels", "Shown channels, e.g. \"1,3,14\" (default: all).", "LIST"});
+    parser.addPositionalArgument("FILE", "The month file.");
+}
+
+} // namespace
+
+int CmdExport(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Exports the values of the given channels between two minutes of a month file as CSV, "
+        "exactly as the program's export of a marked range.");
+    AddRangeOptions(parser);
+    parser.addOption({{"o", "output"}, "The CSV file to write.", "OUT"});
+    const ParseResult pr = ParseOptions(parser, "export", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    if (!parser.isSet("output")) {
+        std::fprintf(stderr, "zedactl export: needs -o OUT.csv\n");
+        return 2;
+    }
+    CtlEnv ctl(parser.value("data-dir"));
+    MarkedFile m;
+    if (const int rc = OpenMarked(parser, "export", ctl, m); rc != 0)
+        return rc;
+    return m.file->ExportCsv(parser.value("output")) ? 0 : 1;
+}
+
+int CmdException(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Sets an exception period (the text of an exception-list entry; its first four characters "
+        "give the code) or clears the one that matches range and channels exactly.");
+    AddRangeOptions(parser);
+    parser.addOption({"set", "The entry's text.", "TEXT"});
+    parser.addOption({"clear", "Clear the matching period."});
+    const ParseResult pr = ParseOptions(parser, "exception", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    if (parser.isSet("set") == parser.isSet("clear")) {
+        std::fprintf(stderr, "zedactl exception: needs either --set TEXT or --clear\n");
+        return 2;
+    }
+    CtlEnv ctl(parser.value("data-dir"));
+    MarkedFile m;
+    if (const int rc = OpenMarked(parser, "exception", ctl, m); rc != 0)
+        return rc;
+    const QByteArray text = parser.isSet("clear") ? ClearExceptText : ToAnsi(parser.value("set"));
+    return m.file->ApplyException(text) ? 0 : 1;
+}
+
+int CmdBackup(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Backs a month file up into a directory.");
+    parser.addPositionalArgument("FILE", "The month file.");
+    parser.addPositionalArgument("DIR", "The target directory.");
+    const ParseResult pr = ParseOptions(parser, "backup", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    if (parser.positionalArguments().size() != 2) {
+        std::fprintf(stderr, "zedactl backup: needs FILE and DIR\n");
+        return 2;
+    }
+    CtlEnv ctl{QString()};
+    const QString path = QFileInfo(parser.positionalArguments()[0]).absoluteFilePath();
+    const QString dir = QFileInfo(parser.positionalArguments()[1]).absoluteFilePath();
+    uint8_t year = 0;
+    uint8_t month = 0;
+    // The program backs up only files it has opened, that is valid ones.
+    const int result = TFileBase::Validate(path, year, month);
+    if (result != TFileBase::Valid) {
+        ctl.messages.Show(TMessages::Error, ValidateMessage(result));
+        return 1;
+    }
+    if (!QFileInfo(dir).isDir()) {
+        std::fprintf(stderr, "zedactl backup: %s is not a directory\n", qPrintable(dir));
+        return 2;
+    }
+    return BackupToDirectory(path, dir, ctl.messages) ? 0 : 1;
+}
+
+int CmdImport(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Imports a month file into the data directory, asking first unless --yes is given.");
+    parser.addOption(DataDirOption());
+    parser.addOption({"yes", "Answer the question with Yes."});
+    parser.addPositionalArgument("FILE", "The month file to import.");
+    const ParseResult pr = ParseOptions(parser, "import", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    if (parser.positionalArguments().size() != 1) {
+        std::fprintf(stderr, "zedactl import: needs one FILE\n");
+        return 2;
+    }
+    CtlEnv ctl(parser.value("data-dir"));
+    ctl.messages.assumeYes = parser.isSet("yes");
+    const QFileInfo source(parser.positionalArguments().first());
+    const QString target = ctl.env.FilePath(source.fileName());
+    return ImportMonthFile(source.absoluteFilePath(), target, ctl.messages) ? 0 : 1;
+}

@@ -1,0 +1,84 @@
+#include "tools/Fctlview.h"
+
+#include "tools/Fctlcommon.h"
+#include "view/Frender.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+bool ParseInt(const QCommandLineParser& parser, const QString& name, int& value) {
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    value = parser.value(name).toInt(&ok);
+    return ok;
+}
+
+bool ParseMarks(const QString& text, TRenderRequest& r) {
+    const QStringList parts = text.split(',');
+    if (parts.size() != 2)
+        return false;
+    bool okA = false;
+    bool okB = false;
+    const int a = parts[0].trimmed().toInt(&okA);
+    const int b = parts[1].trimmed().toInt(&okB);
+    if (!okA || !okB || a < 0 || b < 0 || a > 0xFFFF || b > 0xFFFF)
+        return false;
+    r.markStart = static_cast<uint16_t>(a);
+    r.markEnd = static_cast<uint16_t>(b);
+    return true;
+}
+
+} // namespace
+
+int CmdRender(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Paints what a month-file window of W x H pixels shows (time strip above, value strip on "
+        "the left) into a PNG picture.");
+    parser.addPositionalArgument("FILE", "The month file.");
+    parser.addOption(DataDirOption());
+    parser.addOption({{"o", "output"}, "The PNG file to write.", "OUT.png"});
+    parser.addOption({"time-zoom", "Time zoom as the View menu has it (-20 .. 10).", "N"});
+    parser.addOption({"size-zoom", "Size zoom (1 .. 20).", "N"});
+    parser.addOption({"width", "Width of the window's client area (default 1000).", "W"});
+    parser.addOption({"height", "Height of the window's client area (default 600).", "H"});
+    parser.addOption({"first", "First visible minute slot.", "SLOT"});
+    parser.addOption({"channels", "Shown channels, e.g. 1,2,5 (default all).", "LIST"});
+    parser.addOption({"marks", "The two marked slots.", "A,B"});
+    parser.addOption({"background", "1 white, 2 grey.", "1|2"});
+    const ParseResult pr = ParseOptions(parser, "render", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+
+    TRenderRequest r;
+    bool ok = parser.positionalArguments().size() == 1 && parser.isSet("output");
+    ok = ok && ParseInt(parser, "time-zoom", r.timeZoom) && ParseInt(parser, "size-zoom", r.sizeZoom);
+    ok = ok && ParseInt(parser, "width", r.width) && ParseInt(parser, "height", r.height);
+    ok = ok && ParseInt(parser, "first", r.firstSlot) && ParseInt(parser, "background", r.background);
+    if (ok && parser.isSet("channels"))
+        ok = ParseChannelList(parser.value("channels"), r.channels);
+    if (ok && parser.isSet("marks"))
+        ok = ParseMarks(parser.value("marks"), r);
+    if (!ok || r.width < 50 || r.height < 50 || r.width > 16384 || r.height > 16384 ||
+        r.firstSlot < 0 || (r.background != 1 && r.background != 2)) {
+        std::fprintf(stderr, "zedactl render: needs FILE and -o OUT.png; see --help for the "
+                             "options and their ranges\n");
+        return 2;
+    }
+    r.path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+
+    CtlEnv ctl(parser.value("data-dir"));
+    QImage image;
+    if (!RenderMonthFile(ctl.env, r, image))
+        return 1;
+    if (!image.save(parser.value("output"), "PNG")) {
+        ctl.messages.Show(TMessages::Error,
+                          "Error - File " + parser.value("output") + " cannot be written!");
+        return 1;
+    }
+    return 0;
+}
