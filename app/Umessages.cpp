@@ -23,4 +23,6 @@ bool TBoxMessages::Show(Kind kind, const QString& text) {
     return false;
 }
 
-void TBoxMessages::Beep() { QApplication::beep(); }
+void TBoxMessages::Beep() {
+    QApplication::beep();
+}

@@ -33,7 +33,8 @@ int main(int argc, char* argv[]) {
     env.messages = &messages;
     env.notices = &notices;
     if (!QDir().mkpath(env.dataDir)) {
-        QMessageBox::critical(nullptr, "ZEDA", "Error - Directory " + env.dataDir + " cannot be created!");
+        QMessageBox::critical(nullptr, "ZEDA",
+                              "Error - Directory " + env.dataDir + " cannot be created!");
         return 1;
     }
 

@@ -60,10 +60,10 @@ bool TAcquisition::StoreRecord(const SampleRecord& record) {
         if (block.size() >= at + SlotSize && FFile.lastSlot.size() == SlotSize)
             block.replace(at, SlotSize, FFile.lastSlot);
         const MonthInfo info = FDocument.Info();
-        FCaption = QString::asprintf("%s %4u.%.2u.%.2u / %2u:%.2u", "Aktuell:",
-                                     unsigned(SlotYear(info, slot)), unsigned(SlotMonth(info, slot)),
-                                     unsigned(SlotDay(info, slot)), unsigned(SlotHour(slot)),
-                                     unsigned(slot % 60));
+        FCaption = QString::asprintf("%s %4u.%.2u.%.2u / %2u:%.2u",
+                                     "Aktuell:", unsigned(SlotYear(info, slot)),
+                                     unsigned(SlotMonth(info, slot)), unsigned(SlotDay(info, slot)),
+                                     unsigned(SlotHour(slot)), unsigned(slot % 60));
         if (onCaption)
             onCaption(FCaption);
         ++FStored;

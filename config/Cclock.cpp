@@ -34,7 +34,9 @@ LocalTime TSystemClock::Local() const {
     return FromTm(tm);
 }
 
-int64_t TSystemClock::SecondsSince1970() const { return static_cast<int64_t>(std::time(nullptr)); }
+int64_t TSystemClock::SecondsSince1970() const {
+    return static_cast<int64_t>(std::time(nullptr));
+}
 
 uint32_t TSystemClock::TickCount() const {
     timespec ts{};
@@ -44,8 +46,8 @@ uint32_t TSystemClock::TickCount() const {
 }
 
 int64_t SecondsFromLocal(const LocalTime& t) {
-    const int64_t days = DaysFromCivil(t.year, static_cast<unsigned>(t.month),
-                                       static_cast<unsigned>(t.day));
+    const int64_t days =
+        DaysFromCivil(t.year, static_cast<unsigned>(t.month), static_cast<unsigned>(t.day));
     return days * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
 }
 
@@ -59,9 +61,13 @@ LocalTime LocalFromSeconds(int64_t seconds) {
 TSimClock::TSimClock(int64_t secondsSince1970, uint32_t tick)
     : FSeconds(secondsSince1970), FTick(tick) {}
 
-LocalTime TSimClock::Local() const { return LocalFromSeconds(FSeconds); }
+LocalTime TSimClock::Local() const {
+    return LocalFromSeconds(FSeconds);
+}
 
-void TSimClock::SetLocal(const LocalTime& t) { FSeconds = SecondsFromLocal(t); }
+void TSimClock::SetLocal(const LocalTime& t) {
+    FSeconds = SecondsFromLocal(t);
+}
 
 void TSimClock::Advance(int64_t seconds) {
     FSeconds += seconds;

@@ -10,11 +10,11 @@ class TNotices;
 // user. One is built by the program entry (or by zedactl, or by a test) and
 // handed to the objects that need it; it is not a global.
 struct TEnv {
-    QString dataDir;              // INI file, operator list, exception list, month files
-    QString appName = "zeda";     // gives the INI and help file names
+    QString dataDir;          // INI file, operator list, exception list, month files
+    QString appName = "zeda"; // gives the INI and help file names
     TClock* clock = nullptr;
     TMessages* messages = nullptr;
-    TNotices* notices = nullptr;  // the acquisition's two notices (comm/Cnotices.h)
+    TNotices* notices = nullptr; // the acquisition's two notices (comm/Cnotices.h)
 
     QString IniPath() const { return FilePath(appName + ".ini"); }
     QString HelpPath() const { return FilePath(appName + ".chm"); }

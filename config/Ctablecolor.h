@@ -27,4 +27,6 @@ extern TTableColor* Colors;
 // A 0x00BBGGRR value as the colour to draw with.
 QColor ColourToQColor(uint32_t bgr);
 // The same, under the shorter name some drawing code uses.
-inline QColor ToQColor(uint32_t bgr) { return ColourToQColor(bgr); }
+inline QColor ToQColor(uint32_t bgr) {
+    return ColourToQColor(bgr);
+}

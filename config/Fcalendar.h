@@ -18,8 +18,8 @@ struct SampleTime {
 
 // What the slot conversions need of a month file header.
 struct MonthInfo {
-    uint8_t year = 0;      // since 1980
-    uint8_t month = 1;     // 1..12
+    uint8_t year = 0;  // since 1980
+    uint8_t month = 1; // 1..12
     uint16_t daysStored = 0;
     uint16_t overflowDays = 0;
 };

@@ -13,7 +13,9 @@ void Print(const QByteArray& text) {
     std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
 }
 
-void PrintJson(const QJsonObject& o) { Print(QJsonDocument(o).toJson(QJsonDocument::Indented)); }
+void PrintJson(const QJsonObject& o) {
+    Print(QJsonDocument(o).toJson(QJsonDocument::Indented));
+}
 
 ParseResult ParseOptions(QCommandLineParser& parser, const QString& command,
                          const QStringList& args) {
@@ -21,7 +23,8 @@ ParseResult ParseOptions(QCommandLineParser& parser, const QString& command,
     QStringList all = args;
     all.prepend("zedactl " + command);
     if (!parser.parse(all)) {
-        std::fprintf(stderr, "zedactl %s: %s\n", qPrintable(command), qPrintable(parser.errorText()));
+        std::fprintf(stderr, "zedactl %s: %s\n", qPrintable(command),
+                     qPrintable(parser.errorText()));
         return ParseResult::Error;
     }
     if (parser.isSet("help")) {
@@ -54,8 +57,8 @@ bool ParseDateTime(const QString& text, LocalTime& t) {
 
 CtlEnv::CtlEnv(const QString& dataDir, std::unique_ptr<TClock> ownClock)
     : clock(ownClock ? std::move(ownClock) : std::make_unique<TSystemClock>()) {
-    env.dataDir = dataDir.isEmpty() ? QCoreApplication::applicationDirPath()
-                                    : QDir(dataDir).absolutePath();
+    env.dataDir =
+        dataDir.isEmpty() ? QCoreApplication::applicationDirPath() : QDir(dataDir).absolutePath();
     env.clock = clock.get();
     env.messages = &messages;
     env.notices = &notices;

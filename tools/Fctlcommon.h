@@ -23,7 +23,9 @@ enum class ParseResult { Ok, Help, Error };
 ParseResult ParseOptions(QCommandLineParser& parser, const QString& command,
                          const QStringList& args);
 // Exit code for a parse that did not give Ok.
-inline int ParseExit(ParseResult r) { return r == ParseResult::Help ? 0 : 2; }
+inline int ParseExit(ParseResult r) {
+    return r == ParseResult::Help ? 0 : 2;
+}
 
 QCommandLineOption DataDirOption();
 

@@ -24,8 +24,8 @@
 namespace {
 
 QSet<QString> MonthFiles(const QString& dir) {
-    const QStringList names =
-        QDir(dir).entryList({QStringLiteral("D\?\?\?\?-\?\?.ZMF")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QStringList names = QDir(dir).entryList({QStringLiteral("D\?\?\?\?-\?\?.ZMF")},
+                                                  QDir::Files, QDir::Name | QDir::IgnoreCase);
     return QSet<QString>(names.begin(), names.end());
 }
 
@@ -163,7 +163,8 @@ int CmdInfo(const QStringList& args) {
     o["channels"] = ChannelsToJson(channels);
     QJsonArray operators;
     for (int i = 0; i < HeaderOperatorCount(header); ++i)
-        operators.append(FromAnsi(GetText(tables.operators, i * OperatorNameSize, OperatorNameSize)));
+        operators.append(
+            FromAnsi(GetText(tables.operators, i * OperatorNameSize, OperatorNameSize)));
     o["operators"] = operators;
     QJsonArray exceptions;
     for (int i = 0; i < tables.exceptionCount; ++i) {

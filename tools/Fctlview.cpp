@@ -56,9 +56,11 @@ int CmdRender(const QStringList& args) {
 
     TRenderRequest r;
     bool ok = parser.positionalArguments().size() == 1 && parser.isSet("output");
-    ok = ok && ParseInt(parser, "time-zoom", r.timeZoom) && ParseInt(parser, "size-zoom", r.sizeZoom);
+    ok = ok && ParseInt(parser, "time-zoom", r.timeZoom) &&
+         ParseInt(parser, "size-zoom", r.sizeZoom);
     ok = ok && ParseInt(parser, "width", r.width) && ParseInt(parser, "height", r.height);
-    ok = ok && ParseInt(parser, "first", r.firstSlot) && ParseInt(parser, "background", r.background);
+    ok = ok && ParseInt(parser, "first", r.firstSlot) &&
+         ParseInt(parser, "background", r.background);
     if (ok && parser.isSet("channels"))
         ok = ParseChannelList(parser.value("channels"), r.channels);
     if (ok && parser.isSet("marks"))

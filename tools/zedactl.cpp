@@ -43,7 +43,8 @@ int CmdConfig(const QStringList& args) {
 const std::map<QString, Command>& Commands() {
     static const std::map<QString, Command> commands = {
         {"config", {"print the configuration as JSON", CmdConfig}},
-        {"simulate", {"run the acquisition with the simulated unit on a simulated clock", CmdSimulate}},
+        {"simulate",
+         {"run the acquisition with the simulated unit on a simulated clock", CmdSimulate}},
         {"info", {"print what a month file holds as JSON", CmdInfo}},
         {"validate", {"check a month file (the exit status is the result)", CmdValidate}},
         {"render", {"paint a month file's diagram into a PNG picture", CmdRender}},

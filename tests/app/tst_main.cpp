@@ -171,7 +171,7 @@ private slots:
                  "; settings\r\n[ZEDA]\r\nFormsColor=7\r\nBaudrate=9600\r\nZeitfaktor=4\r\n" +
                      SizeFactorKey + "=3\r\n");
         QCOMPARE(loginModes, QList<int>{0}); // administrator level: no question
-        QTRY_VERIFY(!fmChildAct); // freed, not minimised
+        QTRY_VERIFY(!fmChildAct);            // freed, not minimised
     }
 
     void operatorLevelCloseAsksAndCanBeRefused() {

@@ -49,7 +49,6 @@ private:
     bool FActive = false;
 };
 
-
 inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();

@@ -22,5 +22,8 @@ public:
     bool answer = true; // answer to confirmations
 
     QStringList Texts() const;
-    void Clear() { shown.clear(); beeps = 0; }
+    void Clear() {
+        shown.clear();
+        beeps = 0;
+    }
 };

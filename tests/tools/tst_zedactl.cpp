@@ -56,9 +56,9 @@ private slots:
     void configReportsTheIniFile() {
         const QString data = dir.filePath("config");
         QVERIFY(QDir().mkpath(data));
-        QVERIFY(WriteFile(data + "/zeda.ini",
-                          "[ZEDA]\r\nBetriebsort=Werk S\xFC" "d\r\nFormsColor=2\r\n"
-                          "Kanal_3=1,Druck,bar,0,10,0,5000,0,2,1,3,10\r\n"));
+        QVERIFY(WriteFile(data + "/zeda.ini", "[ZEDA]\r\nBetriebsort=Werk S\xFC"
+                                              "d\r\nFormsColor=2\r\n"
+                                              "Kanal_3=1,Druck,bar,0,10,0,5000,0,2,1,3,10\r\n"));
         const Run r = Ctl({"config", "--data-dir", data});
         QCOMPARE(r.exitCode, 0);
         const QJsonObject o = QJsonDocument::fromJson(r.out).object();
@@ -132,10 +132,10 @@ private slots:
     void validateReportsByExitStatus() {
         const QString data = dir.filePath("validate");
         QVERIFY(QDir().mkpath(data));
-        QCOMPARE(Ctl({"simulate", "--data-dir", data, "--from", "2026-03-10 14:00", "--minutes",
-                      "3"})
-                     .exitCode,
-                 0);
+        QCOMPARE(
+            Ctl({"simulate", "--data-dir", data, "--from", "2026-03-10 14:00", "--minutes", "3"})
+                .exitCode,
+            0);
         Run r = Ctl({"validate", data + "/D2026-03.ZMF"});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, QByteArray("0\n"));
@@ -154,14 +154,14 @@ private slots:
         const QString data = dir.filePath("render");
         QVERIFY(QDir().mkpath(data));
         QVERIFY(WriteFile(data + "/zeda.ini", "[ZEDA]\nKanal_1=1,A,V,0,1,0,5000,0,0,0,1,1\n"));
-        QCOMPARE(Ctl({"simulate", "--data-dir", data, "--from", "2026-03-10 08:00", "--minutes",
-                      "240"})
-                     .exitCode,
-                 0);
+        QCOMPARE(
+            Ctl({"simulate", "--data-dir", data, "--from", "2026-03-10 08:00", "--minutes", "240"})
+                .exitCode,
+            0);
         const QString png = data + "/d.png";
-        const Run r = Ctl({"render", data + "/D2026-03.ZMF", "-o", png, "--data-dir", data,
-                           "--width", "640", "--height", "400", "--first", "13800", "--channels",
-                           "1", "--background", "2"});
+        const Run r =
+            Ctl({"render", data + "/D2026-03.ZMF", "-o", png, "--data-dir", data, "--width", "640",
+                 "--height", "400", "--first", "13800", "--channels", "1", "--background", "2"});
         QCOMPARE(r.exitCode, 0);
         QImage image(png);
         QCOMPARE(image.size(), QSize(640, 400));
