@@ -294,6 +294,7 @@ void TfmMain::BuildOperatorMenu() {
     Login = AddItem(op, "&Login", "Login", 0, "&Anmelden...");
     NotYetAvailable(Login);
     Logoff = AddItem(op, "Logoff", "Logoff", 0, "Ab&melden");
+    connect(Logoff, &QAction::triggered, this, &TfmMain::LogoffExecute);
     op->addSeparator();
     Users = AddItem(op, "&Manage...", "Users", 0, "&Verwaltung...");
     NotYetAvailable(Users);
@@ -853,6 +854,15 @@ void TfmMain::LoginAdminExecute() {
     if (level != 0)
         FAccessLevel = level;
     UpdateAdminCommands();
+}
+
+void TfmMain::LogoffExecute() {
+    // The caption loses the location too.
+    setWindowTitle("ZEDA ");
+    Config->operatorIndex = -1;
+    Config->operatorLoggedIn = false;
+    Config->operatorName.clear();
+    UpdateOperatorCommands();
 }
 
 void TfmMain::LogoffAdminExecute() {

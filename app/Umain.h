@@ -121,6 +121,7 @@ public slots:
     void Help2Click();
     void LoginAdminExecute();
     void LogoffAdminExecute();
+    void LogoffExecute();
     void FontScreenExecute();
     void FontPrintExecute();
 

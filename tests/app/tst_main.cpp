@@ -86,6 +86,24 @@ private slots:
         QCOMPARE(w->MainTimer()->interval(), 5000);
     }
 
+    void operatorLogoffClearsTheOperatorAndTheLocation() {
+        WriteFile(env.IniPath(), "[ZEDA]\nBetriebsort=Werk\n");
+        std::unique_ptr<TfmMain> w(MakeMain());
+        auto* logoff = w->findChild<QAction*>("Logoff");
+        QVERIFY(!logoff->isEnabled());
+        Config->operatorLoggedIn = true;
+        Config->operatorName = "Anna";
+        Config->operatorIndex = 0;
+        w->UpdateOperatorCommands();
+        QVERIFY(logoff->isEnabled());
+        logoff->trigger();
+        QCOMPARE(w->windowTitle(), QString("ZEDA "));
+        QVERIFY(!Config->operatorLoggedIn);
+        QVERIFY(Config->operatorName.isEmpty());
+        QCOMPARE(Config->operatorIndex, -1);
+        QVERIFY(!logoff->isEnabled());
+    }
+
     void unknownBackgroundChoiceKeepsWhite() {
         WriteFile(env.IniPath(), "[ZEDA]\nFormsColor=7\n");
         std::unique_ptr<TfmMain> w(MakeMain());
