@@ -28,29 +28,54 @@ bool ConvertEarlyLayout(TFileAccess& f, QByteArray& h) {
 }
 
 // The second layout kept its exception entries right behind the operator
-// names. They are moved only when an entry really lies there (its end slot
-// is not 0), so a current file whose first period ends at slot 0 keeps its
-// table. The table is written before the operator table is tidied, so the
-// entries survive an interruption.
-bool ConvertMovedExceptions(TFileAccess& f, const QByteArray& h) {
+// names. They count as such only when an entry really lies there (its end
+// slot is not 0) and none at the fixed place, so a current file whose first
+// period ends at slot 0 keeps its table. True with the entries in moved.
+bool FindMovedExceptions(TFileAccess& f, const QByteArray& h, QByteArray& moved) {
     const int days = HeaderDaysStored(h);
-    const qint64 names = HeaderOperatorCount(h);
     const qint64 bytes = HeaderExceptionCount(h) * ExceptionEntrySize;
     QByteArray atFixed(ExceptionTableSize, '\0');
     f.ReadInto(ExceptionTableOffset(days), atFixed, 0, bytes);
     if (ReadExceptionPeriod(atFixed, 0).to != 0)
+        return false;
+    moved = QByteArray(ExceptionTableSize, '\0');
+    f.ReadInto(OperatorTableOffset(days) + HeaderOperatorCount(h) * OperatorNameSize, moved, 0,
+               bytes);
+    return ReadExceptionPeriod(moved, 0).to != 0;
+}
+
+// Moves the entries of the second layout to the fixed place. The table is
+// written before the operator table is tidied, so the entries survive an
+// interruption.
+bool ConvertMovedExceptions(TFileAccess& f, const QByteArray& h) {
+    QByteArray moved;
+    if (!FindMovedExceptions(f, h, moved))
         return true;
-    QByteArray moved(ExceptionTableSize, '\0');
-    f.ReadInto(OperatorTableOffset(days) + names * OperatorNameSize, moved, 0, bytes);
-    if (ReadExceptionPeriod(moved, 0).to == 0)
-        return true;
+    const int days = HeaderDaysStored(h);
     QByteArray table(OperatorTableSize, '\0');
-    f.ReadInto(OperatorTableOffset(days), table, 0, names * OperatorNameSize);
+    f.ReadInto(OperatorTableOffset(days), table, 0, HeaderOperatorCount(h) * OperatorNameSize);
     return f.WriteAll(ExceptionTableOffset(days), moved) &&
            f.WriteAll(OperatorTableOffset(days), table);
 }
 
 } // namespace
+
+int ReadTablesAsStored(TFileAccess& f, const QByteArray& h, QByteArray& operators,
+                       QByteArray& exceptions) {
+    const int days = HeaderDaysStored(h);
+    operators = QByteArray(OperatorTableSize, '\0');
+    exceptions = QByteArray(ExceptionTableSize, '\0');
+    f.ReadInto(OperatorTableOffset(days), operators, 0, HeaderOperatorCount(h) * OperatorNameSize);
+    if (HasEarlyLayoutMarker(h))
+        return 0;
+    QByteArray moved;
+    if (HeaderExceptionCount(h) != 0 && FindMovedExceptions(f, h, moved))
+        exceptions = moved;
+    else
+        f.ReadInto(ExceptionTableOffset(days), exceptions, 0,
+                   HeaderExceptionCount(h) * ExceptionEntrySize);
+    return HeaderExceptionCount(h);
+}
 
 TFileBase::TFileBase(MonthDocument* document, const TEnv& env) : document(document), FEnv(env) {}
 

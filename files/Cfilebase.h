@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+class TFileAccess;
 struct MonthDocument;
 struct TEnv;
 
@@ -67,3 +68,9 @@ protected:
 
     const TEnv& FEnv;
 };
+
+// Reads the operator and exception tables of an open month file as they lie,
+// without converting a file of an earlier layout; the exception count (0 for
+// the earliest layout). The header must have passed the validation.
+int ReadTablesAsStored(TFileAccess& f, const QByteArray& header, QByteArray& operators,
+                       QByteArray& exceptions);

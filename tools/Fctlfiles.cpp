@@ -29,33 +29,6 @@ QSet<QString> MonthFiles(const QString& dir) {
     return QSet<QString>(names.begin(), names.end());
 }
 
-// The operator and exception tables of a month file, read without changing
-// the file (files of the earlier layouts are read as they lie).
-struct Tables {
-    QByteArray operators = QByteArray(OperatorTableSize, '\0');
-    QByteArray exceptions = QByteArray(ExceptionTableSize, '\0');
-    int exceptionCount = 0;
-};
-
-Tables ReadTables(TFileAccess& f, const QByteArray& header) {
-    Tables t;
-    const int days = HeaderDaysStored(header);
-    const int operatorCount = HeaderOperatorCount(header);
-    f.ReadInto(OperatorTableOffset(days), t.operators, 0, operatorCount * OperatorNameSize);
-    if (HasEarlyLayoutMarker(header))
-        return t;
-    t.exceptionCount = HeaderExceptionCount(header);
-    const qint64 size = t.exceptionCount * ExceptionEntrySize;
-    f.ReadInto(ExceptionTableOffset(days), t.exceptions, 0, size);
-    if (t.exceptionCount > 0 && ReadExceptionPeriod(t.exceptions, 0).to == 0) {
-        // Entries directly behind the operator names.
-        t.exceptions.fill('\0');
-        f.ReadInto(OperatorTableOffset(days) + operatorCount * OperatorNameSize, t.exceptions, 0,
-                   size);
-    }
-    return t;
-}
-
 } // namespace
 
 int CmdSimulate(const QStringList& args) {
@@ -145,12 +118,14 @@ int CmdInfo(const QStringList& args) {
         ctl.messages.Show(TMessages::Error, ValidateMessage(TFileBase::CannotOpen));
         return TFileBase::CannotOpen;
     }
-    const Tables tables = ReadTables(f, header);
+    QByteArray operatorTable;
+    QByteArray exceptionTable;
+    const int exceptionCount = ReadTablesAsStored(f, header, operatorTable, exceptionTable);
     f.Close();
 
     QJsonObject o;
     o["signature"] = QString::fromLatin1(HeaderSignature(header));
-    o["exceptionCount"] = tables.exceptionCount;
+    o["exceptionCount"] = exceptionCount;
     o["year"] = 1980 + HeaderYear(header);
     o["month"] = HeaderMonth(header);
     o["daysStored"] = HeaderDaysStored(header);
@@ -163,12 +138,11 @@ int CmdInfo(const QStringList& args) {
     o["channels"] = ChannelsToJson(channels);
     QJsonArray operators;
     for (int i = 0; i < HeaderOperatorCount(header); ++i)
-        operators.append(
-            FromAnsi(GetText(tables.operators, i * OperatorNameSize, OperatorNameSize)));
+        operators.append(FromAnsi(GetText(operatorTable, i * OperatorNameSize, OperatorNameSize)));
     o["operators"] = operators;
     QJsonArray exceptions;
-    for (int i = 0; i < tables.exceptionCount; ++i) {
-        const ExceptionPeriod p = ReadExceptionPeriod(tables.exceptions, i);
+    for (int i = 0; i < exceptionCount; ++i) {
+        const ExceptionPeriod p = ReadExceptionPeriod(exceptionTable, i);
         QJsonObject e;
         e["from"] = p.from;
         e["to"] = p.to;

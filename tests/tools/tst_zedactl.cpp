@@ -150,6 +150,27 @@ private slots:
         QCOMPARE(Ctl({"validate", data + "/D2026-06.ZMF"}).exitCode, 2);
     }
 
+    // info reads a file of the earliest layout as it lies and leaves it so.
+    void infoLeavesAnEarlyLayoutFileAlone() {
+        const QString data = dir.filePath("early");
+        QVERIFY(QDir().mkpath(data));
+        QCOMPARE(Ctl({"simulate", "--data-dir", data, "--from", "2026-03-10 14:00", "--minutes",
+                      "2", "--operator", "Otto"})
+                     .exitCode,
+                 0);
+        const QString path = data + "/D2026-03.ZMF";
+        QByteArray bytes = ReadFile(path);
+        bytes[6] = '0';
+        bytes[7] = '0';
+        QVERIFY(WriteFile(path, bytes));
+        const Run r = Ctl({"info", path});
+        QCOMPARE(r.exitCode, 0);
+        const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(o["exceptionCount"].toInt(), 0);
+        QCOMPARE(o["operators"].toArray(), QJsonArray{"Otto"});
+        QCOMPARE(ReadFile(path), bytes);
+    }
+
     void renderPaintsTheDiagram() {
         const QString data = dir.filePath("render");
         QVERIFY(QDir().mkpath(data));
