@@ -6,6 +6,8 @@
 #include "config/Cmessages.h"
 #include "files/Cfileact.h"
 #include "files/Cmonthdocument.h"
+#include "files/Fexceptions.h"
+#include "files/Fmonthfile.h"
 
 TAcquisition::TAcquisition(const TEnv& env, TCommBase& comm, TFileAct& file,
                            MonthDocument& document)
@@ -28,11 +30,16 @@ int TAcquisition::RunCycle() {
             return 11;
         }
         if (!StoreRecord(record)) {
-            // The record stays in the unit: the next cycles try it again.
-            ReportWriteFailure(record);
-            if (onRefresh)
-                onRefresh();
-            return 11;
+            if (FFile.failure == TFileAct::Transient) {
+                // The record stays in the unit: the next cycles try it again.
+                ReportWriteFailure();
+                if (onRefresh)
+                    onRefresh();
+                return 11;
+            }
+            // No file can ever hold it: it must not hold up the records
+            // behind it.
+            ReportDropped(record);
         }
         FComm.RemoveOldest();
         r = FComm.ReadOldest(record);
@@ -68,20 +75,41 @@ bool TAcquisition::StoreRecord(const SampleRecord& record) {
             onCaption(FCaption);
         ++FStored;
         FFailureReported = false;
+        FDropReported = false;
     }
     if (onDataReady)
         onDataReady();
     return ok;
 }
 
-void TAcquisition::ReportWriteFailure(const SampleRecord& record) {
+void TAcquisition::ReportWriteFailure() {
     if (FFailureReported || !FEnv.messages)
         return;
     FFailureReported = true;
-    QString path = FDocument.FilePath();
-    if (path.isEmpty())
-        path = FFile.MonthFilePath(record.year, record.month);
-    FEnv.messages->Show(TMessages::Error, "Error - File " + path + " cannot be written!");
+    FEnv.messages->Show(TMessages::Error, CannotWriteText(FFile.failedPath));
+}
+
+void TAcquisition::ReportDropped(const SampleRecord& record) {
+    if (FDropReported || !FEnv.messages)
+        return;
+    FDropReported = true;
+    FEnv.messages->Show(TMessages::Error, DroppedRecordText(record, FFile.failure, FFile.failedPath,
+                                                            HeaderDaysStored(FDocument.header)));
+}
+
+QString DroppedRecordText(const SampleRecord& record, int failure, const QString& path,
+                          int daysStored) {
+    const QString time =
+        QString::asprintf("%04u-%02u-%02u %02u:%02u", 1980u + record.year, unsigned(record.month),
+                          unsigned(record.minute / SlotsPerDay + 1),
+                          unsigned(record.minute % SlotsPerDay / 60), unsigned(record.minute % 60));
+    const QString why =
+        failure == TFileAct::BeyondDayBlocks
+            ? QStringLiteral("the month file %1 holds only %2 days").arg(path).arg(daysStored)
+            : QStringLiteral("its month has no such day");
+    return QStringLiteral("Error - The record of %1 cannot be stored and was removed from the "
+                          "unit: %2!")
+        .arg(time, why);
 }
 
 void TCycleTimer::Tick(TCommSim* comm, const std::function<int()>& runCycle) {

@@ -39,7 +39,10 @@ public:
 private:
     // Tells the user once that the month file cannot be written; quiet
     // again until a record was stored.
-    void ReportWriteFailure(const SampleRecord& record);
+    void ReportWriteFailure();
+    // Tells the user once which record no file can hold and why; quiet
+    // again until a record was stored.
+    void ReportDropped(const SampleRecord& record);
 
     const TEnv& FEnv;
     TCommBase& FComm;
@@ -48,7 +51,14 @@ private:
     QString FCaption = "Aktuell:";
     int FStored = 0;
     bool FFailureReported = false;
+    bool FDropReported = false;
 };
+
+// "Error - The record of YYYY-MM-DD HH:MM cannot be stored and was removed
+// from the unit: <why>!" for a record that no file can hold (failure as
+// TFileAct reports it).
+QString DroppedRecordText(const SampleRecord& record, int failure, const QString& path,
+                          int daysStored);
 
 // The main timer's pacing of the cycle: the simulator ticks on every tick,
 // the cycle runs when the countdown reaches zero and nothing else is busy.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/Cfileaccess.h"
+
 #include <QString>
 
 class TClock;
@@ -15,6 +17,8 @@ struct TEnv {
     TClock* clock = nullptr;
     TMessages* messages = nullptr;
     TNotices* notices = nullptr; // the acquisition's two notices (comm/Cnotices.h)
+    // How long a month file that another holder has locked is waited for.
+    int lockWaitMs = TFileAccess::LockWaitMs;
 
     QString IniPath() const { return FilePath(appName + ".ini"); }
     QString HelpPath() const { return FilePath(appName + ".chm"); }

@@ -2,10 +2,11 @@
 
 #include "comm/Ccommbase.h"
 #include "config/Cconfig.h"
+#include "config/Cfileaccess.h"
 #include "config/Fcalendar.h"
 #include "config/Fmemory.h"
-#include "files/Cfileaccess.h"
 #include "files/Cmonthdocument.h"
+#include "files/Fexceptions.h"
 #include "files/Fmonthfile.h"
 
 namespace {
@@ -19,22 +20,40 @@ TFileAct::TFileAct(MonthDocument* document, const TEnv& env, const TConfig& conf
     : TFileBase(document, env), FConfig(config) {}
 
 bool TFileAct::WriteRecord(const SampleRecord& record) {
+    failure = NoFailure;
+    failedPath = MonthFilePath(record.year, record.month);
     // A time its month does not have would land in another day's slots.
     const int days = DaysInMonth(record.year, record.month);
-    if (days == 0 || record.minute >= days * SlotsPerDay)
+    if (days == 0 || record.minute >= days * SlotsPerDay) {
+        failure = NoSuchMinute;
         return false;
-    if (!ChooseFile(record))
-        return false;
-    // Never beyond the day blocks into the tables.
-    if (currentSlot >= HeaderDaysStored(document->header) * SlotsPerDay)
-        return false;
+    }
     // A failed write leaves the document as the file is.
-    const QByteArray header = document->header;
-    const QByteArray operators = document->operators;
-    if (StoreSlot(record))
-        return true;
-    document->header = header;
-    document->operators = operators;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!ChooseFile(record)) {
+            failure = Transient;
+            return false;
+        }
+        failedPath = document->FilePath();
+        // Never beyond the day blocks into the tables.
+        if (currentSlot >= HeaderDaysStored(document->header) * SlotsPerDay) {
+            failure = BeyondDayBlocks;
+            return false;
+        }
+        const QByteArray header = document->header;
+        const QByteArray operators = document->operators;
+        const StoreResult result = StoreSlot(record);
+        if (result == Stored)
+            return true;
+        document->header = header;
+        document->operators = operators;
+        if (result != FileGone)
+            break;
+        // The file was deleted under the running program: the next choice
+        // switches files again and creates it anew.
+        ForgetFile();
+    }
+    failure = Transient;
     return false;
 }
 
@@ -68,18 +87,31 @@ bool TFileAct::SwitchFile(const SampleRecord& record) {
     uint8_t year = record.year;
     uint8_t month = record.month;
     uint32_t slot = record.minute;
-    uint8_t previousYear = record.year;
-    uint8_t previousMonth = record.month;
-    AddMonths(previousYear, previousMonth, -1);
-    if (record.minute < OverflowMinutes && FileValid(previousYear, previousMonth)) {
-        year = previousYear;
-        month = previousMonth;
-        slot = DaysInMonth(year, month) * SlotsPerDay + record.minute;
-    } else if (!FileValid(year, month) && !CreateMonthFile(year, month)) {
-        // Keeping the old file would store the record in the wrong month.
-        ForgetFile();
-        return false;
+    bool previous = false;
+    if (record.minute < OverflowMinutes) {
+        uint8_t previousYear = record.year;
+        uint8_t previousMonth = record.month;
+        AddMonths(previousYear, previousMonth, -1);
+        const Check c = CheckFile(MonthFilePath(previousYear, previousMonth), FEnv.lockWaitMs);
+        // Busy is not missing: where the record belongs is decided once the
+        // previous file can be read.
+        if (c.why == TFileAccess::Busy)
+            return false;
+        const uint32_t overflowSlot =
+            DaysInMonth(previousYear, previousMonth) * SlotsPerDay + record.minute;
+        // A damaged previous file without overflow days leaves the record to
+        // its own month's file.
+        if (c.result == Valid && overflowSlot < uint32_t(c.daysStored) * SlotsPerDay) {
+            year = previousYear;
+            month = previousMonth;
+            slot = overflowSlot;
+            previous = true;
+        }
     }
+    // Keeping the old file on a failure would store the record in the wrong
+    // month; the next record chooses again.
+    if (!previous && !OwnMonthFile(year, month))
+        return false;
     FreeDays();
     if (!Open(MonthFilePath(year, month), year, month))
         return false; // Open has left the document without a file
@@ -87,7 +119,17 @@ bool TFileAct::SwitchFile(const SampleRecord& record) {
     return true;
 }
 
-bool TFileAct::StoreSlot(const SampleRecord& record) {
+bool TFileAct::OwnMonthFile(uint8_t year, uint8_t month) {
+    const Check c = CheckFile(MonthFilePath(year, month), FEnv.lockWaitMs);
+    if (c.result == Valid)
+        return true;
+    if (c.why != TFileAccess::Missing)
+        return false; // busy, or the name is taken by something else
+    // Another writer may create it first; then that file is used.
+    return CreateMonthFile(year, month) || FileValid(year, month);
+}
+
+TFileAct::StoreResult TFileAct::StoreSlot(const SampleRecord& record) {
     MonthDocument& d = *document;
     QByteArray& h = d.header;
     SetHeaderEndSlot(h, static_cast<uint16_t>(currentSlot + 1));
@@ -95,9 +137,16 @@ bool TFileAct::StoreSlot(const SampleRecord& record) {
     if (HeaderChannelBytes(h) != channels)
         SetHeaderChannelBytes(h, channels);
 
-    TFileAccess f(d.FilePath(), TFileAccess::ReadWrite);
+    TFileAccess f(d.FilePath(), TFileAccess::ReadWrite, FEnv.lockWaitMs);
     if (!f.IsOpen())
-        return false;
+        return f.Why() == TFileAccess::Missing ? FileGone : NotStored;
+    // Periods set elsewhere are taken over, never written back from here.
+    uint16_t exceptionCount = 0;
+    QByteArray exceptions;
+    if (ReadExceptionTable(f, HeaderDaysStored(h), exceptionCount, exceptions)) {
+        SetHeaderExceptionCount(h, exceptionCount);
+        d.exceptions = exceptions;
+    }
     uint8_t operatorIndex = NoOperator;
     if (FConfig.operatorLoggedIn) {
         const int count = HeaderOperatorCount(h);
@@ -109,37 +158,35 @@ bool TFileAct::StoreSlot(const SampleRecord& record) {
             SetHeaderOperatorCount(h, static_cast<uint8_t>(count + 1));
             if (!f.WriteAll(OperatorTableOffset(HeaderDaysStored(h)), d.operators.constData(),
                             (count + 1) * OperatorNameSize))
-                return false;
+                return NotStored;
             index = count;
         }
         if (index >= 0)
             operatorIndex = static_cast<uint8_t>(index);
     }
     const QByteArray slot = BuildSlot(operatorIndex, record.values);
-    if (!f.WriteAll(SlotOffset(currentSlot), slot) || !f.WriteAll(0, h))
-        return false;
+    // The header goes around the exception count, which belongs to the
+    // exception commands.
+    if (!f.WriteAll(SlotOffset(currentSlot), slot) ||
+        !f.WriteAll(0, h.constData(), HdrExceptionCount) ||
+        !f.WriteAll(HdrYear, h.constData() + HdrYear, HeaderSize - HdrYear))
+        return NotStored;
     lastSlot = slot;
-    return true;
+    return Stored;
 }
 
 bool TFileAct::FileValid(uint8_t year, uint8_t month) const {
-    uint8_t y = 0;
-    uint8_t m = 0;
-    return Validate(MonthFilePath(year, month), y, m) == Valid;
+    return CheckFile(MonthFilePath(year, month), FEnv.lockWaitMs).result == Valid;
 }
 
 bool TFileAct::CreateMonthFile(uint8_t year, uint8_t month) {
     if (DaysInMonth(year, month) == 0)
         return false;
-    TFileAccess f(MonthFilePath(year, month), TFileAccess::Create);
+    TFileAccess f(MonthFilePath(year, month), TFileAccess::CreateNew, FEnv.lockWaitMs);
     if (!f.IsOpen())
         return false;
     QByteArray header = NewHeader(year, month, FConfig.location, FConfig.channels);
-    if (WriteNewFile(f, header, year, month))
-        return true;
-    // A half-written file would pass for a month file with missing days.
-    f.Remove();
-    return false;
+    return WriteNewFile(f, header, year, month) && f.PlaceNew() == TFileAccess::Placed;
 }
 
 bool TFileAct::WriteNewFile(TFileAccess& f, QByteArray& header, uint8_t year, uint8_t month) {
@@ -155,18 +202,22 @@ bool TFileAct::WriteNewFile(TFileAccess& f, QByteArray& header, uint8_t year, ui
     uint8_t previousYear = year;
     uint8_t previousMonth = month;
     AddMonths(previousYear, previousMonth, -1);
-    if (FileValid(previousYear, previousMonth) &&
-        !TakeOver(f, header, MonthFilePath(previousYear, previousMonth)))
+    const QString previousPath = MonthFilePath(previousYear, previousMonth);
+    const Check previous = CheckFile(previousPath, FEnv.lockWaitMs);
+    // A busy previous file is taken over later rather than never.
+    if (previous.why == TFileAccess::Busy)
         return false;
-    // The header comes last: until it is complete the file is no data file.
+    if (previous.result == Valid && !TakeOver(f, header, previousPath))
+        return false;
     return f.WriteAll(0, header);
 }
 
 bool TFileAct::TakeOver(TFileAccess& f, QByteArray& header, const QString& previousPath) {
-    TFileAccess previous(previousPath, TFileAccess::ReadShared);
+    TFileAccess previous(previousPath, TFileAccess::ReadShared, FEnv.lockWaitMs);
+    if (!previous.IsOpen())
+        return false;
     QByteArray ph(HeaderSize, '\0');
-    if (!previous.IsOpen() || previous.ReadInto(0, ph, 0, HeaderSize) != HeaderSize ||
-        !HeaderFits(ph))
+    if (previous.ReadInto(0, ph, 0, HeaderSize) != HeaderSize || !HeaderFits(ph))
         return true; // nothing that can be taken over
     const int previousDays = HeaderDaysStored(ph);
     const int previousOverflow = HeaderOverflowDays(ph);
@@ -221,24 +272,5 @@ bool TFileAct::TakeOver(TFileAccess& f, QByteArray& header, const QString& previ
 }
 
 bool TFileAct::PurgeMonth(uint8_t, uint8_t) {
-    return true;
-}
-
-bool TFileAct::ReloadExceptions() {
-    if (!opened)
-        return false;
-    MonthDocument& d = *document;
-    TFileAccess f(d.FilePath(), TFileAccess::ReadWrite);
-    QByteArray field(2, '\0');
-    if (!f.IsOpen() || f.ReadInto(HdrExceptionCount, field, 0, 2) != 2)
-        return false;
-    const uint16_t count = GetU16(field, 0);
-    // A count beyond the table would let readers run past it.
-    if (count == HeaderExceptionCount(d.header) || count > MaxExceptions)
-        return false;
-    QByteArray table(ExceptionTableSize, '\0');
-    f.ReadInto(ExceptionTableOffset(HeaderDaysStored(d.header)), table, 0, ExceptionTableSize);
-    SetHeaderExceptionCount(d.header, count);
-    d.exceptions = table;
     return true;
 }

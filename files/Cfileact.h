@@ -19,31 +19,48 @@ class TFileAct : public TFileBase {
 public:
     TFileAct(MonthDocument* document, const TEnv& env, const TConfig& config);
 
+    // Why the last WriteRecord failed. A transient failure (the file busy,
+    // no space, a device error, a file of the month's name that is no data
+    // file) can pass: the record waits in the unit. The others never pass:
+    // no file can hold the record.
+    enum Failure {
+        NoFailure,
+        Transient,
+        NoSuchMinute,   // a time its month does not have
+        BeyondDayBlocks // a slot beyond the day blocks of a damaged file
+    };
+
     // True when the slot, the operator table (if touched) and the header were
-    // all written completely. On failure the document keeps what the file
-    // holds; when the record needed another month's file that could not be
-    // created or opened, the document is left without a file, so the next
-    // record tries the switch again.
+    // all written completely; otherwise `failure` tells why. On failure the
+    // document keeps what the file holds and the next record chooses its
+    // file afresh. A running file that vanished is created again, with the
+    // overflow days taken over, and the record stored there.
     bool WriteRecord(const SampleRecord& record);
     // True when that month's file in the data directory is a valid data file.
     bool FileValid(uint8_t year, uint8_t month) const;
     // Writes a complete new month file, days 1 and 2 taken over from the
-    // previous month's file when there is a valid one. A creation that fails
-    // half way removes the file again.
+    // previous month's file when there is a valid one. The file is written
+    // under a temporary name and appears only when complete, and only where
+    // no file of that name exists: an existing file is never replaced.
     bool CreateMonthFile(uint8_t year, uint8_t month);
     // Month files are kept: this changes nothing.
     bool PurgeMonth(uint8_t year, uint8_t month);
-    // Re-reads the exception table when its count on disk differs from the
-    // document's (another window changed it).
-    bool ReloadExceptions();
 
     uint16_t currentSlot = 0; // slot of the record being stored
     QByteArray lastSlot;      // the 30 bytes most recently stored
+    Failure failure = NoFailure;
+    QString failedPath; // the month file the last failure concerned
 
 private:
+    enum StoreResult { Stored, FileGone, NotStored };
+
     bool ChooseFile(const SampleRecord& record);
     bool SwitchFile(const SampleRecord& record);
-    bool StoreSlot(const SampleRecord& record);
+    // The document's file for the record's own month: an existing valid one
+    // or a new one. False (transient) when the file is busy or its name is
+    // taken by a file that is no data file.
+    bool OwnMonthFile(uint8_t year, uint8_t month);
+    StoreResult StoreSlot(const SampleRecord& record);
     bool WriteNewFile(TFileAccess& f, QByteArray& header, uint8_t year, uint8_t month);
     bool TakeOver(TFileAccess& f, QByteArray& header, const QString& previousPath);
 

@@ -1,9 +1,9 @@
 #include "files/Cfilebase.h"
 
 #include "config/Cenv.h"
+#include "config/Cfileaccess.h"
 #include "config/Cinifile.h"
 #include "config/Fcalendar.h"
-#include "files/Cfileaccess.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fexceptions.h"
 #include "files/Fexport.h"
@@ -80,25 +80,43 @@ int ReadTablesAsStored(TFileAccess& f, const QByteArray& h, QByteArray& operator
 TFileBase::TFileBase(MonthDocument* document, const TEnv& env) : document(document), FEnv(env) {}
 
 int TFileBase::Validate(const QString& path, uint8_t& year, uint8_t& month) {
+    const Check c = CheckFile(path);
+    if (c.result == Valid) {
+        year = c.year;
+        month = c.month;
+    }
+    return c.result;
+}
+
+TFileBase::Check TFileBase::CheckFile(const QString& path, int lockWaitMs) {
+    Check c;
     QByteArray h(HeaderSize, '\0');
     {
-        TFileAccess f(path, TFileAccess::ReadShared);
+        TFileAccess f(path, TFileAccess::ReadShared, lockWaitMs);
+        c.why = f.Why();
         if (!f.IsOpen())
-            return CannotOpen;
+            return c;
         const qint64 n = f.ReadInto(0, h, 0, HeaderSize);
-        if (n < 0)
-            return CannotOpen;
+        if (n < 0) {
+            c.why = TFileAccess::OtherError;
+            return c;
+        }
+        c.result = NotDataFile;
         if (n < HeaderSize)
-            return NotDataFile;
+            return c;
     }
     if (!HeaderFits(h))
-        return NotDataFile;
+        return c;
     const QString name = QFileInfo(path).fileName();
-    if (name.compare(MonthFileName(HeaderYear(h), HeaderMonth(h)), Qt::CaseInsensitive) != 0)
-        return NameMismatch;
-    year = HeaderYear(h);
-    month = HeaderMonth(h);
-    return Valid;
+    if (name.compare(MonthFileName(HeaderYear(h), HeaderMonth(h)), Qt::CaseInsensitive) != 0) {
+        c.result = NameMismatch;
+        return c;
+    }
+    c.result = Valid;
+    c.year = HeaderYear(h);
+    c.month = HeaderMonth(h);
+    c.daysStored = HeaderDaysStored(h);
+    return c;
 }
 
 bool TFileBase::Open(const QString& path, uint8_t year, uint8_t month) {
@@ -108,7 +126,7 @@ bool TFileBase::Open(const QString& path, uint8_t year, uint8_t month) {
     QByteArray operators(OperatorTableSize, '\0');
     QByteArray exceptions(ExceptionTableSize, '\0');
     {
-        TFileAccess f(path, TFileAccess::ReadWrite);
+        TFileAccess f(path, TFileAccess::ReadWrite, FEnv.lockWaitMs);
         // The header is checked again: the file may have changed since it was
         // validated, and nothing may be read beyond the document's buffers.
         if (!f.IsOpen() || f.ReadInto(0, h, 0, HeaderSize) != HeaderSize || !HeaderFits(h))
@@ -143,7 +161,7 @@ bool TFileBase::LoadDays() {
     const QString path = document->FilePath();
     if (!opened || path.isEmpty() || !QFileInfo(path).isFile())
         return false;
-    TFileAccess f(path, TFileAccess::ReadWrite);
+    TFileAccess f(path, TFileAccess::ReadShared, FEnv.lockWaitMs);
     if (!f.IsOpen())
         return false;
     const int days = HeaderDaysStored(document->header);
@@ -163,12 +181,30 @@ void TFileBase::FreeDays() {
     daysLoaded = false;
 }
 
+bool TFileBase::ReloadExceptions() {
+    if (!opened)
+        return false;
+    MonthDocument& d = *document;
+    TFileAccess f(d.FilePath(), TFileAccess::ReadShared, FEnv.lockWaitMs);
+    uint16_t count = 0;
+    QByteArray table;
+    if (!ReadExceptionTable(f, HeaderDaysStored(d.header), count, table))
+        return false;
+    // The whole table is compared: a period cleared and another set leave
+    // the count as it was.
+    if (count == HeaderExceptionCount(d.header) && table == d.exceptions)
+        return false;
+    SetHeaderExceptionCount(d.header, count);
+    d.exceptions = table;
+    return true;
+}
+
 QString TFileBase::MonthFilePath(uint8_t year, uint8_t month) const {
     return FEnv.FilePath(MonthFileName(year, month));
 }
 
 bool TFileBase::ApplyException(const QByteArray& text) {
-    return opened && ::ApplyException(*document, text, *FEnv.messages);
+    return opened && ::ApplyException(*document, text, *FEnv.messages, FEnv.lockWaitMs);
 }
 
 bool TFileBase::ExportCsv(const QString& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/Cfileaccess.h"
 #include "files/Fbackup.h"
 
 #include <QByteArray>
@@ -7,7 +8,6 @@
 
 #include <cstdint>
 
-class TFileAccess;
 struct MonthDocument;
 struct TEnv;
 
@@ -30,6 +30,18 @@ public:
     // 3 the name does not match the month in the file (letter case ignored).
     static int Validate(const QString& path, uint8_t& year, uint8_t& month);
 
+    // What Validate finds, with the reason when the file could not be
+    // opened (a file another holder keeps locked is busy, not missing) and
+    // the day blocks a valid file holds.
+    struct Check {
+        int result = CannotOpen;
+        TFileAccess::Failure why = TFileAccess::NoFailure;
+        uint8_t year = 0;
+        uint8_t month = 0;
+        int daysStored = 0;
+    };
+    static Check CheckFile(const QString& path, int lockWaitMs = TFileAccess::LockWaitMs);
+
     // Opens the file into the document: header image and both tables, the
     // earlier layouts converted on disk. On failure the document is left
     // without a file.
@@ -38,6 +50,10 @@ public:
     bool LoadDays();
     // Releases the day blocks.
     void FreeDays();
+    // Re-reads the exception table when the file holds another one than the
+    // document (another window or program set or cleared a period); true
+    // when it was re-read.
+    bool ReloadExceptions();
 
     // The month file of a month in the data directory.
     QString MonthFilePath(uint8_t year, uint8_t month) const;

@@ -14,9 +14,13 @@ QString ValidateMessage(int result) {
 TFileData::TFileData(MonthDocument* document, const TEnv& env) : TFileBase(document, env) {}
 
 bool TFileData::ValidateWithMessage(const QString& path, uint8_t& year, uint8_t& month) {
-    const int result = Validate(path, year, month);
-    if (result == Valid)
+    const Check c = CheckFile(path, FEnv.lockWaitMs);
+    const int result = c.result;
+    if (result == Valid) {
+        year = c.year;
+        month = c.month;
         return true;
+    }
     if (FEnv.messages)
         FEnv.messages->Show(TMessages::Error, ValidateMessage(result));
     return false;

@@ -1,8 +1,8 @@
 #include "files/Fexceptions.h"
 
+#include "config/Cfileaccess.h"
 #include "config/Cmessages.h"
 #include "config/Fmemory.h"
-#include "files/Cfileaccess.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
 
@@ -19,20 +19,58 @@ bool Overlaps(const ExceptionPeriod& p, uint16_t from, uint16_t to, uint16_t mas
 // The table goes first and the count last, so a write that fails leaves
 // the count on disk naming the old entries; the old table is put back when
 // the count cannot be written. Only the count of the header is written,
-// because another window may have changed the rest.
-bool WriteExceptionTable(const MonthDocument& d, const QByteArray& oldTable) {
-    TFileAccess f(d.FilePath(), TFileAccess::ReadWrite);
-    if (!f.IsOpen())
+// because the acquisition writes the rest.
+bool WriteExceptionTable(TFileAccess& f, int daysStored, uint16_t count, const QByteArray& table,
+                         const QByteArray& oldTable) {
+    const qint64 at = ExceptionTableOffset(daysStored);
+    if (!f.WriteAll(at, table))
         return false;
-    const qint64 at = ExceptionTableOffset(HeaderDaysStored(d.header));
-    if (!f.WriteAll(at, d.exceptions))
-        return false;
-    QByteArray count(2, '\0');
-    PutU16(count, 0, HeaderExceptionCount(d.header));
-    if (f.WriteAll(HdrExceptionCount, count))
+    QByteArray field(2, '\0');
+    PutU16(field, 0, count);
+    if (f.WriteAll(HdrExceptionCount, field))
         return true;
     f.WriteAll(at, oldTable);
     return false;
+}
+
+// The new table and count with a period added for from..to, or the refusal
+// message.
+QString AddPeriod(QByteArray& table, uint16_t& count, uint16_t from, uint16_t to, uint16_t mask,
+                  const QByteArray& text) {
+    for (int i = 0; i < count; ++i)
+        if (Overlaps(ReadExceptionPeriod(table, i), from, to, mask))
+            return ExceptionOverlapText;
+    if (count >= MaxExceptions)
+        return ExceptionTableFullText;
+    ExceptionPeriod p;
+    p.from = from;
+    p.to = to;
+    p.channelMask = mask;
+    const QByteArray code = ExceptionCode(text);
+    for (int i = 0; i < 4; ++i)
+        p.code[i] = code[i];
+    WriteExceptionPeriod(table, count, p);
+    ++count;
+    return QString();
+}
+
+// The new table and count without the period that matches exactly, or the
+// refusal message.
+QString RemovePeriod(QByteArray& table, uint16_t& count, uint16_t from, uint16_t to,
+                     uint16_t mask) {
+    int found = -1;
+    for (int i = 0; i < count && found < 0; ++i) {
+        const ExceptionPeriod p = ReadExceptionPeriod(table, i);
+        if (p.from == from && p.to == to && p.channelMask == mask)
+            found = i;
+    }
+    if (found < 0)
+        return ExceptionMismatchText;
+    for (int i = found; i + 1 < count; ++i)
+        WriteExceptionPeriod(table, i, ReadExceptionPeriod(table, i + 1));
+    WriteExceptionPeriod(table, count - 1, ExceptionPeriod{});
+    --count;
+    return QString();
 }
 
 } // namespace
@@ -89,58 +127,50 @@ QByteArray ExceptionCode(const QByteArray& text) {
     return text.left(4);
 }
 
-bool ApplyException(MonthDocument& document, const QByteArray& text, TMessages& messages) {
+bool ReadExceptionTable(TFileAccess& f, int daysStored, uint16_t& count, QByteArray& table) {
+    QByteArray field(2, '\0');
+    if (!f.IsOpen() || f.ReadInto(HdrExceptionCount, field, 0, 2) != 2)
+        return false;
+    count = GetU16(field, 0);
+    // A count beyond the table would let readers run past it.
+    if (count > MaxExceptions)
+        return false;
+    table = QByteArray(ExceptionTableSize, '\0');
+    return f.ReadInto(ExceptionTableOffset(daysStored), table, 0, count * ExceptionEntrySize) >= 0;
+}
+
+bool ApplyException(MonthDocument& document, const QByteArray& text, TMessages& messages,
+                    int lockWaitMs) {
     MonthDocument& d = document;
     const uint16_t from = d.display.markStart;
     const uint16_t to = d.display.markEnd;
     const uint16_t mask = WindowChannelMask(d);
-    const int count = HeaderExceptionCount(d.header);
-    const QByteArray oldTable = d.exceptions;
+    const int days = HeaderDaysStored(d.header);
 
-    if (text != ClearExceptText) {
-        for (int i = 0; i < count; ++i) {
-            if (Overlaps(ReadExceptionPeriod(d.exceptions, i), from, to, mask)) {
-                messages.Show(TMessages::Error, ExceptionOverlapText);
-                return false;
-            }
-        }
-        if (count >= MaxExceptions) {
-            messages.Show(TMessages::Error, ExceptionTableFullText);
-            return false;
-        }
-        ExceptionPeriod p;
-        p.from = from;
-        p.to = to;
-        p.channelMask = mask;
-        const QByteArray code = ExceptionCode(text);
-        for (int i = 0; i < 4; ++i)
-            p.code[i] = code[i];
-        WriteExceptionPeriod(d.exceptions, count, p);
-        SetHeaderExceptionCount(d.header, uint16_t(count + 1));
-    } else {
-        int found = -1;
-        for (int i = 0; i < count && found < 0; ++i) {
-            const ExceptionPeriod p = ReadExceptionPeriod(d.exceptions, i);
-            if (p.from == from && p.to == to && p.channelMask == mask)
-                found = i;
-        }
-        if (found < 0) {
-            messages.Show(TMessages::Error, ExceptionMismatchText);
-            return false;
-        }
-        for (int i = found; i + 1 < count; ++i)
-            WriteExceptionPeriod(d.exceptions, i, ReadExceptionPeriod(d.exceptions, i + 1));
-        WriteExceptionPeriod(d.exceptions, count - 1, ExceptionPeriod{});
-        SetHeaderExceptionCount(d.header, uint16_t(count - 1));
-    }
-
-    if (!WriteExceptionTable(d, oldTable)) {
-        // The window must show what the file holds.
-        d.exceptions = oldTable;
-        SetHeaderExceptionCount(d.header, uint16_t(count));
+    TFileAccess f(d.FilePath(), TFileAccess::ReadWrite, lockWaitMs);
+    uint16_t count = 0;
+    QByteArray oldTable;
+    if (!ReadExceptionTable(f, days, count, oldTable)) {
         messages.Show(TMessages::Error, CannotWriteText(d.FilePath()));
         return false;
     }
+    // The window shows what the file holds, whatever comes of the change.
+    SetHeaderExceptionCount(d.header, count);
+    d.exceptions = oldTable;
+
+    QByteArray table = oldTable;
+    const QString refusal = text == ClearExceptText ? RemovePeriod(table, count, from, to, mask)
+                                                    : AddPeriod(table, count, from, to, mask, text);
+    if (!refusal.isEmpty()) {
+        messages.Show(TMessages::Error, refusal);
+        return false;
+    }
+    if (!WriteExceptionTable(f, days, count, table, oldTable)) {
+        messages.Show(TMessages::Error, CannotWriteText(d.FilePath()));
+        return false;
+    }
+    SetHeaderExceptionCount(d.header, count);
+    d.exceptions = table;
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/Cfileaccess.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -41,10 +43,18 @@ QByteArray ExceptionCode(const QByteArray& text);
 
 // Sets a period (a menu text) or clears one (ClearExceptText) for the
 // document's marked range and shown channels, and writes count and table to
-// the month file. On a refusal or a failed write the table, the count and
-// the file stay as they were, and the user is told. True when a period was
-// added or removed.
-bool ApplyException(MonthDocument& document, const QByteArray& text, TMessages& messages);
+// the month file. The count and table are read from the file under its lock
+// right before the change, so that a change made in another window or
+// program is neither undone nor overwritten; the document takes them over.
+// On a refusal or a failed write the file stays as it was, and the user is
+// told. True when a period was added or removed.
+bool ApplyException(MonthDocument& document, const QByteArray& text, TMessages& messages,
+                    int lockWaitMs = TFileAccess::LockWaitMs);
+
+// Reads the exception count and the 5000-byte table of an open month file
+// with that many day blocks; false when it cannot be read or the count does
+// not fit the table.
+bool ReadExceptionTable(TFileAccess& f, int daysStored, uint16_t& count, QByteArray& table);
 
 // The three refusals.
 inline const QString ExceptionOverlapText = QStringLiteral(

@@ -92,6 +92,8 @@ struct TFilesFixture {
         env.dataDir = dir.path();
         env.clock = &clock;
         env.messages = &messages;
+        // Files held by a test's foreign lock stay busy; nobody waits long.
+        env.lockWaitMs = 100;
         config = std::make_unique<TConfig>(env.IniPath());
         config->location = "Werk Nord";
         for (int i = 0; i < 14; ++i) {

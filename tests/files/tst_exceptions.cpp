@@ -37,7 +37,7 @@ private:
              const QByteArray& text = "ABCD Beschreibung") {
         m->Mark(from, to);
         m->Show(channels);
-        return ApplyException(m->doc, text, m->fx.messages);
+        return ApplyException(m->doc, text, m->fx.messages, m->fx.env.lockWaitMs);
     }
     bool Clear(uint16_t from, uint16_t to, std::initializer_list<int> channels) {
         return Set(from, to, channels, ClearExceptText);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+// One writer per data directory. The program and the zedactl commands that
+// write month files hold this lock while they run; a second writer is
+// refused and told which process holds it. The lock goes with the process,
+// also when it crashes; the file itself stays.
+class TDataDirLock {
+public:
+    // The lock file "<name>.lock" in the data directory; not yet taken.
+    TDataDirLock(const QString& dataDir, const QString& name);
+    ~TDataDirLock();
+
+    TDataDirLock(const TDataDirLock&) = delete;
+    TDataDirLock& operator=(const TDataDirLock&) = delete;
+
+    // Takes the lock and writes this process's number and program name into
+    // the file; false when another holds it (or the file cannot be made).
+    bool TryLock(const QString& program);
+    bool Locked() const { return FFd >= 0; }
+
+    // "Error - The data directory <dir> is in use by <program> (process
+    // <pid>)!", as the holder wrote itself into the file.
+    QString RefusalText() const;
+
+private:
+    QString FDir;
+    QString FPath;
+    int FFd = -1;
+};
