@@ -1,5 +1,7 @@
 #include "config/Cinifile.h"
 
+#include "config/Cfileaccess.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -109,11 +111,11 @@ bool KeyValue(const QByteArray& line, QByteArray& key, QByteArray& value) {
     return true;
 }
 
+// Anything but a regular file of at most MaxIniSize bytes reads as empty.
 QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > MaxIniSize)
-        return QByteArray();
-    return f.readAll();
+    QByteArray data;
+    ReadRegularFile(path, MaxIniSize, data);
+    return data;
 }
 
 // Index range [first, last) of the key lines of the first section of that
@@ -194,13 +196,9 @@ bool TIniFile::WriteString(const QByteArray& section, const QByteArray& key,
         return false;
     QFile existing(FPath);
     QByteArray data;
-    if (existing.exists()) {
-        if (IsReadOnly(existing) || !existing.open(QIODevice::ReadOnly) ||
-            existing.size() > MaxIniSize)
-            return false;
-        data = existing.readAll();
-        existing.close();
-    }
+    // A file that cannot be read whole is never replaced by one key.
+    if (existing.exists() && (IsReadOnly(existing) || !ReadRegularFile(FPath, MaxIniSize, data)))
+        return false;
     QList<Line> lines = SplitLines(data);
     // A file that uses CRLF keeps CRLF; LF otherwise.
     const QByteArray eol = data.contains("\r\n") ? QByteArray("\r\n") : QByteArray("\n");
@@ -240,8 +238,11 @@ bool TIniFile::WriteString(const QByteArray& section, const QByteArray& key,
     for (const Line& l : lines)
         out += l.text + l.ending;
 
+    // The new contents go into a temporary file that replaces the old one
+    // only when complete: a full disk or a directory that takes no new file
+    // leaves the old file as it was.
     QSaveFile f(FPath);
-    f.setDirectWriteFallback(true);
+    f.setDirectWriteFallback(false);
     if (!f.open(QIODevice::WriteOnly))
         return false;
     // It holds the password keys: only its owner may read it, not even for

@@ -1,9 +1,10 @@
 #include "files/Fbackup.h"
 
+#include "config/Cfileaccess.h"
 #include "config/Cmessages.h"
-#include "files/Cfileaccess.h"
 #include "files/Cfilebase.h"
 #include "files/Cfiledata.h"
+#include "files/Fmonthfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,6 +31,7 @@ bool CopyMonthFile(const QString& source, const QString& target) {
     if (!in.IsOpen())
         return false;
     QSaveFile out(target);
+    out.setDirectWriteFallback(false);
     if (!out.open(QIODevice::WriteOnly))
         return false;
     QByteArray buffer(CopyChunk, '\0');
@@ -94,13 +96,17 @@ bool ImportMonthFile(const QString& source, const QString& target, TMessages& me
     }
     if (!messages.Show(TMessages::Confirmation, ImportQuestion(year, month)))
         return false;
-    uint8_t targetYear = 0;
-    uint8_t targetMonth = 0;
-    if (TFileBase::Validate(target, targetYear, targetMonth) == TFileBase::Valid) {
+    // The file takes the name acquisition looks for, whatever the letter
+    // case of the source's name: a second file of the month that
+    // acquisition never sees helps nobody.
+    const QString canonical = QFileInfo(target).absolutePath() + "/" + MonthFileName(year, month);
+    // A file in use there is one too, even when it cannot be read now.
+    const TFileBase::Check present = TFileBase::CheckFile(canonical);
+    if (present.result == TFileBase::Valid || present.why == TFileAccess::Busy) {
         messages.Show(TMessages::Error, ImportPresentText);
         return false;
     }
-    if (!CopyMonthFile(source, target)) {
+    if (!CopyMonthFile(source, canonical)) {
         messages.Show(TMessages::Error, ImportFailedText);
         return false;
     }

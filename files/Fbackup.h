@@ -29,9 +29,10 @@ bool BackupMonthFile(const QString& source, const QString& target, TMessages& me
 bool BackupToDirectory(const QString& source, const QString& directory, TMessages& messages,
                        const TFreeSpace& freeSpace = SystemFreeSpace);
 
-// Copies a valid month file to target after asking the user; refuses a
-// source that is no valid data file (before the question) and a target that
-// already is one.
+// Copies a valid month file into the directory of target after asking the
+// user, under the month's own name "D%4u-%.2u.ZMF" whatever the letter case
+// of target's name; refuses a source that is no valid data file (before the
+// question) and a month that the directory already holds as a valid file.
 bool ImportMonthFile(const QString& source, const QString& target, TMessages& messages);
 
 inline const QString BackupExistsText = QStringLiteral("Error - File exist!");

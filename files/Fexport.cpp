@@ -1,14 +1,17 @@
 #include "files/Fexport.h"
 
+#include "config/Cfileaccess.h"
 #include "config/Cmessages.h"
 #include "config/Fcalendar.h"
 #include "config/Fchannel.h"
-#include "files/Cfileaccess.h"
 #include "files/Cfiledata.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fexceptions.h"
 #include "files/Fmonthfile.h"
+#include "files/Foutput.h"
 #include "view/Fexception.h"
+
+#include <QSaveFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -61,30 +64,33 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
     const uint32_t first = display.markStart;
     const uint32_t last = std::min<uint32_t>(display.markEnd, lastSlot == 0 ? 0 : lastSlot - 1);
 
-    TFileAccess out(path, TFileAccess::Create);
-    if (!out.IsOpen()) {
+    const QString refusal = RefusedOutputTarget(path, d.FilePath());
+    if (!refusal.isEmpty()) {
+        messages.Show(TMessages::Error, refusal);
+        return false;
+    }
+    // The CSV file takes the place of an existing one only when complete.
+    QSaveFile out(path);
+    out.setDirectWriteFallback(false);
+    if (!out.open(QIODevice::WriteOnly)) {
         messages.Show(TMessages::Error, ExportCreateFailedText);
         return false;
     }
     TFileAccess in(d.FilePath(), TFileAccess::ReadShared);
     if (!in.IsOpen()) {
         // A file of zeros must not pass for the data.
-        out.Remove();
-        out.Close();
+        out.cancelWriting();
         messages.Show(TMessages::Error, ValidateMessage(TFileBase::CannotOpen));
         return false;
     }
     const TExceptionIndex exceptions(d);
 
-    qint64 written = 0;
     bool ok = true;
     QByteArray pending;
     pending.reserve(WriteChunk + 1024);
     auto flush = [&] {
-        if (ok && !pending.isEmpty()) {
-            ok = out.WriteAll(written, pending);
-            written += pending.size();
-        }
+        if (ok && !pending.isEmpty())
+            ok = out.write(pending) == pending.size();
         pending.clear();
     };
 
@@ -112,14 +118,13 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
     }
     flush();
     in.Close();
-    if (!ok) {
-        // No half export may pass for a complete one.
-        out.Remove();
-        out.Close();
+    if (!ok)
+        out.cancelWriting();
+    // No half export may pass for a complete one, nor replace an old file.
+    if (!ok || !out.commit()) {
         messages.Show(TMessages::Error, CannotWriteText(path));
         return false;
     }
-    out.Close();
     messages.Show(TMessages::Information, ExportDoneText);
     return true;
 }
