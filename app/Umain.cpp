@@ -2,6 +2,7 @@
 
 #include "comm/Ccommsim.h"
 #include "config/Cconfig.h"
+#include "config/Cdatadirlock.h"
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
 #include "config/Cmessages.h"
@@ -132,21 +133,46 @@ TfmMain::TfmMain(TEnv& env, TLoginRunner login, QWidget* parent)
     BuildMenus();
     BuildToolBar();
 
-    // The start-up login runs before the global objects are built.
+    // A second writer on the data directory would lose minutes of both.
+    FDataLock = std::make_unique<TDataDirLock>(FEnv.dataDir, FEnv.appName);
+    if (!FDataLock->TryLock(QFileInfo(QCoreApplication::applicationFilePath()).fileName())) {
+        FEnv.messages->Show(TMessages::Error, FDataLock->RefusalText());
+        Terminate(1);
+        return;
+    }
+    // The start-up login runs before the global objects are built. A
+    // cancelled login opens nothing and writes nothing; the program entry
+    // ends without entering the event loop, so no modal message on the way
+    // can swallow the end.
     FAccessLevel = RunLoginDialog(0);
     if (FAccessLevel == 0) {
         FEnv.messages->Show(TMessages::Error, "Login cancel. Application Terminate!");
-        FTerminating = true;
-        QMetaObject::invokeMethod(
-            qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        Terminate(0);
+        return;
     }
     FormCreate();
 }
 
 TfmMain::~TfmMain() {
+    // The diagram windows go while the main window they report to is whole.
+    for (QMdiSubWindow* w : FMdi->subWindowList())
+        delete w;
     FormDestroy();
     if (fmMain == this)
         fmMain = nullptr;
+}
+
+void TfmMain::Terminate(int exitCode) {
+    FTerminating = true;
+    FExitCode = exitCode;
+}
+
+int RunMainWindow(TEnv& env, TLoginRunner login) {
+    TfmMain window(env, std::move(login));
+    if (window.Terminating())
+        return window.ExitCode();
+    window.show();
+    return QApplication::exec();
 }
 
 int TfmMain::RunLoginDialog(int mode) {
@@ -937,17 +963,24 @@ void TfmMain::TrmExportExecute() {
 }
 
 void TfmMain::TrmClearDataExecute() {
-    if (TfmChildBase* w = ActiveChild())
+    if (TfmChildBase* w = ActiveChild()) {
         w->ExceptionCommand(QString::fromLatin1(ClearExceptText));
+        RefreshExceptionsOfAllWindows();
+    }
 }
 
 void TfmMain::ExceptionItemExecute(const QString& description) {
-    TfmChildBase* w = ActiveChild();
-    if (!w)
-        return;
-    w->ExceptionCommand(description);
-    // The running-month window re-reads its table when the file it shows
-    // was the one changed.
-    if (fmChildAct)
-        fmChildAct->RefreshExceptions();
+    if (TfmChildBase* w = ActiveChild()) {
+        w->ExceptionCommand(description);
+        RefreshExceptionsOfAllWindows();
+    }
+}
+
+void TfmMain::RefreshExceptionsOfAllWindows() {
+    // Every window that shows the changed file re-reads its table, the
+    // running-month window too.
+    for (QMdiSubWindow* w : FMdi->subWindowList()) {
+        if (auto* child = qobject_cast<TfmChildBase*>(w))
+            child->RefreshExceptions();
+    }
 }

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 #include <utility>
 
 class QAction;
@@ -21,6 +22,7 @@ class QTimer;
 class QToolBar;
 class TfmChildBase;
 class TfmChildData;
+class TDataDirLock;
 struct TEnv;
 
 // Runs the access-level login in the given mode (0 start, 1 close) and
@@ -45,8 +47,10 @@ public:
     // Commands that must not interleave with acquisition set this around
     // their work.
     void SetBusy(bool busy) { FCycle.busy = busy; }
-    // True when the start-up login was cancelled and the program is ending.
+    // True when the program ends before it started: the start-up login was
+    // cancelled, or another program writes into the data directory.
     bool Terminating() const { return FTerminating; }
+    int ExitCode() const { return FExitCode; }
 
     QMdiArea* MdiArea() const { return FMdi; }
     QTimer* MainTimer() const { return Timer1; }
@@ -147,6 +151,7 @@ private:
     void FillExceptionMenu(const QList<std::pair<QString, int>>& items);
     void LoadExceptionDescriptions();
     void FillWindowList();
+    void RefreshExceptionsOfAllWindows();
     // Places the shown windows side by side (columns) or one above another.
     void TileWindows(bool columns);
     // Runs a font dialog; false when cancelled.
@@ -158,8 +163,11 @@ private:
     void FormClose();
     void FormDestroy();
     int RunLoginDialog(int mode);
+    void Terminate(int exitCode);
 
     TEnv& FEnv;
+    std::unique_ptr<TDataDirLock> FDataLock;
+    int FExitCode = 0;
     TLoginRunner FLogin;
     int FAccessLevel = 1;
     // FTicksToCycle and FBusy of the main timer.
@@ -224,3 +232,7 @@ private:
 };
 
 extern TfmMain* fmMain;
+
+// The program: the main window, then the event loop unless it ends before
+// it started. The exit code.
+int RunMainWindow(TEnv& env, TLoginRunner login = {});

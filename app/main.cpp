@@ -39,10 +39,7 @@ int main(int argc, char* argv[]) {
     }
 
     try {
-        TfmMain window(env);
-        if (!window.Terminating())
-            window.show();
-        return QApplication::exec();
+        return RunMainWindow(env);
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, "ZEDA", QString::fromLocal8Bit(e.what()));
     } catch (...) {

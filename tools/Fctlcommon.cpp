@@ -64,6 +64,38 @@ CtlEnv::CtlEnv(const QString& dataDir, std::unique_ptr<TClock> ownClock)
     env.notices = &notices;
 }
 
+bool CtlEnv::LockDataDir() {
+    lock = std::make_unique<TDataDirLock>(env.dataDir, env.appName);
+    if (lock->TryLock(QStringLiteral("zedactl")))
+        return true;
+    messages.Show(TMessages::Error, lock->RefusalText());
+    return false;
+}
+
+bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, long long min,
+                     long long max, long long& value) {
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    const long long v = parser.value(name).trimmed().toLongLong(&ok);
+    if (!ok || v < min || v > max) {
+        std::fprintf(stderr, "zedactl: --%s takes a whole number from %lld to %lld\n",
+                     qPrintable(name), min, max);
+        return false;
+    }
+    value = v;
+    return true;
+}
+
+bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, int min, int max,
+                     int& value) {
+    long long v = value;
+    if (!ParseBoundedInt(parser, name, (long long)min, (long long)max, v))
+        return false;
+    value = int(v);
+    return true;
+}
+
 bool ParseChannelList(const QString& text, std::array<bool, 14>& shown) {
     shown.fill(false);
     const QStringList parts = text.split(',', Qt::SkipEmptyParts);

@@ -2,6 +2,7 @@
 
 #include "comm/Cnotices.h"
 #include "config/Cclock.h"
+#include "config/Cdatadirlock.h"
 #include "config/Cenv.h"
 #include "tools/Cctlmessages.h"
 
@@ -35,13 +36,25 @@ bool ParseDateTime(const QString& text, LocalTime& t);
 // "1,3,14" as the 14 shown flags of channels 1..14; false when malformed.
 bool ParseChannelList(const QString& text, std::array<bool, 14>& shown);
 
+// An integer option within [min, max]; an option not given keeps value.
+// False (with a message naming the option and its range) for anything else.
+bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, long long min,
+                     long long max, long long& value);
+bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, int min, int max,
+                     int& value);
+
 // The environment of one command: data directory, clock, messages, notices.
 struct CtlEnv {
     std::unique_ptr<TClock> clock;
     TStderrMessages messages;
     TMessageNotices notices{messages};
     TEnv env;
+    std::unique_ptr<TDataDirLock> lock;
 
     // The system clock, or the given clock (taken over).
     explicit CtlEnv(const QString& dataDir, std::unique_ptr<TClock> ownClock = nullptr);
+
+    // Commands that write into the data directory hold its lock: one writer
+    // at a time. False after telling who holds it.
+    bool LockDataDir();
 };

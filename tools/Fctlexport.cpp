@@ -184,6 +184,8 @@ int CmdImport(const QStringList& args) {
         return 2;
     }
     CtlEnv ctl(parser.value("data-dir"));
+    if (!ctl.LockDataDir())
+        return 1;
     ctl.messages.assumeYes = parser.isSet("yes");
     const QFileInfo source(parser.positionalArguments().first());
     const QString target = ctl.env.FilePath(source.fileName());

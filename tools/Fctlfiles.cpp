@@ -3,11 +3,11 @@
 #include "comm/Cacquisition.h"
 #include "comm/Ccommsim.h"
 #include "config/Cconfig.h"
+#include "config/Cfileaccess.h"
 #include "config/Cinifile.h"
 #include "config/Fcalendar.h"
 #include "config/Fcodec.h"
 #include "config/Fmemory.h"
-#include "files/Cfileaccess.h"
 #include "files/Cfileact.h"
 #include "files/Cfiledata.h"
 #include "files/Cmonthdocument.h"
@@ -22,6 +22,10 @@
 #include <cstdio>
 
 namespace {
+
+// Ten years of minutes: more is no test of anything, and the tick count
+// stays far from overflowing.
+constexpr long long MaxSimulatedMinutes = 10LL * 366 * 24 * 60;
 
 QSet<QString> MonthFiles(const QString& dir) {
     const QStringList names = QDir(dir).entryList({QStringLiteral("D\?\?\?\?-\?\?.ZMF")},
@@ -38,16 +42,16 @@ int CmdSimulate(const QStringList& args) {
         "and advances in 5-second main-timer ticks, writing the month files into DIR.");
     parser.addOption(DataDirOption());
     parser.addOption({"from", "Start time, \"YYYY-MM-DD HH:MM\".", "TIME"});
-    parser.addOption({"minutes", "Minutes of simulated time.", "N"});
+    parser.addOption({"minutes", "Minutes of simulated time (at most ten years).", "N"});
     parser.addOption({"operator", "Name of the operator logged in throughout.", "NAME"});
     const ParseResult pr = ParseOptions(parser, "simulate", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
     LocalTime from;
-    bool minutesOk = false;
-    const long long minutes = parser.value("minutes").toLongLong(&minutesOk);
-    if (!parser.isSet("data-dir") || !ParseDateTime(parser.value("from"), from) || !minutesOk ||
-        minutes < 0) {
+    long long minutes = -1;
+    if (!ParseBoundedInt(parser, "minutes", 0LL, MaxSimulatedMinutes, minutes))
+        return 2;
+    if (!parser.isSet("data-dir") || !ParseDateTime(parser.value("from"), from) || minutes < 0) {
         std::fprintf(stderr, "zedactl simulate: needs --data-dir DIR, --from \"YYYY-MM-DD HH:MM\" "
                              "and --minutes N\n");
         return 2;
@@ -59,6 +63,8 @@ int CmdSimulate(const QStringList& args) {
         std::fprintf(stderr, "zedactl simulate: cannot create %s\n", qPrintable(ctl.env.dataDir));
         return 1;
     }
+    if (!ctl.LockDataDir())
+        return 1;
     const QSet<QString> before = MonthFiles(ctl.env.dataDir);
 
     TConfig config(ctl.env.IniPath());

@@ -1,21 +1,17 @@
 #include "tools/Fctlview.h"
 
+#include "files/Fexceptions.h"
+#include "files/Fmonthfile.h"
+#include "files/Foutput.h"
 #include "tools/Fctlcommon.h"
 #include "view/Frender.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <cstdio>
 
 namespace {
-
-bool ParseInt(const QCommandLineParser& parser, const QString& name, int& value) {
-    if (!parser.isSet(name))
-        return true;
-    bool ok = false;
-    value = parser.value(name).toInt(&ok);
-    return ok;
-}
 
 bool ParseMarks(const QString& text, TRenderRequest& r) {
     const QStringList parts = text.split(',');
@@ -55,31 +51,40 @@ int CmdRender(const QStringList& args) {
         return ParseExit(pr);
 
     TRenderRequest r;
+    if (!ParseBoundedInt(parser, "time-zoom", -20, 10, r.timeZoom) ||
+        !ParseBoundedInt(parser, "size-zoom", 1, 20, r.sizeZoom) ||
+        !ParseBoundedInt(parser, "width", 50, 16384, r.width) ||
+        !ParseBoundedInt(parser, "height", 50, 16384, r.height) ||
+        !ParseBoundedInt(parser, "first", 0, MaxDayBlocks * SlotsPerDay - 1, r.firstSlot) ||
+        !ParseBoundedInt(parser, "background", 1, 2, r.background))
+        return 2;
     bool ok = parser.positionalArguments().size() == 1 && parser.isSet("output");
-    ok = ok && ParseInt(parser, "time-zoom", r.timeZoom) &&
-         ParseInt(parser, "size-zoom", r.sizeZoom);
-    ok = ok && ParseInt(parser, "width", r.width) && ParseInt(parser, "height", r.height);
-    ok = ok && ParseInt(parser, "first", r.firstSlot) &&
-         ParseInt(parser, "background", r.background);
     if (ok && parser.isSet("channels"))
         ok = ParseChannelList(parser.value("channels"), r.channels);
     if (ok && parser.isSet("marks"))
         ok = ParseMarks(parser.value("marks"), r);
-    if (!ok || r.width < 50 || r.height < 50 || r.width > 16384 || r.height > 16384 ||
-        r.firstSlot < 0 || (r.background != 1 && r.background != 2)) {
+    if (!ok) {
         std::fprintf(stderr, "zedactl render: needs FILE and -o OUT.png; see --help for the "
                              "options and their ranges\n");
         return 2;
     }
     r.path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+    const QString output = parser.value("output");
 
     CtlEnv ctl(parser.value("data-dir"));
+    const QString refusal = RefusedOutputTarget(output, r.path);
+    if (!refusal.isEmpty()) {
+        ctl.messages.Show(TMessages::Error, refusal);
+        return 1;
+    }
     QImage image;
     if (!RenderMonthFile(ctl.env, r, image))
         return 1;
-    if (!image.save(parser.value("output"), "PNG")) {
-        ctl.messages.Show(TMessages::Error,
-                          "Error - File " + parser.value("output") + " cannot be written!");
+    // The picture replaces an older one only when it was written whole.
+    QSaveFile file(output);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        ctl.messages.Show(TMessages::Error, CannotWriteText(output));
         return 1;
     }
     return 0;

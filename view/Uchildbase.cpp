@@ -77,18 +77,22 @@ TfmChildBase::TfmChildBase(TEnv& env, TChildHooks* hooks, QWidget* parent)
     sb->onScroll = [this](Qt::Orientation o) { ScrollHook(o); };
     sb->onResize = [this] { FormResize(); };
 
-    connect(this, &QMdiSubWindow::windowStateChanged, this,
-            [this](Qt::WindowStates oldState, Qt::WindowStates newState) {
-                const bool was = oldState.testFlag(Qt::WindowActive);
-                const bool is = newState.testFlag(Qt::WindowActive);
-                if (is && !was)
-                    FormActivate();
-                else if (was && !is)
-                    FormDeactivate();
-            });
+    FStateConnection = connect(this, &QMdiSubWindow::windowStateChanged, this,
+                               [this](Qt::WindowStates oldState, Qt::WindowStates newState) {
+                                   const bool was = oldState.testFlag(Qt::WindowActive);
+                                   const bool is = newState.testFlag(Qt::WindowActive);
+                                   if (is && !was)
+                                       FormActivate();
+                                   else if (was && !is)
+                                       FormDeactivate();
+                               });
 }
 
 TfmChildBase::~TfmChildBase() {
+    // The sub-window's own destructor still changes the window state; by
+    // then this window and perhaps the main window are gone.
+    disconnect(FStateConnection);
+    FHooks = nullptr;
     if (fmViewChannel && fmViewChannel->parent() == this)
         delete fmViewChannel;
     if (FFile)
@@ -150,6 +154,13 @@ bool TfmChildBase::ExceptionCommand(const QString& caption) {
     return changed;
 }
 
+bool TfmChildBase::RefreshExceptions() {
+    if (!FFile || !FFile->ReloadExceptions())
+        return false;
+    RedrawDiagram();
+    return true;
+}
+
 bool TfmChildBase::ExportMarkedRange(const QString& path) {
     return FFile && FFile->ExportCsv(path);
 }
@@ -180,6 +191,8 @@ void TfmChildBase::SetBackgroundColour(uint32_t colour) {
 }
 
 void TfmChildBase::FormActivate() {
+    // Periods may have been set or cleared in another window meanwhile.
+    RefreshExceptions();
     if (FView && FHooks)
         FHooks->ChildActivated(FDocument, GetTimeZoom(), GetValueZoom());
 }
@@ -356,14 +369,6 @@ void TfmChildAct::ReportScale() {
 
 TViewAct* TfmChildAct::ViewAct() const {
     return static_cast<TViewAct*>(FView.get());
-}
-
-bool TfmChildAct::RefreshExceptions() {
-    TFileAct* file = FileAct();
-    if (!file || !file->ReloadExceptions())
-        return false;
-    RedrawDiagram();
-    return true;
 }
 
 TFileAct* TfmChildAct::FileAct() const {

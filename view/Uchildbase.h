@@ -50,6 +50,9 @@ public:
     // a menu caption, or clears the matching one ("ClearExcept"); the
     // diagram is redrawn. True when the table changed.
     bool ExceptionCommand(const QString& caption);
+    // Re-reads the exception table when another window or program changed
+    // it on disk, and redraws. True when it was re-read.
+    bool RefreshExceptions();
     // The CSV export of the marked range.
     bool ExportMarkedRange(const QString& path);
     // Copies the window's month file into a directory.
@@ -107,6 +110,7 @@ private:
     void RepaintCursorColumn(int x);
     void DrawCursor(QPainter& p) const;
 
+    QMetaObject::Connection FStateConnection;
     std::unique_ptr<TWidgetArea> FTimeArea;
     std::unique_ptr<TWidgetArea> FValueArea;
     std::unique_ptr<TScrolledPlotArea> FPlotArea;
@@ -132,9 +136,6 @@ public:
 
     // Tells the main window that the running month was (re)loaded.
     void ReportScale();
-    // Re-reads the exception table when another window changed it on disk,
-    // and redraws. True when it was re-read.
-    bool RefreshExceptions();
 
     TViewAct* ViewAct() const;
     TFileAct* FileAct() const;
