@@ -75,7 +75,7 @@ bool TAcquisition::StoreRecord(const SampleRecord& record) {
             onCaption(FCaption);
         ++FStored;
         FFailureReported = false;
-        FDropReported = false;
+        FLastDropCause.clear();
     }
     if (onDataReady)
         onDataReady();
@@ -90,9 +90,11 @@ void TAcquisition::ReportWriteFailure() {
 }
 
 void TAcquisition::ReportDropped(const SampleRecord& record) {
-    if (FDropReported || !FEnv.messages)
+    // Once for each cause, not once for every minute it costs.
+    const QString cause = QString::number(FFile.failure) + FFile.failedPath;
+    if (cause == FLastDropCause || !FEnv.messages)
         return;
-    FDropReported = true;
+    FLastDropCause = cause;
     FEnv.messages->Show(TMessages::Error, DroppedRecordText(record, FFile.failure, FFile.failedPath,
                                                             HeaderDaysStored(FDocument.header)));
 }

@@ -40,8 +40,8 @@ private:
     // Tells the user once that the month file cannot be written; quiet
     // again until a record was stored.
     void ReportWriteFailure();
-    // Tells the user once which record no file can hold and why; quiet
-    // again until a record was stored.
+    // Tells the user which record no file can hold and why, once for each
+    // cause until a record was stored.
     void ReportDropped(const SampleRecord& record);
 
     const TEnv& FEnv;
@@ -51,7 +51,7 @@ private:
     QString FCaption = "Aktuell:";
     int FStored = 0;
     bool FFailureReported = false;
-    bool FDropReported = false;
+    QString FLastDropCause; // of the record dropped last, until one is stored
 };
 
 // "Error - The record of YYYY-MM-DD HH:MM cannot be stored and was removed

@@ -1,19 +1,33 @@
 #include "config/Cdatadirlock.h"
 
-#include "config/Cfileaccess.h"
-
 #include <QByteArray>
 #include <QFile>
 #include <QList>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 // The holder writes a line "<pid> <program>"; a few bytes are enough.
 constexpr qint64 MaxHolderText = 256;
+
+// The holder's line, read past its lock (which a reader's lock would wait for).
+QByteArray ReadHolder(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return QByteArray();
+    QByteArray text(MaxHolderText, '\0');
+    struct stat st {};
+    const ssize_t n = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)
+                          ? ::pread(fd, text.data(), size_t(text.size()), 0)
+                          : -1;
+    ::close(fd);
+    text.truncate(n > 0 ? n : 0);
+    return text;
+}
 
 bool WriteHolder(int fd, const QByteArray& holder) {
     return ::ftruncate(fd, 0) == 0 &&
@@ -51,8 +65,7 @@ bool TDataDirLock::TryLock(const QString& program) {
 }
 
 QString TDataDirLock::RefusalText() const {
-    QByteArray text;
-    ReadRegularFile(FPath, MaxHolderText, text);
+    const QByteArray text = ReadHolder(FPath);
     const QList<QByteArray> fields = text.trimmed().split(' ');
     const QString pid =
         fields.value(0).isEmpty() ? QStringLiteral("?") : QString::fromLatin1(fields.value(0));

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <cerrno>
 #include <chrono>
@@ -205,4 +206,10 @@ bool ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& data) {
     buffer.truncate(n);
     data = buffer;
     return true;
+}
+
+bool CommitWhole(QSaveFile& file) {
+    if (!file.flush())
+        file.cancelWriting();
+    return file.commit();
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QSaveFile;
+
 // One short access to a file: open, transfer at absolute offsets, close.
 // Month files are never held open between operations, because other windows
 // and programs open the same file between two accesses. Readers share the
@@ -77,3 +79,8 @@ bool SameFile(const QString& a, const QString& b);
 // device never end) and a file larger than maxSize; nothing more than
 // maxSize + 1 bytes is ever read.
 bool ReadRegularFile(const QString& path, qint64 maxSize, QByteArray& data);
+
+// Commits a file written through QSaveFile only when every byte reached the
+// disk. QSaveFile alone misses a write that fails while it flushes its last
+// buffered bytes on closing, and would put a cut file in place.
+bool CommitWhole(QSaveFile& file);

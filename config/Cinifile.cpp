@@ -252,7 +252,7 @@ bool TIniFile::WriteString(const QByteArray& section, const QByteArray& key,
         f.cancelWriting();
         return false;
     }
-    if (!f.commit())
+    if (!CommitWhole(f))
         return false;
     QFile::setPermissions(FPath, OwnerOnly);
     return true;

@@ -49,7 +49,7 @@ bool CopyMonthFile(const QString& source, const QString& target) {
         }
     }
     in.Close();
-    return out.commit();
+    return CommitWhole(out);
 }
 
 bool BackupMonthFile(const QString& source, const QString& target, TMessages& messages,

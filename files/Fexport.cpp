@@ -121,7 +121,7 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
     if (!ok)
         out.cancelWriting();
     // No half export may pass for a complete one, nor replace an old file.
-    if (!ok || !out.commit()) {
+    if (!ok || !CommitWhole(out)) {
         messages.Show(TMessages::Error, CannotWriteText(path));
         return false;
     }

@@ -83,7 +83,7 @@ int CmdRender(const QStringList& args) {
     // The picture replaces an older one only when it was written whole.
     QSaveFile file(output);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !CommitWhole(file)) {
         ctl.messages.Show(TMessages::Error, CannotWriteText(output));
         return 1;
     }
