@@ -2,6 +2,7 @@
 #include "comm/Ccommsim.h"
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
+#include "config/Cdatadirlock.h"
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
 #include "support/Crecordingmessages.h"
@@ -9,8 +10,10 @@
 
 #include <QAction>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QMdiArea>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +30,18 @@ public:
     int RunCycle() override {
         ++cycles;
         return answer;
+    }
+};
+
+// Messages that, like a modal message box, run an event loop of their own
+// while shown.
+class TNestedLoopMessages : public TRecordingMessages {
+public:
+    bool Show(Kind kind, const QString& text) override {
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+        return TRecordingMessages::Show(kind, text);
     }
 };
 
@@ -220,6 +235,65 @@ private slots:
         QVERIFY(!QFile::exists(env.IniPath()));
         QVERIFY(!Config);
         QVERIFY(!Comm);
+    }
+
+    void cancelledLoginEndsTheProgramWhateverMessageAppears() {
+        TNestedLoopMessages nested;
+        env.messages = &nested;
+        QTimer guard;
+        guard.setSingleShot(true);
+        bool timedOut = false;
+        connect(&guard, &QTimer::timeout, [&timedOut] {
+            timedOut = true;
+            QCoreApplication::exit(99);
+        });
+        guard.start(5000);
+        const int result = RunMainWindow(env, [](int) { return 0; });
+        guard.stop();
+        env.messages = &messages;
+        QCOMPARE(result, 0);
+        QVERIFY(!timedOut);
+        QCOMPARE(nested.Texts(), QStringList{"Login cancel. Application Terminate!"});
+        QVERIFY(QDir(dir.path())
+                    .entryList(QDir::Files)
+                    .filter(QRegularExpression("\\.(ini|ZMF)$"))
+                    .isEmpty());
+        QVERIFY(!Comm);
+    }
+
+    void secondWriterOnADataDirectoryIsRefused() {
+        TDataDirLock other(dir.path(), "zeda");
+        QVERIFY(other.TryLock("zedactl"));
+        {
+            std::unique_ptr<TfmMain> w(MakeMain());
+            QVERIFY(w->Terminating());
+            QCOMPARE(w->ExitCode(), 1);
+            QVERIFY(loginModes.isEmpty());
+            QCOMPARE(messages.Texts(),
+                     QStringList{QString("Error - The data directory %1 is in use by zedactl "
+                                         "(process %2)!")
+                                     .arg(dir.path())
+                                     .arg(QCoreApplication::applicationPid())});
+            QVERIFY(!Comm);
+        }
+        // While the program runs, the next one is refused.
+        std::unique_ptr<TfmMain> first(MakeMain());
+        QVERIFY(first->Terminating()); // still held by `other`
+    }
+
+    void closingWindowsDoesNotCallIntoADestroyedMainWindow() {
+        std::unique_ptr<TfmMain> w(MakeMain());
+        w->show();
+        for (const char* name : {"D2026-01.ZMF", "D2026-02.ZMF"}) {
+            auto* child = new TfmChildData(env, dir.filePath(name), w.get());
+            w->MdiArea()->addSubWindow(child);
+            child->show();
+            w->MdiArea()->setActiveSubWindow(child);
+        }
+        QCOMPARE(w->MdiArea()->subWindowList().size(), 3);
+        w.reset(); // the windows go with the main window, and nothing calls back into it
+        QVERIFY(!fmChildAct);
+        QVERIFY(!fmMain);
     }
 
     void unwritableIniFileIsReported() {

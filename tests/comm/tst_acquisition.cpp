@@ -7,6 +7,7 @@
 #include "files/Cfileact.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
+#include "support/Cfilesizelimit.h"
 #include "support/Crecordingmessages.h"
 
 #include <QDir>
@@ -206,6 +207,71 @@ private slots:
         QCOMPARE(uint8_t(bytes[SlotOffset(13800)]), uint8_t(1));
         QCOMPARE(uint8_t(bytes[SlotOffset(13801)]), uint8_t(1));
         QCOMPARE(messages.shown.size(), 1);
+    }
+
+    void unstorableRecordDoesNotStallAcquisition() {
+        // March's file holds nine day blocks only: day 10 lies in its tables.
+        unit->waiting = {Record(2026, 3, 1, 0, 0)};
+        QCOMPARE(acq->RunCycle(), 11);
+        const QString path = dir.filePath("D2026-03.ZMF");
+        QByteArray damaged = ReadFile(path);
+        damaged[HdrDaysStored] = 9;
+        damaged.truncate(FileSize(9));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(f.write(damaged), damaged.size());
+        f.close();
+        document = std::make_unique<MonthDocument>();
+        file = std::make_unique<TFileAct>(document.get(), env, *config);
+        acq = std::make_unique<TAcquisition>(env, *unit, *file, *document);
+        messages.Clear();
+
+        SampleRecord february30 = Record(2026, 2, 28, 14, 5);
+        february30.minute += 2 * 1440;
+        unit->waiting = {february30, Record(2026, 3, 10, 14, 0), Record(2026, 3, 10, 14, 1),
+                         Record(2026, 3, 9, 12, 0)};
+        QCOMPARE(acq->RunCycle(), 11);
+        QVERIFY(unit->waiting.isEmpty());
+        QCOMPARE(acq->StoredCount(), 1);
+        QCOMPARE(messages.Texts(),
+                 QStringList({"Error - The record of 2026-02-30 14:05 cannot be stored and was "
+                              "removed from the unit: its month has no such day!",
+                              "Error - The record of 2026-03-10 14:00 cannot be stored and was "
+                              "removed from the unit: the month file " +
+                                  path + " holds only 9 days!"}));
+        const QByteArray now = ReadFile(path);
+        QCOMPARE(now.mid(OperatorTableOffset(9)), damaged.mid(OperatorTableOffset(9)));
+        QCOMPARE(uint8_t(now[SlotOffset(8 * 1440 + 720)]), uint8_t(1));
+    }
+
+    void lastMinuteOfADayReachesTheDayBlock() {
+        clock.SetLocal({2026, 4, 2, 12, 0, 0});
+        unit->waiting = {Record(2026, 3, 10, 23, 59), Record(2026, 4, 2, 23, 59)};
+        QCOMPARE(acq->RunCycle(), 11);
+        const QByteArray bytes = ReadFile(dir.filePath("D2026-03.ZMF"));
+        for (const int slot : {9 * 1440 + 1439, 32 * 1440 + 1439}) {
+            QCOMPARE(document->dayBlocks[slot / 1440].mid(1439 * 30, 30),
+                     bytes.mid(SlotOffset(slot), 30));
+            QCOMPARE(uint8_t(bytes[SlotOffset(slot)]), uint8_t(1));
+        }
+    }
+
+    void writeFailureAfterAStoredRecordIsReportedAgain() {
+        const QString path = dir.filePath("D2026-03.ZMF");
+        for (int round = 1; round <= 2; ++round) {
+            unit->waiting = {Record(2026, 3, 1, 0, round)};
+            QCOMPARE(acq->RunCycle(), 11);
+            QVERIFY(unit->waiting.isEmpty());
+            unit->waiting = {Record(2026, 3, 31, 12, round)};
+            {
+                TFileSizeLimit limit(1000000); // day 31 lies beyond
+                QVERIFY(limit.Active());
+                QCOMPARE(acq->RunCycle(), 11);
+            }
+            QCOMPARE(unit->waiting.size(), 1);
+            QCOMPARE(messages.shown.size(), round);
+            QCOMPARE(messages.shown.last().text, "Error - File " + path + " cannot be written!");
+        }
     }
 
     void cycleTimerCountsAndHonoursBusy() {

@@ -37,6 +37,14 @@ private slots:
         QCOMPARE(DaysInMonth(uint8_t(year), uint8_t(month)), days);
     }
 
+    void everyMonthHasItsDays() {
+        const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        for (int month = 1; month <= 12; ++month) {
+            QCOMPARE(DaysInMonth(46, uint8_t(month)), days[month - 1]); // 2026
+            QCOMPARE(DaysInMonth(44, uint8_t(month)), month == 2 ? 29 : days[month - 1]);
+        }
+    }
+
     void addMonths_data() {
         QTest::addColumn<int>("year");
         QTest::addColumn<int>("month");

@@ -2,10 +2,15 @@
 #include "config/Cinifile.h"
 
 #include "Ftestfiles.h"
+#include "support/Cfilesizelimit.h"
+
+#include <QDir>
 
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 // The permission bits of a file as the octal number chmod shows.
 static int OwnerGroupOther(const QString& path) {
@@ -212,6 +217,33 @@ private slots:
         QVERIFY(WriteBytes(Path(), before));
         QVERIFY(!TIniFile(Path()).WriteString(IniSection, key, value));
         QCOMPARE(ReadBytes(Path()), before);
+    }
+
+    void iniWriteOnAFullDiskKeepsEveryKey() {
+        const QByteArray before("[ZEDA]\r\nKennwortAdmin=geheim\r\nBetriebsort=Werk\r\n");
+        QVERIFY(WriteBytes(Path(), before));
+        {
+            TFileSizeLimit limit(16);
+            QVERIFY(limit.Active());
+            QVERIFY(!TIniFile(Path()).WriteString(IniSection, "FormsColor", "2"));
+        }
+        QCOMPARE(ReadBytes(Path()), before);
+        QCOMPARE(QDir(FDir.path()).entryList({"zeda.ini*"}, QDir::Files | QDir::Hidden),
+                 QStringList{"zeda.ini"});
+    }
+
+    void iniReaderSkipsFifosAndDevices() {
+        // Neither may hang the reader nor fill the memory; neither is
+        // replaced by a one-key file.
+        QVERIFY(::mkfifo(QFile::encodeName(Path()).constData(), 0600) == 0);
+        QCOMPARE(TIniFile(Path()).ReadString(IniSection, "A", "DEF"), QByteArray("DEF"));
+        QVERIFY(!TIniFile(Path()).WriteString(IniSection, "A", "1"));
+        QVERIFY(!QFileInfo(Path()).isFile());
+        QVERIFY(QFile::remove(Path()));
+        QVERIFY(QFile::link("/dev/zero", Path()));
+        QCOMPARE(TIniFile(Path()).ReadInteger(IniSection, "A", 7), 7);
+        QVERIFY(!TIniFile(Path()).WriteString(IniSection, "A", "1"));
+        QCOMPARE(QFileInfo(Path()).symLinkTarget(), QString("/dev/zero"));
     }
 };
 

@@ -18,6 +18,7 @@ private slots:
     void freeSpace_data();
     void freeSpace();
     void systemFreeSpace();
+    void failedBackupLeavesNothing_data();
     void failedBackupLeavesNothing();
     void backupOntoDirectoryInTheWay();
 
@@ -28,6 +29,7 @@ private slots:
     void importOfAFilePresent();
     void importOverDamagedFile();
     void failedImportKeepsTheOldFile();
+    void importTakesTheCanonicalName();
 
 private:
     // Another directory: the backup medium or where imports come from.
@@ -106,10 +108,17 @@ void TestBackup::systemFreeSpace() {
     QCOMPARE(SystemFreeSpace(Other("no/such/dir")), qint64(-1));
 }
 
+void TestBackup::failedBackupLeavesNothing_data() {
+    QTest::addColumn<int>("limit");
+    QTest::newRow("first chunk") << 512 * 1024;
+    QTest::newRow("last chunk") << 1432965 - 10;
+}
+
 void TestBackup::failedBackupLeavesNothing() {
+    QFETCH(int, limit);
     {
-        TFileSizeLimit limit(512 * 1024);
-        QVERIFY(limit.Active());
+        TFileSizeLimit sizeLimit{rlim_t(limit)};
+        QVERIFY(sizeLimit.Active());
         QVERIFY(!BackupToDirectory(m->path, Other(), Messages(), Plenty));
     }
     QCOMPARE(Messages().Texts(), QStringList{BackupFailedText});
@@ -209,6 +218,18 @@ void TestBackup::failedImportKeepsTheOldFile() {
     QCOMPARE(m->Bytes(), damaged);
     QCOMPARE(Entries(m->fx.dir.path()).filter(".ZMF", Qt::CaseInsensitive),
              QStringList{"D2026-03.ZMF"});
+}
+
+void TestBackup::importTakesTheCanonicalName() {
+    // A lower-case name would sit next to the file acquisition uses.
+    QVERIFY(QFile::copy(m->path, Other("d2026-03.zmf")));
+    QVERIFY(!ImportMonthFile(Other("d2026-03.zmf"), m->fx.Path("d2026-03.zmf"), Messages()));
+    QCOMPARE(Messages().Texts().last(), ImportPresentText);
+    QVERIFY(QFile::remove(m->path));
+    QVERIFY(ImportMonthFile(Other("d2026-03.zmf"), m->fx.Path("d2026-03.zmf"), Messages()));
+    QCOMPARE(Entries(m->fx.dir.path()).filter(".zmf", Qt::CaseInsensitive),
+             QStringList{"D2026-03.ZMF"});
+    QCOMPARE(m->Bytes(), original);
 }
 
 QTEST_GUILESS_MAIN(TestBackup)

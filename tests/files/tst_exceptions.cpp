@@ -27,6 +27,7 @@ private slots:
     void failedWriteKeepsTable();
     void failedWriteOfTheTable();
     void otherWindowNoticesTheChange();
+    void exceptionPeriodsSurviveTwoWindowsOnOneFile();
 
     void menu_data();
     void menu();
@@ -252,6 +253,40 @@ void TestExceptions::otherWindowNoticesTheChange() {
     QCOMPARE(running.exceptions, m->doc.exceptions);
     QCOMPARE(ExceptionAt(running, 1, 150), 1);
     QVERIFY(!act.ReloadExceptions());
+}
+
+void TestExceptions::exceptionPeriodsSurviveTwoWindowsOnOneFile() {
+    // Window B and the running month's file object show the same file as
+    // window A; each keeps its own copy of the table.
+    MonthDocument other;
+    TFileData b(&other, m->fx.env);
+    QVERIFY(b.Open(m->path, Year(2026), 3));
+    other.display.channelVisible[0] = 1;
+    MonthDocument running;
+    TFileAct act(&running, m->fx.env, *m->fx.config);
+    QVERIFY(act.WriteRecord(Record(2026, 3, 1, 0, 0)));
+
+    QVERIFY(Set(100, 200, {1}));
+    other.display.markStart = 300;
+    other.display.markEnd = 400;
+    QVERIFY(b.ApplyException("WART Wartung")); // B has not seen A's period
+    QCOMPARE(FileCount(), 2);
+    QVERIFY(Clear(100, 200, {1}));
+    QCOMPARE(FileCount(), 1);
+    // A stored record writes neither count nor table back.
+    QVERIFY(act.WriteRecord(Record(2026, 3, 1, 0, 1)));
+    QCOMPARE(FileCount(), 1);
+    QCOMPARE(ReadExceptionPeriod(FileTable(), 0).from, uint16_t(300));
+    QCOMPARE(HeaderExceptionCount(running.header), 1);
+
+    // One cleared and another set: the count is the same, the table is not.
+    QVERIFY(b.ReloadExceptions());
+    QVERIFY(Set(500, 600, {1}));
+    QVERIFY(Clear(300, 400, {1}));
+    QCOMPARE(FileCount(), 1);
+    QVERIFY(b.ReloadExceptions());
+    QCOMPARE(ReadExceptionPeriod(other.exceptions, 0).from, uint16_t(500));
+    QVERIFY(m->fx.messages.shown.isEmpty());
 }
 
 void TestExceptions::menu_data() {

@@ -2,6 +2,7 @@
 
 #include "files/Fexceptions.h"
 #include "files/Fexport.h"
+#include "files/Foutput.h"
 
 #include <QDir>
 #include <QTest>
@@ -24,6 +25,7 @@ private slots:
     void targetCannotBeCreated();
     void failedWriteLeavesNoFile();
     void memberUsesTheWindowsDocument();
+    void exportOntoItsSourceIsRefused();
 
 private:
     QString Out() const { return m->fx.Path("out.csv"); }
@@ -197,6 +199,30 @@ void TestExport::failedWriteLeavesNoFile() {
     QVERIFY(!QFile::exists(Out()));
     QCOMPARE(m->fx.messages.Texts(), QStringList{"Error - File " + Out() + " cannot be written!"});
     QCOMPARE(m->fx.messages.shown[0].kind, TMessages::Error);
+    // An older export of that name survives a failed one.
+    QVERIFY(WriteBytes(Out(), "old"));
+    {
+        TFileSizeLimit limit(100 * 1024);
+        QVERIFY(!Export());
+    }
+    QCOMPARE(ReadBytes(Out()), QByteArray("old"));
+    QCOMPARE(QDir(m->fx.dir.path()).entryList({"*out*"}, QDir::Files | QDir::Hidden),
+             QStringList{"out.csv"});
+}
+
+void TestExport::exportOntoItsSourceIsRefused() {
+    m->Mark(0, 10);
+    const QByteArray before = m->Bytes();
+    // The file itself, under another name too, and any other month file.
+    QVERIFY(QFile::link(m->path, m->fx.Path("link.csv")));
+    QVERIFY(QFile::copy(m->path, m->fx.Path("april.csv")));
+    for (const QString& target : {m->path, m->fx.Path("link.csv"), m->fx.Path("april.csv")}) {
+        m->fx.messages.Clear();
+        QVERIFY(!ExportCsv(m->doc, target, m->fx.messages));
+        QCOMPARE(m->fx.messages.Texts(), QStringList{OutputIsMonthFileText(target)});
+    }
+    QCOMPARE(m->Bytes(), before);
+    QCOMPARE(ReadBytes(m->fx.Path("april.csv")), before);
 }
 
 void TestExport::memberUsesTheWindowsDocument() {

@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <thread>
 
 namespace {
 
@@ -48,6 +49,9 @@ private slots:
     void injectedWriteFailure();
     void reloadExceptions();
     void purgeKeepsFiles();
+    void busyMonthFileIsNeitherRecreatedNorTruncated();
+    void vanishedRunningFileIsCreatedAgain();
+    void recordBeyondADamagedFileIsRefusedForGood();
 
 private:
     TFileAct& Act() { return *act; }
@@ -491,6 +495,74 @@ void TestFileAct::purgeKeepsFiles() {
     QVERIFY(Act().WriteRecord(Record(2026, 4, 10, 0, 0)));
     QVERIFY(QFile::exists(fx->MonthPath(2026, 3)));
     QCOMPARE(File(2026, 2), feb);
+}
+
+void TestFileAct::busyMonthFileIsNeitherRecreatedNorTruncated() {
+    for (int i = 0; i < 600; ++i)
+        QVERIFY(Act().WriteRecord(Record(2026, 3, 1, i / 60, i % 60, uint16_t(i))));
+    const QByteArray march = File(2026, 3);
+    // A fresh start while another program holds the file: busy, not missing.
+    MonthDocument restarted;
+    TFileAct fresh(&restarted, fx->env, *fx->config);
+    auto lock = std::make_unique<TForeignLock>(fx->MonthPath(2026, 3), LOCK_EX);
+    QVERIFY(lock->Locked());
+    QVERIFY(!fresh.WriteRecord(Record(2026, 3, 1, 10, 0)));
+    QCOMPARE(fresh.failure, TFileAct::Transient);
+    lock.reset();
+    // Creation never replaces a file that exists.
+    QVERIFY(!fresh.CreateMonthFile(Year(2026), 3));
+    QCOMPARE(File(2026, 3), march);
+    QCOMPARE(QDir(fx->dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"D2026-03.ZMF"}));
+
+    // A lock given up within the wait is waited for.
+    fx->env.lockWaitMs = 5000;
+    lock = std::make_unique<TForeignLock>(fx->MonthPath(2026, 3), LOCK_EX);
+    std::thread release([&lock] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        lock.reset();
+    });
+    const bool stored = fresh.WriteRecord(Record(2026, 3, 1, 10, 0, 4242));
+    release.join();
+    QVERIFY(stored);
+    const QByteArray now = File(2026, 3);
+    QCOMPARE(now.mid(SlotOffset(0), 600 * SlotSize), march.mid(SlotOffset(0), 600 * SlotSize));
+    QCOMPARE(GetU16(now, SlotOffset(600) + 2), uint16_t(4242));
+}
+
+void TestFileAct::vanishedRunningFileIsCreatedAgain() {
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 0, 11))); // February is not there
+    QVERIFY(Act().WriteRecord(Record(2026, 4, 1, 0, 0, 22))); // March's overflow
+    QVERIFY(Act().WriteRecord(Record(2026, 4, 3, 0, 0, 33))); // April takes over
+    QVERIFY(Act().LoadDays());
+    QVERIFY(QFile::remove(fx->MonthPath(2026, 4)));
+    QVERIFY(Act().WriteRecord(Record(2026, 4, 3, 0, 1, 44)));
+    QCOMPARE(HeaderMonth(doc->header), 4);
+    QVERIFY(!Act().daysLoaded); // the window reloads the new file
+    const QByteArray april = File(2026, 4);
+    QCOMPARE(GetU16(april, SlotOffset(0) + 2), uint16_t(22)); // taken over again
+    QCOMPARE(GetU16(april, SlotOffset(2881) + 2), uint16_t(44));
+    QCOMPARE(HeaderEndSlot(april), uint16_t(2882));
+}
+
+void TestFileAct::recordBeyondADamagedFileIsRefusedForGood() {
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 0)));
+    // A valid header that holds nine day blocks: days 10 on lie in the tables.
+    QByteArray bytes = File(2026, 3);
+    bytes[HdrDaysStored] = 9;
+    bytes.truncate(FileSize(9));
+    QVERIFY(WriteBytes(fx->MonthPath(2026, 3), bytes));
+    MonthDocument restarted;
+    TFileAct fresh(&restarted, fx->env, *fx->config);
+    QVERIFY(!fresh.WriteRecord(Record(2026, 3, 10, 14, 0)));
+    QCOMPARE(fresh.failure, TFileAct::BeyondDayBlocks);
+    QCOMPARE(File(2026, 3), bytes);
+    QVERIFY(fresh.WriteRecord(Record(2026, 3, 9, 23, 59)));
+    // 30 February: no file can hold it.
+    SampleRecord r = Record(2026, 2, 28, 0, 0);
+    r.minute += 2 * 1440;
+    QVERIFY(!fresh.WriteRecord(r));
+    QCOMPARE(fresh.failure, TFileAct::NoSuchMinute);
 }
 
 QTEST_GUILESS_MAIN(TestFileAct)

@@ -1,6 +1,7 @@
 #include "app/Umain.h"
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
+#include "config/Cdatadirlock.h"
 #include "config/Cenv.h"
 #include "support/Crecordingmessages.h"
 #include "view/Uchildbase.h"
@@ -195,6 +196,55 @@ private slots:
         QVERIFY2(red > 50, qPrintable(QString::number(red)));
         QCOMPARE(Ctl({"render", data + "/nothing.ZMF", "-o", png}).exitCode, 1);
         QCOMPARE(Ctl({"render", data + "/D2026-03.ZMF"}).exitCode, 2);
+    }
+
+    void renderOntoAMonthFileIsRefused() {
+        const QString data = dir.filePath("onto");
+        QCOMPARE(
+            Ctl({"simulate", "--data-dir", data, "--from", "2026-03-10 08:00", "--minutes", "5"})
+                .exitCode,
+            0);
+        const QString month = data + "/D2026-03.ZMF";
+        const QByteArray before = ReadFile(month);
+        const Run r = Ctl({"render", month, "-o", month});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.err.contains("is a month file and is not overwritten"));
+        QCOMPARE(Ctl({"export", month, "-o", month, "--from", "2026-03-10 08:00", "--to",
+                      "2026-03-10 08:04"})
+                     .exitCode,
+                 1);
+        QCOMPARE(ReadFile(month), before);
+    }
+
+    void secondWriterOnADataDirectoryIsRefused() {
+        const QString data = dir.filePath("locked");
+        QCOMPARE(
+            Ctl({"simulate", "--data-dir", data, "--from", "2026-03-10 08:00", "--minutes", "5"})
+                .exitCode,
+            0);
+        TDataDirLock program(data, "zeda");
+        QVERIFY(program.TryLock("zeda"));
+        const QByteArray holder = QByteArray("is in use by zeda (process ") +
+                                  QByteArray::number(QCoreApplication::applicationPid()) + ")!";
+        for (const QStringList& args :
+             {QStringList{"simulate", "--data-dir", data, "--from", "2026-03-10 09:00", "--minutes",
+                          "5"},
+              QStringList{"import", "--data-dir", data, "--yes", data + "/D2026-03.ZMF"}}) {
+            const Run r = Ctl(args);
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY2(r.err.contains(holder), r.err.constData());
+        }
+        // Reading needs no lock.
+        QCOMPARE(Ctl({"info", data + "/D2026-03.ZMF", "--data-dir", data}).exitCode, 0);
+    }
+
+    void hugeNumbersAreRefused() {
+        const Run sim = Ctl({"simulate", "--data-dir", dir.filePath("huge"), "--from",
+                             "2026-03-10 08:00", "--minutes", "9223372036854775807"});
+        QCOMPARE(sim.exitCode, 2);
+        QVERIFY(sim.err.contains("--minutes"));
+        QVERIFY(!QFileInfo::exists(dir.filePath("huge")));
+        QCOMPARE(Ctl({"render", "x.ZMF", "-o", "x.png", "--width", "4294967346"}).exitCode, 2);
     }
 };
 
