@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QAction>
+#include <QString>
+
+// What the files of the main window share.
+
+constexpr int MenuChannelCount = 14;
+
+inline const QString OpenFilter = QStringLiteral("ZMF files (*.zmf)");
+inline const QString CsvFilter = QStringLiteral("CSV files (*.csv)");
+
+// Menu items that run the same handler are told apart by their tag.
+inline int Tag(const QAction* a) {
+    return a->data().toInt();
+}
