@@ -1,7 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (headless).
+# Installs what is missing, builds, and runs every test (headless); then
+# builds the tests again with AddressSanitizer and UBSan into build-asan/ and
+# runs them there, where any sanitizer report fails its test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build -j2 --output-on-failure
+
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DZEDA_SANITIZE=ON -DZEDA_BENCH=OFF
+cmake --build build-asan -j2
+export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+# Leaks are reported except inside the third-party libraries listed there.
+export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0"
+ctest --test-dir build-asan -j2 --output-on-failure
