@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages ZEDA needs (those missing only), then
-# configures and builds it in Release into build/.
+# configures and builds it in Release into build/ (not with --packages-only).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth fonts-dejavu-core)
+packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth fonts-dejavu-core
+  clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -16,6 +17,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
+[ "${1:-}" != "--packages-only" ] || exit 0
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j2
