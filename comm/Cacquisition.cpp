@@ -6,7 +6,6 @@
 #include "config/Cmessages.h"
 #include "files/Cfileact.h"
 #include "files/Cmonthdocument.h"
-#include "files/Fexceptions.h"
 #include "files/Fmonthfile.h"
 
 TAcquisition::TAcquisition(const TEnv& env, TCommBase& comm, TFileAct& file,

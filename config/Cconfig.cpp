@@ -89,8 +89,7 @@ bool WriteConfigKey(const TEnv& env, const QByteArray& key, const QByteArray& va
     if (TIniFile(path).WriteString(IniSection, key, value))
         return true;
     if (env.messages)
-        env.messages->Show(TMessages::Error,
-                           QStringLiteral("Error - File %1 cannot be written!").arg(path));
+        env.messages->Show(TMessages::Error, CannotWriteText(path));
     return false;
 }
 

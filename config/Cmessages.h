@@ -22,3 +22,9 @@ public:
     bool Show(Kind kind, const QString&) override { return kind != Confirmation; }
     void Beep() override {}
 };
+
+// "Error - File <path> cannot be written!", the one message of every write
+// that failed.
+inline QString CannotWriteText(const QString& path) {
+    return QStringLiteral("Error - File %1 cannot be written!").arg(path);
+}

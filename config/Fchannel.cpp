@@ -4,6 +4,7 @@
 #include "config/Cinifile.h"
 #include "config/Fmemory.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -165,4 +166,30 @@ QByteArray ValueText(const ChannelDef& c, uint32_t value, bool comma) {
     if (value > c.maxValue)
         return "#O/L";
     return FormatFixed(value, c.decimals, comma);
+}
+
+ChannelDef WithinDialogRanges(ChannelDef c) {
+    c.active = c.active != 0 ? 1 : 0;
+    c.dispOffset = static_cast<uint16_t>(std::min<long>(c.dispOffset, MaxDispOffset));
+    c.inputMult = static_cast<uint16_t>(std::min<long>(c.inputMult, MaxInputMult));
+    c.minValue = static_cast<uint32_t>(std::min<long>(c.minValue, MaxChannelValue));
+    c.maxValue = static_cast<uint32_t>(std::min<long>(c.maxValue, MaxChannelValue));
+    c.offsetValue = static_cast<uint32_t>(std::min<long>(c.offsetValue, MaxChannelValue));
+    c.decimals = static_cast<uint8_t>(std::min<long>(c.decimals, MaxDecimals));
+    return c;
+}
+
+int ColourEntryOf(const ChannelDef& c) {
+    const int entry = c.printer * PrintColours + c.printColour;
+    return c.printColour < PrintColours && entry < ColourEntryCount ? entry : -1;
+}
+
+void SetColourEntry(ChannelDef& c, int entry) {
+    c.colourChoice = static_cast<uint8_t>(entry);
+    c.printer = static_cast<uint8_t>(entry / PrintColours);
+    c.printColour = static_cast<uint8_t>(entry % PrintColours);
+}
+
+bool IsChannelText(const QByteArray& text) {
+    return !text.contains(',') && !text.contains('\n') && !text.contains('\r');
 }

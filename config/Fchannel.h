@@ -42,6 +42,28 @@ QByteArray FormatChannelDef(const ChannelDef& c);
 // Reads "Kanal_1" .. "Kanal_14" into the 14 definitions.
 void ReloadChannelDefs(const TIniFile& ini, ChannelDefs& channels);
 
+// The channel dialog's rules, which zedactl shares.
+constexpr int ChannelNameLength = 20;
+constexpr int ChannelDimensionLength = 8;
+constexpr long MaxDispOffset = 999;
+constexpr long MaxInputMult = 9999;
+constexpr long MaxChannelValue = 999999; // minimal, maximal and offset value
+constexpr long MaxDecimals = 9;
+// The dialog's colour list: entry i stands for printer i / 7 and print
+// colour i % 7, and the entry itself is the screen colour choice.
+constexpr int ColourEntryCount = 14;
+constexpr int PrintColours = 7;
+
+// Every number brought into the dialog's range.
+ChannelDef WithinDialogRanges(ChannelDef c);
+// The colour entry that printer and print colour name, or -1.
+int ColourEntryOf(const ChannelDef& c);
+// Printer, print colour and screen colour of entry 0..13.
+void SetColourEntry(ChannelDef& c, int entry);
+// A name or unit the text form can hold: no comma (the form has no
+// quoting, a comma would shift every later field) and no line break.
+bool IsChannelText(const QByteArray& text);
+
 // inputMult x raw + offsetValue, in units of 10^-decimals, 32 bits.
 uint32_t ScaledValue(const ChannelDef& c, uint16_t raw);
 // The fixed-point text of a scaled value with "." or "," as separator.

@@ -174,6 +174,3 @@ bool ApplyException(MonthDocument& document, const QByteArray& text, TMessages& 
     return true;
 }
 
-QString CannotWriteText(const QString& path) {
-    return QStringLiteral("Error - File %1 cannot be written!").arg(path);
-}

@@ -67,5 +67,3 @@ inline const QString ExceptionMismatchText = QStringLiteral(
     "Der markierte Datenbereich stimmt nicht mit einer bestehenden Ausnahmebeschreibung "
     "überein!");
 
-// "Error - File <path> cannot be written!"
-QString CannotWriteText(const QString& path);

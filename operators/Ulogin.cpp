@@ -4,16 +4,21 @@
 #include "config/Cinifile.h"
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
+#include "operators/Coperator.h"
 #include "operators/Fpassword.h"
+#include "operators/Uusers.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -59,6 +64,15 @@ TfmLogin::TfmLogin(const TEnv& env, int mode, QWidget* parent)
     layout->addLayout(buttons);
 
     connect(cmbUser, &QComboBox::currentIndexChanged, this, &TfmLogin::cmbUserChange);
+    if (FMode == 1) {
+        // Someone at the keyboard: the close waits for them.
+        const auto restart = [this] {
+            FCountdown = 30;
+            ShowCountdown();
+        };
+        connect(cmbUser, &QComboBox::activated, this, restart);
+        connect(edtPassword, &QLineEdit::textEdited, this, restart);
+    }
     connect(btnOk, &QPushButton::clicked, this, &TfmLogin::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -80,9 +94,10 @@ void TfmLogin::ShowCountdown() {
 
 void TfmLogin::Timer1Timer() {
     if (FCountdown < 1) {
-        // Time is up: the operator level needs no password here, the
-        // administrator level is never granted without one.
-        if (cmbUser->currentIndex() == AdministratorItem)
+        // Time is up: at start the operator level needs no password, the
+        // administrator level is never granted without one; a close is
+        // never granted without the password.
+        if (FMode == 1 || cmbUser->currentIndex() == AdministratorItem)
             reject();
         else
             accept();
@@ -112,6 +127,10 @@ void TfmLogin::btnOkClick() {
     if (!key.isEmpty() && !PasswordMatches(key)) {
         if (FEnv.messages)
             FEnv.messages->Show(TMessages::Warning, "The password is not true!");
+        if (FMode == 1) {
+            FCountdown = 30;
+            ShowCountdown();
+        }
         return;
     }
     accept();
@@ -127,4 +146,56 @@ int RunLogin(const TEnv& env, int mode, QWidget* parent) {
     if (login.exec() != QDialog::Accepted)
         return 0;
     return login.Level();
+}
+
+TfmLoginOperator::TfmLoginOperator(const TEnv& env, QWidget* parent) : QDialog(parent) {
+    setObjectName("fmLoginOperator");
+    setWindowTitle("Operator - manager");
+    edtName = new QLineEdit(this);
+    edtName->setObjectName("edtName");
+    edtName->setReadOnly(true);
+    lstOperators = new QListWidget(this);
+    lstOperators->setObjectName("lstOperators");
+    btnOk = new QPushButton("Ok", this);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    btnCansel = new QPushButton("Cancel", this);
+    btnCansel->setObjectName("btnCansel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOk);
+    buttons->addWidget(btnCansel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(edtName);
+    layout->addWidget(lstOperators);
+    layout->addLayout(buttons);
+
+    for (const TOperator& o : ReadOperatorList(OperatorListPath(env))) {
+        FNames << o.Name();
+        lstOperators->addItem(FromAnsi(o.Name()));
+    }
+    connect(lstOperators, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            edtName->setText(lstOperators->item(row)->text());
+    });
+    lstOperators->setCurrentRow(0);
+    connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnCansel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QByteArray TfmLoginOperator::ChosenName() const {
+    // The bytes of the list, not the text shown: a name in another code page
+    // is stored as it was read.
+    const int row = lstOperators->currentRow();
+    return row >= 0 && row < FNames.size() ? FNames[row]
+                                           : ToAnsi(edtName->text()).left(TOperator::MaxNameLength);
+}
+
+bool ApplyOperatorLogin(const TfmLoginOperator& dialog, TConfig& config) {
+    if (dialog.result() != QDialog::Accepted)
+        return false;
+    config.operatorName = dialog.ChosenName();
+    config.operatorIndex = std::max(0, dialog.lstOperators->currentRow());
+    config.operatorLoggedIn = true;
+    return true;
 }

@@ -11,9 +11,11 @@ class QPushButton;
 class QTimer;
 
 // The access-level login: operator or administrator, with a 30-second
-// countdown that confirms "Operator" and cancels "Administrator".
-// Mode 0 (start): the operator level needs no password. Mode 1 (closing the
-// program): the operator level needs the operator password.
+// countdown. Mode 0 (start): the operator level needs no password; the end
+// of the countdown confirms "Operator" and cancels "Administrator". Mode 1
+// (closing the program): the operator level needs the operator password;
+// every key or choice starts the countdown again, and its end cancels, so
+// that waiting never closes the program.
 class TfmLogin : public QDialog {
     Q_OBJECT
 public:
@@ -48,3 +50,28 @@ private:
 // Shows the login modally: 0 cancelled, 1 operator level, 2 administrator
 // level.
 int RunLogin(const TEnv& env, int mode, QWidget* parent = nullptr);
+
+class QListWidget;
+class TConfig;
+
+// The operator on duty, chosen from the operator list "operator.dat".
+class TfmLoginOperator : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfmLoginOperator(const TEnv& env, QWidget* parent = nullptr);
+
+    // The chosen name as stored: at most 15 characters.
+    QByteArray ChosenName() const;
+
+    QLineEdit* edtName;
+    QListWidget* lstOperators;
+    QPushButton* btnOk;
+    QPushButton* btnCansel;
+
+private:
+    QList<QByteArray> FNames;
+};
+
+// Makes the chosen operator the operator on duty in config; false when the
+// dialog was cancelled.
+bool ApplyOperatorLogin(const TfmLoginOperator& dialog, TConfig& config);

@@ -1,6 +1,6 @@
 #include "tools/Fctlview.h"
 
-#include "files/Fexceptions.h"
+#include "config/Cmessages.h"
 #include "files/Fmonthfile.h"
 #include "files/Foutput.h"
 #include "tools/Fctlcommon.h"

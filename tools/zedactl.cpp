@@ -7,6 +7,7 @@
 #include "tools/Fctlcommon.h"
 #include "tools/Fctlexport.h"
 #include "tools/Fctlfiles.h"
+#include "tools/Fctlsettings.h"
 #include "tools/Fctlview.h"
 #include "tools/Fjson.h"
 
@@ -52,6 +53,9 @@ const std::map<QString, Command>& Commands() {
         {"exception", {"set or clear an exception period in a month file", CmdException}},
         {"backup", {"back a month file up into a directory", CmdBackup}},
         {"import", {"import a month file into the data directory", CmdImport}},
+        {"channel", {"show or change a channel definition", CmdChannel}},
+        {"operators", {"list or edit the operator list", CmdOperators}},
+        {"password", {"set the operator or administrator password", CmdPassword}},
     };
     return commands;
 }

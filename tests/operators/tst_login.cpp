@@ -77,8 +77,8 @@ private slots:
         QTest::addColumn<int>("user");
         QTest::addColumn<int>("result");
         QTest::newRow("operator, start") << 0 << Operator << int(QDialog::Accepted);
-        QTest::newRow("operator, close, no password check")
-            << 1 << Operator << int(QDialog::Accepted);
+        // Waiting never closes the program.
+        QTest::newRow("operator, close, cancels") << 1 << Operator << int(QDialog::Rejected);
         QTest::newRow("administrator") << 0 << Administrator << int(QDialog::Rejected);
     }
 
@@ -105,6 +105,22 @@ private slots:
         QCOMPARE(login.result(), result);
         QVERIFY(!login.Timer1->isActive());
         QVERIFY(messages.shown.isEmpty());
+    }
+
+    void closePasswordCannotBeBypassedByWaiting() {
+        TfmLogin login(env, 1);
+        login.show();
+        for (int tick = 0; tick < 20; ++tick)
+            login.Timer1Timer();
+        QCOMPARE(login.lblMessage->text(), Countdown(11));
+        // Someone typing starts the countdown again.
+        QTest::keyClick(login.edtPassword, 'x');
+        QCOMPARE(login.lblMessage->text(), Countdown(30));
+        QSignalSpy finished(&login, &QDialog::finished);
+        for (int tick = 0; tick < 31; ++tick)
+            login.Timer1Timer();
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(login.result(), int(QDialog::Rejected));
     }
 
     void passwordCheck_data() {
@@ -159,9 +175,9 @@ private slots:
             QCOMPARE(messages.shown.size(), 1);
             QCOMPARE(messages.shown[0].kind, TMessages::Warning);
             QCOMPARE(messages.shown[0].text, QString("The password is not true!"));
-            // The countdown runs on.
+            // The countdown runs on; at a close it starts again.
             login.Timer1Timer();
-            QCOMPARE(login.lblMessage->text(), Countdown(29));
+            QCOMPARE(login.lblMessage->text(), Countdown(mode == 1 ? 30 : 29));
         }
     }
 

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "config/Cenv.h"
+#include "config/Fchannel.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class TNumberEdit;
+
+// The definition of one channel: in use, name and unit, scaling and limits,
+// colour and printer. OK writes the text form under "Kanal_<n>" and has the
+// configuration reload the channel definitions.
+class TfmSetKanal : public QDialog {
+    Q_OBJECT
+public:
+    TfmSetKanal(const TEnv& env, int channel, QWidget* parent = nullptr);
+
+    // The definition the controls hold, as OK would store it.
+    ChannelDef Edited() const;
+
+    QCheckBox* chkActive;
+    QLineEdit* edtName;
+    QLineEdit* edtDimension;
+    TNumberEdit* edtDispOffset;
+    TNumberEdit* edtInputMult;
+    TNumberEdit* edtMin;
+    TNumberEdit* edtMax;
+    TNumberEdit* edtOffset;
+    TNumberEdit* edtDecimals;
+    QComboBox* cmbColor;
+    QPushButton* btnOk;
+    QPushButton* btnCancel;
+
+public slots:
+    void btnOkClick();
+
+private:
+    void LoadChannel();
+
+    TEnv FEnv;
+    int FChannel;
+    ChannelDef FLoaded; // as read, for what the controls do not show
+};
+
+// The 14 entries of the colour list, "Schwarz / 1" … "Grun / 2".
+QStringList ColourEntryNames();

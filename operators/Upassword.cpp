@@ -1,0 +1,70 @@
+#include "operators/Upassword.h"
+
+#include "config/Cconfig.h"
+#include "config/Cmessages.h"
+#include "config/Fcodec.h"
+#include "operators/Fpassword.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+QString PasswordRefusal(const QByteArray& password, const QByteArray& confirmation) {
+    if (password.isEmpty())
+        return "Empty Password!";
+    if (confirmation != password)
+        return "Password not Confirm!";
+    return QString();
+}
+
+bool StorePassword(const TEnv& env, bool administrator, const QByteArray& password) {
+    return WriteConfigKey(env, administrator ? "KennwortAdmin" : "KennwortOperator",
+                          ScramblePassword(PasswordKey, password));
+}
+
+TfmPassword::TfmPassword(const TEnv& env, QWidget* parent) : QDialog(parent), FEnv(env) {
+    setObjectName("fmPassword");
+    setWindowTitle("Password");
+    cmbUser = new QComboBox(this);
+    cmbUser->setObjectName("cmbUser");
+    cmbUser->addItems({"Operator", "Administrator"});
+    edtPassword = new QLineEdit(this);
+    edtPassword->setObjectName("edtPassword");
+    edtPassword->setEchoMode(QLineEdit::Password);
+    edtConfirm = new QLineEdit(this);
+    edtConfirm->setObjectName("edtConfirm");
+    edtConfirm->setEchoMode(QLineEdit::Password);
+    btnOk = new QPushButton("&Ok", this);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    btnCancel = new QPushButton("&Cancel", this);
+    btnCancel->setObjectName("btnCancel");
+    auto* form = new QFormLayout;
+    form->addRow("User", cmbUser);
+    form->addRow("New password:", edtPassword);
+    form->addRow("Confirm:", edtConfirm);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOk);
+    buttons->addWidget(btnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    connect(btnOk, &QPushButton::clicked, this, &TfmPassword::btnOkClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfmPassword::btnOkClick() {
+    const QByteArray password = ToAnsi(edtPassword->text());
+    const QString refusal = PasswordRefusal(password, ToAnsi(edtConfirm->text()));
+    if (!refusal.isEmpty()) {
+        if (FEnv.messages)
+            FEnv.messages->Show(TMessages::Information, refusal);
+        return;
+    }
+    if (StorePassword(FEnv, cmbUser->currentIndex() == 1, password))
+        accept();
+}

@@ -1,0 +1,223 @@
+#include "tools/Fctlsettings.h"
+
+#include "config/Cconfig.h"
+#include "config/Cinifile.h"
+#include "config/Fcodec.h"
+#include "operators/Coperator.h"
+#include "operators/Upassword.h"
+#include "operators/Uusers.h"
+#include "tools/Fctlcommon.h"
+#include "tools/Fjson.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray ChannelKey(int channel) {
+    return "Kanal_" + QByteArray::number(channel);
+}
+
+bool Refuse(const char* command, const QString& text) {
+    std::fprintf(stderr, "zedactl %s: %s\n", command, qPrintable(text));
+    return false;
+}
+
+// A whole number of the option text; out-of-range values are brought to the
+// dialog's limits afterwards, as the dialog does.
+bool ParseNumber(const QString& text, long& value) {
+    bool ok = false;
+    const long long v = text.trimmed().toLongLong(&ok);
+    if (!ok)
+        return false;
+    value = long(std::clamp<long long>(v, 0, 999999999));
+    return true;
+}
+
+// Applies one FIELD=VALUE to the definition; false with a message when the
+// field is unknown or the value unusable.
+bool ApplyField(ChannelDef& c, const QString& assignment) {
+    const qsizetype eq = assignment.indexOf('=');
+    if (eq <= 0)
+        return Refuse("channel", "--set takes FIELD=VALUE");
+    const QString field = assignment.left(eq);
+    const QString value = assignment.mid(eq + 1);
+    if (field == "name" || field == "dimension") {
+        const QByteArray text = ToAnsi(value);
+        const int limit = field == "name" ? ChannelNameLength : ChannelDimensionLength;
+        if (!IsChannelText(text) || text.size() > limit)
+            return Refuse(
+                "channel",
+                QString("%1 takes at most %2 characters and no comma").arg(field).arg(limit));
+        (field == "name" ? c.name : c.dimension) = text;
+        return true;
+    }
+    long n = 0;
+    if (!ParseNumber(value, n))
+        return Refuse("channel", field + " takes a whole number");
+    if (field == "active")
+        c.active = n != 0 ? 1 : 0;
+    else if (field == "dispOffset")
+        c.dispOffset = uint16_t(std::min(n, MaxDispOffset));
+    else if (field == "inputMult")
+        c.inputMult = uint16_t(std::min(n, MaxInputMult));
+    else if (field == "minValue")
+        c.minValue = uint32_t(std::min(n, MaxChannelValue));
+    else if (field == "maxValue")
+        c.maxValue = uint32_t(std::min(n, MaxChannelValue));
+    else if (field == "offsetValue")
+        c.offsetValue = uint32_t(std::min(n, MaxChannelValue));
+    else if (field == "decimals")
+        c.decimals = uint8_t(std::min(n, MaxDecimals));
+    else if (field == "colour" && n < ColourEntryCount)
+        SetColourEntry(c, int(n));
+    else if (field == "colour")
+        return Refuse("channel", "colour takes an entry 0 .. 13 of the colour list");
+    else
+        return Refuse("channel", "unknown field " + field);
+    return true;
+}
+
+// The new password twice: from standard input, or asked on the terminal
+// without echo.
+bool ReadPasswordTwice(bool fromStdin, QByteArray& password, QByteArray& confirmation) {
+    const bool terminal = !fromStdin && ::isatty(STDIN_FILENO);
+    termios saved{};
+    if (terminal) {
+        ::tcgetattr(STDIN_FILENO, &saved);
+        termios quiet = saved;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+    }
+    std::string first;
+    std::string second;
+    if (terminal)
+        std::fprintf(stderr, "New password: ");
+    const bool gotFirst = bool(std::getline(std::cin, first));
+    if (terminal)
+        std::fprintf(stderr, "\nConfirm: ");
+    const bool gotSecond = gotFirst && bool(std::getline(std::cin, second));
+    if (terminal) {
+        std::fprintf(stderr, "\n");
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+    }
+    password = ToAnsi(QString::fromStdString(first));
+    confirmation = ToAnsi(QString::fromStdString(second));
+    return gotSecond;
+}
+
+} // namespace
+
+int CmdChannel(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Shows or changes the definition of channel N (1 .. 14) in the INI file, with the ranges "
+        "of the channel dialog. FIELD is active, name, dimension, dispOffset, inputMult, "
+        "minValue, maxValue, offsetValue, decimals or colour (entry 0 .. 13 of the colour "
+        "list: \"Schwarz / 1\" .. \"Grun / 2\").");
+    parser.addOption(DataDirOption());
+    parser.addOption({"show", "Print the definition (JSON)."});
+    parser.addOption({"set", "Change a field; may be given several times.", "FIELD=VALUE"});
+    parser.addPositionalArgument("N", "The channel, 1 .. 14.");
+    const ParseResult pr = ParseOptions(parser, "channel", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    bool ok = false;
+    const int channel = parser.positionalArguments().value(0).toInt(&ok);
+    if (parser.positionalArguments().size() != 1 || !ok || channel < 1 || channel > 14 ||
+        parser.isSet("show") == parser.isSet("set")) {
+        std::fprintf(stderr, "zedactl channel: needs N (1 .. 14) and either --show or --set\n");
+        return 2;
+    }
+    CtlEnv ctl(parser.value("data-dir"));
+    TIniFile ini(ctl.env.IniPath());
+    ChannelDef c =
+        WithinDialogRanges(ParseChannelDef(ini.ReadString(IniSection, ChannelKey(channel), "")));
+    if (parser.isSet("show")) {
+        PrintJson(ChannelToJson(c));
+        return 0;
+    }
+    for (const QString& assignment : parser.values("set"))
+        if (!ApplyField(c, assignment))
+            return 2;
+    if (ColourEntryOf(c) < 0)
+        SetColourEntry(c, c.colourChoice < ColourEntryCount ? c.colourChoice : 0);
+    if (!ctl.LockDataDir())
+        return 1;
+    return WriteConfigKey(ctl.env, ChannelKey(channel), FormatChannelDef(c)) ? 0 : 1;
+}
+
+int CmdOperators(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Lists or edits the operator list operator.dat; names are cut to 15 characters.");
+    parser.addOption(DataDirOption());
+    parser.addOption({"list", "Print the names, one a line, in file order."});
+    parser.addOption({"add", "Append a name.", "NAME"});
+    parser.addOption({"delete", "Remove the name at INDEX (counting from 0).", "INDEX"});
+    const ParseResult pr = ParseOptions(parser, "operators", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    if (int(parser.isSet("list")) + int(parser.isSet("add")) + int(parser.isSet("delete")) != 1) {
+        std::fprintf(stderr,
+                     "zedactl operators: needs one of --list, --add NAME, --delete INDEX\n");
+        return 2;
+    }
+    CtlEnv ctl(parser.value("data-dir"));
+    const QString path = OperatorListPath(ctl.env);
+    TOperatorList list = ReadOperatorList(path);
+    if (parser.isSet("list")) {
+        for (const TOperator& o : list)
+            Print(FromAnsi(o.Name()).toUtf8() + '\n');
+        return 0;
+    }
+    if (parser.isSet("add")) {
+        list.push_back(TOperator::FromName(ToAnsi(parser.value("add"))));
+    } else {
+        int index = -1;
+        if (!ParseBoundedInt(parser, "delete", 0, int(list.size()) - 1, index))
+            return 2;
+        list.erase(list.begin() + index);
+    }
+    if (!ctl.LockDataDir())
+        return 1;
+    if (!WriteOperatorList(path, list)) {
+        ctl.messages.Show(TMessages::Error, CannotWriteText(path));
+        return 1;
+    }
+    return 0;
+}
+
+int CmdPassword(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Sets the operator or the administrator password. It is asked twice on the terminal "
+        "without echo, or read as two lines from standard input with --stdin.");
+    parser.addOption(DataDirOption());
+    parser.addOption({"operator", "Set the operator password."});
+    parser.addOption({"admin", "Set the administrator password."});
+    parser.addOption({"stdin", "Read password and confirmation from standard input."});
+    const ParseResult pr = ParseOptions(parser, "password", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    if (parser.isSet("operator") == parser.isSet("admin")) {
+        std::fprintf(stderr, "zedactl password: needs either --operator or --admin\n");
+        return 2;
+    }
+    CtlEnv ctl(parser.value("data-dir"));
+    QByteArray password;
+    QByteArray confirmation;
+    ReadPasswordTwice(parser.isSet("stdin"), password, confirmation);
+    const QString refusal = PasswordRefusal(password, confirmation);
+    if (!refusal.isEmpty()) {
+        ctl.messages.Show(TMessages::Error, refusal);
+        return 1;
+    }
+    if (!ctl.LockDataDir())
+        return 1;
+    return StorePassword(ctl.env, parser.isSet("admin"), password) ? 0 : 1;
+}
