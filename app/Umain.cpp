@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -61,6 +62,8 @@ TfmMain::TfmMain(TEnv& env, TLoginRunner login, QWidget* parent)
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(5000);
     connect(Timer1, &QTimer::timeout, this, &TfmMain::Timer1Timer);
+    // A log-out or shutdown must not wait for a password nobody types.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &TfmMain::EndOfSession);
     BuildMenus();
     BuildToolBar();
 
@@ -143,6 +146,7 @@ void TfmMain::InstallDefaultDialogs() {
         dialog.exec();
     };
     OpenUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    ExecDialog = [](QDialog& dialog) { return dialog.exec(); };
 }
 
 // ---------------------------------------------------------------- life cycle
@@ -197,12 +201,17 @@ void TfmMain::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (!FormCloseQuery()) {
+    if (!FSessionEnding && !FormCloseQuery()) {
         event->ignore();
         return;
     }
     FormClose();
     event->accept();
+}
+
+void TfmMain::EndOfSession() {
+    FSessionEnding = true;
+    close();
 }
 
 bool TfmMain::FormCloseQuery() {

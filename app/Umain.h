@@ -14,6 +14,7 @@
 #include <utility>
 
 class QAction;
+class QDialog;
 class QActionGroup;
 class QMdiArea;
 class QMdiSubWindow;
@@ -66,6 +67,8 @@ public:
     std::function<bool(QFont& font)> ChooseFont;
     std::function<void()> RunPrinterSetup;
     std::function<void(const QUrl& url)> OpenUrl;
+    // Runs a settings or operator dialog modally and returns its result.
+    std::function<int(QDialog& dialog)> ExecDialog;
     // Where the help file and the shipped guide are looked for, and the
     // program's name that the help file carries.
     QString programDir;
@@ -124,6 +127,16 @@ public slots:
     void WindowArrangeAll1Execute();
     void Help2Click();
     void LoginAdminExecute();
+    void LoginExecute();
+    void UsersExecute();
+    void PasswordExecute();
+    void LocationExecute();
+    void SetKanalExecute(QAction* item);
+    void MonthExecute();
+    void SummerTimeExecute();
+    // The desktop session ends: the program closes without the login, with
+    // the close sequence's writes.
+    void EndOfSession();
     void LogoffAdminExecute();
     void LogoffExecute();
     void FontScreenExecute();
@@ -174,6 +187,7 @@ private:
     TCycleTimer FCycle;
     bool FTerminating = false;
     bool FShown = false;
+    bool FSessionEnding = false;
     // The one font dialog of both font commands shows the last choice.
     QFont FLastFont;
 

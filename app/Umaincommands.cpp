@@ -3,8 +3,16 @@
 #include "app/Fmainshared.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
+#include "config/Fcodec.h"
 #include "config/Ffont.h"
+#include "dialogs/Ulocation.h"
+#include "dialogs/Umonth.h"
+#include "dialogs/Usetkanal.h"
+#include "dialogs/Usummertime.h"
 #include "files/Fexceptions.h"
+#include "operators/Ulogin.h"
+#include "operators/Upassword.h"
+#include "operators/Uusers.h"
 #include "view/Uchildbase.h"
 
 #include <QAction>
@@ -276,6 +284,48 @@ void TfmMain::LoginAdminExecute() {
     if (level != 0)
         FAccessLevel = level;
     UpdateAdminCommands();
+}
+
+void TfmMain::LoginExecute() {
+    TfmLoginOperator dialog(FEnv, this);
+    ExecDialog(dialog);
+    if (!ApplyOperatorLogin(dialog, *Config))
+        return;
+    setWindowTitle("ZEDA - Operator:" + FromAnsi(Config->operatorName));
+    UpdateOperatorCommands();
+}
+
+void TfmMain::UsersExecute() {
+    TfmUsers dialog(FEnv, this);
+    ExecDialog(dialog);
+}
+
+void TfmMain::PasswordExecute() {
+    TfmPassword dialog(FEnv, this);
+    ExecDialog(dialog);
+}
+
+void TfmMain::LocationExecute() {
+    TfmLocation dialog(FEnv, this);
+    ExecDialog(dialog);
+    // Whatever the answer, the title shows the configured location again.
+    setWindowTitle("ZEDA " + FromAnsi(Config->location));
+}
+
+void TfmMain::SetKanalExecute(QAction* item) {
+    TfmSetKanal dialog(FEnv, Tag(item), this);
+    if (ExecDialog(dialog) == QDialog::Accepted && fmChildAct)
+        fmChildAct->ChannelsChanged();
+}
+
+void TfmMain::MonthExecute() {
+    TfmMonth dialog(FEnv, this);
+    ExecDialog(dialog);
+}
+
+void TfmMain::SummerTimeExecute() {
+    TfmSummerTime dialog(FEnv, this);
+    ExecDialog(dialog);
 }
 
 void TfmMain::LogoffExecute() {

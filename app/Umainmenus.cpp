@@ -173,12 +173,12 @@ void TfmMain::BuildOperatorMenu() {
     QMenu* op = menuBar()->addMenu("&Operator");
     op->setObjectName("mnOperator");
     Login = AddItem(op, "&Login", "Login", 0, "&Anmelden...");
-    NotYetAvailable(Login);
+    connect(Login, &QAction::triggered, this, &TfmMain::LoginExecute);
     Logoff = AddItem(op, "Logoff", "Logoff", 0, "Ab&melden");
     connect(Logoff, &QAction::triggered, this, &TfmMain::LogoffExecute);
     op->addSeparator();
     Users = AddItem(op, "&Manage...", "Users", 0, "&Verwaltung...");
-    NotYetAvailable(Users);
+    connect(Users, &QAction::triggered, this, &TfmMain::UsersExecute);
 }
 
 void TfmMain::BuildTimeMenu() {
@@ -248,22 +248,26 @@ void TfmMain::BuildAdminMenu() {
     connect(LoginAdmin, &QAction::triggered, this, &TfmMain::LoginAdminExecute);
     connect(LogoffAdmin, &QAction::triggered, this, &TfmMain::LogoffAdminExecute);
     Setup1->addSeparator()->setData(0);
-    NotYetAvailable(AddItem(Setup1, "Location", "Location", 0, "Betriebsort"));
+    connect(AddItem(Setup1, "Location", "Location", 0, "Betriebsort"), &QAction::triggered, this,
+            &TfmMain::LocationExecute);
     QMenu* channels = AddMenu(Setup1, "Channels", "mnSetKanal");
     for (int i = 1; i <= MenuChannelCount; ++i) {
-        NotYetAvailable(AddItem(channels, QString("Channel %1").arg(i),
-                                ("SetKanal" + QByteArray::number(i)).constData(), i));
+        QAction* a = AddItem(channels, QString("Channel %1").arg(i),
+                             ("SetKanal" + QByteArray::number(i)).constData(), i);
+        connect(a, &QAction::triggered, this, [this, a] { SetKanalExecute(a); });
     }
-    NotYetAvailable(AddItem(Setup1, "Time...", "Month", 0, "Zeit&raum des Datenerhalts..."));
+    connect(AddItem(Setup1, "Time...", "Month", 0, "Zeit&raum des Datenerhalts..."),
+            &QAction::triggered, this, &TfmMain::MonthExecute);
     QMenu* font = AddMenu(Setup1, "Font", "mnFont");
     FontScreen = AddItem(font, "Screen", "FontScreen", 0, "&Bildschirmschrift...");
     connect(FontScreen, &QAction::triggered, this, &TfmMain::FontScreenExecute);
     FontPrint = AddItem(font, "Print", "FontPrint", 0, "&Druckerschrift...");
     connect(FontPrint, &QAction::triggered, this, &TfmMain::FontPrintExecute);
-    NotYetAvailable(AddItem(Setup1, "Summer time", "SummerTime", 0, "Sommer&zeit..."));
+    connect(AddItem(Setup1, "Summer time", "SummerTime", 0, "Sommer&zeit..."), &QAction::triggered,
+            this, &TfmMain::SummerTimeExecute);
     NotYetAvailable(AddItem(Setup1, "Printers...", "Printer", 0, "&Druckparameter..."));
-    NotYetAvailable(
-        AddItem(Setup1, "Password...", "Password", 0, QString::fromUtf8("&Paßwort ändern...")));
+    connect(AddItem(Setup1, "Password...", "Password", 0, QString::fromUtf8("&Paßwort ändern...")),
+            &QAction::triggered, this, &TfmMain::PasswordExecute);
     QMenu* system = AddMenu(Setup1, "System", "mnSystem");
     NotYetAvailable(
         AddItem(system, "&System information...", "ACQInfo", 0, "&Systeminformation..."));

@@ -367,6 +367,15 @@ void TfmChildAct::ReportScale() {
         FHooks->RunningWindowChanged(FDocument, GetTimeZoom(), GetValueZoom());
 }
 
+void TfmChildAct::ChannelsChanged() {
+    if (!Config || !FileAct() || !FileAct()->opened)
+        return;
+    SetHeaderChannelBytes(FDocument.header, ChannelDefsImage(Config->channels));
+    ViewAct()->Refresh();
+    py->update();
+    ReportScale();
+}
+
 TViewAct* TfmChildAct::ViewAct() const {
     return static_cast<TViewAct*>(FView.get());
 }

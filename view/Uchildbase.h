@@ -136,6 +136,10 @@ public:
 
     // Tells the main window that the running month was (re)loaded.
     void ReportScale();
+    // The configuration's channel definitions changed: the window shows the
+    // new names, colours and scaling at once; the month file takes them over
+    // with the next stored record.
+    void ChannelsChanged();
 
     TViewAct* ViewAct() const;
     TFileAct* FileAct() const;

@@ -5,14 +5,20 @@
 #include "config/Cdatadirlock.h"
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
+#include "files/Fmonthfile.h"
+#include "operators/Coperator.h"
 #include "support/Crecordingmessages.h"
 #include "view/Uchildbase.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -294,6 +300,51 @@ private slots:
         w.reset(); // the windows go with the main window, and nothing calls back into it
         QVERIFY(!fmChildAct);
         QVERIFY(!fmMain);
+    }
+
+    void operatorOnDutyIsStoredWithEveryMinute() {
+        QVERIFY(WriteOperatorList(dir.filePath("operator.dat"),
+                                  {TOperator::FromName("Anna"), TOperator::FromName("Bernd")}));
+        std::unique_ptr<TfmMain> w(MakeMain());
+        w->show();
+        w->ExecDialog = [](QDialog& d) {
+            if (auto* list = d.findChild<QListWidget*>("lstOperators"))
+                list->setCurrentRow(1);
+            if (auto* name = d.findChild<QLineEdit*>("edtName"); name && !name->isReadOnly())
+                name->setText("Druck");
+            d.findChild<QPushButton*>("btnOk")->click();
+            return d.result();
+        };
+        w->findChild<QAction*>("Login")->trigger();
+        // A maximised child window adds its caption in brackets.
+        QCOMPARE(w->windowTitle().section(" - [", 0, 0), QString("ZEDA - Operator:Bernd"));
+        QVERIFY(w->findChild<QAction*>("Logoff")->isEnabled());
+        for (int tick = 0; tick < 40; ++tick) {
+            clock.Advance(5);
+            w->Timer1Timer();
+        }
+        const QByteArray file = ReadFile(dir.filePath("D2026-03.ZMF"));
+        QVERIFY(file.size() > HeaderSize);
+        QCOMPARE(HeaderOperatorCount(file.left(HeaderSize)), uint8_t(1));
+        QCOMPARE(OperatorName(file.mid(OperatorTableOffset(33), 16), 0), QByteArray("Bernd"));
+        const uint32_t last = HeaderEndSlot(file.left(HeaderSize)) - 1;
+        QCOMPARE(uint8_t(file[SlotOffset(last) + 1]), uint8_t(0));
+
+        // A new channel name shows at once; the file takes it with the next record.
+        w->findChild<QAction*>("SetKanal1")->trigger();
+        QCOMPARE(HeaderChannel(fmChildAct->Document().header, 0).name, QByteArray("Druck"));
+        QCOMPARE(HeaderChannel(ReadFile(dir.filePath("D2026-03.ZMF")).left(HeaderSize), 0).name,
+                 QByteArray());
+    }
+
+    void endOfSessionClosesWithoutTheLogin() {
+        loginAnswer = 1;
+        std::unique_ptr<TfmMain> w(MakeMain());
+        w->show();
+        w->EndOfSession();
+        QVERIFY(!w->isVisible());
+        QCOMPARE(loginModes, QList<int>{0});
+        QVERIFY(ReadFile(env.IniPath()).contains("Zeitfaktor=1"));
     }
 
     void unwritableIniFileIsReported() {

@@ -211,11 +211,11 @@ private slots:
         QTest::newRow("login") << "Login"
                                << "&Login"
                                << "&Anmelden..."
-                               << "" << false;
+                               << "" << true;
         QTest::newRow("users") << "Users"
                                << "&Manage..."
                                << "&Verwaltung..."
-                               << "" << false;
+                               << "" << true;
         QTest::newRow("mark delete")
             << "TrmClear"
             << "Mark delete" << QString::fromUtf8("Zeitraumdefinition &löschen") << "" << true;
@@ -235,18 +235,18 @@ private slots:
         QTest::newRow("location") << "Location"
                                   << "Location"
                                   << "Betriebsort"
-                                  << "" << false;
+                                  << "" << true;
         QTest::newRow("channel 14") << "SetKanal14"
                                     << "Channel 14"
                                     << "Channel 14"
-                                    << "" << false;
+                                    << "" << true;
         QTest::newRow("font screen") << "FontScreen"
                                      << "Screen"
                                      << "&Bildschirmschrift..."
                                      << "" << true;
         QTest::newRow("password") << "Password"
                                   << "Password..." << QString::fromUtf8("&Paßwort ändern...") << ""
-                                  << false;
+                                  << true;
         QTest::newRow("chtest") << "CHTest"
                                 << "Channels group"
                                 << QString::fromUtf8("&Datenkanalüberprüfung...") << "" << false;

@@ -238,6 +238,43 @@ private slots:
         QCOMPARE(Ctl({"info", data + "/D2026-03.ZMF", "--data-dir", data}).exitCode, 0);
     }
 
+    void settingsFromAScript() {
+        const QString data = dir.filePath("settings");
+        QVERIFY(QDir().mkpath(data));
+        QCOMPARE(Ctl({"channel", "2", "--data-dir", data, "--set", "active=1", "--set",
+                      "name=Druck", "--set", "dispOffset=12345", "--set", "colour=9"})
+                     .exitCode,
+                 0);
+        QVERIFY(ReadFile(data + "/zeda.ini").contains("Kanal_2=1,Druck,,999,0,0,0,0,0,1,2,9"));
+        const Run comma = Ctl({"channel", "2", "--data-dir", data, "--set", "name=Temp, out"});
+        QCOMPARE(comma.exitCode, 2);
+        QVERIFY(ReadFile(data + "/zeda.ini").contains("Druck,"));
+
+        QCOMPARE(Ctl({"operators", "--data-dir", data, "--add", "Anna"}).exitCode, 0);
+        QCOMPARE(Ctl({"operators", "--data-dir", data, "--add", "ABCDEFGHIJKLMNOPQ"}).exitCode, 0);
+        QCOMPARE(Ctl({"operators", "--data-dir", data, "--delete", "0"}).exitCode, 0);
+        QCOMPARE(Ctl({"operators", "--data-dir", data, "--delete", "5"}).exitCode, 2);
+        QCOMPARE(Ctl({"operators", "--data-dir", data, "--list"}).out,
+                 QByteArray("ABCDEFGHIJKLMNO\n"));
+
+        QProcess p;
+        p.start(QStringLiteral(ZEDACTL_PATH),
+                {"password", "--admin", "--stdin", "--data-dir", data});
+        p.write("geheim\ngeheim \n");
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(p.readAllStandardError().contains("Password not Confirm!"));
+        QVERIFY(!ReadFile(data + "/zeda.ini").contains("KennwortAdmin"));
+        p.start(QStringLiteral(ZEDACTL_PATH),
+                {"password", "--admin", "--stdin", "--data-dir", data});
+        p.write("geheim\ngeheim\n");
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(ReadFile(data + "/zeda.ini").contains("KennwortAdmin=5f545c57515c"));
+    }
+
     void hugeNumbersAreRefused() {
         const Run sim = Ctl({"simulate", "--data-dir", dir.filePath("huge"), "--from",
                              "2026-03-10 08:00", "--minutes", "9223372036854775807"});
