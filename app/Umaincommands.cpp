@@ -259,16 +259,21 @@ void TfmMain::FillWindowList() {
 
 QString TfmMain::HelpPath() const {
     // The help file lives in the data directory like the other files of the
-    // installation, or next to the program; the shipped guide next to the
-    // program.
+    // installation, or next to the program; otherwise the shipped guide.
     const QString chm = programName + ".chm";
     for (const QString& dir : {FEnv.dataDir, programDir}) {
         const QString path = QDir(dir).filePath(chm);
         if (QFileInfo::exists(path))
             return path;
     }
-    const QString guide = QDir(programDir).filePath(GuideName);
-    return QFileInfo::exists(guide) ? guide : QString();
+    // Next to the program in a build folder, in the documentation of an
+    // installed one.
+    for (const QString& guide : {QDir(programDir).filePath(GuideName),
+                                 QDir(programDir).filePath("../share/doc/zeda/" + GuideName)}) {
+        if (QFileInfo::exists(guide))
+            return QDir::cleanPath(guide);
+    }
+    return QString();
 }
 
 void TfmMain::Help2Click() {

@@ -3,6 +3,7 @@
 #include "comm/Unotices.h"
 #include "config/Cclock.h"
 #include "config/Cenv.h"
+#include "config/Fdatadir.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -19,7 +20,11 @@ int main(int argc, char* argv[]) {
     parser.setApplicationDescription("ZEDA - desktop companion of the 14-channel acquisition unit");
     parser.addHelpOption();
     const QCommandLineOption dataDir(
-        "data-dir", "Directory of the INI file, the operator list and the month files.", "DIR");
+        "data-dir",
+        "Directory of the INI file, the operator list and the month files (default: the "
+        "program's directory when it may be written, otherwise $XDG_DATA_HOME/zeda, usually "
+        "~/.local/share/zeda).",
+        "DIR");
     parser.addOption(dataDir);
     parser.process(app);
 
@@ -28,7 +33,7 @@ int main(int argc, char* argv[]) {
     TWindowNotices notices;
     TEnv env;
     env.dataDir = parser.isSet(dataDir) ? QDir(parser.value(dataDir)).absolutePath()
-                                        : QApplication::applicationDirPath();
+                                        : DefaultDataDir(QApplication::applicationDirPath());
     env.clock = &clock;
     env.messages = &messages;
     env.notices = &notices;

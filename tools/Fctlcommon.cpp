@@ -1,6 +1,7 @@
 #include "tools/Fctlcommon.h"
 
 #include "config/Fcalendar.h"
+#include "config/Fdatadir.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,7 +36,9 @@ ParseResult ParseOptions(QCommandLineParser& parser, const QString& command,
 }
 
 QCommandLineOption DataDirOption() {
-    return QCommandLineOption("data-dir", "Data directory (default: the program's directory).",
+    return QCommandLineOption("data-dir",
+                              "Data directory (default: the program's directory when it may be "
+                              "written, otherwise $XDG_DATA_HOME/zeda).",
                               "DIR");
 }
 
@@ -57,14 +60,15 @@ bool ParseDateTime(const QString& text, LocalTime& t) {
 
 CtlEnv::CtlEnv(const QString& dataDir, std::unique_ptr<TClock> ownClock)
     : clock(ownClock ? std::move(ownClock) : std::make_unique<TSystemClock>()) {
-    env.dataDir =
-        dataDir.isEmpty() ? QCoreApplication::applicationDirPath() : QDir(dataDir).absolutePath();
+    env.dataDir = dataDir.isEmpty() ? DefaultDataDir(QCoreApplication::applicationDirPath())
+                                    : QDir(dataDir).absolutePath();
     env.clock = clock.get();
     env.messages = &messages;
     env.notices = &notices;
 }
 
 bool CtlEnv::LockDataDir() {
+    QDir().mkpath(env.dataDir);
     lock = std::make_unique<TDataDirLock>(env.dataDir, env.appName);
     if (lock->TryLock(QStringLiteral("zedactl")))
         return true;

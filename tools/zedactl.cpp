@@ -64,7 +64,8 @@ void PrintUsage() {
     QByteArray text = "Usage: zedactl COMMAND [OPTIONS]\n\nCommands:\n";
     for (const auto& [name, command] : Commands())
         text += "  " + name.toUtf8().leftJustified(11, ' ') + command.summary + '\n';
-    text += "\n'zedactl COMMAND --help' describes the options of a command.\n";
+    text += "\n'zedactl COMMAND --help' describes the options of a command; 'zedactl --version' "
+            "prints the version.\n";
     Print(text);
 }
 
@@ -77,6 +78,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
+    if (!args.isEmpty() && (args.first() == "--version" || args.first() == "-v")) {
+        Print("zedactl " + QByteArray(ZEDA_VERSION) + '\n');
+        return 0;
+    }
     if (args.isEmpty() || args.first() == "--help" || args.first() == "-h") {
         PrintUsage();
         return args.isEmpty() ? 2 : 0;

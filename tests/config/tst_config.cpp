@@ -1,11 +1,13 @@
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Ctablecolor.h"
+#include "config/Fdatadir.h"
 #include "config/Ffont.h"
 
 #include "Ftestfiles.h"
 #include "support/Crecordingmessages.h"
 
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -223,6 +225,15 @@ private slots:
         QCOMPARE(ColourToQColor(t.Color(11)), QColor(128, 128, 0)); // olive
         QCOMPARE(ColourToQColor(0x00C0C0C0), QColor(192, 192, 192));
         QCOMPARE(ColourToQColor(0xFF123456).alpha(), 255); // the top byte is not alpha
+    }
+
+    void installedProgramKeepsItsDataWithTheUser() {
+        QTemporaryDir build;
+        QCOMPARE(DefaultDataDir(build.path()), build.path());
+        const QString user =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/zeda";
+        QCOMPARE(DefaultDataDir("/usr/bin"), user); // also for root
+        QCOMPARE(DefaultDataDir(build.filePath("missing")), user);
     }
 };
 

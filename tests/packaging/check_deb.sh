@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the Debian package with cpack and checks its control data and
+# contents with dpkg-deb.
+set -euo pipefail
+build=$1
+version=$2
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+(cd "$build" && cpack -G DEB -B "$out" > "$out/cpack.log") || { cat "$out/cpack.log"; exit 1; }
+deb=$(ls "$out"/zeda_"$version"_*.deb)
+dpkg-deb --field "$deb" Package | grep -qx zeda
+dpkg-deb --field "$deb" Version | grep -qx "$version"
+depends=$(dpkg-deb --field "$deb" Depends)
+for lib in libqt6core6 libqt6widgets6 libqt6printsupport6 libqt6serialport6; do
+  echo "$depends" | grep -q "$lib" || { echo "Depends lacks $lib: $depends"; exit 1; }
+done
+contents=$(dpkg-deb --contents "$deb")
+for f in ./usr/bin/zeda ./usr/bin/zedactl ./usr/share/applications/net.zeda.Zeda.desktop \
+         ./usr/share/icons/hicolor/scalable/apps/net.zeda.Zeda.svg ./usr/share/man/man1/zedactl.1; do
+  echo "$contents" | grep -q " $f$" || { echo "package lacks $f"; exit 1; }
+done
+echo "built $(basename "$deb")"
