@@ -8,6 +8,7 @@
 #include "tools/Fctlexport.h"
 #include "tools/Fctlfiles.h"
 #include "tools/Fctlsettings.h"
+#include "tools/Fctlstats.h"
 #include "tools/Fctlview.h"
 #include "tools/Fjson.h"
 
@@ -50,6 +51,7 @@ const std::map<QString, Command>& Commands() {
         {"validate", {"check a month file (the exit status is the result)", CmdValidate}},
         {"render", {"paint a month file's diagram into a PNG picture", CmdRender}},
         {"export", {"write the marked range of a month file as CSV", CmdExport}},
+        {"stats", {"print the figures of a range of a month file as JSON", CmdStats}},
         {"exception", {"set or clear an exception period in a month file", CmdException}},
         {"backup", {"back a month file up into a directory", CmdBackup}},
         {"import", {"import a month file into the data directory", CmdImport}},
