@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScrollBar>
 #include <QGridLayout>
 #include <QPainter>
@@ -41,6 +42,16 @@ TfmChildBase::TfmChildBase(TEnv& env, TChildHooks* hooks, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Child");
     setFont(NamedFont("MS Sans Serif", 8));
+
+    // The main window's close command owns Ctrl+W and Ctrl+F4; the same
+    // keys on the window's own menu would make both do nothing.
+    if (QMenu* menu = systemMenu()) {
+        for (QAction* a : menu->actions()) {
+            if (!a->shortcuts().isEmpty() &&
+                QKeySequence::keyBindings(QKeySequence::Close).contains(a->shortcut()))
+                a->setShortcuts(QList<QKeySequence>());
+        }
+    }
 
     QWidget* client = new QWidget(this);
     auto* grid = new QGridLayout(client);
