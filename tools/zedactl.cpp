@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -72,11 +73,26 @@ void PrintUsage() {
 
 } // namespace
 
+// Commands that only read and write files: they start without the GUI
+// application, whose platform and font set-up takes longer than the work of
+// a whole month.
+bool NeedsNoGui(int argc, char* argv[]) {
+    if (argc < 2)
+        return false;
+    const QByteArray name(argv[1]);
+    return name == "export" || name == "stats" || name == "validate" || name == "info";
+}
+
 int main(int argc, char* argv[]) {
-    // Fonts and drawing need a GUI application; it never opens a window.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (NeedsNoGui(argc, argv)) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    } else {
+        // Fonts and drawing need a GUI application; it never opens a window.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (args.isEmpty() || args.first() == "--help" || args.first() == "-h") {

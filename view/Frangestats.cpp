@@ -14,32 +14,62 @@
 
 namespace {
 
-// The day block of a slot when it is in memory, otherwise null.
-const QByteArray* BlockOf(const MonthDocument& d, int slot) {
-    const int block = slot / SlotsPerDay;
-    if (block >= MaxDayBlocks || block >= HeaderDaysStored(d.header))
-        return nullptr;
-    const QByteArray& b = d.dayBlocks[block];
-    return b.size() >= DayBlockSize ? &b : nullptr;
+// What every channel of a range shares: which minutes were stored, and the
+// day blocks they lie in (null where a day is not in memory).
+struct TRangeSlots {
+    int from = 0;
+    int to = 0;
+    std::vector<uint8_t> stored; // one per minute of the range
+    std::vector<const char*> slotData; // the 30 bytes of each minute, or null
+};
+
+TRangeSlots RangeSlots(const MonthDocument& d, int from, int to) {
+    TRangeSlots r;
+    r.from = from;
+    r.to = to;
+    const int n = to - from + 1;
+    r.stored.assign(size_t(n), 0);
+    r.slotData.assign(size_t(n), nullptr);
+    const int days = std::min<int>(HeaderDaysStored(d.header), MaxDayBlocks);
+    for (int i = 0; i < n; ++i) {
+        const int slot = from + i;
+        const int block = slot / SlotsPerDay;
+        if (block >= days || d.dayBlocks[block].size() < DayBlockSize)
+            continue;
+        const char* at = d.dayBlocks[block].constData() + (slot % SlotsPerDay) * SlotSize;
+        r.slotData[size_t(i)] = at;
+        r.stored[size_t(i)] = uint8_t(at[0]) == SlotStored ? 1 : 0;
+    }
+    return r;
 }
 
-// The scaled value of a channel at a slot, or none when the minute holds no
-// data for it: empty, hidden by an ordinary exception period, not in memory.
-std::optional<uint32_t> ValueAt(const MonthDocument& d, const TExceptionIndex& ex,
-                                const ChannelDef& c, int channel, int slot) {
-    const QByteArray* b = BlockOf(d, slot);
-    if (!b)
-        return std::nullopt;
-    const int minute = slot % SlotsPerDay;
-    if (SlotState(*b, minute) != SlotStored)
-        return std::nullopt;
-    if (ex.StateAt(channel, uint32_t(slot)) == ExceptionOrdinary)
-        return std::nullopt;
-    return ScaledValue(c, SlotValue(*b, minute, channel));
+// The exception state of every minute of the range for one channel: the
+// first period in table order that covers a minute decides.
+void ChannelStates(const MonthDocument& d, int channel, const TRangeSlots& r,
+                   std::vector<uint8_t>& states) {
+    states.assign(r.stored.size(), ExceptionNone);
+    if (HasEarlyLayoutMarker(d.header))
+        return;
+    const int count = std::min<int>(HeaderExceptionCount(d.header),
+                                    std::min<int>(int(d.exceptions.size() / ExceptionEntrySize),
+                                                  MaxExceptions));
+    for (int i = 0; i < count; ++i) {
+        const ExceptionPeriod p = ReadExceptionPeriod(d.exceptions, i);
+        if (!((p.channelMask >> channel) & 1))
+            continue;
+        const int64_t a = std::max<int64_t>(p.from, r.from);
+        const int64_t b = std::min<int64_t>(p.to, r.to);
+        const uint8_t state = p.IsNoteOnly() ? ExceptionNoteOnly : ExceptionOrdinary;
+        for (int64_t s = a; s <= b; ++s) {
+            uint8_t& st = states[size_t(s - r.from)];
+            if (st == ExceptionNone)
+                st = state;
+        }
+    }
 }
 
-TChannelStats ChannelFigures(const MonthDocument& d, const TExceptionIndex& ex, int channel,
-                             int from, int to) {
+TChannelStats ChannelFigures(const MonthDocument& d, const TRangeSlots& r, int channel,
+                             std::vector<uint8_t>& states, std::vector<uint32_t>& values) {
     const ChannelDef c = HeaderChannel(d.header, channel);
     TChannelStats s;
     s.channel = channel;
@@ -47,10 +77,30 @@ TChannelStats ChannelFigures(const MonthDocument& d, const TExceptionIndex& ex, 
     s.unit = c.dimension;
     s.decimals = c.decimals;
     s.colourChoice = c.colourChoice;
-    s.start = ValueAt(d, ex, c, channel, from);
-    s.end = ValueAt(d, ex, c, channel, to);
+    ChannelStates(d, channel, r, states);
+
+    // The minutes that count, in their order; an empty minute, one hidden by
+    // an ordinary period or one out of memory has no value.
+    const size_t n = r.stored.size();
+    values.clear();
+    const int valueAt = 2 + 2 * channel;
+    for (size_t i = 0; i < n; ++i) {
+        if (!r.stored[i] || states[i] == ExceptionOrdinary)
+            continue;
+        const auto* at = reinterpret_cast<const uchar*>(r.slotData[i]) + valueAt;
+        values.push_back(ScaledValue(c, uint16_t(at[0] | (at[1] << 8))));
+    }
+    const auto counts = [&](size_t i) { return r.stored[i] && states[i] != ExceptionOrdinary; };
+    if (counts(0))
+        s.start = values.front();
+    if (counts(n - 1))
+        s.end = values.back();
     if (s.start && s.end)
         s.difference = int64_t(*s.end) - int64_t(*s.start);
+    s.counted = int(values.size());
+    s.withoutData = int(n) - s.counted;
+    if (values.empty())
+        return s;
 
     // The sum is exact in 64 bits (at most 47520 values below 2^32); the
     // spread is taken around the mean in a second pass, so no large squares
@@ -58,31 +108,21 @@ TChannelStats ChannelFigures(const MonthDocument& d, const TExceptionIndex& ex, 
     int64_t sum = 0;
     uint32_t lo = UINT32_MAX;
     uint32_t hi = 0;
-    for (int slot = from; slot <= to; ++slot) {
-        const std::optional<uint32_t> v = ValueAt(d, ex, c, channel, slot);
-        if (!v) {
-            ++s.withoutData;
-            continue;
-        }
-        ++s.counted;
-        sum += *v;
-        lo = std::min(lo, *v);
-        hi = std::max(hi, *v);
+    for (uint32_t v : values) {
+        sum += v;
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
     }
-    if (s.counted == 0)
-        return s;
-    const double mean = double(sum) / s.counted;
+    const double mean = double(sum) / double(values.size());
     double squares = 0;
-    for (int slot = from; slot <= to; ++slot) {
-        if (const std::optional<uint32_t> v = ValueAt(d, ex, c, channel, slot)) {
-            const double dv = double(*v) - mean;
-            squares += dv * dv;
-        }
+    for (uint32_t v : values) {
+        const double dv = double(v) - mean;
+        squares += dv * dv;
     }
     s.min = lo;
     s.max = hi;
     s.mean = mean;
-    s.stddev = std::sqrt(squares / s.counted);
+    s.stddev = std::sqrt(squares / double(values.size()));
     return s;
 }
 
@@ -106,10 +146,13 @@ TRangeStats RangeStatistics(const MonthDocument& document, uint16_t from, uint16
     r.from = std::min(from, to);
     r.to = std::max(from, to);
     r.minutes = r.to - r.from + 1;
-    const TExceptionIndex ex(document);
+    const TRangeSlots minutes = RangeSlots(document, r.from, r.to);
+    std::vector<uint8_t> states;
+    std::vector<uint32_t> values;
+    values.reserve(size_t(r.minutes));
     for (int ch : channels) {
         if (ch >= 0 && ch < 14)
-            r.channels.push_back(ChannelFigures(document, ex, ch, r.from, r.to));
+            r.channels.push_back(ChannelFigures(document, minutes, ch, states, values));
     }
     return r;
 }
