@@ -149,6 +149,9 @@ int WalkChannel(TRun& run, const MonthDocument& d, const TExceptionIndex& ex, co
                 PenOf penOf) {
     int base = InitialBase(PlotValue(d, c, first, channel));
     int previous = ExceptionNone;
+    // The value zooms of the menu are whole factors: a multiplication gives
+    // the same heights as the exact ratio, without a division per point.
+    const int factor = vu > 0 && vp % vu == 0 ? vp / vu : 0;
     for (int s = first; s < last; s += smp.slotStep, x += smp.dx) {
         const int state =
             Stored(d, s) ? ex.StateAt(channel, uint32_t(s)) : int(ExceptionOrdinary);
@@ -164,7 +167,7 @@ int WalkChannel(TRun& run, const MonthDocument& d, const TExceptionIndex& ex, co
             base = RunBase(a);
             run.Start(penOf(state));
         }
-        run.Add(QPoint(x, height - MulDivTrunc(a - base, vp, vu)));
+        run.Add(QPoint(x, height - (factor ? (a - base) * factor : MulDivTrunc(a - base, vp, vu))));
     }
     return base;
 }
