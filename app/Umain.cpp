@@ -1,6 +1,7 @@
 #include "app/Umain.h"
 
 #include "app/Fmainshared.h"
+#include "app/Uhelp.h"
 #include "comm/Ccommsim.h"
 #include "config/Cconfig.h"
 #include "config/Cdatadirlock.h"
@@ -10,7 +11,6 @@
 #include "config/Ctablecolor.h"
 #include "config/Fcodec.h"
 #include "config/Ffont.h"
-#include "app/Uhelp.h"
 #include "operators/Ulogin.h"
 #include "view/Uchannelpanel.h"
 #include "view/Uchildbase.h"

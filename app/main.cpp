@@ -13,9 +13,8 @@
 
 namespace {
 
-const QCommandLineOption DataDir("data-dir",
-                                 "Directory of the INI file, the operator list and the month files.",
-                                 "DIR");
+const QCommandLineOption
+    DataDir("data-dir", "Directory of the INI file, the operator list and the month files.", "DIR");
 
 void SetUpParser(QCommandLineParser& parser) {
     QCoreApplication::setApplicationName("ZEDA");

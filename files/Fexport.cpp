@@ -147,7 +147,8 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
         out = PutTwo(out, unsigned(minute % 60));
         for (const ShownChannel& c : shown) {
             *out++ = ';';
-            out = PutValue(out, c, exceptions.StateAt(c.index, s), SlotValue(block, minute, c.index));
+            out =
+                PutValue(out, c, exceptions.StateAt(c.index, s), SlotValue(block, minute, c.index));
         }
         *out++ = '\r';
         *out++ = '\n';

@@ -101,12 +101,11 @@ int CmdStats(const QStringList& args) {
     std::vector<int> channels;
     for (int ch = 0; ch < 14; ++ch) {
         const bool listed = parser.isSet("channels") ? d.display.channelVisible[ch] != 0
-                                                      : HeaderChannel(d.header, ch).active != 0;
+                                                     : HeaderChannel(d.header, ch).active != 0;
         if (listed)
             channels.push_back(ch);
     }
-    const TRangeStats r =
-        RangeStatistics(d, d.display.markStart, d.display.markEnd, channels);
+    const TRangeStats r = RangeStatistics(d, d.display.markStart, d.display.markEnd, channels);
     Print(StatsJson(d, r));
     return 0;
 }

@@ -153,8 +153,7 @@ int WalkChannel(TRun& run, const MonthDocument& d, const TExceptionIndex& ex, co
     // the same heights as the exact ratio, without a division per point.
     const int factor = vu > 0 && vp % vu == 0 ? vp / vu : 0;
     for (int s = first; s < last; s += smp.slotStep, x += smp.dx) {
-        const int state =
-            Stored(d, s) ? ex.StateAt(channel, uint32_t(s)) : int(ExceptionOrdinary);
+        const int state = Stored(d, s) ? ex.StateAt(channel, uint32_t(s)) : int(ExceptionOrdinary);
         if (state != previous && run.Counted() > 0)
             run.Finish();
         previous = state;

@@ -19,7 +19,7 @@ namespace {
 struct TRangeSlots {
     int from = 0;
     int to = 0;
-    std::vector<uint8_t> stored; // one per minute of the range
+    std::vector<uint8_t> stored;       // one per minute of the range
     std::vector<const char*> slotData; // the 30 bytes of each minute, or null
 };
 
@@ -50,9 +50,9 @@ void ChannelStates(const MonthDocument& d, int channel, const TRangeSlots& r,
     states.assign(r.stored.size(), ExceptionNone);
     if (HasEarlyLayoutMarker(d.header))
         return;
-    const int count = std::min<int>(HeaderExceptionCount(d.header),
-                                    std::min<int>(int(d.exceptions.size() / ExceptionEntrySize),
-                                                  MaxExceptions));
+    const int count =
+        std::min<int>(HeaderExceptionCount(d.header),
+                      std::min<int>(int(d.exceptions.size() / ExceptionEntrySize), MaxExceptions));
     for (int i = 0; i < count; ++i) {
         const ExceptionPeriod p = ReadExceptionPeriod(d.exceptions, i);
         if (!((p.channelMask >> channel) & 1))
@@ -187,12 +187,12 @@ QString DurationText(int minutes) {
 
 QString RangeStatsTable(const MonthDocument& document, const TRangeStats& stats) {
     QStringList lines;
-    lines << QStringList{"Start", TimeText(document, stats.from), "End", TimeText(document, stats.to),
+    lines << QStringList{"Start",    TimeText(document, stats.from),
+                         "End",      TimeText(document, stats.to),
                          "Duration", DurationText(stats.to - stats.from)}
                  .join('\t');
-    lines << QStringList{"Channel", "Name",    "Unit",    "Start",   "End",
-                         "Difference", "Minimum", "Maximum", "Mean", "Std dev",
-                         "Counted",    "Without data"}
+    lines << QStringList{"Channel", "Name",    "Unit", "Start",   "End",     "Difference",
+                         "Minimum", "Maximum", "Mean", "Std dev", "Counted", "Without data"}
                  .join('\t');
     for (const TChannelStats& c : stats.channels) {
         const int dec = c.decimals;

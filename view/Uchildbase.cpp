@@ -19,12 +19,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QScrollBar>
-#include <QGridLayout>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -333,8 +333,7 @@ void TfmChildBase::ScrollToNewest() {
     sb->SetHorzPosition(sb->HorzRange());
 }
 
-bool TfmChildBase::pwWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers,
-                           QPoint viewportPos) {
+bool TfmChildBase::pwWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPoint viewportPos) {
     if (modifiers.testFlag(Qt::ControlModifier)) {
         FWheelZoomRest += angleDelta.y();
         const int steps = FWheelZoomRest / 120;

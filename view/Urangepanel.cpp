@@ -114,10 +114,9 @@ void TRangePanel::ShowRange(const MonthDocument* document) {
             tblRange->setItem(r, k + 1, Cell(values[k], k > 0));
     }
     tblRange->resizeColumnsToContents();
-    lblWithoutData->setText(without > 0 ? QString("%1 minute%2 without data")
-                                              .arg(without)
-                                              .arg(without == 1 ? "" : "s")
-                                        : QString());
+    lblWithoutData->setText(
+        without > 0 ? QString("%1 minute%2 without data").arg(without).arg(without == 1 ? "" : "s")
+                    : QString());
     btnCopy->setEnabled(true);
 }
 

@@ -82,9 +82,9 @@ void TfmViewChannel::ShowSlot(const MonthDocument& document, int slot) {
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, ChannelColour(c.colourChoice));
         l->setPalette(pal);
-        l->setText(FromAnsi(stored ? ChannelRowText(r + 1, c,
-                                                    ScaledValue(c, SlotValue(block, minute, ch)))
-                                   : ChannelRowNoDataText(r + 1, c)));
+        l->setText(
+            FromAnsi(stored ? ChannelRowText(r + 1, c, ScaledValue(c, SlotValue(block, minute, ch)))
+                            : ChannelRowNoDataText(r + 1, c)));
         l->adjustSize();
         l->setVisible(true);
     }

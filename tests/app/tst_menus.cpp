@@ -16,13 +16,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTextBrowser>
-#include <QToolButton>
 #include <QMdiArea>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -642,9 +642,9 @@ private slots:
         QVERIFY(h && h->isVisible());
         QCOMPARE(h->txtHelp->documentTitle(), QString::fromUtf8("ZEDA – user guide"));
         const QString text = h->txtHelp->toPlainText();
-        for (const char* part : {"Exclusive description", "Expression of the actual image",
-                                 "Ctrl+W", "Std dev", "zedactl stats", "withoutData",
-                                 "Communications parameter"})
+        for (const char* part :
+             {"Exclusive description", "Expression of the actual image", "Ctrl+W", "Std dev",
+              "zedactl stats", "withoutData", "Communications parameter"})
             QVERIFY2(text.contains(QString::fromLatin1(part)), part);
         // Back and forward through the pages visited.
         QVERIFY(!h->btnBack->isEnabled());

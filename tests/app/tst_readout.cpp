@@ -18,11 +18,11 @@
 #include <QMdiArea>
 #include <QProcess>
 #include <QPushButton>
-#include <QWheelEvent>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 // The readout of a marked range, the channel legend, the wheel and keys of
 // the diagram windows, and the program's command line.
@@ -185,7 +185,8 @@ private slots:
         QCOMPARE(c->GetTimeZoom(), expected);
         const int after = c->MinuteUnder(c->sb->HorzPosition() + mouseX);
         const int perColumn = std::max(-expected, 1);
-        QVERIFY2(std::abs(after - before) < perColumn, qPrintable(QString("%1 %2").arg(before).arg(after)));
+        QVERIFY2(std::abs(after - before) < perColumn,
+                 qPrintable(QString("%1 %2").arg(before).arg(after)));
         // The View menu checks the new step.
         QVERIFY(Item(QByteArray("SetX" + QByteArray::number(expected)).constData())->isChecked());
     }
@@ -201,7 +202,8 @@ private slots:
         QVERIFY(c->pwWheel(QPoint(0, -60), Qt::ControlModifier, QPoint(10, 10)));
         QCOMPARE(c->GetTimeZoom(), 1);
         c->ApplyTimeZoom(2);
-        const int line = c->sb->horizontalScrollBar()->singleStep() * QApplication::wheelScrollLines();
+        const int line =
+            c->sb->horizontalScrollBar()->singleStep() * QApplication::wheelScrollLines();
         QVERIFY(c->pwWheel(QPoint(0, -120), Qt::ShiftModifier, QPoint(10, 10)));
         QCOMPARE(c->sb->HorzPosition(), line);
         QVERIFY(c->pwWheel(QPoint(120, 0), Qt::NoModifier, QPoint(10, 10)));

@@ -118,9 +118,8 @@ private slots:
         Crafted(d);
         const QString path = fx.WriteMonth(d);
         QProcess p;
-        p.start(QStringLiteral(ZEDACTL_PATH),
-                {"stats", path, "--from", "2026-03-01 01:40", "--to", "2026-03-01 01:49",
-                 "--data-dir", fx.dir.path()});
+        p.start(QStringLiteral(ZEDACTL_PATH), {"stats", path, "--from", "2026-03-01 01:40", "--to",
+                                               "2026-03-01 01:49", "--data-dir", fx.dir.path()});
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(p.exitCode(), 0);
         const QByteArray out = p.readAllStandardOutput();
@@ -145,9 +144,9 @@ private slots:
         QCOMPARE(a["counted"].toInt(), 5);
         QCOMPARE(a["withoutData"].toInt(), 5);
         QCOMPARE(channels[2].toObject()["min"].toDouble(), 77.0);
-        const QStringList order = {"\"channel\"", "\"name\"", "\"unit\"", "\"start\"",
-                                   "\"end\"", "\"difference\"", "\"min\"", "\"max\"",
-                                   "\"mean\"", "\"stddev\"", "\"counted\"", "\"withoutData\""};
+        const QStringList order = {
+            "\"channel\"", "\"name\"", "\"unit\"", "\"start\"",  "\"end\"",     "\"difference\"",
+            "\"min\"",     "\"max\"",  "\"mean\"", "\"stddev\"", "\"counted\"", "\"withoutData\""};
         qsizetype at = out.indexOf("\"minutes\"");
         QVERIFY(out.indexOf("\"from\"") < out.indexOf("\"to\"") && out.indexOf("\"to\"") < at);
         for (const QString& key : order) {
@@ -158,7 +157,7 @@ private slots:
 
         // An explicit list, and bad input.
         p.start(QStringLiteral(ZEDACTL_PATH), {"stats", path, "--from", "2026-03-01 01:41", "--to",
-                                              "2026-03-01 01:47", "--channels", "2"});
+                                               "2026-03-01 01:47", "--channels", "2"});
         QVERIFY(p.waitForFinished(60000));
         const QJsonArray only =
             QJsonDocument::fromJson(p.readAllStandardOutput()).object()["channels"].toArray();
