@@ -1,6 +1,7 @@
 #include "app/Umain.h"
 
 #include "app/Fmainshared.h"
+#include "app/Uhelp.h"
 #include "comm/Ccommsim.h"
 #include "config/Cconfig.h"
 #include "config/Cdatadirlock.h"
@@ -11,7 +12,9 @@
 #include "config/Fcodec.h"
 #include "config/Ffont.h"
 #include "operators/Ulogin.h"
+#include "view/Uchannelpanel.h"
 #include "view/Uchildbase.h"
+#include "view/Urangepanel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -22,6 +25,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -64,8 +68,11 @@ TfmMain::TfmMain(TEnv& env, TLoginRunner login, QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, &TfmMain::Timer1Timer);
     // A log-out or shutdown must not wait for a password nobody types.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TfmMain::EndOfSession);
+    setWindowIcon(ProgramIcon());
+    QApplication::setWindowIcon(ProgramIcon());
     BuildMenus();
     BuildToolBar();
+    BuildPanels();
 
     // A second writer on the data directory would lose minutes of both.
     FDataLock = std::make_unique<TDataDirLock>(FEnv.dataDir, FEnv.appName);
@@ -88,6 +95,8 @@ TfmMain::TfmMain(TEnv& env, TLoginRunner login, QWidget* parent)
 }
 
 TfmMain::~TfmMain() {
+    // The panels follow no window while the windows go.
+    disconnect(FMdi, nullptr, this, nullptr);
     // The diagram windows go while the main window they report to is whole.
     for (QMdiSubWindow* w : FMdi->subWindowList())
         delete w;
@@ -112,7 +121,55 @@ int RunMainWindow(TEnv& env, TLoginRunner login) {
 int TfmMain::RunLoginDialog(int mode) {
     if (FLogin)
         return FLogin(mode);
-    return RunLogin(FEnv, mode, this);
+    // Before the main window is shown the login stands alone, centred on
+    // the screen, not over the window's place-to-be.
+    return RunLogin(FEnv, mode, isVisible() ? this : nullptr);
+}
+
+void TfmMain::BuildPanels() {
+    FChannelPanel = new TChannelPanel(this);
+    addDockWidget(Qt::RightDockWidgetArea, FChannelPanel);
+    FRangePanel = new TRangePanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, FRangePanel);
+    FRangeStatus = new QLabel(this);
+    FRangeStatus->setObjectName("lblRangeStatus");
+    statusBar()->addPermanentWidget(FRangeStatus);
+    // A box of the panel does what the channel's item of View › Channels
+    // does; the menu and the panel follow each other.
+    connect(FChannelPanel, &TChannelPanel::channelToggled, this, [this](int channel, bool shown) {
+        if (channel < 0 || channel >= FChannelItems.size())
+            return;
+        QAction* item = FChannelItems[channel];
+        item->setChecked(shown);
+        KanaleOneExecute(item);
+    });
+    connect(FMdi, &QMdiArea::subWindowActivated, this, [this] { RefreshPanels(); });
+}
+
+void TfmMain::RefreshPanels() {
+    TfmChildBase* w = ActiveChild();
+    const MonthDocument* document = w ? &w->Document() : nullptr;
+    FChannelPanel->ShowDocument(document);
+    FRangePanel->ShowRange(document);
+    FRangeStatus->setText(FRangePanel->Summary());
+}
+
+void TfmMain::ZoomChanged(int timeZoom, int sizeZoom) {
+    CheckZoomItems(timeZoom, sizeZoom);
+}
+
+void TfmMain::CursorMoved(MonthDocument& document, int slot) {
+    TfmChildBase* w = ActiveChild();
+    if (w && &w->Document() == &document)
+        FChannelPanel->ShowCursor(&document, slot);
+}
+
+void TfmMain::DataChanged(MonthDocument& document) {
+    TfmChildBase* w = ActiveChild();
+    if (w && &w->Document() == &document) {
+        FRangePanel->ShowRange(&document);
+        FRangeStatus->setText(FRangePanel->Summary());
+    }
 }
 
 void TfmMain::InstallDefaultDialogs() {
@@ -284,6 +341,7 @@ void TfmMain::ChildActivated(MonthDocument& document, int timeZoom, int sizeZoom
     FillChannelMenu(document);
     CheckZoomItems(timeZoom, sizeZoom);
     SetViewMenuEnabled(true);
+    RefreshPanels();
 }
 
 void TfmMain::ChildDeactivated() {
@@ -302,6 +360,7 @@ void TfmMain::UpdateMarkCommands(MonthDocument& document) {
     SetMarkCommandsEnabled(d.BothMarks(), 1);
     SetMarkCommandsEnabled(d.BothMarks(), 2);
     SetMarkCommandsEnabled(d.AnyMark(), 0);
+    DataChanged(document);
 }
 
 void TfmMain::SetMarkCommandsEnabled(bool on, int kind) {

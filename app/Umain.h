@@ -21,7 +21,11 @@ class QMdiSubWindow;
 class QMenu;
 class QTimer;
 class QToolBar;
+class QLabel;
+class TChannelPanel;
 class TfmChildBase;
+class TfmHelp;
+class TRangePanel;
 class TfmChildData;
 class TDataDirLock;
 struct TEnv;
@@ -74,8 +78,9 @@ public:
     QString programDir;
     QString programName;
 
-    // The help file "<program>.chm" when it exists, otherwise the guide
-    // "zeda-help.html"; empty when neither is there.
+    // The help file "<program>.chm" in the data directory or next to the
+    // program; empty when there is none (Help then shows the built-in
+    // guide in the help window).
     QString HelpPath() const;
 
     // Opens a month file in a new diagram window (tag 0), or activates the
@@ -94,6 +99,16 @@ public:
     void ChildDeactivated() override;
     void RunningWindowChanged(MonthDocument& document, int timeZoom, int sizeZoom) override;
     void UpdateMarkCommands(MonthDocument& document) override;
+    void ZoomChanged(int timeZoom, int sizeZoom) override;
+    void CursorMoved(MonthDocument& document, int slot) override;
+    void DataChanged(MonthDocument& document) override;
+    // The "Range" and "Channels" panels and the status bar's range line
+    // follow the active window.
+    void RefreshPanels();
+    TRangePanel* RangePanel() const { return FRangePanel; }
+    TChannelPanel* ChannelPanel() const { return FChannelPanel; }
+    // The help window, once Help › Contents has opened it.
+    TfmHelp* HelpWindow() const { return FHelp; }
     void UpdateOperatorCommands();
     void UpdateAdminCommands();
 
@@ -158,6 +173,7 @@ private:
     void BuildHelpMenu();
     void BuildAdminMenu();
     void BuildToolBar();
+    void BuildPanels();
     void InstallDefaultDialogs();
     // The exception descriptions as items of mnExcept, each (caption, tag)
     // with a tag above 0 running ExceptionItemExecute.
@@ -194,6 +210,10 @@ private:
     QMdiArea* FMdi = nullptr;
     QTimer* Timer1 = nullptr;
     QToolBar* FToolBar = nullptr;
+    TRangePanel* FRangePanel = nullptr;
+    TChannelPanel* FChannelPanel = nullptr;
+    QLabel* FRangeStatus = nullptr;
+    TfmHelp* FHelp = nullptr;
 
     QAction* FileOpen1 = nullptr;
     QAction* PrintDay = nullptr;

@@ -1,6 +1,7 @@
 #include "app/Umain.h"
 
 #include "app/Fmainshared.h"
+#include "app/Uhelp.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Fcodec.h"
@@ -33,7 +34,6 @@ namespace {
 // The property that keeps the canonical path of an opened month file on its
 // window, so that no file is opened twice.
 constexpr char PathProperty[] = "zedaCanonicalPath";
-const QString GuideName = QStringLiteral("zeda-help.html");
 
 } // namespace
 
@@ -135,6 +135,7 @@ void TfmMain::KanaleOneExecute(QAction* item) {
     // A triggered checkable action has already inverted its check mark.
     if (TfmChildBase* w = ActiveChild())
         w->ShowChannel(Tag(item), item->isChecked());
+    RefreshPanels();
 }
 
 void TfmMain::KanaleAllExecute() {
@@ -142,6 +143,7 @@ void TfmMain::KanaleAllExecute() {
         w->ShowChannel(-1, true);
     for (QAction* a : FChannelItems)
         a->setChecked(true);
+    RefreshPanels();
 }
 
 void TfmMain::KanaleZeroExecute() {
@@ -149,6 +151,7 @@ void TfmMain::KanaleZeroExecute() {
         w->ShowChannel(-1, false);
     for (QAction* a : FChannelItems)
         a->setChecked(false);
+    RefreshPanels();
 }
 
 // ---------------------------------------------------------------- Time menu
@@ -160,6 +163,7 @@ void TfmMain::TrmClearExecute() {
     w->ClearMarks();
     for (int kind : {0, 1, 2})
         SetMarkCommandsEnabled(false, kind);
+    RefreshPanels();
 }
 
 // ---------------------------------------------------------------- Setting, Window, Help
@@ -259,27 +263,29 @@ void TfmMain::FillWindowList() {
 
 QString TfmMain::HelpPath() const {
     // The help file lives in the data directory like the other files of the
-    // installation, or next to the program; otherwise the shipped guide.
+    // installation, or next to the program.
     const QString chm = programName + ".chm";
     for (const QString& dir : {FEnv.dataDir, programDir}) {
         const QString path = QDir(dir).filePath(chm);
         if (QFileInfo::exists(path))
             return path;
     }
-    // Next to the program in a build folder, in the documentation of an
-    // installed one.
-    for (const QString& guide : {QDir(programDir).filePath(GuideName),
-                                 QDir(programDir).filePath("../share/doc/zeda/" + GuideName)}) {
-        if (QFileInfo::exists(guide))
-            return QDir::cleanPath(guide);
-    }
     return QString();
 }
 
 void TfmMain::Help2Click() {
+    // An installed help file is the system's to show; otherwise the guide
+    // built into the program, in its own help window.
     const QString path = HelpPath();
-    if (!path.isEmpty())
+    if (!path.isEmpty()) {
         OpenUrl(QUrl::fromLocalFile(path));
+        return;
+    }
+    if (!FHelp)
+        FHelp = new TfmHelp(this);
+    FHelp->show();
+    FHelp->raise();
+    FHelp->activateWindow();
 }
 
 // ---------------------------------------------------------------- Admin menu

@@ -32,13 +32,27 @@ constexpr ZoomItem TimeItems[] = {{" 1 : 20", -20}, {" 1 : 10", -10}, {" 1 : 5",
 constexpr ZoomItem SizeItems[] = {{" 1 : 1", 1}, {" 2 : 1", 2},  {" 3 : 1", 3}, {" 4 : 1", 4},
                                   {" 5 : 1", 5}, {"10 : 1", 10}, {"20 : 1", 20}};
 
+// The hint text of a caption: its "&" markers go, "&&" stays one "&".
+QString WithoutMnemonics(const QString& caption) {
+    QString out;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&') {
+            if (i + 1 < caption.size() && caption[i + 1] == '&')
+                out += caption[++i];
+            continue;
+        }
+        out += caption[i];
+    }
+    return out;
+}
+
 // A menu item; its hint in the status bar is the action's own caption.
 QAction* AddItem(QMenu* menu, const QString& caption, const char* name, int tag,
                  const QString& hint = {}) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(QString::fromLatin1(name));
     a->setData(tag);
-    a->setStatusTip(hint.isEmpty() ? caption : hint);
+    a->setStatusTip(WithoutMnemonics(hint.isEmpty() ? caption : hint));
     return a;
 }
 
@@ -108,6 +122,8 @@ void TfmMain::BuildDataMenu() {
     connect(PrinterSetup, &QAction::triggered, this, &TfmMain::PrinterSetupExecute);
 
     FileClose1 = AddItem(data, "Save", "FileClose1", 0, QString::fromUtf8("&Schließen"));
+    // Closes the active window (the running month only minimises).
+    FileClose1->setShortcuts({QKeySequence("Ctrl+W"), QKeySequence("Ctrl+F4")});
     connect(FileClose1, &QAction::triggered, this, &TfmMain::FileClose1Execute);
     data->addSeparator();
     Import1 = AddItem(data, "Import...", "Import1", 0);
@@ -121,7 +137,7 @@ void TfmMain::BuildDataMenu() {
     // On the toolbar only.
     FileSave1 = new QAction("&Save", this);
     FileSave1->setObjectName("FileSave1");
-    FileSave1->setStatusTip("&Save");
+    FileSave1->setStatusTip("Save");
     FileSave1->setShortcut(QKeySequence("Ctrl+S"));
     FileSave1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(FileSave1, &QAction::triggered, this, &TfmMain::FileSave1Execute);
@@ -235,7 +251,8 @@ void TfmMain::BuildWindowMenu() {
 void TfmMain::BuildHelpMenu() {
     QMenu* help = menuBar()->addMenu("Help");
     help->setObjectName("mnHelp");
-    QAction* a = AddItem(help, "Help", "Help2", 0);
+    QAction* a = AddItem(help, "Contents", "Help2", 0);
+    a->setShortcut(QKeySequence(Qt::Key_F1));
     connect(a, &QAction::triggered, this, &TfmMain::Help2Click);
 }
 

@@ -12,21 +12,53 @@
 
 #include <exception>
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("ZEDA");
+namespace {
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription("ZEDA - desktop companion of the 14-channel acquisition unit");
+const QCommandLineOption DataDir(
+    "data-dir",
+    "Directory of the INI file, the operator list and the month files (default: the program's "
+    "directory when it may be written, otherwise $XDG_DATA_HOME/zeda, usually "
+    "~/.local/share/zeda).",
+    "DIR");
+
+void SetUpParser(QCommandLineParser& parser) {
+    QCoreApplication::setApplicationName("ZEDA");
+    QCoreApplication::setApplicationVersion(ZEDA_VERSION);
+    parser.setApplicationDescription(
+        "ZEDA - desktop companion of the 14-channel acquisition unit.\n"
+        "Fetches the unit's minute records, keeps one month file per month and shows them as "
+        "time diagrams. 'zedactl --help' lists the command-line companion's commands.");
     parser.addHelpOption();
-    const QCommandLineOption dataDir(
-        "data-dir",
-        "Directory of the INI file, the operator list and the month files (default: the "
-        "program's directory when it may be written, otherwise $XDG_DATA_HOME/zeda, usually "
-        "~/.local/share/zeda).",
-        "DIR");
-    parser.addOption(dataDir);
+    parser.addVersionOption();
+    parser.addOption(DataDir);
+}
+
+// --help and --version print and end before anything needs a display.
+bool AsksForHelpOrVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "-h" || a == "--help" || a == "--help-all" || a == "-?" || a == "-v" ||
+            a == "--version")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (AsksForHelpOrVersion(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        QCommandLineParser parser;
+        SetUpParser(parser);
+        parser.process(core); // prints and ends the process
+        return 0;
+    }
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    SetUpParser(parser);
     parser.process(app);
+    const QCommandLineOption& dataDir = DataDir;
 
     TSystemClock clock;
     TBoxMessages messages;

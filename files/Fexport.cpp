@@ -27,16 +27,47 @@ struct ShownChannel {
     ChannelDef def;
 };
 
-void AppendValue(QByteArray& line, const ShownChannel& c, int exception, uint16_t raw) {
+// A month is some 600 000 values: they are written straight into a line
+// buffer, without a string per value (the same text as FormatFixed with a
+// comma). Returns the end of the text.
+char* PutFixed(char* out, uint32_t value, unsigned decimals) {
+    char digits[16];
+    int n = 0;
+    do {
+        digits[n++] = char('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    if (decimals != 0 && !(n == 1 && digits[0] == '0')) {
+        while (n <= int(decimals))
+            digits[n++] = '0';
+    } else {
+        decimals = 0;
+    }
+    for (int i = n - 1; i >= 0; --i) {
+        *out++ = digits[i];
+        if (i == int(decimals) && decimals != 0)
+            *out++ = ',';
+    }
+    return out;
+}
+
+char* PutValue(char* out, const ShownChannel& c, int exception, uint16_t raw) {
     if (exception == ExceptionOrdinary) {
-        line += '0';
-        return;
+        *out++ = '0';
+        return out;
     }
     const uint32_t v = ScaledValue(c.def, raw);
-    if (v < c.def.minValue || v > c.def.maxValue)
-        line += '0';
-    else
-        line += FormatFixed(v, c.def.decimals, true);
+    if (v < c.def.minValue || v > c.def.maxValue) {
+        *out++ = '0';
+        return out;
+    }
+    return PutFixed(out, v, c.def.decimals);
+}
+
+char* PutTwo(char* out, unsigned v) {
+    *out++ = char('0' + v / 10 % 10);
+    *out++ = char('0' + v % 10);
+    return out;
 }
 
 } // namespace
@@ -91,7 +122,7 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
     auto flush = [&] {
         if (ok && !pending.isEmpty())
             ok = out.write(pending) == pending.size();
-        pending.clear();
+        pending.resize(0); // keeps its room for the next piece
     };
 
     pending += "Datum/Uhrzeit";
@@ -100,19 +131,29 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
     pending += "\r\n";
 
     QByteArray block;
+    QByteArray day; // "YYYY-MM-DD " of the day block read
+    // Time, 14 values of at most 10 digits, a comma and a separator each.
+    char line[32 + MonthDisplay::ChannelCount * 16];
     for (uint32_t s = first; s <= last && ok && first <= last; ++s) {
         if (s == first || s % SlotsPerDay == 0) {
             block = QByteArray(DayBlockSize, '\0');
             in.ReadInto(DayBlockOffset(int(s / SlotsPerDay)), block, 0, DayBlockSize);
+            day = ExportTimeText(d, s).left(11);
         }
         const int minute = int(s % SlotsPerDay);
-        pending += ExportTimeText(d, s);
+        char* out = line;
+        out = PutTwo(out, unsigned(minute / 60));
+        *out++ = ':';
+        out = PutTwo(out, unsigned(minute % 60));
         for (const ShownChannel& c : shown) {
-            pending += ';';
-            AppendValue(pending, c, exceptions.StateAt(c.index, s),
-                        SlotValue(block, minute, c.index));
+            *out++ = ';';
+            out =
+                PutValue(out, c, exceptions.StateAt(c.index, s), SlotValue(block, minute, c.index));
         }
-        pending += "\r\n";
+        *out++ = '\r';
+        *out++ = '\n';
+        pending += day;
+        pending.append(line, out - line);
         if (pending.size() >= WriteChunk)
             flush();
     }

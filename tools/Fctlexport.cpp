@@ -37,14 +37,8 @@ std::optional<uint16_t> SlotOf(const MonthDocument& d, const LocalTime& t) {
     return uint16_t(block * SlotsPerDay + t.hour * 60 + t.minute);
 }
 
-// What export and exception share: the month file opened into a document
-// with the marks and the shown channels of the command line.
-struct MarkedFile {
-    MonthDocument document;
-    std::unique_ptr<TFileData> file;
-};
+} // namespace
 
-// 0 when opened and marked, otherwise the exit code (the reason was told).
 int OpenMarked(const QCommandLineParser& parser, const char* command, CtlEnv& ctl, MarkedFile& m) {
     if (parser.positionalArguments().size() != 1 || !parser.isSet("from") || !parser.isSet("to")) {
         std::fprintf(stderr, "zedactl %s: needs one FILE, --from and --to\n", command);
@@ -92,8 +86,6 @@ void AddRangeOptions(QCommandLineParser& parser) {
     parser.addOption({"channels", "Shown channels, e.g. \"1,3,14\" (default: all).", "LIST"});
     parser.addPositionalArgument("FILE", "The month file.");
 }
-
-} // namespace
 
 int CmdExport(const QStringList& args) {
     QCommandLineParser parser;

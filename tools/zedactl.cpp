@@ -8,6 +8,7 @@
 #include "tools/Fctlexport.h"
 #include "tools/Fctlfiles.h"
 #include "tools/Fctlsettings.h"
+#include "tools/Fctlstats.h"
 #include "tools/Fctlview.h"
 #include "tools/Fjson.h"
 
@@ -20,6 +21,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -50,6 +52,7 @@ const std::map<QString, Command>& Commands() {
         {"validate", {"check a month file (the exit status is the result)", CmdValidate}},
         {"render", {"paint a month file's diagram into a PNG picture", CmdRender}},
         {"export", {"write the marked range of a month file as CSV", CmdExport}},
+        {"stats", {"print the figures of a range of a month file as JSON", CmdStats}},
         {"exception", {"set or clear an exception period in a month file", CmdException}},
         {"backup", {"back a month file up into a directory", CmdBackup}},
         {"import", {"import a month file into the data directory", CmdImport}},
@@ -71,11 +74,26 @@ void PrintUsage() {
 
 } // namespace
 
+// Commands that only read and write files: they start without the GUI
+// application, whose platform and font set-up takes longer than the work of
+// a whole month.
+bool NeedsNoGui(int argc, char* argv[]) {
+    if (argc < 2)
+        return false;
+    const QByteArray name(argv[1]);
+    return name == "export" || name == "stats" || name == "validate" || name == "info";
+}
+
 int main(int argc, char* argv[]) {
-    // Fonts and drawing need a GUI application; it never opens a window.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (NeedsNoGui(argc, argv)) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    } else {
+        // Fonts and drawing need a GUI application; it never opens a window.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (!args.isEmpty() && (args.first() == "--version" || args.first() == "-v")) {

@@ -16,4 +16,17 @@ public:
     virtual void RunningWindowChanged(MonthDocument& document, int timeZoom, int sizeZoom) = 0;
     // The marks of a window changed.
     virtual void UpdateMarkCommands(MonthDocument& document) = 0;
+    // The window changed its time zoom itself (the wheel): the View menu
+    // checks the new item.
+    virtual void ZoomChanged(int timeZoom, int sizeZoom) {
+        (void)timeZoom;
+        (void)sizeZoom;
+    }
+    // The right-button cursor moved to a slot, or (-1) was put away.
+    virtual void CursorMoved(MonthDocument& document, int slot) {
+        (void)document;
+        (void)slot;
+    }
+    // The data of a window changed (a new record, an exception period).
+    virtual void DataChanged(MonthDocument& document) { (void)document; }
 };

@@ -35,6 +35,19 @@ uint16_t RawAt(const MonthDocument& d, int slot, int channel) {
     return SlotValue(b, slot % SlotsPerDay, channel);
 }
 
+// True when the slot holds a stored minute. An empty minute (a pause of the
+// unit or of the program) or a day not in memory has no values to draw: it
+// leaves a gap like an ordinary exception period, never a curve at 0.
+bool Stored(const MonthDocument& d, int slot) {
+    if (slot < 0)
+        return false;
+    const int block = slot / SlotsPerDay;
+    if (block >= MaxDayBlocks)
+        return false;
+    const QByteArray& b = d.dayBlocks[block];
+    return b.size() >= DayBlockSize && SlotState(b, slot % SlotsPerDay) == SlotStored;
+}
+
 // The plot position of a channel at a slot: raw value plus display offset.
 int PlotValue(const MonthDocument& d, const ChannelDef& c, int slot, int channel) {
     return int(RawAt(d, slot, channel)) + int(c.dispOffset);
@@ -136,8 +149,11 @@ int WalkChannel(TRun& run, const MonthDocument& d, const TExceptionIndex& ex, co
                 PenOf penOf) {
     int base = InitialBase(PlotValue(d, c, first, channel));
     int previous = ExceptionNone;
+    // The value zooms of the menu are whole factors: a multiplication gives
+    // the same heights as the exact ratio, without a division per point.
+    const int factor = vu > 0 && vp % vu == 0 ? vp / vu : 0;
     for (int s = first; s < last; s += smp.slotStep, x += smp.dx) {
-        const int state = ex.StateAt(channel, uint32_t(s));
+        const int state = Stored(d, s) ? ex.StateAt(channel, uint32_t(s)) : int(ExceptionOrdinary);
         if (state != previous && run.Counted() > 0)
             run.Finish();
         previous = state;
@@ -150,7 +166,7 @@ int WalkChannel(TRun& run, const MonthDocument& d, const TExceptionIndex& ex, co
             base = RunBase(a);
             run.Start(penOf(state));
         }
-        run.Add(QPoint(x, height - MulDivTrunc(a - base, vp, vu)));
+        run.Add(QPoint(x, height - (factor ? (a - base) * factor : MulDivTrunc(a - base, vp, vu))));
     }
     return base;
 }
@@ -287,6 +303,11 @@ void TDiagram::PlotRunning(QPainter& p, int first, int last, const MonthDocument
         p.setPen(pen);
         const int base = WalkChannel(run, document, ex, c, ch, first, last, 0, smp, h, vp, vu,
                                      [&pen](int) { return pen; });
+        // A newest minute without data closes no curve and has no value.
+        if (!Stored(document, last)) {
+            run.Finish();
+            continue;
+        }
         const int a = PlotValue(document, c, last, ch);
         const QPoint closing(endX, h - MulDivTrunc(a - base, vp, vu));
         run.AddUncounted(closing);

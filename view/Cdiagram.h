@@ -44,7 +44,8 @@ public:
     void MarkLine(QPainter& p, int slot, const QColor& colour);
 
     // The month plotter: slots first .. last - 1 in absolute coordinates,
-    // note-only periods three pixels wide, ordinary periods left out.
+    // note-only periods three pixels wide, ordinary periods and empty
+    // minutes left out (a gap).
     void PlotMonth(QPainter& p, int first, int last, const MonthDocument& document);
     // The running plotter: slots first .. last relative to the left edge,
     // each curve closed with the newest value, a red line at the newest

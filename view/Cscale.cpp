@@ -3,6 +3,7 @@
 #include "files/Cmonthdocument.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -41,6 +42,24 @@ int32_t MulDivTrunc(int64_t a, int64_t b, int64_t c) {
     if (c == 0)
         return 0;
     return static_cast<int32_t>(a * b / c);
+}
+
+int StepTimeZoom(int current, int steps) {
+    static constexpr int Factors[] = {-20, -10, -5, -4, -3, -2, 1, 2, 3, 4, 5, 10};
+    constexpr int n = int(std::size(Factors));
+    if (current == 0 || current == -1)
+        current = 1;
+    // The index of the current factor, or of the gap it lies in.
+    int i = 0;
+    while (i < n && Factors[i] < current)
+        ++i;
+    const bool exact = i < n && Factors[i] == current;
+    int target = i;
+    if (steps > 0)
+        target = (exact ? i : i - 1) + steps;
+    else if (steps < 0)
+        target = i + steps;
+    return Factors[std::clamp(target, 0, n - 1)];
 }
 
 TScale::TScale(MonthDocument* document) : document(document) {}

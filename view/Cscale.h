@@ -60,6 +60,11 @@ private:
     void UpdatePixelHeight();
 };
 
+// The time zoom `steps` menu steps finer (positive) or coarser (negative)
+// than `current`, among the View menu's factors -20 .. 10; stops at the ends.
+// A factor between two menu steps moves to the next one in that direction.
+int StepTimeZoom(int current, int steps);
+
 // a x b / c in 64 bits, truncated toward zero, 0 for c = 0 (a scale before
 // its first zoom).
 int32_t MulDivTrunc(int64_t a, int64_t b, int64_t c);

@@ -149,25 +149,40 @@ TViewAct::TViewAct(MonthDocument* document, TScrollArea* scrollArea)
     dataReady = 0;
 }
 
-int TViewAct::StartPx() const {
-    return std::max(scrollArea->HorzRange() - scrollArea->FullWidth() + LabelRoom, 0);
+// One origin for the grid, the axis, the curves and the mouse: the plotter
+// draws the newest minute at the end of what fits left of the label room,
+// and pixel 0 is the minute `fit` minutes before it (or minute 0).
+int TViewAct::NewestMinute() const {
+    return int(HeaderEndSlot(document->header)) - 1;
+}
+
+int TViewAct::FitMinutes() const {
+    return scale.PixelToMinute(scrollArea->FullWidth() - LabelRoom);
+}
+
+int TViewAct::OriginMinute() const {
+    return std::max(NewestMinute() - FitMinutes(), 0);
+}
+
+int TViewAct::MinuteAt(int x) const {
+    return OriginMinute() + scale.PixelToMinute(x);
 }
 
 int TViewAct::VisibleMinutes(int& first, int& count) const {
-    const int start = StartPx();
-    first = scale.PixelToMinute(start);
-    count = scale.PixelToMinute(scrollArea->HorzRange() - start);
+    first = OriginMinute();
+    count = std::max(NewestMinute() - first + 1, 0);
     return 1;
 }
 
 int TViewAct::VisiblePixels(int& first, int& count) const {
-    first = StartPx();
-    count = scrollArea->HorzRange() - first;
+    const int origin = OriginMinute();
+    first = scale.MinutesToPixels(origin);
+    count = scale.MinutesToPixels(std::max(NewestMinute() - origin, 0)) + 1;
     return 1;
 }
 
 int TViewAct::FirstVisibleMinute(int& minute) const {
-    minute = scale.PixelToMinute(StartPx());
+    minute = OriginMinute();
     return 1;
 }
 
@@ -178,10 +193,10 @@ void TViewAct::UpdateHorzRange() {
 }
 
 void TViewAct::PaintData(QPainter& p) {
-    const int newest = int(HeaderEndSlot(document->header)) - 1;
-    const int fit = scale.PixelToMinute(scrollArea->FullWidth() - LabelRoom);
-    const int span = std::min(fit, newest);
-    diagram->PlotRunning(p, newest - span, newest, *document);
+    const int newest = NewestMinute();
+    if (newest < 0)
+        return;
+    diagram->PlotRunning(p, OriginMinute(), newest, *document);
 }
 
 void TViewAct::Paint(QPainter& p) {
@@ -240,7 +255,9 @@ void TViewData::PaintData(QPainter& p) {
     const int pos = scrollArea->HorzPosition();
     const int right = std::min(scrollArea->HorzRange(), scrollArea->ClientWidth() + pos);
     const int first = scale.PixelToMinute(pos);
-    const int last = std::min(scale.PixelToMinute(right), int(document->display.minutesShown) - 1);
+    // Plots slots first .. last - 1: the minute at the right edge is
+    // included, and so is the last stored minute of the file.
+    const int last = std::min(scale.PixelToMinute(right) + 1, int(document->display.minutesShown));
     diagram->PlotMonth(p, first, last, *document);
 }
 

@@ -103,8 +103,15 @@ public:
     // the plot area and both strips at once.
     void Refresh();
 
+    // The minute under plot-area column x: the same origin as the grid,
+    // the axis and the curves.
+    int MinuteAt(int x) const;
+    // The minute drawn at column 0.
+    int OriginMinute() const;
+
 private:
-    int StartPx() const;
+    int NewestMinute() const;
+    int FitMinutes() const;
 };
 
 // A month file: scrolls over the whole month, shows where the data begins

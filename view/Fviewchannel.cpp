@@ -50,6 +50,11 @@ QByteArray ChannelRowText(int row, const ChannelDef& c, uint32_t value) {
            PadRight(c.dimension, 6) + ' ' + ChannelValueText(c, value);
 }
 
+QByteArray ChannelRowNoDataText(int row, const ChannelDef& c) {
+    return PadLeft(QByteArray::number(row), 2) + ' ' + PadRight(c.name, 20) + ' ' +
+           PadRight(c.dimension, 6) + ' ' + PadLeft("\x97", 6);
+}
+
 QByteArray SlotTimeText(const MonthDocument& document, uint32_t slot) {
     const MonthInfo info = document.Info();
     return "Day: " + PadLeft(QByteArray::number(SlotYear(info, slot)), 4) + '.' +
@@ -71,4 +76,15 @@ bool SlotInMemory(const MonthDocument& document, int slot) {
     const int block = slot / SlotsPerDay;
     return block < MaxDayBlocks && block < HeaderDaysStored(document.header) &&
            document.dayBlocks[block].size() >= DayBlockSize;
+}
+
+QByteArray CursorValueText(const MonthDocument& document, int channel, int slot) {
+    if (!SlotInMemory(document, slot))
+        return {};
+    const QByteArray& block = document.dayBlocks[slot / SlotsPerDay];
+    const int minute = slot % SlotsPerDay;
+    if (SlotState(block, minute) != SlotStored)
+        return "\x97";
+    const ChannelDef c = HeaderChannel(document.header, channel);
+    return ValueText(c, ScaledValue(c, SlotValue(block, minute, channel)), false);
 }

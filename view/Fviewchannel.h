@@ -27,6 +27,13 @@ QByteArray ChannelValueText(const ChannelDef& c, uint32_t value);
 // "%2d %-20s %-6s %s": row number (from 1), name, dimension, value text.
 QByteArray ChannelRowText(int row, const ChannelDef& c, uint32_t value);
 
+// The row of a channel at a minute without data: the value column shows
+// "—" (Windows-1252 0x97), right-aligned in six characters.
+QByteArray ChannelRowNoDataText(int row, const ChannelDef& c);
+
+// Written after the date line of a minute without data.
+inline const QByteArray NoDataText = "no data";
+
 // "Day: %4u.%.2u.%.2u  /  Hour: %2u:%.2u      " for a slot of the document's
 // month file (overflow slots belong to the following month).
 QByteArray SlotTimeText(const MonthDocument& document, uint32_t slot);
@@ -34,6 +41,11 @@ QByteArray SlotTimeText(const MonthDocument& document, uint32_t slot);
 // "Operator: Unknown" for no operator (255) or an index beyond the file's
 // operator names, otherwise "Operator: " and the name.
 QByteArray OperatorLineText(const MonthDocument& document, uint8_t operatorIndex);
+
+// The value of a channel at a slot as the channel legend shows it: the
+// diagram's value text ("#U/L", "#O/L" or the fixed-point value); empty for
+// a slot out of memory, "\x97" (a dash) for a minute without data.
+QByteArray CursorValueText(const MonthDocument& document, int channel, int slot);
 
 // True when the slot's day block is in memory.
 bool SlotInMemory(const MonthDocument& document, int slot);

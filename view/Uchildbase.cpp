@@ -17,10 +17,14 @@
 #include "view/Uplotwidgets.h"
 #include "view/Uviewchannel.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -38,6 +42,16 @@ TfmChildBase::TfmChildBase(TEnv& env, TChildHooks* hooks, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Child");
     setFont(NamedFont("MS Sans Serif", 8));
+
+    // The main window's close command owns Ctrl+W and Ctrl+F4; the same
+    // keys on the window's own menu would make both do nothing.
+    if (QMenu* menu = systemMenu()) {
+        for (QAction* a : menu->actions()) {
+            if (!a->shortcuts().isEmpty() &&
+                QKeySequence::keyBindings(QKeySequence::Close).contains(a->shortcut()))
+                a->setShortcuts(QList<QKeySequence>());
+        }
+    }
 
     QWidget* client = new QWidget(this);
     auto* grid = new QGridLayout(client);
@@ -75,6 +89,9 @@ TfmChildBase::TfmChildBase(TEnv& env, TChildHooks* hooks, QWidget* parent)
     sb->onMouseMove = [this](QPoint pt) { pwMouseMove(pt.x()); };
     sb->onMouseUp = [this](Qt::MouseButton b, QPoint pt) { pwMouseUp(b, pt.x()); };
     sb->onScroll = [this](Qt::Orientation o) { ScrollHook(o); };
+    sb->onWheel = [this](QPoint delta, Qt::KeyboardModifiers mods, QPoint pos) {
+        return pwWheel(delta, mods, pos);
+    };
     sb->onResize = [this] { FormResize(); };
 
     FStateConnection = connect(this, &QMdiSubWindow::windowStateChanged, this,
@@ -174,6 +191,8 @@ bool TfmChildBase::ImportFile(const QString& source, const QString& target) {
 }
 
 void TfmChildBase::RedrawDiagram() {
+    if (FHooks)
+        FHooks->DataChanged(FDocument);
     if (FView && FView->diagram)
         FView->diagram->Clear();
     if (pw)
@@ -276,7 +295,71 @@ void TfmChildBase::OpenValueWindow(int x) {
     w->move(screen.left() + left, screen.top() + 5);
     w->show();
     w->SetUp(FDocument);
-    w->ShowSlot(FDocument, PixelToMinute(x));
+    w->ShowSlot(FDocument, MinuteUnder(x));
+}
+
+int TfmChildBase::MinuteUnder(int x) const {
+    // Left of the plot area is no minute, not minute 0 (a small negative
+    // column would truncate to 0 when zoomed in).
+    return x < 0 ? -1 : PixelToMinute(x);
+}
+
+void TfmChildBase::WheelZoom(int steps, int viewportX) {
+    if (!FView || steps == 0)
+        return;
+    const int pos = sb->HorzPosition();
+    const int minute = FView->scale.PixelToMinute(pos + viewportX);
+    ApplyTimeZoom(StepTimeZoom(GetTimeZoom(), steps));
+    // The month-file window scrolls; the running month keeps its newest
+    // minute at the right.
+    if (dynamic_cast<TViewData*>(FView.get()))
+        sb->SetHorzPosition(FView->scale.MinutesToPixels(minute) - viewportX);
+    if (FHooks)
+        FHooks->ZoomChanged(GetTimeZoom(), GetValueZoom());
+}
+
+void TfmChildBase::ScrollTime(int angle) {
+    const int step = std::max(sb->horizontalScrollBar()->singleStep(), 1);
+    const int lines = std::max(QApplication::wheelScrollLines(), 1);
+    sb->SetHorzPosition(sb->HorzPosition() - int(int64_t(angle) * lines * step / 120));
+}
+
+void TfmChildBase::ScrollToStart() {
+    sb->SetHorzPosition(0);
+}
+
+void TfmChildBase::ScrollToNewest() {
+    // The scroll bar stops where the end of the data is in view.
+    sb->SetHorzPosition(sb->HorzRange());
+}
+
+bool TfmChildBase::pwWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPoint viewportPos) {
+    if (modifiers.testFlag(Qt::ControlModifier)) {
+        FWheelZoomRest += angleDelta.y();
+        const int steps = FWheelZoomRest / 120;
+        FWheelZoomRest -= steps * 120;
+        WheelZoom(steps, viewportPos.x());
+        return true;
+    }
+    int angle = angleDelta.x();
+    if (angle == 0 && modifiers.testFlag(Qt::ShiftModifier))
+        angle = angleDelta.y();
+    if (angle == 0)
+        return false;
+    ScrollTime(angle);
+    return true;
+}
+
+void TfmChildBase::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_Home) {
+        ScrollToStart();
+        return;
+    }
+    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_End) {
+        ScrollToNewest();
+        return;
+    }
+    QMdiSubWindow::keyPressEvent(event);
 }
 
 void TfmChildBase::pwMouseDown(Qt::MouseButton button, int x) {
@@ -287,6 +370,8 @@ void TfmChildBase::pwMouseDown(Qt::MouseButton button, int x) {
     FCursorShown = true;
     FCursorX = x;
     RepaintCursorColumn(x);
+    if (FHooks)
+        FHooks->CursorMoved(FDocument, MinuteUnder(x));
 }
 
 void TfmChildBase::pwMouseMove(int x) {
@@ -297,15 +382,18 @@ void TfmChildBase::pwMouseMove(int x) {
     FCursorShown = true;
     FCursorX = x;
     RepaintCursorColumn(x);
+    const int minute = MinuteUnder(x);
     if (fmViewChannel)
-        fmViewChannel->ShowSlot(FDocument, PixelToMinute(x));
+        fmViewChannel->ShowSlot(FDocument, minute);
+    if (FHooks)
+        FHooks->CursorMoved(FDocument, minute);
 }
 
 void TfmChildBase::pwMouseUp(Qt::MouseButton button, int x) {
     if (button == Qt::LeftButton) {
         if (!FCursorActive)
             return;
-        const int m = PixelToMinute(x);
+        const int m = MinuteUnder(x);
         if (m >= 0 && m < int(FDocument.display.minutesShown)) {
             FDocument.display.ToggleMark(uint16_t(m));
             if (FHooks)
@@ -322,6 +410,8 @@ void TfmChildBase::pwMouseUp(Qt::MouseButton button, int x) {
         FCursorShown = false;
         FCursorActive = false;
         delete fmViewChannel;
+        if (FHooks)
+            FHooks->CursorMoved(FDocument, -1);
     }
 }
 
@@ -346,15 +436,17 @@ void TfmChildAct::AttachAcquisition() {
         return;
     FAcquisition = std::make_unique<TAcquisition>(FEnv, *Comm, *FileAct(), FDocument);
     FAcquisition->onDataReady = [this] { ViewAct()->MarkDataReady(); };
-    FAcquisition->onRefresh = [this] { ViewAct()->Refresh(); };
+    FAcquisition->onRefresh = [this] {
+        ViewAct()->Refresh();
+        if (FHooks)
+            FHooks->DataChanged(FDocument);
+    };
     FAcquisition->onLoaded = [this] { ReportScale(); };
     FAcquisition->onCaption = [this](const QString& caption) { setWindowTitle(caption); };
 }
 
 int TfmChildAct::PixelToMinute(int x) const {
-    const TScale& s = FView->scale;
-    const int shown = std::min(sb->FullWidth() - TViewAct::LabelRoom, s.pixelWidth);
-    return s.PixelToMinute(s.pixelWidth - shown + x);
+    return ViewAct()->MinuteAt(x);
 }
 
 int TfmChildAct::RunCycle() {

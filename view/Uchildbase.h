@@ -78,12 +78,28 @@ public:
     void pwMouseDown(Qt::MouseButton button, int x);
     void pwMouseMove(int x);
     void pwMouseUp(Qt::MouseButton button, int x);
+    // The minute slot under plot-area column x; -1 left of the plot area.
+    int MinuteUnder(int x) const;
     bool CursorActive() const { return FCursorActive; }
     bool CursorShown() const { return FCursorShown; }
     int CursorX() const { return FCursorX; }
 
+    // The wheel and the keys. `steps` menu steps finer (positive) or coarser
+    // time zoom, keeping the minute under viewport column viewportX where it
+    // is (the running-month window keeps its newest minute at the right).
+    void WheelZoom(int steps, int viewportX);
+    // Scrolls in time by a wheel angle (eighths of a degree, 120 a notch):
+    // positive towards the start of the month.
+    void ScrollTime(int angle);
+    // Home: the start of the month; End: the newest data.
+    void ScrollToStart();
+    void ScrollToNewest();
+    // A wheel turn on the plot area; true when it was taken.
+    bool pwWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPoint viewportPos);
+
 protected:
     TfmChildBase(TEnv& env, TChildHooks* hooks, QWidget* parent);
+    void keyPressEvent(QKeyEvent* event) override;
 
     // The view and the file object of the kind, then the plotters.
     void Attach(std::unique_ptr<TViewBase> view, std::unique_ptr<TFileBase> file);
@@ -118,6 +134,7 @@ private:
     bool FCursorActive = false;
     bool FCursorShown = false; // a cursor line is on the screen
     int FCursorX = 0;
+    int FWheelZoomRest = 0; // wheel angle not yet a whole zoom step
 };
 
 // The running-month window, fed by the acquisition cycle.

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -123,4 +124,12 @@ void TPlotScrollArea::scrollContentsBy(int dx, int dy) {
         if (dy != 0)
             onScroll(Qt::Vertical);
     }
+}
+
+void TPlotScrollArea::wheelEvent(QWheelEvent* event) {
+    if (onWheel && onWheel(event->angleDelta(), event->modifiers(), event->position().toPoint())) {
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::wheelEvent(event);
 }

@@ -69,6 +69,9 @@ public:
     std::function<void(Qt::MouseButton, QPoint)> onMouseUp;
     std::function<void(Qt::Orientation)> onScroll;
     std::function<void()> onResize;
+    // A wheel turn (angle, modifiers, viewport position); true when taken,
+    // otherwise the area scrolls as usual.
+    std::function<bool(QPoint, Qt::KeyboardModifiers, QPoint)> onWheel;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -77,6 +80,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void UpdateBars();

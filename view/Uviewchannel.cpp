@@ -73,6 +73,8 @@ void TfmViewChannel::ShowSlot(const MonthDocument& document, int slot) {
         return;
     const QByteArray& block = document.dayBlocks[slot / SlotsPerDay];
     const int minute = slot % SlotsPerDay;
+    // An empty minute was never measured: no values, not the zeros it holds.
+    const bool stored = SlotState(block, minute) == SlotStored;
     for (int r = 0; r < FRowsUsed; ++r) {
         const int ch = FRowChannel[r];
         const ChannelDef c = HeaderChannel(document.header, ch);
@@ -81,13 +83,14 @@ void TfmViewChannel::ShowSlot(const MonthDocument& document, int slot) {
         pal.setColor(QPalette::WindowText, ChannelColour(c.colourChoice));
         l->setPalette(pal);
         l->setText(
-            FromAnsi(ChannelRowText(r + 1, c, ScaledValue(c, SlotValue(block, minute, ch)))));
+            FromAnsi(stored ? ChannelRowText(r + 1, c, ScaledValue(c, SlotValue(block, minute, ch)))
+                            : ChannelRowNoDataText(r + 1, c)));
         l->adjustSize();
         l->setVisible(true);
     }
     for (int r = FRowsUsed; r < RowCount; ++r)
         rows[r]->setVisible(false);
-    Label1->setText(FromAnsi(SlotTimeText(document, uint32_t(slot))));
+    Label1->setText(FromAnsi(SlotTimeText(document, uint32_t(slot)) + (stored ? "" : NoDataText)));
     Label1->adjustSize();
     Label2->setText(FromAnsi(OperatorLineText(document, SlotOperator(block, minute))));
     Label2->adjustSize();

@@ -1,3 +1,4 @@
+#include "app/Uhelp.h"
 #include "app/Umain.h"
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
@@ -13,12 +14,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -163,7 +167,11 @@ private slots:
                               << "&Save"
                               << "Ctrl+S" << true;
         QTest::newRow("close") << "FileClose1"
-                               << "Save" << QString::fromUtf8("&Schließen") << "" << true;
+                               << "Save" << QString::fromUtf8("&Schließen") << "Ctrl+W" << true;
+        QTest::newRow("help") << "Help2"
+                              << "Contents"
+                              << "Contents"
+                              << "F1" << true;
         QTest::newRow("backup") << "Backup"
                                 << "Backup..."
                                 << "Si&chern..."
@@ -265,7 +273,8 @@ private slots:
         MakeMain();
         QAction* a = Item(name.toLatin1().constData());
         QCOMPARE(a->text(), caption);
-        QCOMPARE(a->statusTip(), hint);
+        // The status bar shows the hint without its "&" markers.
+        QCOMPARE(a->statusTip(), QString(hint).remove('&'));
         QCOMPARE(a->shortcut(), QKeySequence(shortcut));
         QCOMPARE(a->isEnabled(), enabled);
     }
@@ -624,16 +633,43 @@ private slots:
         QCOMPARE(Config->printerFont, print);
     }
 
-    void helpOpensTheHelpFileOrTheGuide() {
+    void helpShowsTheGuideInsideTheProgram() {
         MakeMain();
+        QVERIFY(!w->HelpWindow());
         w->Help2Click();
-        QVERIFY(opened.isEmpty()); // neither there
-        QVERIFY(WriteBytes(dir.filePath("bin/zeda-help.html"), "<html></html>"));
+        QVERIFY(opened.isEmpty()); // no browser needed
+        TfmHelp* h = w->HelpWindow();
+        QVERIFY(h && h->isVisible());
+        QCOMPARE(h->txtHelp->documentTitle(), QString::fromUtf8("ZEDA – user guide"));
+        const QString text = h->txtHelp->toPlainText();
+        for (const char* part :
+             {"Exclusive description", "Expression of the actual image", "Ctrl+W", "Std dev",
+              "zedactl stats", "withoutData", "Communications parameter"})
+            QVERIFY2(text.contains(QString::fromLatin1(part)), part);
+        // Back and forward through the pages visited.
+        QVERIFY(!h->btnBack->isEnabled());
+        h->ShowPage(QUrl(GuideUrl.toString() + "#zedactl"));
+        QVERIFY(h->btnBack->isEnabled());
+        h->btnBack->click();
+        QVERIFY(h->btnForward->isEnabled());
+        // The search finds the next place, from the top again at the end.
+        h->edtSearch->setText("withoutData");
+        QVERIFY(h->FindNext());
+        QCOMPARE(h->txtHelp->textCursor().selectedText(), QString("withoutData"));
+        QVERIFY(h->FindNext());
+        h->edtSearch->setText("no such words in the guide");
+        QVERIFY(!h->FindNext());
+        QCOMPARE(h->lblFound->text(), QString("Not found"));
+        // Asked again: the same window.
         w->Help2Click();
+        QCOMPARE(w->HelpWindow(), h);
+        // An installed help file is the system's to show.
         QVERIFY(WriteBytes(dir.filePath("bin/zeda.chm"), "chm"));
         w->Help2Click();
-        QCOMPARE(opened, (QList<QUrl>{QUrl::fromLocalFile(dir.filePath("bin/zeda-help.html")),
-                                      QUrl::fromLocalFile(dir.filePath("bin/zeda.chm"))}));
+        QCOMPARE(opened, (QList<QUrl>{QUrl::fromLocalFile(dir.filePath("bin/zeda.chm"))}));
+        // The program's own icon on every window.
+        QVERIFY(!w->windowIcon().pixmap(32).isNull());
+        QVERIFY(!h->windowIcon().pixmap(32).isNull());
     }
 
     void editCommandsWorkOnTheFocusedField() {

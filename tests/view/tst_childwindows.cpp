@@ -175,11 +175,13 @@ private slots:
         QVERIFY(w->sb->FullWidth() - 300 >= 400);
         QCOMPARE(w->PixelToMinute(0), 0);
         QCOMPARE(w->PixelToMinute(7), 35);
-        // 20000 minutes are 4000 pixels: the last FullWidth - 300 are shown.
+        // 20000 minutes are 4000 pixels: the last FullWidth - 300 are
+        // shown, and the newest minute 19999 stands at the red line.
+        SetHeaderEndSlot(w->Document().header, 20000);
         w->View()->SetExtent(20000, 300);
         const int shown = w->sb->FullWidth() - 300;
-        QCOMPARE(w->PixelToMinute(0), (4000 - shown) * 5);
-        QCOMPARE(w->PixelToMinute(shown), 20000);
+        QCOMPARE(w->PixelToMinute(0), 19999 - shown * 5);
+        QCOMPARE(w->PixelToMinute(shown), 19999);
         delete w;
     }
 
@@ -332,11 +334,15 @@ private slots:
         QCOMPARE(v.Label1->text(), QString("Day: 2026.03.01  /  Hour:  0:10      "));
         QCOMPARE(v.Label2->text(), QString("Operator: Meier"));
         QCOMPARE(v.rows[1]->pos(), QPoint(24, 80));
-        // An empty minute: offset values and no operator.
+        // An empty minute: no values (not the offsets it holds), no data
+        // beside the date, no operator.
         v.ShowSlot(d, 11);
-        QCOMPARE(v.rows[0]->text(), QString(" 1 Druck                bar      0.00"));
+        QCOMPARE(v.rows[0]->text(), QString::fromUtf8(" 1 Druck                bar         —"));
+        QCOMPARE(v.rows[2]->text().right(6), QString::fromUtf8("     —"));
+        QCOMPARE(v.Label1->text(), QString("Day: 2026.03.01  /  Hour:  0:11      no data"));
         QCOMPARE(v.Label2->text(), QString("Operator: Unknown"));
         // An overflow slot belongs to April.
+        SetRaw(d, 31 * 1440 + 61, 0, 5);
         v.ShowSlot(d, 31 * 1440 + 61);
         QCOMPARE(v.Label1->text(), QString("Day: 2026.04.01  /  Hour:  1:01      "));
         // A day not in memory leaves the content.

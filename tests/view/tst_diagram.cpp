@@ -88,14 +88,13 @@ private slots:
         QTest::newRow("A = 250, base 200") << 250 << 0 << 50;
         QTest::newRow("A = 320, base 200") << 20 << 300 << 120;
         QTest::newRow("A = 0") << 0 << 0 << 0;
-        QTest::newRow("empty minute plots the offset") << -1 << 90 << 90;
     }
     void steadyValueInItsBand() {
         QFETCH(int, raw);
         QFETCH(int, offset);
         QFETCH(int, height);
         FreshOne(20, uint16_t(offset));
-        for (int s = 0; s < 10 && raw >= 0; ++s)
+        for (int s = 0; s < 10; ++s)
             SetRaw(doc, s, 0, uint16_t(raw));
         const TRecording r = Month(0, 10);
         QCOMPARE(r.polylines.size(), 1);
@@ -146,6 +145,34 @@ private slots:
         QCOMPARE(r.polylines[0].points.last().x(), 4);
         QCOMPARE(r.polylines[1].points.first().x(), 8);
         QCOMPARE(r.polylines[1].points.last().x(), 19);
+    }
+
+    // A pause of the unit or of the program left empty minutes (state not
+    // 1, raw values 0): they once drew as measured zeros, now as a gap.
+    void emptyMinutesLeaveAGapNotAZeroLine() {
+        FreshOne(100, 50);
+        for (int s : {0, 1, 2, 3, 4, 8, 9, 10, 11})
+            SetRaw(doc, s, 0, 100);
+        const TRecording r = Month(0, 12);
+        QCOMPARE(r.polylines.size(), 2);
+        QCOMPARE(r.polylines[0].points, Points({{0, 150}, {1, 150}, {2, 150}, {3, 150}, {4, 150}}));
+        QCOMPARE(r.polylines[1].points.first(), QPoint(8, 150));
+        QCOMPARE(r.polylines[1].points.size(), 4);
+        for (const auto& l : r.polylines)
+            for (const QPoint& pt : l.points)
+                QVERIFY(pt.y() != H - 50); // never the height of raw 0
+
+        // The running plotter too; a newest minute without data closes no
+        // curve and gets no label.
+        const TRecording running = Running(0, 11);
+        QCOMPARE(running.polylines.size(), 2);
+        QCOMPARE(running.polylines[0].points.last().x(), 4);
+        QCOMPARE(running.texts.size(), 2);
+        const TRecording emptyNewest = Running(0, 6);
+        QCOMPARE(emptyNewest.polylines.size(), 1);
+        QCOMPARE(emptyNewest.polylines[0].points.size(), 5);
+        QCOMPARE(emptyNewest.texts.size(), 0);
+        QCOMPARE(emptyNewest.lines.size(), 1); // the red line stays
     }
 
     void singlePointRunsAreNotDrawn() {
@@ -230,6 +257,8 @@ private slots:
 
     void monthPlotterDrawsUnusedVisibleChannels() {
         FreshOne(100);
+        for (int s = 0; s < 12; ++s)
+            SetRaw(doc, s, 0, 100);
         doc.display.channelVisible[5] = 1; // not in use
         const TRecording r = Month(0, 10);
         QCOMPARE(r.polylines.size(), 2);

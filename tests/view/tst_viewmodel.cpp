@@ -178,10 +178,11 @@ private slots:
         const auto olive = LinesOf(r, Olive);
         QCOMPARE(olive.size(), 1);
         QCOMPARE(olive[0].from.x(), 200);
-        // The curve: slots 0 .. 498 (the last slot is not plotted).
+        // The curve: slots 0 .. 499, the last stored minute included (it
+        // once was never drawn).
         QCOMPARE(r.polylines.size(), 1);
         QCOMPARE(r.polylines[0].points.first().x(), 0);
-        QCOMPARE(r.polylines[0].points.last().x(), 498);
+        QCOMPARE(r.polylines[0].points.last().x(), 499);
     }
 
     void scrolledMonthHasNoEndLines() {
@@ -194,7 +195,8 @@ private slots:
         QCOMPARE(LinesOf(r, Green).size(), 0);
         QCOMPARE(r.polylines.size(), 1);
         QCOMPARE(r.polylines[0].points.first().x(), 1000);
-        QCOMPARE(r.polylines[0].points.last().x(), 1000 + FullW - 1);
+        // The minute at the right edge is drawn, so the curve reaches it.
+        QCOMPARE(r.polylines[0].points.last().x(), 1000 + FullW);
         rig.sb.SetHorzPosition(1000000);
         QCOMPARE(LinesOf(rig.Paint(), Red).size(), 1);
         rig.view->SetChannelVisible(-1, false);
@@ -213,13 +215,15 @@ private slots:
         QCOMPARE(rig.plot.repaints, 1);
         QCOMPARE(rig.timeStrip.repaints, 1);
         QCOMPARE(rig.valueStrip.repaints, 1);
+        // The newest minute 1999 stands FullW - 300 pixels right of the
+        // first minute shown.
         int first = 0;
         int count = 0;
         QCOMPARE(rig.view->VisibleMinutes(first, count), 1);
-        QCOMPARE(first, 2001 - FullW + 300);
-        QCOMPARE(count, FullW - 300);
+        QCOMPARE(first, 1999 - (FullW - 300));
+        QCOMPARE(count, FullW - 300 + 1);
         QCOMPARE(rig.view->VisiblePixels(first, count), 1);
-        QCOMPARE(first, 2001 - FullW + 300);
+        QCOMPARE(first, 1999 - (FullW - 300));
         // Grid only until the first record was stored.
         QCOMPARE(LinesOf(rig.Paint(), Red).size(), 0);
         rig.view->MarkDataReady();
@@ -230,6 +234,56 @@ private slots:
         QCOMPARE(r.polylines.size(), 1);
         QCOMPARE(r.polylines[0].points.first().x(), 0);
         QCOMPARE(r.polylines[0].points.size(), FullW - 300 + 1);
+    }
+
+    // The grid, the axis, the curve and the mouse once had three origins:
+    // at 1:1 a grid line stood 2 pixels left of the curve point of its
+    // minute and the cursor on the red line read the next, unstored minute.
+    void runningCursorReadsTheMinuteUnderTheCurve_data() {
+        QTest::addColumn<int>("zoom");
+        QTest::newRow("1:1") << 1;
+        QTest::newRow("4:1") << 4;
+        QTest::newRow("1:5") << -5;
+    }
+    void runningCursorReadsTheMinuteUnderTheCurve() {
+        QFETCH(int, zoom);
+        TViewRig<TViewAct> rig(5000);
+        rig.view->Refresh();
+        rig.view->MarkDataReady();
+        rig.view->SetTimeZoom(zoom);
+        // A curve with a step at a whole hour: 100 before minute 4980, 200
+        // from it on.
+        for (int s = 4980; s < 5000; ++s)
+            SetRaw(rig.doc, s, 0, 200);
+        const TRecording r = rig.Paint();
+        const auto red = LinesOf(r, Red);
+        QCOMPARE(red.size(), 1);
+        QCOMPARE(rig.view->MinuteAt(red[0].from.x()), 4999); // the newest, stored minute
+        int first = 0;
+        int count = 0;
+        rig.view->VisibleMinutes(first, count);
+        QCOMPARE(first + count - 1, 4999);
+        int firstShown = -1;
+        QCOMPARE(rig.view->FirstVisibleMinute(firstShown), 1);
+        QCOMPARE(firstShown, first);
+        if (zoom < 0)
+            return; // a column holds several minutes and no hour lines
+        // The hour's grid line stands where the curve steps, and the mouse
+        // there reads that minute.
+        const int gridX = rig.view->scale.MinutesToPixels(4980 - first);
+        bool gridThere = false;
+        for (const auto& l : r.lines)
+            gridThere |= l.from.x() == gridX && l.pen.style() == Qt::DashLine;
+        QVERIFY(gridThere);
+        int stepX = -1;
+        for (const auto& l : r.polylines) {
+            for (const QPoint& pt : l.points) {
+                if (stepX < 0 && pt.y() == rig.plot.Height() - 200)
+                    stepX = pt.x();
+            }
+        }
+        QCOMPARE(stepX, gridX);
+        QCOMPARE(rig.view->MinuteAt(gridX), 4980);
     }
 
     void runningViewWithFewMinutes() {

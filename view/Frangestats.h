@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+struct MonthDocument;
+
+// The figures of a time range of a month document, per channel: the values
+// at both ends, their difference, minimum, maximum, mean and standard
+// deviation. Minutes in ordinary exception periods and empty minutes (and
+// minutes whose day is not in memory) do not count; they are counted apart.
+// Values are in the channel's scaled units: inputMult x raw + offsetValue,
+// in steps of 10^-decimals (the integer the diagram labels show).
+struct TChannelStats {
+    int channel = 0; // 0..13
+    QByteArray name; // the file's own Windows-1252 bytes
+    QByteArray unit;
+    int decimals = 0;
+    int colourChoice = 0;
+    std::optional<uint32_t> start; // none on a minute without data
+    std::optional<uint32_t> end;
+    std::optional<int64_t> difference;
+    std::optional<uint32_t> min;
+    std::optional<uint32_t> max;
+    std::optional<double> mean;   // in scaled integer units
+    std::optional<double> stddev; // population deviation, scaled integer units
+    int counted = 0;
+    int withoutData = 0;
+};
+
+struct TRangeStats {
+    uint16_t from = 0; // first slot of the range
+    uint16_t to = 0;   // last slot, included
+    int minutes = 0;   // to - from + 1
+    std::vector<TChannelStats> channels;
+};
+
+// The figures of slots from .. to (both included, from <= to) for the given
+// channels (0..13, in the given order).
+TRangeStats RangeStatistics(const MonthDocument& document, uint16_t from, uint16_t to,
+                            const std::vector<int>& channels);
+
+// The channels the readout lists for a window: shown and in use.
+std::vector<int> ReadoutChannels(const MonthDocument& document);
+
+// A scaled value (or a mean) in the channel's units: value / 10^decimals.
+double InUnits(double scaled, int decimals);
+
+// The number text of the readout: the value in units with `decimals`
+// decimals and a point; "—" for none.
+QString ReadoutNumber(std::optional<double> scaled, int decimals);
+
+// "1 h 05 min" for a span of minutes; days when it is a day or longer
+// ("2 d 03 h 10 min").
+QString DurationText(int minutes);
+
+// The table that "Copy" puts on the clipboard: one line for the range
+// (start, end, duration), a header line, then one line per channel; fields
+// separated by tabs, lines by "\n".
+QString RangeStatsTable(const MonthDocument& document, const TRangeStats& stats);
+
+// The status bar's one line: "Range 2026-03-01 10:00 – 2026-03-01 11:00,
+// 1 h 00 min" and, when minutes were left out, ", 12 minutes without data".
+QString RangeSummaryText(const MonthDocument& document, const TRangeStats& stats);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDockWidget>
+
+class QTableWidget;
+class QTableWidgetItem;
+struct MonthDocument;
+
+// The docked "Channels" panel: the 14 channels of the active window with
+// colour, name, unit, whether they are in use, the value under the cursor
+// while it is shown, and a check box that shows or hides the channel.
+// Channels not in use are listed greyed, so a user sees why a window that
+// shows them draws them.
+class TChannelPanel : public QDockWidget {
+    Q_OBJECT
+public:
+    static constexpr int ColChannel = 0; // check box, swatch, number and name
+    static constexpr int ColUnit = 1;
+    static constexpr int ColInUse = 2;
+    static constexpr int ColValue = 3;
+
+    explicit TChannelPanel(QWidget* parent = nullptr);
+
+    // The channels of a window's document, or an empty list without one.
+    void ShowDocument(const MonthDocument* document);
+    // The values at a slot of the document, or none (slot -1).
+    void ShowCursor(const MonthDocument* document, int slot);
+
+    QTableWidget* tblChannels = nullptr;
+
+signals:
+    // The user ticked or unticked a channel's box.
+    void channelToggled(int channel, bool shown);
+
+private:
+    QTableWidgetItem* ItemAt(int row, int column);
+
+    bool FFilling = false;
+};
