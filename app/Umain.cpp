@@ -1,7 +1,8 @@
 #include "app/Umain.h"
 
 #include "app/Fmainshared.h"
-#include "comm/Ccommsim.h"
+#include "comm/Ccommbase.h"
+#include "comm/Fcommlink.h"
 #include "config/Cconfig.h"
 #include "config/Cdatadirlock.h"
 #include "config/Cenv.h"
@@ -160,7 +161,8 @@ void TfmMain::FormCreate() {
         ColorChange2->setChecked(true);
     setWindowTitle("ZEDA " + FromAnsi(Config->location));
     ReloadChannelDefs(TIniFile(FEnv.IniPath()), Config->channels);
-    Comm = new TCommSim(FEnv);
+    // The INI key "Unit" chooses the simulator or the serial driver.
+    Comm = CreateComm(FEnv).release();
     Comm->Start();
     FCycle.ticksToCycle = 1;
     Timer1->start();
@@ -195,6 +197,13 @@ void TfmMain::Timer1Timer() {
 void TfmMain::closeEvent(QCloseEvent* event) {
     if (FTerminating) {
         event->accept();
+        return;
+    }
+    // A cycle waiting for the serial link serves the event loop; the close
+    // comes once it has finished with the running-month window.
+    if (FCycle.inCycle) {
+        event->ignore();
+        QTimer::singleShot(100, this, &QWidget::close);
         return;
     }
     if (!FormCloseQuery()) {

@@ -7,6 +7,7 @@
 #include "tools/Fctlcommon.h"
 #include "tools/Fctlexport.h"
 #include "tools/Fctlfiles.h"
+#include "tools/Fctlunit.h"
 #include "tools/Fctlview.h"
 #include "tools/Fjson.h"
 
@@ -52,6 +53,8 @@ const std::map<QString, Command>& Commands() {
         {"exception", {"set or clear an exception period in a month file", CmdException}},
         {"backup", {"back a month file up into a directory", CmdBackup}},
         {"import", {"import a month file into the data directory", CmdImport}},
+        {"unit", {"talk to the unit: detect, info, values, set-clock", CmdUnit}},
+        {"acquire", {"store the unit's records into the month files until it is idle", CmdAcquire}},
     };
     return commands;
 }
