@@ -1,0 +1,87 @@
+#include "Cptyunit.h"
+
+#include <chrono>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+int BaudOf(speed_t s) {
+    switch (s) {
+    case B600:
+        return 600;
+    case B1200:
+        return 1200;
+    case B2400:
+        return 2400;
+    case B4800:
+        return 4800;
+    case B9600:
+        return 9600;
+    case B19200:
+        return 19200;
+    case B57600:
+        return 57600;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+TPtyUnit::TPtyUnit(Answer answer, int delayMs) : FAnswer(std::move(answer)), FDelayMs(delayMs) {
+    char name[256] = {};
+    if (openpty(&FMaster, &FSlave, name, nullptr, nullptr) != 0) {
+        FMaster = FSlave = -1;
+        return;
+    }
+    termios raw{};
+    tcgetattr(FSlave, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(FSlave, TCSANOW, &raw);
+    FPath = name;
+    FThread = std::thread([this] { Run(); });
+}
+
+TPtyUnit::~TPtyUnit() {
+    FStop = true;
+    if (FThread.joinable())
+        FThread.join();
+    if (FSlave >= 0)
+        close(FSlave);
+    if (FMaster >= 0)
+        close(FMaster);
+}
+
+QList<int> TPtyUnit::Heard() const {
+    std::lock_guard<std::mutex> guard(FLock);
+    return FHeard;
+}
+
+void TPtyUnit::Run() {
+    while (!FStop) {
+        pollfd p{FMaster, POLLIN, 0};
+        if (poll(&p, 1, 20) <= 0 || !(p.revents & POLLIN))
+            continue;
+        char buffer[64];
+        const ssize_t n = read(FMaster, buffer, sizeof buffer);
+        for (ssize_t i = 0; i < n; ++i) {
+            if (buffer[i] != 'A')
+                continue;
+            termios t{};
+            tcgetattr(FSlave, &t);
+            const int baud = BaudOf(cfgetospeed(&t));
+            {
+                std::lock_guard<std::mutex> guard(FLock);
+                FHeard << baud;
+            }
+            const QByteArray answer = FAnswer(baud);
+            if (FDelayMs > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(FDelayMs));
+            if (!answer.isEmpty() && write(FMaster, answer.constData(), size_t(answer.size())) < 0)
+                return;
+        }
+    }
+}
