@@ -120,7 +120,13 @@ void TfmACQInfo::FollowPcClock() {
 }
 
 void TfmACQInfo::Timer1Timer() {
+    // A slow or silent serial unit can take longer than a second to answer;
+    // a tick that comes meanwhile is skipped instead of piling up.
+    if (FReading)
+        return;
+    FReading = true;
     ReadUnit();
+    FReading = false;
     FollowPcClock();
 }
 

@@ -47,6 +47,7 @@ private:
     TCommBase& FComm;
     bool FEdited = false;
     bool FFollowing = false; // the pickers are being set from the PC clock
+    bool FReading = false;   // a reading of the unit is under way
 };
 
 extern TfmACQInfo* fmACQInfo;

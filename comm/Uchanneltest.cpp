@@ -53,8 +53,13 @@ void TfmChannelTest::hideEvent(QHideEvent* event) {
 }
 
 void TfmChannelTest::Timer1Timer() {
-    // Anything but a reading leaves the values last shown.
+    // A tick that comes while a slow unit is still answering is skipped.
+    if (FReading)
+        return;
+    FReading = true;
     const QStringList values = CurrentValueTexts(FComm);
+    FReading = false;
+    // Anything but a reading leaves the values last shown.
     if (values.size() != lblValue.size())
         return;
     for (int k = 0; k < values.size(); ++k)

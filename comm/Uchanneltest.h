@@ -30,6 +30,7 @@ protected:
 
 private:
     TCommBase& FComm;
+    bool FReading = false; // a reading of the unit is under way
 };
 
 extern TfmChannelTest* fmChannelTest;

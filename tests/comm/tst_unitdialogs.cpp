@@ -25,6 +25,8 @@
 #include <QTimeEdit>
 #include <QTimer>
 
+#include <functional>
+
 namespace {
 
 // The simulator, with a clock setting that is noted and answered as told,
@@ -37,7 +39,16 @@ public:
         set << clock;
         return setAnswer;
     }
+    int32_t GetClock(DeviceClock& clock) override {
+        ++reads;
+        if (duringRead)
+            duringRead();
+        return TCommSim::GetClock(clock);
+    }
     int32_t ReadCurrent(SampleRecord& record) override {
+        ++reads;
+        if (duringRead)
+            duringRead();
         if (currentAnswer != 1 || fixedValue < 0)
             return currentAnswer == 1 ? TCommSim::ReadCurrent(record) : currentAnswer;
         record.values.fill(uint16_t(fixedValue));
@@ -45,6 +56,10 @@ public:
     }
 
     QList<DeviceClock> set;
+    // Runs inside a reading, as a timer tick does while a serial unit is
+    // slow to answer.
+    std::function<void()> duringRead;
+    int reads = 0;
     int32_t setAnswer = 1;
     int32_t currentAnswer = 1;
     int fixedValue = -1;
@@ -158,6 +173,24 @@ private slots:
             QCOMPARE(test.lblValue[4]->text(), QString("12345"));
         }
         Config = nullptr;
+    }
+
+    // A tick that comes while a reading waits for a slow unit is skipped;
+    // otherwise the readings would nest deeper with every tick.
+    void ticksDuringASlowReadingAreSkipped() {
+        TTestUnit unit(env);
+        TfmChannelTest test(env, unit);
+        TfmACQInfo info(env, unit);
+        unit.reads = 0;
+        unit.duringRead = [&] {
+            test.Timer1Timer();
+            info.Timer1Timer();
+        };
+        test.Timer1Timer();
+        QCOMPARE(unit.reads, 2); // its own and the information dialog's
+        unit.reads = 0;
+        info.Timer1Timer();
+        QCOMPARE(unit.reads, 2);
     }
 
     // The pickers follow the PC clock until edited: "Set" five minutes after
