@@ -81,9 +81,8 @@ int main(int argc, char** argv) {
     qint64 longestGap = 0;
     QTimer window;
     window.setInterval(10);
-    QObject::connect(&window, &QTimer::timeout, [&] {
-        longestGap = std::max(longestGap, sinceTick.restart());
-    });
+    QObject::connect(&window, &QTimer::timeout,
+                     [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
     window.start();
     sinceTick.start();
 

@@ -12,6 +12,7 @@
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 #include "support/Crecordingmessages.h"
+#include "view/Uchildbase.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -63,6 +64,21 @@ public:
     int32_t setAnswer = 1;
     int32_t currentAnswer = 1;
     int fixedValue = -1;
+};
+
+// A running-month window whose cycle asks the main window to close, as a
+// close request arriving while the cycle waits for the serial unit does.
+class TClosingChild : public TfmChildAct {
+public:
+    TClosingChild(TEnv& env, TfmMain& main) : TfmChildAct(env), FMain(main) {}
+    int RunCycle() override {
+        accepted = FMain.close();
+        return 11;
+    }
+    bool accepted = true;
+
+private:
+    TfmMain& FMain;
 };
 
 class TCountingNotices : public TNotices {
@@ -322,6 +338,19 @@ private slots:
         QCOMPARE(messages.Texts(), QStringList{"Auto detect NO!"});
         QCOMPARE(messages.shown[0].kind, TMessages::Warning);
         QCOMPARE(d.PortItem(), 1);
+    }
+
+    // The window's close waits until the cycle has finished with the
+    // running-month window, which the close sequence takes down.
+    void closeWaitsForTheRunningCycle() {
+        TfmMain main(env, [](int) { return 2; });
+        auto* child = new TClosingChild(env, main);
+        fmChildAct = child;
+        main.Timer1Timer(); // the first tick runs the cycle
+        QVERIFY(!child->accepted);
+        QCOMPARE(IniValue("Zeitfaktor"), QByteArray("<none>"));
+        QTRY_COMPARE(IniValue("Zeitfaktor"), QByteArray("1")); // written by the close
+        delete child;
     }
 
     // The command closes the port, keeps the cycle suspended while the

@@ -90,8 +90,7 @@ private slots:
                  "--data-dir", data});
         QCOMPARE(r.exitCode, 1);
         QVERIFY(r.err.contains("Date a difference of time is more than 30 days to date"));
-        QCOMPARE(Ctl({"unit", "set-clock", "2026-02-30 10:00:00", "--data-dir", data}).exitCode,
-                 2);
+        QCOMPARE(Ctl({"unit", "set-clock", "2026-02-30 10:00:00", "--data-dir", data}).exitCode, 2);
 
         // Nothing on any port.
         unit.Stop();
@@ -106,8 +105,8 @@ private slots:
         const QString from =
             QDateTime::currentDateTime().addSecs(-3 * 3600).toString("yyyy-MM-dd HH:mm");
         TUnitProcess unit(ZEDA_UNIT_PATH);
-        QVERIFY(unit.Start({"--baud", "19200", "--from", from, "--speed", "1000000", "--records",
-                            "30"}));
+        QVERIFY(unit.Start(
+            {"--baud", "19200", "--from", from, "--speed", "1000000", "--records", "30"}));
         const QString data = dir.filePath("acquire");
         QVERIFY(SerialDataDir(data, unit.Path()));
         {
