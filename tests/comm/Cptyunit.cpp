@@ -5,28 +5,19 @@
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
 int BaudOf(speed_t s) {
-    switch (s) {
-    case B600:
-        return 600;
-    case B1200:
-        return 1200;
-    case B2400:
-        return 2400;
-    case B4800:
-        return 4800;
-    case B9600:
-        return 9600;
-    case B19200:
-        return 19200;
-    case B57600:
-        return 57600;
-    default:
-        return 0;
+    const std::pair<speed_t, int> speeds[] = {{B600, 600},    {B1200, 1200}, {B2400, 2400},
+                                              {B4800, 4800},  {B9600, 9600}, {B19200, 19200},
+                                              {B57600, 57600}};
+    for (const auto& [code, baud] : speeds) {
+        if (code == s)
+            return baud;
     }
+    return 0;
 }
 
 } // namespace

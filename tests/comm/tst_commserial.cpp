@@ -187,18 +187,6 @@ private slots:
         QCOMPARE(link.GetRecordCount(count), 1);
         QCOMPARE(count, 0);
 
-        QCOMPARE(link.SetClock({46, 3, 10, 8, 0, 0}), 1);
-        DeviceClock c;
-        QCOMPARE(link.GetClock(c), 1);
-        QCOMPARE(int(c.year), 46);
-        QCOMPARE(int(c.day), 10);
-        QCOMPARE(link.SetClock({46, 2, 30, 8, 0, 0}), 0); // no 30 February
-
-        QCOMPARE(link.WriteByte(7, 0x5A), 1);
-        uint8_t v = 0;
-        QCOMPARE(link.ReadByte(7, v), 1);
-        QCOMPARE(v, uint8_t(0x5A));
-        QCOMPARE(link.ReadByte(256, v), 0);
         QCOMPARE(link.NoConnection, 0);
     }
 
