@@ -2,7 +2,8 @@
 
 #include "app/Fmainshared.h"
 #include "app/Uhelp.h"
-#include "comm/Ccommsim.h"
+#include "comm/Ccommbase.h"
+#include "comm/Fcommlink.h"
 #include "config/Cconfig.h"
 #include "config/Cdatadirlock.h"
 #include "config/Cenv.h"
@@ -221,7 +222,8 @@ void TfmMain::FormCreate() {
         ColorChange2->setChecked(true);
     setWindowTitle("ZEDA " + FromAnsi(Config->location));
     ReloadChannelDefs(TIniFile(FEnv.IniPath()), Config->channels);
-    Comm = new TCommSim(FEnv);
+    // The INI key "Unit" chooses the simulator or the serial driver.
+    Comm = CreateComm(FEnv).release();
     Comm->Start();
     FCycle.ticksToCycle = 1;
     Timer1->start();
@@ -256,6 +258,13 @@ void TfmMain::Timer1Timer() {
 void TfmMain::closeEvent(QCloseEvent* event) {
     if (FTerminating) {
         event->accept();
+        return;
+    }
+    // A cycle waiting for the serial link serves the event loop; the close
+    // comes once it has finished with the running-month window.
+    if (FCycle.inCycle) {
+        event->ignore();
+        QTimer::singleShot(100, this, &QWidget::close);
         return;
     }
     if (!FSessionEnding && !FormCloseQuery()) {

@@ -156,6 +156,9 @@ public slots:
     void LogoffExecute();
     void FontScreenExecute();
     void FontPrintExecute();
+    void ACQInfoExecute();
+    void CHTestExecute();
+    void CommunicationExecute();
 
 protected:
     void showEvent(QShowEvent* event) override;

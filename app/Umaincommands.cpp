@@ -2,6 +2,10 @@
 
 #include "app/Fmainshared.h"
 #include "app/Uhelp.h"
+#include "comm/Ccommbase.h"
+#include "comm/Uacqinfo.h"
+#include "comm/Uchanneltest.h"
+#include "comm/Ucommunication.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Fcodec.h"
@@ -376,6 +380,25 @@ void TfmMain::FontPrintExecute() {
     Config->printerFont = font;
     Config->printerFontSet = true;
     WriteFontKey(FEnv, "Druckerschriftdefinition", font);
+}
+
+void TfmMain::ACQInfoExecute() {
+    if (Comm)
+        RunACQInfo(FEnv, *Comm, this);
+}
+
+void TfmMain::CHTestExecute() {
+    if (Comm)
+        RunChannelTest(FEnv, *Comm, this);
+}
+
+void TfmMain::CommunicationExecute() {
+    // No cycle may use the link while its port is closed or changing.
+    if (!Comm)
+        return;
+    SetBusy(true);
+    RunCommunicationCommand(FEnv, *Comm, this);
+    SetBusy(false);
 }
 
 // ---------------------------------------------------------------- window operations

@@ -286,12 +286,14 @@ void TfmMain::BuildAdminMenu() {
     connect(AddItem(Setup1, "Password...", "Password", 0, QString::fromUtf8("&Paßwort ändern...")),
             &QAction::triggered, this, &TfmMain::PasswordExecute);
     QMenu* system = AddMenu(Setup1, "System", "mnSystem");
-    NotYetAvailable(
-        AddItem(system, "&System information...", "ACQInfo", 0, "&Systeminformation..."));
-    NotYetAvailable(AddItem(system, "Channels group", "CHTest", 0,
-                            QString::fromUtf8("&Datenkanalüberprüfung...")));
-    NotYetAvailable(AddItem(Setup1, "Communications parameter...", "Communication", 0,
-                            "&Kommunikationsparameter..."));
+    connect(AddItem(system, "&System information...", "ACQInfo", 0, "&Systeminformation..."),
+            &QAction::triggered, this, &TfmMain::ACQInfoExecute);
+    connect(AddItem(system, "Channels group", "CHTest", 0,
+                    QString::fromUtf8("&Datenkanalüberprüfung...")),
+            &QAction::triggered, this, &TfmMain::CHTestExecute);
+    connect(AddItem(Setup1, "Communications parameter...", "Communication", 0,
+                    "&Kommunikationsparameter..."),
+            &QAction::triggered, this, &TfmMain::CommunicationExecute);
 }
 
 void TfmMain::BuildToolBar() {

@@ -1,6 +1,6 @@
 #include "comm/Cacquisition.h"
 
-#include "comm/Ccommsim.h"
+#include "comm/Ccommbase.h"
 #include "comm/Cnotices.h"
 #include "config/Cenv.h"
 #include "config/Cmessages.h"
@@ -113,7 +113,7 @@ QString DroppedRecordText(const SampleRecord& record, int failure, const QString
         .arg(time, why);
 }
 
-void TCycleTimer::Tick(TCommSim* comm, const std::function<int()>& runCycle) {
+void TCycleTimer::Tick(TCommBase* comm, const std::function<int()>& runCycle) {
     if (comm)
         comm->Tick();
     if (ticksToCycle != 0)
@@ -121,8 +121,10 @@ void TCycleTimer::Tick(TCommSim* comm, const std::function<int()>& runCycle) {
     if (ticksToCycle != 0 || busy)
         return;
     busy = true;
+    inCycle = true;
     ticksToCycle = runCycle ? runCycle() : 1;
     if (comm)
         comm->RemindNoConnection();
+    inCycle = false;
     busy = false;
 }

@@ -6,7 +6,6 @@
 #include <functional>
 
 class TCommBase;
-class TCommSim;
 class TFileAct;
 struct MonthDocument;
 struct SampleRecord;
@@ -60,13 +59,16 @@ private:
 QString DroppedRecordText(const SampleRecord& record, int failure, const QString& path,
                           int daysStored);
 
-// The main timer's pacing of the cycle: the simulator ticks on every tick,
-// the cycle runs when the countdown reaches zero and nothing else is busy.
+// The main timer's pacing of the cycle: the link ticks on every tick (the
+// simulator makes its records there), the cycle runs when the countdown
+// reaches zero and nothing else is busy.
 class TCycleTimer {
 public:
     // One tick of the 5-second main timer.
-    void Tick(TCommSim* comm, const std::function<int()>& runCycle);
+    void Tick(TCommBase* comm, const std::function<int()>& runCycle);
 
     int32_t ticksToCycle = 1;
     bool busy = false;
+    // True while the cycle itself runs (busy may also be set by a command).
+    bool inCycle = false;
 };

@@ -1,6 +1,7 @@
 #include "comm/Ccommbase.h"
 
 #include "comm/Cnotices.h"
+#include "comm/Fframe.h"
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
@@ -9,6 +10,9 @@
 
 #include <QFile>
 #include <QSerialPort>
+#include <QThread>
+
+TCommBase* Comm = nullptr;
 
 namespace {
 
@@ -112,6 +116,70 @@ bool TCommBase::OpenPort() {
         return false;
     }
     return true;
+}
+
+bool TCommBase::AutoDetect(uint16_t& portNumber, uint32_t& speed, TDetectObserver* observer) {
+    const TIniFile ini(FEnv.IniPath());
+    for (uint16_t p = 1; p <= 4; ++p) {
+        const QString device = PortDevice(ini, p);
+        QSerialPort port(device);
+        if (device.isEmpty() || !port.open(QIODevice::ReadWrite))
+            continue;
+        const bool lineSet = port.setDataBits(QSerialPort::Data8) &&
+                             port.setParity(QSerialPort::NoParity) &&
+                             port.setStopBits(QSerialPort::OneStop);
+        for (const uint32_t s : DetectSpeeds) {
+            if (!lineSet)
+                break;
+            const QString name = QStringLiteral("COM%1").arg(p);
+            if (observer && !observer->Trying(name, s))
+                return false;
+            bool cancelled = false;
+            if (Handshake(port, s, observer, cancelled)) {
+                port.close();
+                portNumber = p;
+                speed = s;
+                return true;
+            }
+            if (cancelled)
+                return false;
+        }
+        port.close();
+    }
+    return false;
+}
+
+bool TCommBase::Handshake(QSerialPort& port, uint32_t speed, TDetectObserver* observer,
+                          bool& cancelled) {
+    if (!port.setBaudRate(static_cast<qint32>(speed)))
+        return false;
+    port.clear(QSerialPort::Input);
+    port.clear(QSerialPort::Output);
+    port.clearError();
+    port.readAll();
+    const char request = char(DetectRequest);
+    if (port.write(&request, 1) != 1 || !port.waitForBytesWritten(100))
+        return false;
+    // Unsigned difference of the tick counts: right across a wrap of the
+    // counter, where start + 200 would overflow.
+    const uint32_t start = FEnv.clock->TickCount();
+    for (;;) {
+        const uint32_t elapsed = FEnv.clock->TickCount() - start;
+        if (elapsed >= DetectWaitMs)
+            break;
+        const uint32_t left = DetectWaitMs - elapsed;
+        if (observer) {
+            if (!observer->Wait(left)) {
+                cancelled = true;
+                return false;
+            }
+        } else {
+            QThread::msleep(left);
+        }
+    }
+    while (port.waitForReadyRead(0)) {
+    }
+    return port.readAll() == QByteArray(1, char(DetectAnswer));
 }
 
 void TCommBase::ClosePort() {

@@ -52,6 +52,22 @@ struct DeviceClock {
     uint8_t second = 0;
 };
 
+// The speeds the port search tries, in its order.
+constexpr std::array<uint32_t, 6> DetectSpeeds = {19200, 9600, 4800, 2400, 1200, 600};
+// How long the search waits for the unit's answer to 'A'.
+constexpr uint32_t DetectWaitMs = 200;
+
+// Watches the port search: told of every try, and lets the waits pass (a
+// window keeps serving its events meanwhile).
+class TDetectObserver {
+public:
+    virtual ~TDetectObserver() = default;
+    // Before the handshake on a port at a speed; false cancels the search.
+    virtual bool Trying(const QString& portName, uint32_t speed) = 0;
+    // Lets up to ms milliseconds pass; false cancels the search.
+    virtual bool Wait(uint32_t ms) = 0;
+};
+
 // The device a port number stands for: the INI key "COM<n>" when it names
 // one, otherwise /dev/ttyS0 .. /dev/ttyS3 for the ports 1 .. 4; empty for
 // any other port number.
@@ -77,6 +93,10 @@ public:
     // ReadPortSettings, then OpenPort; the result of OpenPort.
     bool Start();
 
+    // Once per main-timer tick, before the cycle: a simulated unit makes its
+    // records here; a real one makes them by itself.
+    virtual void Tick() {}
+
     // Unit operations in their slot order; each reports by its result.
     virtual int32_t WriteByte(int32_t index, uint8_t value) = 0;
     virtual int32_t ReadByte(int32_t index, uint8_t& value) = 0;
@@ -96,6 +116,11 @@ public:
     // after a message and with the port closed, when any step fails.
     bool OpenPort();
     void ClosePort();
+    // Searches COM1 .. COM4 at the six speeds for a unit that answers 'A'
+    // with 'B' alone within 200 ms. True with the port and speed found; false
+    // when none answered or the observer cancelled. Uses ports of its own
+    // and leaves PortHandle alone.
+    bool AutoDetect(uint16_t& portNumber, uint32_t& speed, TDetectObserver* observer = nullptr);
 
     // True when the record's minute lies within 30 days of the PC clock.
     bool IsTimePlausible(const SampleRecord& record) const;
@@ -118,6 +143,12 @@ protected:
 
 private:
     void Inform(const QString& text) const;
+    // One handshake on an open port at a speed: true when 'B' alone came.
+    // cancelled is set when the observer stopped the wait.
+    bool Handshake(QSerialPort& port, uint32_t speed, TDetectObserver* observer, bool& cancelled);
 
     TEnv FEnv;
 };
+
+// The link to the unit, built by the main window (or a zedactl command).
+extern TCommBase* Comm;

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-TCommSim* Comm = nullptr;
-
 namespace {
 
 SampleTime StampOf(const LocalTime& t) {

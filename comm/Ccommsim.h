@@ -26,7 +26,7 @@ public:
 
     // Once per main-timer tick: queues a record when the clock shows a minute
     // other than the last one queued and there is room.
-    void Tick();
+    void Tick() override;
     void Clear() { Count = 0; }
 
     int32_t Count = 0;                           // records waiting, 0..100
@@ -36,6 +36,3 @@ public:
 private:
     SampleRecord MakeRecord() const;
 };
-
-// The link to the unit, built by the main window.
-extern TCommSim* Comm;

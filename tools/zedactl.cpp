@@ -9,6 +9,7 @@
 #include "tools/Fctlfiles.h"
 #include "tools/Fctlsettings.h"
 #include "tools/Fctlstats.h"
+#include "tools/Fctlunit.h"
 #include "tools/Fctlview.h"
 #include "tools/Fjson.h"
 
@@ -59,6 +60,8 @@ const std::map<QString, Command>& Commands() {
         {"channel", {"show or change a channel definition", CmdChannel}},
         {"operators", {"list or edit the operator list", CmdOperators}},
         {"password", {"set the operator or administrator password", CmdPassword}},
+        {"unit", {"talk to the unit: detect, info, values, set-clock", CmdUnit}},
+        {"acquire", {"store the unit's records into the month files until it is idle", CmdAcquire}},
     };
     return commands;
 }

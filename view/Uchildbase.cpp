@@ -1,7 +1,7 @@
 #include "view/Uchildbase.h"
 
 #include "comm/Cacquisition.h"
-#include "comm/Ccommsim.h"
+#include "comm/Ccommbase.h"
 
 #include "config/Cconfig.h"
 #include "config/Cenv.h"

@@ -257,11 +257,11 @@ private slots:
                                   << true;
         QTest::newRow("chtest") << "CHTest"
                                 << "Channels group"
-                                << QString::fromUtf8("&Datenkanalüberprüfung...") << "" << false;
+                                << QString::fromUtf8("&Datenkanalüberprüfung...") << "" << true;
         QTest::newRow("communication") << "Communication"
                                        << "Communications parameter..."
                                        << "&Kommunikationsparameter..."
-                                       << "" << false;
+                                       << "" << true;
     }
 
     void menuItems() {

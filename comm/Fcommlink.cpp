@@ -1,0 +1,44 @@
+#include "comm/Fcommlink.h"
+
+#include "comm/Ccommserial.h"
+#include "comm/Ccommsim.h"
+#include "config/Cconfig.h"
+#include "config/Cenv.h"
+#include "config/Cinifile.h"
+
+UnitKind ReadUnitKind(const TEnv& env) {
+    const QByteArray kind = TIniFile(env.IniPath()).ReadString(IniSection, "Unit", "sim");
+    return kind.toLower() == "serial" ? UnitKind::Serial : UnitKind::Simulator;
+}
+
+std::unique_ptr<TCommBase> CreateComm(const TEnv& env) {
+    if (ReadUnitKind(env) == UnitKind::Serial)
+        return std::make_unique<TCommSerial>(env);
+    return std::make_unique<TCommSim>(env);
+}
+
+QString UnitKindText(const TCommBase& comm) {
+    return dynamic_cast<const TCommSerial*>(&comm) ? QStringLiteral("Unit: serial (Unit=serial)")
+                                                   : QStringLiteral("Unit: simulator (Unit=sim)");
+}
+
+int PortItemFromIni(const TEnv& env) {
+    const int port = TIniFile(env.IniPath()).ReadInteger(IniSection, "Kommunikationsport", 0);
+    return port >= 1 && port <= 4 ? port - 1 : -1;
+}
+
+int SpeedItemFromIni(const TEnv& env) {
+    const int speed = TIniFile(env.IniPath()).ReadInteger(IniSection, "Baudrate", 0);
+    for (int i = 0; i < 5; ++i) {
+        if (uint32_t(speed) == DialogSpeeds[i])
+            return i;
+    }
+    return 5;
+}
+
+bool WriteCommSettings(const TEnv& env, int portItem, int speedItem) {
+    if (portItem >= 0 && portItem <= 3 && !WriteConfigKey(env, "Kommunikationsport", portItem + 1))
+        return false;
+    const int item = speedItem >= 0 && speedItem <= 5 ? speedItem : 5;
+    return WriteConfigKey(env, "Baudrate", int(DialogSpeeds[item]));
+}

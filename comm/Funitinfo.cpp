@@ -1,0 +1,69 @@
+#include "comm/Funitinfo.h"
+
+#include "comm/Ccommbase.h"
+#include "config/Cclock.h"
+
+namespace {
+
+const QString Invalid = QStringLiteral("#INV");
+
+} // namespace
+
+QString FirmwareText(TCommBase& comm) {
+    DeviceInfo i;
+    if (comm.GetInfo(i) == 0)
+        return Invalid;
+    return QString::asprintf("%u.%.2u  -/- %4u.%.2u.%.2u", unsigned(i.versionMajor),
+                             unsigned(i.versionMinor), 1980u + i.releaseYear,
+                             unsigned(i.releaseMonth), unsigned(i.releaseDay));
+}
+
+QString RecordCountText(TCommBase& comm) {
+    int32_t count = 0;
+    if (comm.GetRecordCount(count) == 0)
+        return Invalid;
+    return QString::asprintf("%u", unsigned(uint32_t(count) & 0xFFFF));
+}
+
+QString UnitClockText(TCommBase& comm) {
+    DeviceClock c;
+    if (comm.GetClock(c) == 0)
+        return Invalid;
+    return QString::asprintf("%4u.%.2u.%.2u  /  %2u:%.2u:%.2u", 1980u + c.year, unsigned(c.month),
+                             unsigned(c.day), unsigned(c.hour), unsigned(c.minute),
+                             unsigned(c.second));
+}
+
+QString RawValueText(uint16_t raw) {
+    return QString::asprintf("%.4u", unsigned(raw));
+}
+
+QStringList CurrentValueTexts(TCommBase& comm) {
+    SampleRecord r;
+    if (comm.ReadCurrent(r) != 1)
+        return {};
+    QStringList texts;
+    for (uint16_t v : r.values)
+        texts << RawValueText(v);
+    return texts;
+}
+
+ClockSetting SetUnitClock(TCommBase& comm, const LocalTime& t) {
+    if (t.year < 1980 || t.year > 1980 + 255)
+        return ClockSetting::OutOfRange;
+    DeviceClock c;
+    c.year = static_cast<uint8_t>(t.year - 1980);
+    c.month = static_cast<uint8_t>(t.month);
+    c.day = static_cast<uint8_t>(t.day);
+    c.hour = static_cast<uint8_t>(t.hour);
+    c.minute = static_cast<uint8_t>(t.minute);
+    c.second = static_cast<uint8_t>(t.second);
+    // The same test the cycle puts every record to.
+    SampleRecord stamp;
+    stamp.year = c.year;
+    stamp.month = c.month;
+    stamp.minute = static_cast<uint16_t>((t.day - 1) * 1440 + t.hour * 60 + t.minute);
+    if (!comm.IsTimePlausible(stamp))
+        return ClockSetting::TooFar;
+    return comm.SetClock(c) != 0 ? ClockSetting::Set : ClockSetting::NoConnection;
+}

@@ -1,0 +1,173 @@
+#include "comm/Ucommunication.h"
+
+#include "comm/Ccommbase.h"
+#include "comm/Fcommlink.h"
+#include "config/Cenv.h"
+#include "config/Cmessages.h"
+
+#include <QButtonGroup>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr const char* SpeedCaptions[] = {"  600 Baud", " 1200 Baud", " 2400 Baud",
+                                         " 4800 Baud", " 9600 Baud", "19200 Baud"};
+
+// The port search shown as a progress dialog with Cancel; the window keeps
+// serving its events through the waits.
+class TDetectProgress : public TDetectObserver {
+public:
+    explicit TDetectProgress(QWidget* parent)
+        : FDialog("Auto Detect", "&Cancel", 0, int(4 * DetectSpeeds.size()), parent) {
+        FDialog.setObjectName("pdDetect");
+        FDialog.setWindowTitle("Auto Detect");
+        FDialog.setWindowModality(Qt::WindowModal);
+        FDialog.setAutoClose(false);
+        FDialog.setAutoReset(false);
+        FDialog.setMinimumDuration(0);
+        FDialog.show();
+    }
+
+    bool Trying(const QString& portName, uint32_t speed) override {
+        FDialog.setLabelText(QStringLiteral("Trying %1 at %2 Baud ...").arg(portName).arg(speed));
+        FDialog.setValue(++FStep);
+        return !FDialog.wasCanceled();
+    }
+
+    bool Wait(uint32_t ms) override {
+        if (FDialog.wasCanceled())
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(int(ms), &loop, &QEventLoop::quit);
+        QObject::connect(&FDialog, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
+        loop.exec();
+        return !FDialog.wasCanceled();
+    }
+
+    bool Cancelled() const { return FDialog.wasCanceled(); }
+
+private:
+    QProgressDialog FDialog;
+    int FStep = 0;
+};
+
+QGroupBox* RadioGroup(QWidget* parent, const char* name, const QString& caption,
+                      const QStringList& items, QButtonGroup*& group) {
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    auto* layout = new QVBoxLayout(box);
+    group = new QButtonGroup(box);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* b = new QRadioButton(items[i], box);
+        b->setObjectName(QStringLiteral("%1Item%2").arg(QString::fromLatin1(name)).arg(i));
+        group->addButton(b, i);
+        layout->addWidget(b);
+    }
+    return box;
+}
+
+} // namespace
+
+TfmCommunication::TfmCommunication(const TEnv& env, TCommBase& comm, QWidget* parent)
+    : QDialog(parent), FEnv(env), FComm(comm) {
+    setObjectName("fmCommunication");
+    setWindowTitle("Communications parameter");
+    QStringList speeds;
+    for (const char* s : SpeedCaptions)
+        speeds << QString::fromLatin1(s);
+    rgComm = RadioGroup(this, "rgComm", " Interface ", {"COM1", "COM2", "COM3", "COM4"}, FPorts);
+    rgSpeed = RadioGroup(this, "rgSpeed", " Speed ", speeds, FSpeeds);
+    lblUnit = new QLabel(UnitKindText(comm), this);
+    lblUnit->setObjectName("lblUnit");
+    btnOk = new QPushButton("&Ok", this);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    btnDetect = new QPushButton("Auto Detect", this);
+    btnDetect->setObjectName("btnDetect");
+    btnCancel = new QPushButton("&Cancel", this);
+    btnCancel->setObjectName("btnCancel");
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(rgComm);
+    groups->addWidget(rgSpeed);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnOk);
+    buttons->addWidget(btnDetect);
+    buttons->addWidget(btnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(groups);
+    layout->addWidget(lblUnit);
+    layout->addLayout(buttons);
+
+    connect(btnOk, &QPushButton::clicked, this, &TfmCommunication::btnOkClick);
+    connect(btnDetect, &QPushButton::clicked, this, &TfmCommunication::btnDetectClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    SelectPort(PortItemFromIni(env));
+    SelectSpeed(SpeedItemFromIni(env));
+}
+
+int TfmCommunication::PortItem() const {
+    return FPorts->checkedId();
+}
+
+int TfmCommunication::SpeedItem() const {
+    return FSpeeds->checkedId();
+}
+
+void TfmCommunication::SelectPort(int item) {
+    if (QAbstractButton* b = FPorts->button(item))
+        b->setChecked(true);
+}
+
+void TfmCommunication::SelectSpeed(int item) {
+    if (QAbstractButton* b = FSpeeds->button(item))
+        b->setChecked(true);
+}
+
+void TfmCommunication::btnOkClick() {
+    WriteCommSettings(FEnv, PortItem(), SpeedItem());
+    accept();
+}
+
+void TfmCommunication::btnDetectClick() {
+    uint16_t port = 0;
+    uint32_t speed = 0;
+    bool found = false;
+    bool cancelled = false;
+    {
+        TDetectProgress progress(this);
+        found = FComm.AutoDetect(port, speed, &progress);
+        cancelled = progress.Cancelled();
+    }
+    if (cancelled)
+        return;
+    if (!found) {
+        FEnv.messages->Show(TMessages::Warning, "Auto detect NO!");
+        return;
+    }
+    FEnv.messages->Show(TMessages::Information, "Auto detect OK!");
+    SelectPort(port - 1);
+    for (int i = 0; i < int(DialogSpeeds.size()); ++i) {
+        if (DialogSpeeds[i] == speed)
+            SelectSpeed(i);
+    }
+}
+
+void RunCommunicationCommand(const TEnv& env, TCommBase& comm, QWidget* parent) {
+    comm.ClosePort();
+    {
+        TfmCommunication dialog(env, comm, parent);
+        dialog.exec();
+    }
+    comm.ReadPortSettings();
+    comm.OpenPort();
+}

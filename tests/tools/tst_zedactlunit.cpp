@@ -1,0 +1,136 @@
+#include "config/Cdatadirlock.h"
+#include "support/Cunitprocess.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run Ctl(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(ZEDACTL_PATH), args);
+    Run r;
+    if (!p.waitForFinished(60000))
+        return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A data directory whose INI file names the serial driver with the unit on
+// COM2 and no device behind the other ports.
+bool SerialDataDir(const QString& dir, const QByteArray& unitPath) {
+    if (!QDir().mkpath(dir))
+        return false;
+    const QByteArray none = (dir + "/none").toLocal8Bit();
+    QFile ini(dir + "/zeda.ini");
+    const QByteArray text = "[ZEDA]\nUnit=serial\nCOM1=" + none + "\nCOM2=" + unitPath +
+                            "\nCOM3=" + none + "\nCOM4=" + none + "\n";
+    return ini.open(QIODevice::WriteOnly) && ini.write(text) == text.size();
+}
+
+} // namespace
+
+class TestZedactlUnit : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    void unitCommandsTalkToTheUnit() {
+        TUnitProcess unit(ZEDA_UNIT_PATH);
+        QVERIFY(unit.Start({"--baud", "19200", "--records", "1"}));
+        const QString data = dir.filePath("unit");
+        QVERIFY(SerialDataDir(data, unit.Path()));
+
+        Run r = Ctl({"unit", "detect", "--data-dir", data});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QByteArray("COM2 19200\n"));
+
+        r = Ctl({"unit", "info", "--data-dir", data});
+        QCOMPARE(r.exitCode, 0);
+        const QList<QByteArray> lines = r.out.split('\n');
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0], QByteArray("Firmware-Release: 1.10  -/- 1992.11.14"));
+        QVERIFY(lines[1].startsWith("System time: "));
+        QCOMPARE(lines[2], QByteArray("Channels: 1"));
+
+        r = Ctl({"unit", "values", "--data-dir", data});
+        QCOMPARE(r.exitCode, 0);
+        const QList<QByteArray> values = r.out.trimmed().split('\n');
+        QCOMPARE(values.size(), 14);
+        QVERIFY(values[0].startsWith("Channel   1: 00"));
+        const int minute = values[0].mid(13, 4).toInt();
+        QVERIFY(values[13].startsWith(QByteArray("Channel  14: ") +
+                                      QString::asprintf("%.4d", 130 + minute).toUtf8()));
+
+        // The clock an hour ahead is taken; forty days ahead is refused.
+        const QDateTime ahead = QDateTime::currentDateTime().addSecs(3600);
+        r = Ctl({"unit", "set-clock", ahead.toString("yyyy-MM-dd HH:mm:00"), "--data-dir", data});
+        QCOMPARE(r.exitCode, 0);
+        r = Ctl({"unit", "info", "--data-dir", data});
+        QVERIFY2(r.out.contains(ahead.toString("yyyy.MM.dd  /  ").toUtf8()), r.out.constData());
+        r = Ctl({"unit", "set-clock", ahead.addDays(40).toString("yyyy-MM-dd HH:mm:ss"),
+                 "--data-dir", data});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.err.contains("Date a difference of time is more than 30 days to date"));
+        QCOMPARE(Ctl({"unit", "set-clock", "2026-02-30 10:00:00", "--data-dir", data}).exitCode, 2);
+
+        // Nothing on any port.
+        unit.Stop();
+        r = Ctl({"unit", "detect", "--data-dir", data});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.err.contains("warning: Auto detect NO!\n"));
+    }
+
+    // acquire stores what the unit holds into the same month files the
+    // simulator path writes for those minutes, holding the data directory.
+    void acquireStoresWhatTheUnitHolds() {
+        const QString from =
+            QDateTime::currentDateTime().addSecs(-3 * 3600).toString("yyyy-MM-dd HH:mm");
+        TUnitProcess unit(ZEDA_UNIT_PATH);
+        QVERIFY(unit.Start(
+            {"--baud", "19200", "--from", from, "--speed", "1000000", "--records", "30"}));
+        const QString data = dir.filePath("acquire");
+        QVERIFY(SerialDataDir(data, unit.Path()));
+        {
+            TDataDirLock other(data, "zeda");
+            QVERIFY(other.TryLock("zeda"));
+            const Run refused = Ctl({"acquire", "--data-dir", data, "--idle", "0"});
+            QCOMPARE(refused.exitCode, 1);
+            QVERIFY(refused.err.contains("is in use by zeda"));
+        }
+        const Run r = Ctl({"acquire", "--data-dir", data, "--idle", "1"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QByteArray("records stored: 30\n"));
+
+        const QString sim = dir.filePath("simulated");
+        QVERIFY(QDir().mkpath(sim));
+        QCOMPARE(Ctl({"simulate", "--data-dir", sim, "--from", from, "--minutes", "30"}).exitCode,
+                 0);
+        const QStringList files = QDir(sim).entryList({"D*.ZMF"}, QDir::Files);
+        QVERIFY(!files.isEmpty());
+        QCOMPARE(QDir(data).entryList({"D*.ZMF"}, QDir::Files), files);
+        for (const QString& name : files)
+            QVERIFY2(ReadFile(data + "/" + name) == ReadFile(sim + "/" + name), qPrintable(name));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestZedactlUnit)
+#include "tst_zedactlunit.moc"

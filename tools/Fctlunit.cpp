@@ -1,0 +1,188 @@
+#include "tools/Fctlunit.h"
+
+#include "comm/Cacquisition.h"
+#include "comm/Ccommbase.h"
+#include "comm/Fcommlink.h"
+#include "comm/Funitinfo.h"
+#include "config/Cconfig.h"
+#include "config/Fcodec.h"
+#include "files/Cfileact.h"
+#include "files/Cmonthdocument.h"
+#include "tools/Fctlcommon.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+constexpr long long MaxIdleSeconds = 24 * 3600;
+// How often an idle unit is asked again.
+constexpr int PollMs = 200;
+const QString NoConnectionText =
+    QStringLiteral("Es besteht keine Verbindung zum Akquisitionssystem!");
+
+// "YYYY-MM-DD HH:MM:SS" as a broken-down time; the year is left to the
+// clock setting, which refuses what the unit cannot hold.
+bool ParseClockTime(const QString& text, LocalTime& t) {
+    static const QRegularExpression form(
+        R"(^\s*(\d{4})-(\d{2})-(\d{2})[ T](\d{2}):(\d{2}):(\d{2})\s*$)");
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
+        return false;
+    t = {m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
+         m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt()};
+    if (t.month < 1 || t.month > 12 || t.day < 1 || t.hour > 23 || t.minute > 59 || t.second > 59)
+        return false;
+    return LocalFromSeconds(SecondsFromLocal(t)).day == t.day; // no 31 April
+}
+
+int Detect(CtlEnv& ctl, TCommBase& comm) {
+    uint16_t port = 0;
+    uint32_t speed = 0;
+    if (!comm.AutoDetect(port, speed)) {
+        ctl.messages.Show(TMessages::Warning, "Auto detect NO!");
+        return 1;
+    }
+    Print(QStringLiteral("COM%1 %2\n").arg(port).arg(speed).toUtf8());
+    return 0;
+}
+
+int Info(TCommBase& comm) {
+    const QStringList lines = {FirmwareText(comm), UnitClockText(comm), RecordCountText(comm)};
+    Print(("Firmware-Release: " + lines[0] + "\nSystem time: " + lines[1] +
+           "\nChannels: " + lines[2] + "\n")
+              .toUtf8());
+    return lines.contains("#INV") ? 1 : 0;
+}
+
+int Values(CtlEnv& ctl, TCommBase& comm, const TConfig& config) {
+    const QStringList values = CurrentValueTexts(comm);
+    if (values.size() != SampleRecord::ValueCount) {
+        ctl.messages.Show(TMessages::Error, NoConnectionText);
+        return 1;
+    }
+    QString out;
+    for (int k = 0; k < values.size(); ++k) {
+        out += QString::asprintf("Channel %3d: ", k + 1) + values[k] + "  " +
+               FromAnsi(config.channels[k].name) + "\n";
+    }
+    Print(out.toUtf8());
+    return 0;
+}
+
+int SetClockTo(CtlEnv& ctl, TCommBase& comm, const QString& text) {
+    LocalTime t;
+    if (!ParseClockTime(text, t)) {
+        std::fprintf(stderr, "zedactl unit set-clock: needs \"YYYY-MM-DD HH:MM:SS\"\n");
+        return 2;
+    }
+    switch (SetUnitClock(comm, t)) {
+    case ClockSetting::Set:
+        return 0;
+    case ClockSetting::NoConnection:
+        ctl.messages.Show(TMessages::Error, NoConnectionText);
+        return 1;
+    case ClockSetting::TooFar:
+    case ClockSetting::OutOfRange:
+        ctl.notices.TimeDiff();
+        return 1;
+    }
+    return 1;
+}
+
+} // namespace
+
+int CmdUnit(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Talks to the unit the INI file names: detect (search the ports), info (firmware, clock, "
+        "waiting records), values (the channels' raw values), set-clock \"YYYY-MM-DD HH:MM:SS\".");
+    parser.addOption(DataDirOption());
+    parser.addPositionalArgument("ACTION", "detect, info, values or set-clock.");
+    parser.addPositionalArgument("TIME", "The clock for set-clock.", "[TIME]");
+    const ParseResult pr = ParseOptions(parser, "unit", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    const QStringList pos = parser.positionalArguments();
+    const QString action = pos.value(0);
+    const bool withTime = action == "set-clock";
+    const QStringList actions = {"detect", "info", "values", "set-clock"};
+    if (!actions.contains(action) || pos.size() != (withTime ? 2 : 1)) {
+        std::fprintf(stderr, "zedactl unit: needs detect, info, values or set-clock TIME\n");
+        return 2;
+    }
+    CtlEnv ctl(parser.value("data-dir"));
+    TConfig config(ctl.env.IniPath());
+    const std::unique_ptr<TCommBase> comm = CreateComm(ctl.env);
+    if (action == "detect")
+        return Detect(ctl, *comm);
+    // A port that does not open is reported; the readings then tell.
+    comm->Start();
+    if (action == "info")
+        return Info(*comm);
+    if (action == "values")
+        return Values(ctl, *comm, config);
+    return SetClockTo(ctl, *comm, pos[1]);
+}
+
+int CmdAcquire(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Runs the acquisition cycle against the unit the INI file names and stores its records "
+        "into the month files of DIR, until the unit has had nothing for --idle seconds; prints "
+        "the number of records stored.");
+    parser.addOption(DataDirOption());
+    parser.addOption({"idle", "Seconds without a record before it ends (default 10).", "SECONDS"});
+    const ParseResult pr = ParseOptions(parser, "acquire", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    long long idle = 10;
+    if (!ParseBoundedInt(parser, "idle", 0LL, MaxIdleSeconds, idle))
+        return 2;
+    if (!parser.isSet("data-dir")) {
+        std::fprintf(stderr, "zedactl acquire: needs --data-dir DIR\n");
+        return 2;
+    }
+    CtlEnv ctl(parser.value("data-dir"));
+    if (!QDir().mkpath(ctl.env.dataDir)) {
+        std::fprintf(stderr, "zedactl acquire: cannot create %s\n", qPrintable(ctl.env.dataDir));
+        return 1;
+    }
+    if (!ctl.LockDataDir())
+        return 1;
+
+    TConfig config(ctl.env.IniPath());
+    Config = &config;
+    const std::unique_ptr<TCommBase> comm = CreateComm(ctl.env);
+    Comm = comm.get();
+    comm->Start();
+    MonthDocument document;
+    TFileAct file(&document, ctl.env, config);
+    TAcquisition acquisition(ctl.env, *comm, file, document);
+
+    // Cycles follow each other at once while records come, and every
+    // PollMs while the unit has nothing.
+    QElapsedTimer sinceRecord;
+    sinceRecord.start();
+    for (;;) {
+        comm->Tick();
+        const int stored = acquisition.StoredCount();
+        acquisition.RunCycle();
+        comm->RemindNoConnection();
+        if (acquisition.StoredCount() != stored) {
+            sinceRecord.restart();
+            continue;
+        }
+        if (sinceRecord.elapsed() >= idle * 1000)
+            break;
+        QThread::msleep(PollMs);
+    }
+    Comm = nullptr;
+    Config = nullptr;
+    Print(QByteArray("records stored: ") + QByteArray::number(acquisition.StoredCount()) + '\n');
+    return ctl.messages.errors == 0 ? 0 : 1;
+}
