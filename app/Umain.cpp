@@ -11,6 +11,11 @@
 #include "config/Fcodec.h"
 #include "config/Ffont.h"
 #include "operators/Ulogin.h"
+#include "print/Cprintbase.h"
+#include "print/Uprintday.h"
+#include "print/Uprinter.h"
+#include "print/Uprintpreview.h"
+#include "print/Uprintsystem.h"
 #include "view/Uchildbase.h"
 
 #include <QAction>
@@ -143,6 +148,13 @@ void TfmMain::InstallDefaultDialogs() {
         dialog.exec();
     };
     OpenUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    ChoosePrintDays = [this](int& first, int& last, int maxDay) {
+        return RunPrintDay(first, last, maxDay, this);
+    };
+    ShowPrinterDialog = [this](const QStringList& printers) {
+        RunPrinterDialog(FEnv, printers, this);
+    };
+    ShowPrintPreview = [](TfmPrintPreview& preview) { preview.exec(); };
 }
 
 // ---------------------------------------------------------------- life cycle
@@ -160,6 +172,7 @@ void TfmMain::FormCreate() {
         ColorChange2->setChecked(true);
     setWindowTitle("ZEDA " + FromAnsi(Config->location));
     ReloadChannelDefs(TIniFile(FEnv.IniPath()), Config->channels);
+    Prnt = new TPrintBase(FEnv, Config, std::make_unique<TSystemPrintSystem>());
     Comm = new TCommSim(FEnv);
     Comm->Start();
     FCycle.ticksToCycle = 1;
@@ -234,6 +247,8 @@ void TfmMain::FormClose() {
 void TfmMain::FormDestroy() {
     delete Comm;
     Comm = nullptr;
+    delete Prnt;
+    Prnt = nullptr;
     delete Config;
     Config = nullptr;
     delete Colors;

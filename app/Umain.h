@@ -22,6 +22,7 @@ class QTimer;
 class QToolBar;
 class TfmChildBase;
 class TfmChildData;
+class TfmPrintPreview;
 class TDataDirLock;
 struct TEnv;
 
@@ -65,6 +66,12 @@ public:
     // Shows the font dialog with font preset; on OK font holds the choice.
     std::function<bool(QFont& font)> ChooseFont;
     std::function<void()> RunPrinterSetup;
+    // The day dialog: first and last preset, limited to 1 .. maxDay; false
+    // when cancelled.
+    std::function<bool(int& first, int& last, int maxDay)> ChoosePrintDays;
+    // The printer dialog with the installed printers.
+    std::function<void(const QStringList& printers)> ShowPrinterDialog;
+    std::function<void(TfmPrintPreview& preview)> ShowPrintPreview;
     std::function<void(const QUrl& url)> OpenUrl;
     // Where the help file and the shipped guide are looked for, and the
     // program's name that the help file carries.
@@ -103,6 +110,11 @@ public slots:
     void Import1Click();
     void FileExit1Execute();
     void PrinterSetupExecute();
+    void PrintDayExecute();
+    void PrintMonthExecute(QAction* item);
+    void PrintCopyExecute();
+    void PrintPreviewExecute();
+    void PrinterExecute();
     void EditCut1Execute();
     void EditCopy1Execute();
     void EditPaste1Execute();
@@ -184,6 +196,7 @@ private:
     QAction* FileOpen1 = nullptr;
     QAction* PrintDay = nullptr;
     QAction* PrintCopy = nullptr;
+    QAction* PrintPreview = nullptr;
     QAction* PrinterSetup = nullptr;
     QAction* FileClose1 = nullptr;
     QAction* Import1 = nullptr;
@@ -229,6 +242,7 @@ private:
     QAction* LogoffAdmin = nullptr;
     QAction* FontScreen = nullptr;
     QAction* FontPrint = nullptr;
+    QAction* Printer = nullptr;
 };
 
 extern TfmMain* fmMain;

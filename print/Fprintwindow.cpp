@@ -36,3 +36,18 @@ int PrintCurrentView(TPrintBase& printer, MonthDocument& document, const TViewBa
         file->LoadDays();
     return printer.PrintView(document, printerIndex);
 }
+
+void RunPrintRequest(TPrintBase& printer, MonthDocument& document, const TViewBase* view,
+                     TFileBase* file, const TPrintRequest& request) {
+    switch (request.kind) {
+    case TPrintRequest::Days:
+        PrintDays(printer, document, request.first, request.last);
+        break;
+    case TPrintRequest::Month:
+        PrintMonth(printer, document, request.daysPerPage);
+        break;
+    case TPrintRequest::View:
+        PrintCurrentView(printer, document, view, file);
+        break;
+    }
+}

@@ -19,3 +19,16 @@ void PrintMonth(TPrintBase& printer, const MonthDocument& document, int daysPerP
 // the file object first, then the view is printed on printer 1 (index 0).
 int PrintCurrentView(TPrintBase& printer, MonthDocument& document, const TViewBase* view,
                      TFileBase* file, int printerIndex = 0);
+
+// One of the three prints, as the print commands and the preview name it.
+struct TPrintRequest {
+    enum Kind { Days, Month, View };
+    Kind kind = Days;
+    int first = 1; // Days: the range of days, counted from 1
+    int last = 1;
+    int daysPerPage = 3; // Month: 3, 4 or 5
+};
+
+// Runs a request on the document of a window with its view and file object.
+void RunPrintRequest(TPrintBase& printer, MonthDocument& document, const TViewBase* view,
+                     TFileBase* file, const TPrintRequest& request);

@@ -7,6 +7,7 @@
 #include "tools/Fctlcommon.h"
 #include "tools/Fctlexport.h"
 #include "tools/Fctlfiles.h"
+#include "tools/Fctlprint.h"
 #include "tools/Fctlview.h"
 #include "tools/Fjson.h"
 
@@ -52,6 +53,8 @@ const std::map<QString, Command>& Commands() {
         {"exception", {"set or clear an exception period in a month file", CmdException}},
         {"backup", {"back a month file up into a directory", CmdBackup}},
         {"import", {"import a month file into the data directory", CmdImport}},
+        {"report", {"draw a day or month report or a view print into a PDF", CmdReport}},
+        {"print", {"print a day or month report on the configured printers", CmdPrint}},
     };
     return commands;
 }
