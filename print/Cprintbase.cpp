@@ -122,8 +122,11 @@ void TPrintBase::FileError() {
 }
 
 QString TPrintBase::DocumentName(const MonthDocument& d, const QString& what, int printer) const {
+    const QString file = d.fileName.isEmpty()
+                             ? MonthFileName(HeaderYear(d.header), HeaderMonth(d.header))
+                             : d.fileName;
     return QStringLiteral("ZEDA %1 %2, printer %3")
-        .arg(QFileInfo(d.fileName).completeBaseName(), what)
+        .arg(QFileInfo(file).completeBaseName(), what)
         .arg(printer + 1);
 }
 
