@@ -87,7 +87,9 @@ bool OpenMonth(const TEnv& env, const QString& path, MonthDocument& doc, TFileDa
         env.messages->Show(TMessages::Error, ValidateMessage(TFileBase::CannotOpen));
         return false;
     }
-    doc.display.channelVisible.fill(1);
+    // The channels in use are shown.
+    for (int ch = 0; ch < 14; ++ch)
+        doc.display.channelVisible[ch] = HeaderChannel(doc.header, ch).active != 0 ? 1 : 0;
     return true;
 }
 
@@ -147,15 +149,15 @@ int CmdReport(const QStringList& args) {
     parser.addOption({"width", "View: width of the window's plot area (default 1000).", "W"});
     parser.addOption({"height", "View: height of the window's plot area (default 600).", "H"});
     parser.addOption({"printer", "The printer whose pages are drawn (default 1).", "1|2"});
-    parser.addOption({"channels", "Shown channels, e.g. 1,2,5 (default all).", "LIST"});
+    parser.addOption(
+        {"channels", "Shown channels, e.g. 1,2,5 (default: the channels in use).", "LIST"});
     const ParseResult pr = ParseOptions(parser, "report", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
     int printer = 1;
     if (!ParseBoundedInt(parser, "printer", 1, 2, printer))
         return 2;
-    std::array<bool, 14> channels;
-    channels.fill(true);
+    std::array<bool, 14> channels{};
     if (parser.positionalArguments().size() != 1 || !parser.isSet("output") ||
         (parser.isSet("channels") && !ParseChannelList(parser.value("channels"), channels))) {
         std::fprintf(stderr, "zedactl report: needs FILE and -o OUT.pdf; see --help\n");
@@ -174,8 +176,10 @@ int CmdReport(const QStringList& args) {
     if (!ParseRequest(parser, "report", true, HeaderDaysStored(doc.header), request) ||
         (view && !SetUpView(parser, doc)))
         return 2;
-    for (int ch = 0; ch < 14; ++ch)
-        doc.display.channelVisible[ch] = channels[ch] ? 1 : 0;
+    if (parser.isSet("channels")) {
+        for (int ch = 0; ch < 14; ++ch)
+            doc.display.channelVisible[ch] = channels[ch] ? 1 : 0;
+    }
     const QString refusal = RefusedOutputTarget(output, path);
     if (!refusal.isEmpty()) {
         ctl.messages.Show(TMessages::Error, refusal);
