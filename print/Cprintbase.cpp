@@ -163,7 +163,7 @@ int TPrintBase::PrintReportPage(const MonthDocument& d, int n, int firstDay, int
 
     // A page is made only from the measurements themselves: a file that
     // cannot be opened or is too short for the page prints nothing.
-    TFileDays days(d.FilePath(), FEnv.lockWaitMs);
+    TFileDays days(d.FilePath(), FEnv.lockWaitMs, dayBlocksRead);
     if (d.fileName.isEmpty() || !days.Holds(int(lastMinute / MinutesPerDay))) {
         FileError();
         return 0;

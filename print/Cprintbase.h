@@ -96,6 +96,8 @@ public:
     QString printer2Name;
     // Kept and shown; nothing prints on its own.
     int32_t automaticPrint = 0;
+    // Day blocks read from month files so far: a page reads one at a time.
+    uint64_t dayBlocksRead = 0;
 
 private:
     friend class TPrintRun;

@@ -22,8 +22,8 @@ QPen TracePen(uint32_t colour, int state) {
 
 } // namespace
 
-TFileDays::TFileDays(const QString& path, int lockWaitMs)
-    : FFile(path, TFileAccess::ReadShared, lockWaitMs) {}
+TFileDays::TFileDays(const QString& path, int lockWaitMs, uint64_t& reads)
+    : FFile(path, TFileAccess::ReadShared, lockWaitMs), FReads(reads) {}
 
 bool TFileDays::Holds(int last) const {
     return FFile.IsOpen() && last >= 0 && last < MaxDayBlocks &&
@@ -39,6 +39,7 @@ const QByteArray* TFileDays::Block(int b) {
     if (FBuffer.size() != DayBlockSize)
         FBuffer = QByteArray(DayBlockSize, '\0');
     FCurrent = -1;
+    ++FReads;
     if (FFile.ReadAt(DayBlockOffset(b), FBuffer.data(), DayBlockSize) != DayBlockSize)
         return nullptr;
     FCurrent = b;

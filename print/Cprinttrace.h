@@ -52,7 +52,8 @@ public:
 // buffer of 43200 bytes. The file stays open (shared) for one page.
 class TFileDays : public TDaySource {
 public:
-    TFileDays(const QString& path, int lockWaitMs);
+    // Every block read is counted in reads.
+    TFileDays(const QString& path, int lockWaitMs, uint64_t& reads);
     bool IsOpen() const { return FFile.IsOpen(); }
     // True when the file holds the day blocks up to last whole.
     bool Holds(int last) const;
@@ -60,6 +61,7 @@ public:
 
 private:
     TFileAccess FFile;
+    uint64_t& FReads;
     QByteArray FBuffer;
     int FCurrent = -1;
 };

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth fonts-dejavu-core
-          cups cups-bsd printer-driver-cups-pdf poppler-utils)
+          cups cups-client printer-driver-cups-pdf poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -73,7 +73,7 @@ private slots:
             QFAIL("The CUPS test starts its own cupsd and must run as root.");
         for (const QString& tool : QStringList{"cupsd", "lpadmin", "lpstat", "pdfinfo", "pdftoppm"}) {
             if (QStandardPaths::findExecutable(tool, {"/usr/sbin", "/usr/bin", "/sbin"}).isEmpty())
-                QFAIL(qPrintable(tool + " is missing: scripts/setup.sh installs cups, cups-bsd, "
+                QFAIL(qPrintable(tool + " is missing: scripts/setup.sh installs cups, cups-client, "
                                         "printer-driver-cups-pdf and poppler-utils."));
         }
         if (!QFileInfo::exists(Ppd) || !QFileInfo::exists(Backend))
