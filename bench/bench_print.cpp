@@ -68,8 +68,10 @@ bool MakeMonth(const QString& path) {
     QByteArray exceptions(ExceptionTableSize, '\0');
     for (int k = 0; k < 3; ++k)
         WriteExceptionPeriod(exceptions, k,
-                             {uint16_t(k * 14000 + 600), uint16_t(k * 14000 + 700),
-                              uint16_t(0x3FFF), {'W', 'A', 'R', char('1' + k)}});
+                             {uint16_t(k * 14000 + 600),
+                              uint16_t(k * 14000 + 700),
+                              uint16_t(0x3FFF),
+                              {'W', 'A', 'R', char('1' + k)}});
     file += exceptions;
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(file) == file.size();

@@ -46,8 +46,7 @@ std::vector<int> ReportChannels(const MonthDocument& d, int n) {
 
 } // namespace
 
-TPrintBase::TPrintBase(const TEnv& env, const TConfig* config,
-                       std::unique_ptr<TPrintSystem> system)
+TPrintBase::TPrintBase(const TEnv& env, const TConfig* config, std::unique_ptr<TPrintSystem> system)
     : pointBuffer(PointBufferSize), FEnv(env), FConfig(config), FSystem(std::move(system)) {
     ReadParameters();
 }

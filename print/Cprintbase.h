@@ -108,8 +108,8 @@ private:
     bool Enabled(int n) const { return (n == 0 ? printer1Enabled : printer2Enabled) != 0; }
     // "Es kann nicht gedruckt werden!"
     void CannotPrint() const;
-    int PrintReportPage(const MonthDocument& document, int printer, int firstDay,
-                        int daysPerPage, const QString& printerName);
+    int PrintReportPage(const MonthDocument& document, int printer, int firstDay, int daysPerPage,
+                        const QString& printerName);
 
     const TEnv& FEnv;
     const TConfig* FConfig;

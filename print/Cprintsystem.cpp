@@ -68,8 +68,7 @@ private:
 TPageSequence::TPageSequence(QPaintDevice& device, QStringList printerNames)
     : TPageSequence(device, std::move(printerNames), PageMetricsOf(device)) {}
 
-TPageSequence::TPageSequence(QPaintDevice& device, QStringList printerNames,
-                             TPageMetrics metrics)
+TPageSequence::TPageSequence(QPaintDevice& device, QStringList printerNames, TPageMetrics metrics)
     : FDevice(device), FNames(std::move(printerNames)), FMetrics(metrics) {}
 
 TPageSequence::~TPageSequence() {

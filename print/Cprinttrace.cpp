@@ -1,7 +1,7 @@
 #include "print/Cprinttrace.h"
 
-#include "config/Fchannel.h"
 #include "config/Ctablecolor.h"
+#include "config/Fchannel.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
 #include "view/Fexception.h"

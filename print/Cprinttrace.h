@@ -107,8 +107,8 @@ public:
         : FPainter(p), FBuffer(buffer), FLabels(labels) {}
 
     // False when a day block could not be had; what was drawn stays.
-    bool Run(const MonthDocument& document, int channel, uint32_t colour,
-             const TTraceFrame& frame, const TTraceWalk& walk, TDaySource& days);
+    bool Run(const MonthDocument& document, int channel, uint32_t colour, const TTraceFrame& frame,
+             const TTraceWalk& walk, TDaySource& days);
 
 private:
     void Append(QPoint point);
@@ -128,5 +128,4 @@ private:
 };
 
 // The legend's value text of a slot: "-" for an empty minute.
-QByteArray PrintValueText(const QByteArray& block, int minute, int channel,
-                          const ChannelDef& c);
+QByteArray PrintValueText(const QByteArray& block, int minute, int channel, const ChannelDef& c);

@@ -94,10 +94,10 @@ int TPrintBase::PrintView(const MonthDocument& d, int n) {
     // Header.
     const MonthInfo info = d.Info();
     const QString location = FromAnsi(FConfig ? FConfig->location : QByteArray());
-    const QString header = QString::asprintf(
-        "ZEDA-/-%s: %4u.%.2u.%.2u  %2u:%.2u", location.toUtf8().constData(),
-        unsigned(SlotYear(info, F0)), unsigned(SlotMonth(info, F0)), unsigned(SlotDay(info, F0)),
-        unsigned(SlotHour(F0)), unsigned(F0 % 60));
+    const QString header =
+        QString::asprintf("ZEDA-/-%s: %4u.%.2u.%.2u  %2u:%.2u", location.toUtf8().constData(),
+                          unsigned(SlotYear(info, F0)), unsigned(SlotMonth(info, F0)),
+                          unsigned(SlotDay(info, F0)), unsigned(SlotHour(F0)), unsigned(F0 % 60));
     p.setPen(Qt::black);
     p.drawText(QRect(L, h / 2, 50 * w, h), Qt::AlignLeft | Qt::AlignTop | SingleLine, header);
 

@@ -18,8 +18,8 @@ void PrintMonth(TPrintBase& printer, const MonthDocument& document, int daysPerP
     if (daysPerPage < 1)
         return;
     const TPrintRun run(printer);
-    const int ownDays = int(HeaderDaysStored(document.header)) -
-                        int(HeaderOverflowDays(document.header));
+    const int ownDays =
+        int(HeaderDaysStored(document.header)) - int(HeaderOverflowDays(document.header));
     for (int first = 0; first < ownDays; first += daysPerPage)
         printer.PrintPeriod(document, first, daysPerPage);
 }

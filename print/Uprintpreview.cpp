@@ -43,8 +43,8 @@ QSpinBox* DayField(QWidget* parent, const char* name, int maxDay) {
 
 } // namespace
 
-TfmPrintPreview::TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner print,
-                                 int maxDay, QWidget* parent)
+TfmPrintPreview::TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner print, int maxDay,
+                                 QWidget* parent)
     : QDialog(parent), FPrinter(printer), FPreview(std::move(preview)), FPrint(std::move(print)),
       FPreviewPrinter(QPrinter::HighResolution) {
     setObjectName("fmPrintPreview");

@@ -32,8 +32,8 @@ constexpr double PdfMarginMm = 5;
 void AddReportKindOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE", "The month file.");
     parser.addOption(DataDirOption());
-    parser.addOption({"days", "Day report of the days FIRST to LAST (counted from 1).",
-                      "FIRST-LAST"});
+    parser.addOption(
+        {"days", "Day report of the days FIRST to LAST (counted from 1).", "FIRST-LAST"});
     parser.addOption({"month", "Month report with 3, 4 or 5 days on a page.", "N"});
 }
 
@@ -99,8 +99,7 @@ bool SetUpView(const QCommandLineParser& parser, MonthDocument& doc) {
     int sizeZoom = 1;
     int width = 1000;
     int height = 600;
-    if (!ParseBoundedInt(parser, "time-zoom", TScale::MinTimeZoom, TScale::MaxTimeZoom,
-                         timeZoom) ||
+    if (!ParseBoundedInt(parser, "time-zoom", TScale::MinTimeZoom, TScale::MaxTimeZoom, timeZoom) ||
         !ParseBoundedInt(parser, "size-zoom", TScale::MinValueZoom, TScale::MaxValueZoom,
                          sizeZoom) ||
         !ParseBoundedInt(parser, "width", 1, 32767, width) ||

@@ -65,8 +65,8 @@ inline QImage RenderPdfPage(const QString& path, int page, int dpi) {
     QTemporaryDir tmp;
     const QString stem = tmp.filePath("page");
     const QString n = QString::number(page);
-    const TToolRun r = RunTool(
-        "pdftoppm", {"-r", QString::number(dpi), "-gray", "-f", n, "-l", n, path, stem});
+    const TToolRun r =
+        RunTool("pdftoppm", {"-r", QString::number(dpi), "-gray", "-f", n, "-l", n, path, stem});
     if (r.exitCode != 0)
         return QImage();
     const QStringList made = QDir(tmp.path()).entryList({"page*.pgm"});

@@ -131,7 +131,7 @@ private slots:
         TIniFile ini(env.IniPath());
         ini.WriteString(IniSection, "Druckparameter", "1,1,1");
         ini.WriteString(IniSection, "Druck1", "pdf2"); // letter case not considered
-        ini.WriteString(IniSection, "Druck2", "Gone");  // no longer installed
+        ini.WriteString(IniSection, "Druck2", "Gone"); // no longer installed
         TfmPrinter d(env, {"PDF1", "PDF2"});
         QCOMPARE(d.cmbPrinter1->currentText(), QString("PDF2"));
         QCOMPARE(d.cmbPrinter2->currentIndex(), -1);
@@ -182,10 +182,9 @@ private slots:
         Item("PrintDay")->trigger();
         QCOMPARE(asked, 33);
         QCOMPARE(preset, QList<int>({1, 1}));
-        QCOMPARE(fake->pages.Pages(), QStringList({"ZEDA D2026-03 day 2, printer 1",
-                                                   "ZEDA D2026-03 day 2, printer 2",
-                                                   "ZEDA D2026-03 day 3, printer 1",
-                                                   "ZEDA D2026-03 day 3, printer 2"}));
+        QCOMPARE(fake->pages.Pages(),
+                 QStringList({"ZEDA D2026-03 day 2, printer 1", "ZEDA D2026-03 day 2, printer 2",
+                              "ZEDA D2026-03 day 3, printer 1", "ZEDA D2026-03 day 3, printer 2"}));
         Item("PrintMonth4")->trigger();
         QCOMPARE(fake->pages.Pages().size(), 4 + 16); // 8 pages on each printer
         Item("PrintCopy")->trigger();
@@ -233,10 +232,9 @@ private slots:
             p.btnPrintClick();
         };
         Item("PrintPreview")->trigger();
-        QCOMPARE(shown, QStringList({"ZEDA D2026-03 day 5, printer 1",
-                                     "ZEDA D2026-03 day 5, printer 2",
-                                     "ZEDA D2026-03 day 6, printer 1",
-                                     "ZEDA D2026-03 day 6, printer 2"}));
+        QCOMPARE(shown,
+                 QStringList({"ZEDA D2026-03 day 5, printer 1", "ZEDA D2026-03 day 5, printer 2",
+                              "ZEDA D2026-03 day 6, printer 1", "ZEDA D2026-03 day 6, printer 2"}));
         QCOMPARE(previewPages, 4);
         // The preview drew nothing on the printers; "Print" sent the month.
         QCOMPARE(fake->pages.Pages().size(), 14);

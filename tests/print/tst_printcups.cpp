@@ -71,7 +71,8 @@ private slots:
         // passes without having printed.
         if (geteuid() != 0)
             QFAIL("The CUPS test starts its own cupsd and must run as root.");
-        for (const QString& tool : QStringList{"cupsd", "lpadmin", "lpstat", "pdfinfo", "pdftoppm"}) {
+        for (const QString& tool :
+             QStringList{"cupsd", "lpadmin", "lpstat", "pdfinfo", "pdftoppm"}) {
             if (QStandardPaths::findExecutable(tool, {"/usr/sbin", "/usr/bin", "/sbin"}).isEmpty())
                 QFAIL(qPrintable(tool + " is missing: scripts/setup.sh installs cups, cups-client, "
                                         "printer-driver-cups-pdf and poppler-utils."));
@@ -97,15 +98,15 @@ private slots:
                           "ServerRoot " + root + "\nRequestRoot " + root + "/spool\nCacheDir " +
                               root + "/cache\nStateDir " + root + "/state\nErrorLog " + root +
                               "/log/error_log\nAccessLog " + root + "/log/access_log\nPageLog " +
-                              root + "/log/page_log\nServerBin /usr/lib/cups\n"
+                              root +
+                              "/log/page_log\nServerBin /usr/lib/cups\n"
                               "DataDir /usr/share/cups\nUser lp\nGroup lp\nSystemGroup root\n"));
         cupsd.setProcessChannelMode(QProcess::MergedChannels);
         cupsd.start("cupsd", {"-f", "-c", server.filePath("cupsd.conf"), "-s",
                               server.filePath("cups-files.conf")});
         QVERIFY2(cupsd.waitForStarted(), "cupsd could not be started");
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(Socket()) ||
-                                     cupsd.state() == QProcess::NotRunning,
-                                 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QFileInfo::exists(Socket()) || cupsd.state() == QProcess::NotRunning, 20000);
         if (cupsd.state() == QProcess::NotRunning) {
             QFile log(server.filePath("log/error_log"));
             log.open(QIODevice::ReadOnly);
@@ -114,8 +115,7 @@ private slots:
         env.insert("CUPS_SERVER", Socket());
         env.insert("QT_QPA_PLATFORM", "offscreen");
         for (const char* queue : {"ZEDA_TEST_P1", "ZEDA_TEST_P2"}) {
-            const TToolRun r =
-                Cups("lpadmin", {"-p", queue, "-v", "cups-pdf:/", "-P", Ppd, "-E"});
+            const TToolRun r = Cups("lpadmin", {"-p", queue, "-v", "cups-pdf:/", "-P", Ppd, "-E"});
             QVERIFY2(r.exitCode == 0, r.err.constData());
         }
         QVERIFY(!MakeReportMonth(data.path()).isEmpty());

@@ -318,10 +318,9 @@ private slots:
         TPrintFixture f(c);
         QVERIFY(f.Save());
         PrintDays(*f.prnt, f.doc, 3, 4);
-        QCOMPARE(f.pages->Pages(), QStringList({"ZEDA D2026-03 day 3, printer 1",
-                                                "ZEDA D2026-03 day 3, printer 2",
-                                                "ZEDA D2026-03 day 4, printer 1",
-                                                "ZEDA D2026-03 day 4, printer 2"}));
+        QCOMPARE(f.pages->Pages(),
+                 QStringList({"ZEDA D2026-03 day 3, printer 1", "ZEDA D2026-03 day 3, printer 2",
+                              "ZEDA D2026-03 day 4, printer 1", "ZEDA D2026-03 day 4, printer 2"}));
         // Printer 2 without shown channels prints nothing; first after last
         // prints nothing at all; a day of the overflow days is dated in
         // the next month.

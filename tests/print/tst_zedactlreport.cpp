@@ -51,8 +51,8 @@ private slots:
                           "2", "-o", out});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, QByteArray("11\n"));
-        r = Ctl({"report", month, "--data-dir", dir.path(), "--view", "--first",
-                 "2031-07-01 12:00", "--time-zoom", "-2", "-o", out});
+        r = Ctl({"report", month, "--data-dir", dir.path(), "--view", "--first", "2031-07-01 12:00",
+                 "--time-zoom", "-2", "-o", out});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, QByteArray("1\n"));
         // Printer 2 shows nothing of channel 1 only.
