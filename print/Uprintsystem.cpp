@@ -1,5 +1,7 @@
 #include "print/Uprintsystem.h"
 
+#include "print/Cpagebuffer.h"
+
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -8,6 +10,9 @@
 
 namespace {
 
+// A page is drawn into a buffer with the printer's metrics and only goes to
+// the printer, as one job, when it is complete: the platform's job cannot
+// be taken back once begun, so an abandoned page never starts one.
 class TSystemPage : public TPrintPage {
 public:
     TSystemPage(const QString& printer, const QString& documentName)
@@ -16,11 +21,12 @@ public:
         FPrinter.setDocName(documentName);
         FPrinter.setFullPage(false);
     }
-    ~TSystemPage() override {
-        if (FPainter.isActive())
-            Abort();
+    bool Begin() {
+        if (!FPrinter.isValid())
+            return false;
+        FBuffer = std::make_unique<TPageBuffer>(FPrinter);
+        return FPainter.begin(FBuffer.get());
     }
-    bool Begin() { return FPrinter.isValid() && FPainter.begin(&FPrinter); }
 
     QPainter& Painter() override { return FPainter; }
     TPageMetrics Metrics() const override {
@@ -31,20 +37,24 @@ public:
                 int32_t(std::lround(mm.height()))};
     }
     void Abort() override {
-        // The spooled page is thrown away before it reaches the queue.
-        FPrinter.abort();
-        if (FPainter.isActive())
-            FPainter.end();
+        FPainter.end();
+        FAborted = true;
     }
-    bool Aborted() const override { return FPrinter.printerState() == QPrinter::Aborted; }
+    bool Aborted() const override { return FAborted; }
     bool End() override {
-        const bool ended = FPainter.end();
-        return ended && FPrinter.printerState() != QPrinter::Error;
+        FPainter.end();
+        QPainter printer;
+        if (FAborted || !printer.begin(&FPrinter))
+            return false;
+        FBuffer->Replay(printer);
+        return printer.end() && FPrinter.printerState() != QPrinter::Error;
     }
 
 private:
     QPrinter FPrinter;
+    std::unique_ptr<TPageBuffer> FBuffer;
     QPainter FPainter;
+    bool FAborted = false;
 };
 
 } // namespace

@@ -11,12 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <functional>
-
-// Runs programs and looks at PDF pages through poppler's tools: page count
-// and size from pdfinfo, pixels from pdftoppm (text in PDFs is not read:
-// embedded font subsets make it unreliable).
+// PDF pages through poppler's tools: page count and size from pdfinfo,
+// pixels from pdftoppm (not text: embedded font subsets make it unreliable).
 
 inline QByteArray ReadBytes(const QString& path) {
     QFile f(path);
@@ -35,79 +31,58 @@ inline TToolRun RunTool(const QString& program, const QStringList& args,
     p.setProcessEnvironment(env);
     p.start(program, args);
     TToolRun r;
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    if (p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit)
+        r.exitCode = p.exitCode();
     r.out = p.readAllStandardOutput();
     r.err = p.readAllStandardError();
     return r;
 }
 
-// "Pages" and "Page size" of pdfinfo: count, and width x height in points.
-inline bool PdfInfo(const QString& path, int& pages, QSize& points) {
-    const TToolRun r = RunTool("pdfinfo", {path});
-    const QString text = QString::fromUtf8(r.out);
-    const QRegularExpressionMatch p = QRegularExpression(R"(Pages:\s+(\d+))").match(text);
-    const QRegularExpressionMatch s =
-        QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)").match(text);
-    if (r.exitCode != 0 || !p.hasMatch() || !s.hasMatch())
-        return false;
-    pages = p.captured(1).toInt();
-    points = QSize(qRound(s.captured(1).toDouble()), qRound(s.captured(2).toDouble()));
-    return true;
+// "Pages: 3, 595x842" as pdfinfo tells them (size in points).
+inline QString PdfInfo(const QString& path) {
+    const QString text = QString::fromUtf8(RunTool("pdfinfo", {path}).out);
+    const auto p = QRegularExpression(R"(Pages:\s+(\d+))").match(text);
+    const auto s = QRegularExpression(R"(Page size:\s+(\d+)[.\d]* x (\d+))").match(text);
+    return QString("Pages: %1, %2x%3").arg(p.captured(1), s.captured(1), s.captured(2));
 }
 
-// One page rendered in grey at dpi; a null image when it failed.
-inline QImage RenderPdfPage(const QString& path, int page, int dpi) {
+// One page rendered in grey at 100 dpi; null when it failed.
+constexpr int Dpi = 100;
+inline QImage RenderPdfPage(const QString& path, int page) {
     QTemporaryDir tmp;
-    const QString stem = tmp.filePath("page");
     const QString n = QString::number(page);
-    const TToolRun r =
-        RunTool("pdftoppm", {"-r", QString::number(dpi), "-gray", "-f", n, "-l", n, path, stem});
-    if (r.exitCode != 0)
-        return QImage();
-    const QStringList made = QDir(tmp.path()).entryList({"page*.pgm"});
-    return made.size() == 1 ? QImage(tmp.filePath(made.first())) : QImage();
+    RunTool("pdftoppm", {"-r", QString::number(Dpi), "-gray", "-f", n, "-l", n, "-singlefile", path,
+                         tmp.filePath("page")});
+    return QImage(tmp.filePath("page.pgm"));
 }
 
-// The share of inked pixels (darker than mid grey) along a column or a
-// row, the best of the run and its two neighbours (a hairline falls on one
-// pixel of the three, whichever way millimetres round).
-inline double InkAlongColumn(const QImage& img, int x, int y0, int y1) {
-    double best = 0;
-    for (int xx = x - 1; xx <= x + 1; ++xx) {
-        int ink = 0;
-        for (int y = y0; y <= y1; ++y)
-            ink += qGray(img.pixel(xx, y)) < 128 ? 1 : 0;
-        best = std::max(best, double(ink) / (y1 - y0 + 1));
-    }
-    return best;
+inline int Px(double mm) {
+    return qRound(mm * Dpi / 25.4);
 }
-inline double InkAlongRow(const QImage& img, int y, int x0, int x1) {
+
+// The share of inked pixels on the line from (x0, y0) to (x1, y1), which
+// runs along a row or a column; the best of it and its two neighbours, as a
+// hairline falls on one of the three whichever way millimetres round.
+inline double Ink(const QImage& img, int x0, int y0, int x1, int y1) {
     double best = 0;
-    for (int yy = y - 1; yy <= y + 1; ++yy) {
+    for (int d = -1; d <= 1; ++d) {
         int ink = 0;
-        for (int x = x0; x <= x1; ++x)
-            ink += qGray(img.pixel(x, yy)) < 128 ? 1 : 0;
-        best = std::max(best, double(ink) / (x1 - x0 + 1));
+        const int n = std::max(x1 - x0, y1 - y0) + 1;
+        for (int i = 0; i < n; ++i) {
+            const int x = y0 == y1 ? x0 + i : x0 + d;
+            const int y = y0 == y1 ? y0 + d : y0 + i;
+            ink += qGray(img.pixel(x, y)) < 128 ? 1 : 0;
+        }
+        best = std::max(best, double(ink) / n);
     }
     return best;
 }
 
-// Millimetres on a page rendered at dpi, as pixels.
-inline int Px(double mm, int dpi) {
-    return qRound(mm * dpi / 25.4);
-}
-
-// A month file of July 2031 in dir: channel 1 (printer 1) constant at 105 mm
-// and channel 2 (printer 2) at 155 mm over days 1 and 2.
+// A month file of July 2031: channel 1 (printer 1) constant at 105 mm and
+// channel 2 (printer 2) at 155 mm over days 1 and 2.
 inline QString MakeReportMonth(const QString& dir) {
     ChannelDefs c = NoChannels();
     c[0] = Channel(0, 0, "K1", "V");
-    c[0].printColour = 0; // black on paper
     c[1] = Channel(0, 0, "K2", "V");
     c[1].printer = 1;
     MonthDocument d;
@@ -120,26 +95,23 @@ inline QString MakeReportMonth(const QString& dir) {
     return WriteBytes(path, FileImage(d)) ? path : QString();
 }
 
-// The marks of a day page on paper whose printable area starts at
-// (left, top) millimetres: the constant trace at 105 mm runs down the
-// whole day, the hour lines lie 10 mm apart, and nothing is inked between
-// grid lines.
-inline QString CheckDayPage(const QImage& img, int dpi, double left, double top) {
+// A day page of channel 1 whose printable area starts at (left, top) mm:
+// the trace at 105 mm runs down the whole day, nothing lies between the
+// grid lines, and the hour lines are 10 mm apart. Empty when it is so.
+inline QString CheckDayPage(const QImage& img, double left, double top) {
     if (img.isNull())
         return "no page image";
-    const int x105 = Px(left + 7 + 105, dpi);
-    const int y0 = Px(top + 35, dpi);
-    const int y24 = Px(top + 35 + 240, dpi);
-    if (InkAlongColumn(img, x105, y0 + 2, y24 - 2) < 0.95)
+    const int y0 = Px(top + 35) + 2;
+    const int y1 = Px(top + 35 + 240) - 2;
+    if (Ink(img, Px(left + 112), y0, Px(left + 112), y1) < 0.95)
         return "no trace at 105 mm";
-    if (InkAlongColumn(img, Px(left + 7 + 113, dpi), y0 + 2, y24 - 2) > 0.15)
+    if (Ink(img, Px(left + 120), y0, Px(left + 120), y1) > 0.15)
         return "ink between the grid lines";
-    // The hour line of 1:00 (dashed) against the empty middle of the hour.
-    const int x0 = Px(left + 7 + 2, dpi);
-    const int x1 = Px(left + 7 + 95, dpi);
-    if (InkAlongRow(img, Px(top + 35 + 10, dpi), x0, x1) < 0.3)
+    const int x0 = Px(left + 9);
+    const int x1 = Px(left + 102);
+    if (Ink(img, x0, Px(top + 45), x1, Px(top + 45)) < 0.3)
         return "no hour line 10 mm below the first row";
-    if (InkAlongRow(img, Px(top + 35 + 5, dpi), x0, x1) > 0.15)
+    if (Ink(img, x0, Px(top + 40), x1, Px(top + 40)) > 0.15)
         return "ink in the middle of an hour";
     return QString();
 }
