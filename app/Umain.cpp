@@ -13,6 +13,11 @@
 #include "config/Fcodec.h"
 #include "config/Ffont.h"
 #include "operators/Ulogin.h"
+#include "print/Cprintbase.h"
+#include "print/Uprintday.h"
+#include "print/Uprinter.h"
+#include "print/Uprintpreview.h"
+#include "print/Uprintsystem.h"
 #include "view/Uchannelpanel.h"
 #include "view/Uchildbase.h"
 #include "view/Urangepanel.h"
@@ -205,6 +210,13 @@ void TfmMain::InstallDefaultDialogs() {
     };
     OpenUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     ExecDialog = [](QDialog& dialog) { return dialog.exec(); };
+    ChoosePrintDays = [this](int& first, int& last, int maxDay) {
+        return RunPrintDay(first, last, maxDay, this);
+    };
+    ShowPrinterDialog = [this](const QStringList& printers) {
+        RunPrinterDialog(FEnv, printers, this);
+    };
+    ShowPrintPreview = [](TfmPrintPreview& preview) { preview.exec(); };
 }
 
 // ---------------------------------------------------------------- life cycle
@@ -222,6 +234,7 @@ void TfmMain::FormCreate() {
         ColorChange2->setChecked(true);
     setWindowTitle("ZEDA " + FromAnsi(Config->location));
     ReloadChannelDefs(TIniFile(FEnv.IniPath()), Config->channels);
+    Prnt = new TPrintBase(FEnv, Config, std::make_unique<TSystemPrintSystem>());
     // The INI key "Unit" chooses the simulator or the serial driver.
     Comm = CreateComm(FEnv).release();
     Comm->Start();
@@ -309,6 +322,8 @@ void TfmMain::FormClose() {
 void TfmMain::FormDestroy() {
     delete Comm;
     Comm = nullptr;
+    delete Prnt;
+    Prnt = nullptr;
     delete Config;
     Config = nullptr;
     delete Colors;

@@ -27,6 +27,7 @@ class TfmChildBase;
 class TfmHelp;
 class TRangePanel;
 class TfmChildData;
+class TfmPrintPreview;
 class TDataDirLock;
 struct TEnv;
 
@@ -70,6 +71,12 @@ public:
     // Shows the font dialog with font preset; on OK font holds the choice.
     std::function<bool(QFont& font)> ChooseFont;
     std::function<void()> RunPrinterSetup;
+    // The day dialog: first and last preset, limited to 1 .. maxDay; false
+    // when cancelled.
+    std::function<bool(int& first, int& last, int maxDay)> ChoosePrintDays;
+    // The printer dialog with the installed printers.
+    std::function<void(const QStringList& printers)> ShowPrinterDialog;
+    std::function<void(TfmPrintPreview& preview)> ShowPrintPreview;
     std::function<void(const QUrl& url)> OpenUrl;
     // Runs a settings or operator dialog modally and returns its result.
     std::function<int(QDialog& dialog)> ExecDialog;
@@ -121,6 +128,11 @@ public slots:
     void Import1Click();
     void FileExit1Execute();
     void PrinterSetupExecute();
+    void PrintDayExecute();
+    void PrintMonthExecute(QAction* item);
+    void PrintCopyExecute();
+    void PrintPreviewExecute();
+    void PrinterExecute();
     void EditCut1Execute();
     void EditCopy1Execute();
     void EditPaste1Execute();
@@ -221,6 +233,7 @@ private:
     QAction* FileOpen1 = nullptr;
     QAction* PrintDay = nullptr;
     QAction* PrintCopy = nullptr;
+    QAction* PrintPreview = nullptr;
     QAction* PrinterSetup = nullptr;
     QAction* FileClose1 = nullptr;
     QAction* Import1 = nullptr;
@@ -266,6 +279,7 @@ private:
     QAction* LogoffAdmin = nullptr;
     QAction* FontScreen = nullptr;
     QAction* FontPrint = nullptr;
+    QAction* Printer = nullptr;
 };
 
 extern TfmMain* fmMain;

@@ -77,12 +77,6 @@ QActionGroup* AddZoomMenu(QMenu* menu, const ZoomItem* items, int count, const c
     return group;
 }
 
-// A command whose dialog or operation is not part of the program yet: in
-// the menu with its caption and access rule, but not selectable.
-void NotYetAvailable(QAction* a) {
-    a->setEnabled(false);
-}
-
 } // namespace
 
 void TfmMain::BuildMenus() {
@@ -107,16 +101,18 @@ void TfmMain::BuildDataMenu() {
 
     QMenu* print = AddMenu(data, "Print", "mnPrint");
     PrintDay = AddItem(print, "Day print", "PrintDay", 0, "&Tagesdruck...");
-    NotYetAvailable(PrintDay);
+    connect(PrintDay, &QAction::triggered, this, &TfmMain::PrintDayExecute);
     QMenu* month = AddMenu(print, "Month print", "mnPrintMonth");
     for (int n : {3, 4, 5}) {
         QAction* a = AddItem(month, QString("&%1 Day on page").arg(n),
                              QByteArray("PrintMonth" + QByteArray::number(n)).constData(), n);
-        NotYetAvailable(a);
+        connect(a, &QAction::triggered, this, [this, a] { PrintMonthExecute(a); });
     }
     PrintCopy = AddItem(print, "Expression of the actual image", "PrintCopy", 0,
                         "&Ausdruck der aktuellen Darstellung");
-    NotYetAvailable(PrintCopy);
+    connect(PrintCopy, &QAction::triggered, this, &TfmMain::PrintCopyExecute);
+    PrintPreview = AddItem(print, "Preview...", "PrintPreview", 0);
+    connect(PrintPreview, &QAction::triggered, this, &TfmMain::PrintPreviewExecute);
     print->addSeparator();
     PrinterSetup = AddItem(print, "Print setup", "PrinterSetup", 0, "Drucken setup");
     connect(PrinterSetup, &QAction::triggered, this, &TfmMain::PrinterSetupExecute);
@@ -282,7 +278,8 @@ void TfmMain::BuildAdminMenu() {
     connect(FontPrint, &QAction::triggered, this, &TfmMain::FontPrintExecute);
     connect(AddItem(Setup1, "Summer time", "SummerTime", 0, "Sommer&zeit..."), &QAction::triggered,
             this, &TfmMain::SummerTimeExecute);
-    NotYetAvailable(AddItem(Setup1, "Printers...", "Printer", 0, "&Druckparameter..."));
+    Printer = AddItem(Setup1, "Printers...", "Printer", 0, "&Druckparameter...");
+    connect(Printer, &QAction::triggered, this, &TfmMain::PrinterExecute);
     connect(AddItem(Setup1, "Password...", "Password", 0, QString::fromUtf8("&Paßwort ändern...")),
             &QAction::triggered, this, &TfmMain::PasswordExecute);
     QMenu* system = AddMenu(Setup1, "System", "mnSystem");

@@ -10,6 +10,7 @@
 #include "tools/Fctlsettings.h"
 #include "tools/Fctlstats.h"
 #include "tools/Fctlunit.h"
+#include "tools/Fctlprint.h"
 #include "tools/Fctlview.h"
 #include "tools/Fjson.h"
 
@@ -62,6 +63,8 @@ const std::map<QString, Command>& Commands() {
         {"password", {"set the operator or administrator password", CmdPassword}},
         {"unit", {"talk to the unit: detect, info, values, set-clock", CmdUnit}},
         {"acquire", {"store the unit's records into the month files until it is idle", CmdAcquire}},
+        {"report", {"draw a day or month report or a view print into a PDF", CmdReport}},
+        {"print", {"print a day or month report on the configured printers", CmdPrint}},
     };
     return commands;
 }

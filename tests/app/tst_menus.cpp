@@ -187,15 +187,15 @@ private slots:
         QTest::newRow("day print") << "PrintDay"
                                    << "Day print"
                                    << "&Tagesdruck..."
-                                   << "" << false;
+                                   << "" << true;
         QTest::newRow("month print") << "PrintMonth4"
                                      << "&4 Day on page"
                                      << "&4 Day on page"
-                                     << "" << false;
+                                     << "" << true;
         QTest::newRow("copy print") << "PrintCopy"
                                     << "Expression of the actual image"
                                     << "&Ausdruck der aktuellen Darstellung"
-                                    << "" << false;
+                                    << "" << true;
         QTest::newRow("cut") << "EditCut1"
                              << "Cu&t"
                              << "Cu&t"

@@ -1,0 +1,86 @@
+#include "app/Umain.h"
+
+#include "app/Fmainshared.h"
+#include "files/Fmonthfile.h"
+#include "print/Cprintbase.h"
+#include "print/Fprintwindow.h"
+#include "print/Uprintpreview.h"
+#include "view/Uchildbase.h"
+
+#include <QAction>
+#include <QPointer>
+
+// The print commands of the Data menu and the printer parameters of the
+// Admin menu. Reports and view prints keep acquisition waiting: FBusy is set
+// for their whole run and cleared on every way out.
+
+namespace {
+
+class TBusyScope {
+public:
+    explicit TBusyScope(TfmMain& main) : FMain(main), FWas(main.Busy()) { FMain.SetBusy(true); }
+    ~TBusyScope() { FMain.SetBusy(FWas); }
+    TBusyScope(const TBusyScope&) = delete;
+    TBusyScope& operator=(const TBusyScope&) = delete;
+
+private:
+    TfmMain& FMain;
+    bool FWas;
+};
+
+// Runs a request on the window, if it is still there.
+void RunOnWindow(TPrintBase& printer, TfmChildBase* w, const TPrintRequest& request) {
+    if (w)
+        RunPrintRequest(printer, w->Document(), w->View(), w->File(), request);
+}
+
+} // namespace
+
+void TfmMain::PrintDayExecute() {
+    TfmChildBase* w = ActiveChild();
+    if (!w || !Prnt)
+        return;
+    int first = 1;
+    int last = 1;
+    if (!ChoosePrintDays(first, last, HeaderDaysStored(w->Document().header)))
+        return;
+    const TBusyScope busy(*this);
+    PrintDays(*Prnt, w->Document(), first, last);
+}
+
+void TfmMain::PrintMonthExecute(QAction* item) {
+    TfmChildBase* w = ActiveChild();
+    if (!w || !Prnt)
+        return;
+    const TBusyScope busy(*this);
+    PrintMonth(*Prnt, w->Document(), Tag(item));
+}
+
+void TfmMain::PrintCopyExecute() {
+    TfmChildBase* w = ActiveChild();
+    if (!w || !Prnt)
+        return;
+    const TBusyScope busy(*this);
+    PrintCurrentView(*Prnt, w->Document(), w->View(), w->File());
+}
+
+void TfmMain::PrintPreviewExecute() {
+    TfmChildBase* active = ActiveChild();
+    if (!active || !Prnt)
+        return;
+    const QPointer<TfmChildBase> w(active);
+    auto run = [this, w](TPrintBase& printer, const TPrintRequest& request) {
+        const TBusyScope busy(*this);
+        RunOnWindow(printer, w.data(), request);
+    };
+    TfmPrintPreview preview(*Prnt, run, run, HeaderDaysStored(active->Document().header), this);
+    ShowPrintPreview(preview);
+}
+
+void TfmMain::PrinterExecute() {
+    if (!Prnt)
+        return;
+    ShowPrinterDialog(Prnt->System().PrinterNames());
+    // Read again whichever button closed the dialog.
+    Prnt->ReadParameters();
+}

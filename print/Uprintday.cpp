@@ -1,0 +1,64 @@
+#include "print/Uprintday.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QSpinBox* DayField(QWidget* parent, const char* name, int value, int maxDay) {
+    auto* field = new QSpinBox(parent);
+    field->setObjectName(name);
+    field->setRange(1, std::max(maxDay, 1));
+    field->setValue(value);
+    return field;
+}
+
+} // namespace
+
+TfmPrintDay::TfmPrintDay(int first, int last, int maxDay, QWidget* parent) : QDialog(parent) {
+    setObjectName("fmPrintDay");
+    setWindowTitle("Printed establishment of the period");
+    edtBeginDay = DayField(this, "edtBeginDay", first, maxDay);
+    edtEndDay = DayField(this, "edtEndDay", last, maxDay);
+    btnOk = new QPushButton("&OK", this);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    btnCancel = new QPushButton("Cancel", this);
+    btnCancel->setObjectName("btnCancel");
+
+    auto* form = new QFormLayout;
+    form->addRow("Print from", edtBeginDay);
+    form->addRow(". Day to", edtEndDay);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOk);
+    buttons->addWidget(btnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+
+    connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int TfmPrintDay::First() const {
+    return edtBeginDay->value();
+}
+
+int TfmPrintDay::Last() const {
+    return edtEndDay->value();
+}
+
+bool RunPrintDay(int& first, int& last, int maxDay, QWidget* parent) {
+    TfmPrintDay dialog(first, last, maxDay, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    first = dialog.First();
+    last = dialog.Last();
+    return true;
+}

@@ -1,0 +1,151 @@
+#include "print/Uprintpreview.h"
+
+#include "print/Cprintbase.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+// Puts a page sequence in the place of the engine's printers for as long
+// as it lives, whatever way the drawing ends.
+class TSystemSwap {
+public:
+    TSystemSwap(TPrintBase& printer, std::unique_ptr<TPrintSystem> system)
+        : FPrinter(printer), FOld(printer.ReplaceSystem(std::move(system))) {}
+    ~TSystemSwap() { FPrinter.ReplaceSystem(std::move(FOld)); }
+    TSystemSwap(const TSystemSwap&) = delete;
+    TSystemSwap& operator=(const TSystemSwap&) = delete;
+
+private:
+    TPrintBase& FPrinter;
+    std::unique_ptr<TPrintSystem> FOld;
+};
+
+QSpinBox* DayField(QWidget* parent, const char* name, int maxDay) {
+    auto* field = new QSpinBox(parent);
+    field->setObjectName(name);
+    field->setRange(1, std::max(maxDay, 1));
+    field->setValue(1);
+    return field;
+}
+
+} // namespace
+
+TfmPrintPreview::TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner print, int maxDay,
+                                 QWidget* parent)
+    : QDialog(parent), FPrinter(printer), FPreview(std::move(preview)), FPrint(std::move(print)),
+      FPreviewPrinter(QPrinter::HighResolution) {
+    setObjectName("fmPrintPreview");
+    setWindowTitle("Print preview");
+
+    // The pages are laid out on printer 1 when it is installed; otherwise on
+    // A4 with a printable area 5 mm inside each edge.
+    const QString first = printer.SelectPrinter(0);
+    if (!first.isEmpty()) {
+        FPreviewPrinter.setPrinterName(first);
+    } else {
+        FPreviewPrinter.setOutputFormat(QPrinter::PdfFormat);
+        FPreviewPrinter.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                  QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
+    }
+
+    rbDays = new QRadioButton("Day report, days", this);
+    rbDays->setObjectName("rbDays");
+    rbDays->setChecked(true);
+    edtBeginDay = DayField(this, "edtBeginDay", maxDay);
+    edtEndDay = DayField(this, "edtEndDay", maxDay);
+    rbMonth = new QRadioButton("Month report, days on page", this);
+    rbMonth->setObjectName("rbMonth");
+    cmbDaysPerPage = new QComboBox(this);
+    cmbDaysPerPage->setObjectName("cmbDaysPerPage");
+    for (int n : {3, 4, 5})
+        cmbDaysPerPage->addItem(QString::number(n), n);
+    rbView = new QRadioButton("Current view", this);
+    rbView->setObjectName("rbView");
+    auto* kinds = new QButtonGroup(this);
+    for (QRadioButton* b : {rbDays, rbMonth, rbView})
+        kinds->addButton(b);
+    btnShow = new QPushButton("&Show", this);
+    btnShow->setObjectName("btnShow");
+    lstPages = new QListWidget(this);
+    lstPages->setObjectName("lstPages");
+    pvPages = new QPrintPreviewWidget(&FPreviewPrinter, this);
+    pvPages->setObjectName("pvPages");
+    btnPrint = new QPushButton("&Print", this);
+    btnPrint->setObjectName("btnPrint");
+    btnClose = new QPushButton("Close", this);
+    btnClose->setObjectName("btnClose");
+
+    auto* choice = new QGridLayout;
+    choice->addWidget(rbDays, 0, 0);
+    choice->addWidget(edtBeginDay, 0, 1);
+    choice->addWidget(new QLabel("to", this), 0, 2);
+    choice->addWidget(edtEndDay, 0, 3);
+    choice->addWidget(rbMonth, 1, 0);
+    choice->addWidget(cmbDaysPerPage, 1, 1);
+    choice->addWidget(rbView, 2, 0);
+    choice->addWidget(btnShow, 3, 0);
+    auto* side = new QVBoxLayout;
+    side->addLayout(choice);
+    side->addWidget(new QLabel("Pages:", this));
+    side->addWidget(lstPages, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnPrint);
+    buttons->addWidget(btnClose);
+    side->addLayout(buttons);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(side);
+    layout->addWidget(pvPages, 1);
+    resize(1000, 760);
+
+    connect(pvPages, &QPrintPreviewWidget::paintRequested, this, &TfmPrintPreview::PaintPages);
+    connect(btnShow, &QPushButton::clicked, this, &TfmPrintPreview::btnShowClick);
+    connect(btnPrint, &QPushButton::clicked, this, &TfmPrintPreview::btnPrintClick);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TPrintRequest TfmPrintPreview::Request() const {
+    TPrintRequest r;
+    r.kind = rbMonth->isChecked()  ? TPrintRequest::Month
+             : rbView->isChecked() ? TPrintRequest::View
+                                   : TPrintRequest::Days;
+    r.first = edtBeginDay->value();
+    r.last = edtEndDay->value();
+    r.daysPerPage = cmbDaysPerPage->currentData().toInt();
+    return r;
+}
+
+void TfmPrintPreview::btnShowClick() {
+    pvPages->updatePreview();
+}
+
+void TfmPrintPreview::btnPrintClick() {
+    if (FPrint)
+        FPrint(FPrinter, Request());
+}
+
+void TfmPrintPreview::PaintPages(QPrinter* target) {
+    auto pages = std::make_unique<TPageSequence>(*target, FPrinter.System().PrinterNames());
+    TPageSequence* sequence = pages.get();
+    {
+        const TSystemSwap swap(FPrinter, std::move(pages));
+        if (FPreview)
+            FPreview(FPrinter, Request());
+        FPageNames = sequence->Pages();
+        sequence->Finish();
+    }
+    lstPages->clear();
+    lstPages->addItems(FPageNames);
+}

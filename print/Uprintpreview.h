@@ -1,0 +1,62 @@
+#pragma once
+
+#include "print/Fprintwindow.h"
+
+#include <QDialog>
+#include <QPrinter>
+#include <QStringList>
+
+#include <functional>
+
+class QComboBox;
+class QListWidget;
+class QPrintPreviewWidget;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class TPrintBase;
+
+// The pages a day report, a month report or the view print would send to
+// printer 1 and printer 2, drawn by the printing engine itself onto a
+// preview, before paper is used; "Print" then sends them to the printers.
+class TfmPrintPreview : public QDialog {
+    Q_OBJECT
+public:
+    // Runs a request on an engine: the preview's pages or the printers.
+    using TRunner = std::function<void(TPrintBase& printer, const TPrintRequest& request)>;
+    // maxDay limits the days of the day report.
+    TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner print, int maxDay,
+                    QWidget* parent = nullptr);
+
+    TPrintRequest Request() const;
+    // The pages shown, by their document names ("ZEDA D2026-03 day 4,
+    // printer 1").
+    const QStringList& PageNames() const { return FPageNames; }
+
+    QRadioButton* rbDays;
+    QSpinBox* edtBeginDay;
+    QSpinBox* edtEndDay;
+    QRadioButton* rbMonth;
+    QComboBox* cmbDaysPerPage;
+    QRadioButton* rbView;
+    QPushButton* btnShow;
+    QListWidget* lstPages;
+    QPrintPreviewWidget* pvPages;
+    QPushButton* btnPrint;
+    QPushButton* btnClose;
+
+public slots:
+    // Draws the chosen print into the preview again.
+    void btnShowClick();
+    // Sends the chosen print to the printers.
+    void btnPrintClick();
+
+private:
+    void PaintPages(QPrinter* target);
+
+    TPrintBase& FPrinter;
+    TRunner FPreview;
+    TRunner FPrint;
+    QPrinter FPreviewPrinter;
+    QStringList FPageNames;
+};

@@ -1,0 +1,192 @@
+#include "Fprinttestsupport.h"
+
+#include "app/Umain.h"
+#include "config/Cclock.h"
+#include "config/Cinifile.h"
+#include "print/Uprinter.h"
+#include "print/Uprintpreview.h"
+#include "view/Uchildbase.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+namespace {
+
+QByteArray Ini(const QString& iniPath) {
+    const TIniFile ini(iniPath);
+    return ini.ReadString(IniSection, "Druckparameter", "?") + "|" +
+           ini.ReadString(IniSection, "Druck1", "?") + "|" +
+           ini.ReadString(IniSection, "Druck2", "?");
+}
+
+// Pages onto a recording device, noting whether acquisition was held back
+// while each job ran; jobs can be made not to start.
+class TFakeSystem : public TPrintSystem {
+public:
+    QStringList PrinterNames() const override { return {"Fake One", "Fake Two"}; }
+    std::unique_ptr<TPrintPage> BeginJob(const QString& printer, const QString& name) override {
+        busyAtJob << (fmMain && fmMain->Busy());
+        if (failToBegin)
+            return nullptr;
+        return pages.BeginJob(printer, name);
+    }
+
+    TRecordingDevice device{2000, 2000};
+    TPageSequence pages{device, PrinterNames(), TPrintFixture::Metrics};
+    QList<bool> busyAtJob;
+    bool failToBegin = false;
+};
+
+} // namespace
+
+class TestPrintCommands : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    TSimClock clock{SecondsFromLocal({2026, 3, 10, 14, 0, 30}), 1000};
+    TRecordingMessages messages;
+    TEnv env;
+    std::unique_ptr<TfmMain> w;
+    TFakeSystem* fake = nullptr;
+
+    // The main window with a month file of 31 days active: channel 1 on
+    // printer 1, channel 2 on printer 2, both printers set up.
+    bool OpenMonth() {
+        ChannelDefs c = NoChannels();
+        c[0] = PrintChannel("K1", 0);
+        c[1] = PrintChannel("K2", 1);
+        MonthDocument d;
+        InitDocument(d, c, 31 * 1440);
+        const QString path = dir.filePath("D2026-03.ZMF");
+        TIniFile ini(env.IniPath());
+        if (!WriteBytes(path, FileImage(d)) || !ini.WriteString(IniSection, "Druck1", "fake one") ||
+            !ini.WriteString(IniSection, "Druck2", "Fake Two") ||
+            !ini.WriteString(IniSection, "Druckparameter", "1,1,0"))
+            return false;
+        w = std::make_unique<TfmMain>(env, [](int) { return 2; });
+        w->show();
+        auto system = std::make_unique<TFakeSystem>();
+        fake = system.get();
+        Prnt->ReplaceSystem(std::move(system));
+        Prnt->ReadParameters();
+        TfmChildData* child = w->OpenMonthFile(path);
+        if (!child)
+            return false;
+        child->ShowChannel(-1, false);
+        child->ShowChannel(0, true);
+        child->ShowChannel(1, true);
+        messages.Clear(); // the serial port's start-up notice
+        return true;
+    }
+
+    QAction* Item(const char* name) const { return w->findChild<QAction*>(name); }
+
+private slots:
+    void init() {
+        QDir(dir.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(dir.path()));
+        env.dataDir = dir.path();
+        env.clock = &clock;
+        env.messages = &messages;
+        messages.Clear();
+    }
+
+    void cleanup() {
+        if (w)
+            w->close();
+        w.reset();
+    }
+
+    void printerDialogWritesTheThreeKeys() {
+        // A first start: both printers on, none chosen, no automatic print.
+        TfmPrinter first(env, {"PDF1", "PDF2"});
+        QVERIFY(first.chkPrinter1->isChecked() && first.chkPrinter2->isChecked());
+        QVERIFY(!first.chkAutomat->isChecked() && first.cmbPrinter1->currentIndex() == -1);
+        first.btnOk->click();
+        QCOMPARE(first.result(), int(QDialog::Accepted));
+        QCOMPARE(Ini(env.IniPath()), QByteArray("1,1,0||"));
+
+        // Stored printers are found whatever their letter case; one no
+        // longer installed is not; an unchecked printer loses its list.
+        TIniFile ini(env.IniPath());
+        ini.WriteString(IniSection, "Druckparameter", "1,1,1");
+        ini.WriteString(IniSection, "Druck1", "pdf2");
+        ini.WriteString(IniSection, "Druck2", "Gone");
+        TfmPrinter d(env, {"PDF1", "PDF2"});
+        QCOMPARE(d.cmbPrinter1->currentText(), QString("PDF2"));
+        QCOMPARE(d.cmbPrinter2->currentIndex(), -1);
+        d.cmbPrinter2->setCurrentIndex(0);
+        d.chkPrinter2->click();
+        QVERIFY(!d.cmbPrinter2->isEnabled() && d.cmbPrinter2->currentIndex() == -1);
+        d.btnOk->click();
+        QCOMPARE(Ini(env.IniPath()), QByteArray("1,0,1|PDF2|"));
+
+        // Cancel writes nothing.
+        TfmPrinter again(env, {"PDF1"});
+        again.chkAutomat->click();
+        again.btnCancel->click();
+        QCOMPARE(Ini(env.IniPath()), QByteArray("1,0,1|PDF2|"));
+    }
+
+    void printCommandsRunOnTheActiveWindowWithAcquisitionHeldBack() {
+        QVERIFY(OpenMonth());
+        QList<int> asked;
+        w->ChoosePrintDays = [&asked](int& first, int& last, int maxDay) {
+            asked = {first, last, maxDay};
+            first = 2;
+            last = 3;
+            return true;
+        };
+        Item("PrintDay")->trigger();
+        QCOMPARE(asked, QList<int>({1, 1, 33})); // limited to the day blocks
+        QCOMPARE(fake->pages.Pages(),
+                 QStringList({"ZEDA D2026-03 day 2, printer 1", "ZEDA D2026-03 day 2, printer 2",
+                              "ZEDA D2026-03 day 3, printer 1", "ZEDA D2026-03 day 3, printer 2"}));
+        Item("PrintMonth4")->trigger();
+        QCOMPARE(fake->pages.Pages().size(), 4 + 16); // 8 pages on each printer
+        Item("PrintCopy")->trigger();
+        QCOMPARE(fake->pages.Pages().last(), QString("ZEDA D2026-03 view, printer 1"));
+        QVERIFY(!fake->busyAtJob.contains(false));
+        QVERIFY(!w->Busy());
+        QCOMPARE(messages.Texts(), QStringList());
+    }
+
+    void errorInTheMiddleOfAPrintDoesNotStopAcquisition() {
+        QVERIFY(OpenMonth());
+        fake->failToBegin = true;
+        Item("PrintMonth5")->trigger();
+        QVERIFY(!w->Busy()); // the next acquisition cycle can run
+        QCOMPARE(messages.Texts(), QStringList(7, CannotPrintText));
+        QVERIFY(fake->pages.Pages().isEmpty());
+    }
+
+    void previewShowsThePagesOfBothPrintersAndPrintsThem() {
+        QVERIFY(OpenMonth());
+        QStringList shown;
+        w->ShowPrintPreview = [&shown](TfmPrintPreview& p) {
+            p.edtBeginDay->setValue(5);
+            p.edtEndDay->setValue(6);
+            p.btnShowClick();
+            shown = p.PageNames();
+            QCOMPARE(p.pvPages->pageCount(), 4);
+            p.rbMonth->setChecked(true);
+            p.cmbDaysPerPage->setCurrentIndex(2); // 5 days on a page
+            p.btnPrintClick();
+        };
+        Item("PrintPreview")->trigger();
+        QCOMPARE(shown,
+                 QStringList({"ZEDA D2026-03 day 5, printer 1", "ZEDA D2026-03 day 5, printer 2",
+                              "ZEDA D2026-03 day 6, printer 1", "ZEDA D2026-03 day 6, printer 2"}));
+        // The preview sent nothing to the printers; "Print" sent the month.
+        QCOMPARE(fake->pages.Pages().size(), 14);
+    }
+};
+
+QTEST_MAIN(TestPrintCommands)
+#include "tst_printcommands.moc"
