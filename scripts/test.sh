@@ -8,7 +8,9 @@ cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build -j2 --output-on-failure
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DZEDA_SANITIZE=ON -DZEDA_BENCH=OFF
+# clang: it builds these Debug tests in about two thirds of the time g++ takes.
+cmake -S . -B build-asan -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+  -DZEDA_SANITIZE=ON -DZEDA_BENCH=OFF
 cmake --build build-asan -j2
 export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
