@@ -1,3 +1,4 @@
+#include "Fctlrun.h"
 #include "app/Umain.h"
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
@@ -17,29 +18,6 @@
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run Ctl(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ZEDACTL_PATH), args);
-    Run r;
-    if (!p.waitForFinished(120000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 bool WriteFile(const QString& path, const QByteArray& data) {
     QFile f(path);

@@ -1,37 +1,14 @@
+#include "Fctlrun.h"
 #include "config/Cdatadirlock.h"
 #include "support/Cunitprocess.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run Ctl(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ZEDACTL_PATH), args);
-    Run r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A data directory whose INI file names the serial driver with the unit on
 // COM2 and no device behind the other ports.
