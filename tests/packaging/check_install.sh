@@ -11,15 +11,25 @@ for f in bin/zeda bin/zedactl bin/zeda-unit \
          share/applications/net.zeda.Zeda.desktop \
          share/metainfo/net.zeda.Zeda.metainfo.xml \
          share/icons/hicolor/scalable/apps/net.zeda.Zeda.svg \
-         share/man/man1/zeda.1 share/man/man1/zedactl.1 \
+         share/man/man1/zeda.1 share/man/man1/zedactl.1 share/man/man1/zeda-unit.1 \
          share/doc/zeda/zeda-help.html; do
   [ -e "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
 out=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/zedactl" --version)
 [ "$out" = "zedactl $version" ] || { echo "zedactl --version printed: $out"; exit 1; }
-# The manual pages are well-formed for man.
+# The manual pages are well-formed for man, and zedactl's names every command
+# that the program lists.
 if command -v man > /dev/null; then
-  MANWIDTH=80 man -l "$prefix/share/man/man1/zedactl.1" 2> /dev/null | grep -q "zedactl" ||
-    { echo "man cannot show zedactl.1"; exit 1; }
+  for page in zeda zedactl zeda-unit; do
+    MANWIDTH=80 man -l "$prefix/share/man/man1/$page.1" 2> /dev/null | grep -q "$page" ||
+      { echo "man cannot show $page.1"; exit 1; }
+  done
+  manual=$(MANWIDTH=200 man -l "$prefix/share/man/man1/zedactl.1" 2> /dev/null)
+  commands=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/zedactl" --help 2> /dev/null |
+             sed -n 's/^  \([a-z]*\)  .*/\1/p')
+  [ -n "$commands" ] || { echo "zedactl --help lists no commands"; exit 1; }
+  for c in $commands; do
+    echo "$manual" | grep -q "^ *$c\b" || { echo "zedactl.1 lacks the command $c"; exit 1; }
+  done
 fi
 echo "installed and ran zedactl $version"
