@@ -6,6 +6,7 @@
 #include "config/Cclock.h"
 #include "config/Cenv.h"
 #include "config/Cmessages.h"
+#include "dialogs/Ubuttonrow.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -65,11 +66,8 @@ TfmACQInfo::TfmACQInfo(const TEnv& env, TCommBase& comm, QWidget* parent)
     setGrid->addWidget(edtTime, 1, 1);
     setGrid->addWidget(btnSetDate, 1, 2);
 
-    Button2 = new QPushButton("Close", this);
-    Button2->setObjectName("Button2");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button2);
+    Button2 = NewButton(this, "Close", "Button2");
+    auto* buttons = ButtonRow({Button2});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(info);
     layout->addWidget(setting);

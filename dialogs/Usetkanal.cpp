@@ -3,6 +3,7 @@
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
+#include "dialogs/Ubuttonrow.h"
 #include "dialogs/Unumberedit.h"
 
 #include <QCheckBox>
@@ -64,11 +65,8 @@ TfmSetKanal::TfmSetKanal(const TEnv& env, int channel, QWidget* parent)
     cmbColor = new QComboBox(this);
     cmbColor->setObjectName("cmbColor");
     cmbColor->addItems(ColourEntryNames());
-    btnOk = new QPushButton("&Ok", this);
-    btnOk->setObjectName("btnOk");
-    btnOk->setDefault(true);
-    btnCancel = new QPushButton("&Cancel", this);
-    btnCancel->setObjectName("btnCancel");
+    btnOk = NewButton(this, "&Ok", "btnOk", true);
+    btnCancel = NewButton(this, "&Cancel", "btnCancel");
 
     auto* description = new QGroupBox(" Description ", this);
     auto* d = new QFormLayout(description);
@@ -85,10 +83,7 @@ TfmSetKanal::TfmSetKanal(const TEnv& env, int channel, QWidget* parent)
     auto* colour = new QGroupBox(" Color ", this);
     auto* c = new QFormLayout(colour);
     c->addRow("Screen/Printer:", cmbColor);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
+    auto* buttons = ButtonRow({btnOk, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(chkActive);
     layout->addWidget(description);

@@ -3,6 +3,7 @@
 #include "config/Cinifile.h"
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
+#include "dialogs/Ubuttonrow.h"
 #include "dialogs/Ulocation.h"
 #include "dialogs/Umonth.h"
 #include "dialogs/Unumberedit.h"
@@ -19,15 +20,9 @@ namespace {
 
 // The OK and Cancel buttons under a form, as every settings dialog has them.
 void AddButtons(QDialog* d, QFormLayout* form, QPushButton*& ok, QPushButton*& cancel) {
-    ok = new QPushButton("&Ok", d);
-    ok->setObjectName("btnOk");
-    ok->setDefault(true);
-    cancel = new QPushButton("&Cancel", d);
-    cancel->setObjectName("btnCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    ok = NewButton(d, "&Ok", "btnOk", true);
+    cancel = NewButton(d, "&Cancel", "btnCancel");
+    auto* buttons = ButtonRow({ok, cancel});
     auto* layout = new QVBoxLayout(d);
     layout->addLayout(form);
     layout->addLayout(buttons);

@@ -4,6 +4,7 @@
 #include "config/Cinifile.h"
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
+#include "dialogs/Ubuttonrow.h"
 #include "operators/Coperator.h"
 #include "operators/Fpassword.h"
 #include "operators/Uusers.h"
@@ -45,19 +46,13 @@ TfmLogin::TfmLogin(const TEnv& env, int mode, QWidget* parent)
     lblMessage = new QLabel(this);
     lblMessage->setObjectName("lblMessage");
 
-    btnOk = new QPushButton("&Ok", this);
-    btnOk->setObjectName("btnOk");
-    btnOk->setDefault(true);
-    btnCancel = new QPushButton("&Cancel", this);
-    btnCancel->setObjectName("btnCancel");
+    btnOk = NewButton(this, "&Ok", "btnOk", true);
+    btnCancel = NewButton(this, "&Cancel", "btnCancel");
 
     auto* form = new QFormLayout;
     form->addRow("User", cmbUser);
     form->addRow("Password:", edtPassword);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
+    auto* buttons = ButtonRow({btnOk, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(lblMessage);
@@ -156,15 +151,9 @@ TfmLoginOperator::TfmLoginOperator(const TEnv& env, QWidget* parent) : QDialog(p
     edtName->setReadOnly(true);
     lstOperators = new QListWidget(this);
     lstOperators->setObjectName("lstOperators");
-    btnOk = new QPushButton("Ok", this);
-    btnOk->setObjectName("btnOk");
-    btnOk->setDefault(true);
-    btnCansel = new QPushButton("Cancel", this);
-    btnCansel->setObjectName("btnCansel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCansel);
+    btnOk = NewButton(this, "Ok", "btnOk", true);
+    btnCansel = NewButton(this, "Cancel", "btnCansel");
+    auto* buttons = ButtonRow({btnOk, btnCansel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(edtName);
     layout->addWidget(lstOperators);

@@ -3,6 +3,7 @@
 #include "config/Cconfig.h"
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
+#include "dialogs/Ubuttonrow.h"
 #include "operators/Fpassword.h"
 
 #include <QComboBox>
@@ -37,19 +38,13 @@ TfmPassword::TfmPassword(const TEnv& env, QWidget* parent) : QDialog(parent), FE
     edtConfirm = new QLineEdit(this);
     edtConfirm->setObjectName("edtConfirm");
     edtConfirm->setEchoMode(QLineEdit::Password);
-    btnOk = new QPushButton("&Ok", this);
-    btnOk->setObjectName("btnOk");
-    btnOk->setDefault(true);
-    btnCancel = new QPushButton("&Cancel", this);
-    btnCancel->setObjectName("btnCancel");
+    btnOk = NewButton(this, "&Ok", "btnOk", true);
+    btnCancel = NewButton(this, "&Cancel", "btnCancel");
     auto* form = new QFormLayout;
     form->addRow("User", cmbUser);
     form->addRow("New password:", edtPassword);
     form->addRow("Confirm:", edtConfirm);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
+    auto* buttons = ButtonRow({btnOk, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

@@ -2,6 +2,7 @@
 
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
+#include "dialogs/Ubuttonrow.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -24,23 +25,16 @@ TfmUsers::TfmUsers(const TEnv& env, QWidget* parent)
     edtName->setObjectName("edtName");
     // The room of a record; a longer name is never written uncut.
     edtName->setMaxLength(TOperator::MaxNameLength);
-    btnOk = new QPushButton("Ok", this);
-    btnOk->setObjectName("btnOk");
-    btnCansel = new QPushButton("Cancel", this);
-    btnCansel->setObjectName("btnCansel");
-    btnAdd = new QPushButton("Add", this);
-    btnAdd->setObjectName("btnAdd");
-    btnDelete = new QPushButton("Delete", this);
-    btnDelete->setObjectName("btnDelete");
+    btnOk = NewButton(this, "Ok", "btnOk");
+    btnCansel = NewButton(this, "Cancel", "btnCansel");
+    btnAdd = NewButton(this, "Add", "btnAdd");
+    btnDelete = NewButton(this, "Delete", "btnDelete");
 
     auto* edit = new QHBoxLayout;
     edit->addWidget(edtName);
     edit->addWidget(btnAdd);
     edit->addWidget(btnDelete);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCansel);
+    auto* buttons = ButtonRow({btnOk, btnCansel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lstOperators);
     layout->addLayout(edit);

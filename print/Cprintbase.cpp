@@ -120,6 +120,17 @@ void TPrintBase::FileError() {
         FEnv.messages->Show(TMessages::Error, ValidateMessage(TFileBase::CannotOpen));
 }
 
+QSize TPrintBase::StartPage(TPrintPage& page) {
+    QPainter& p = page.Painter();
+    p.setFont(FConfig ? FConfig->printerFont : QFont());
+    const TPageMetrics metrics = page.Metrics();
+    horzSize = metrics.widthMm;
+    vertSize = metrics.heightMm * 6;
+    horzRes = metrics.widthPx;
+    vertRes = metrics.heightPx;
+    return QSize(p.fontMetrics().maxWidth(), p.fontMetrics().height());
+}
+
 QString TPrintBase::DocumentName(const MonthDocument& d, const QString& what, int printer) const {
     const QString file = d.fileName.isEmpty()
                              ? MonthFileName(HeaderYear(d.header), HeaderMonth(d.header))
@@ -176,14 +187,9 @@ int TPrintBase::PrintReportPage(const MonthDocument& d, int n, int firstDay, int
         return 0;
     }
     QPainter& p = page->Painter();
-    p.setFont(FConfig ? FConfig->printerFont : QFont());
-    const int32_t h = p.fontMetrics().height();
-    const int32_t w = p.fontMetrics().maxWidth();
-    const TPageMetrics metrics = page->Metrics();
-    horzSize = metrics.widthMm;
-    vertSize = metrics.heightMm * 6;
-    horzRes = metrics.widthPx;
-    vertRes = metrics.heightPx;
+    const QSize font = StartPage(*page);
+    const int32_t h = font.height();
+    const int32_t w = font.width();
     leftMargin = ToDeviceX(7);
     topMargin = ToDeviceY(210);
     const auto X = [this](int32_t a) { return ToDeviceX(a) + leftMargin; };

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -104,6 +105,9 @@ private:
 
     // Tells the user that the month file cannot be read: once for a run.
     void FileError();
+    // Sets the printer font on a new page and takes the page's metrics; the
+    // font's line height and widest character in printer pixels.
+    QSize StartPage(TPrintPage& page);
     QString DocumentName(const MonthDocument& document, const QString& what, int printer) const;
     bool Enabled(int n) const { return (n == 0 ? printer1Enabled : printer2Enabled) != 0; }
     // "Es kann nicht gedruckt werden!"

@@ -29,6 +29,7 @@ public:
 
     bool Valid() const { return FPage != nullptr; }
     TPrintPage* operator->() const { return FPage.get(); }
+    TPrintPage& operator*() const { return *FPage; }
     // Sends the page unless the printer aborted it; false on a failure.
     bool End() {
         FEnded = true;

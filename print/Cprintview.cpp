@@ -78,14 +78,11 @@ int TPrintBase::PrintView(const MonthDocument& d, int n) {
         return 0;
     }
     QPainter& p = page->Painter();
-    p.setFont(FConfig ? FConfig->printerFont : QFont());
-    const int32_t h = p.fontMetrics().height();
-    const int32_t w = p.fontMetrics().maxWidth();
-    const TPageMetrics metrics = page->Metrics();
-    horzSize = metrics.widthMm;
-    vertSize = metrics.heightMm * 6;
-    horzRes = metrics.widthPx;
-    vertRes = metrics.heightPx;
+    const QSize font = StartPage(*page);
+    const int32_t h = font.height();
+    const int32_t w = font.width();
+    const int32_t pageWidth = horzRes;
+    const int32_t pageHeight = vertRes;
     const int32_t L = 7 * w;
     const int32_t T = ((int32_t(shown.size()) - 1) / 3 + 5) * h;
     leftMargin = L;
@@ -117,9 +114,9 @@ int TPrintBase::PrintView(const MonthDocument& d, int n) {
     // From here on a screen height is page width and a screen width page
     // height: the diagram fills the page right of L, below T and down to
     // two text heights above the bottom edge.
-    horzRes = metrics.widthPx - L;
+    horzRes = pageWidth - L;
     horzSize = Hs;
-    vertRes = metrics.heightPx - T - 2 * h;
+    vertRes = pageHeight - T - 2 * h;
     vertSize = Ws;
     const auto X = [this](int32_t a) { return ToDeviceX(a) + leftMargin; };
     const auto Y = [this](int32_t a) { return ToDeviceY(a) + topMargin; };
@@ -160,7 +157,7 @@ int TPrintBase::PrintView(const MonthDocument& d, int n) {
     }
 
     // Nothing more left of L or above T, the labels included.
-    p.setClipRect(QRect(L, T, metrics.widthPx - L, metrics.heightPx - T));
+    p.setClipRect(QRect(L, T, pageWidth - L, pageHeight - T));
 
     std::vector<PrintLabel> labels;
     labels.reserve(MaxLabels);

@@ -1,5 +1,7 @@
 #include "print/Uprintday.h"
 
+#include "dialogs/Ubuttonrow.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -25,19 +27,13 @@ TfmPrintDay::TfmPrintDay(int first, int last, int maxDay, QWidget* parent) : QDi
     setWindowTitle("Printed establishment of the period");
     edtBeginDay = DayField(this, "edtBeginDay", first, maxDay);
     edtEndDay = DayField(this, "edtEndDay", last, maxDay);
-    btnOk = new QPushButton("&OK", this);
-    btnOk->setObjectName("btnOk");
-    btnOk->setDefault(true);
-    btnCancel = new QPushButton("Cancel", this);
-    btnCancel->setObjectName("btnCancel");
+    btnOk = NewButton(this, "&OK", "btnOk", true);
+    btnCancel = NewButton(this, "Cancel", "btnCancel");
 
     auto* form = new QFormLayout;
     form->addRow("Print from", edtBeginDay);
     form->addRow(". Day to", edtEndDay);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
+    auto* buttons = ButtonRow({btnOk, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

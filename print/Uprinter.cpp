@@ -3,6 +3,7 @@
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
+#include "dialogs/Ubuttonrow.h"
 #include "print/Fprintparams.h"
 
 #include <QCheckBox>
@@ -56,20 +57,14 @@ TfmPrinter::TfmPrinter(const TEnv& env, const QStringList& printers, QWidget* pa
     chkPrinter2 = CheckBox(grpPrinters, "chkPrinter2", "Printer2", true);
     cmbPrinter2 = PrinterList(grpPrinters, "cmbPrinter2", printers);
     chkAutomat = CheckBox(this, "chkAutomat", "Automatic print", false);
-    btnOk = new QPushButton("&Ok", this);
-    btnOk->setObjectName("btnOk");
-    btnOk->setDefault(true);
-    btnCancel = new QPushButton("&Cancel", this);
-    btnCancel->setObjectName("btnCancel");
+    btnOk = NewButton(this, "&Ok", "btnOk", true);
+    btnCancel = NewButton(this, "&Cancel", "btnCancel");
 
     auto* group = new QVBoxLayout(grpPrinters);
     for (QWidget* widget : {static_cast<QWidget*>(chkPrinter1), static_cast<QWidget*>(cmbPrinter1),
                             static_cast<QWidget*>(chkPrinter2), static_cast<QWidget*>(cmbPrinter2)})
         group->addWidget(widget);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
+    auto* buttons = ButtonRow({btnOk, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grpPrinters);
     layout->addWidget(chkAutomat);
