@@ -278,12 +278,18 @@ int TPrintBase::PrintReportPage(const MonthDocument& d, int n, int firstDay, int
                    Qt::AlignLeft | Qt::AlignTop | SingleLine, FromAnsi(text));
     }
 
-    // Traces, then their labels over them.
+    const TTraceFrame frame{X, [&Y](int32_t row) { return Y(row); }, w, h};
+    return FinishPage(page, d, channels, frame, TTraceWalk{S, D, E, 0, 1, S}, days);
+}
+
+int TPrintBase::FinishPage(TPrintJobGuard& page, const MonthDocument& d,
+                           const std::vector<int>& channels, const TTraceFrame& frame,
+                           const TTraceWalk& walk, TDaySource& days) {
+    QPainter& p = page->Painter();
+    const TTableColor& table = Colors ? *Colors : FDefaultColors;
     std::vector<PrintLabel> labels;
     labels.reserve(MaxLabels);
     TTracePlotter plotter(p, pointBuffer, labels);
-    TTraceFrame frame{X, [&Y](int32_t row) { return Y(row); }, w, h};
-    const TTraceWalk walk{S, D, E, 0, 1, S};
     for (int ch : channels) {
         const ChannelDef c = HeaderChannel(d.header, ch);
         if (!plotter.Run(d, ch, table.Color(c.printColour % 7), frame, walk, days)) {

@@ -14,8 +14,12 @@
 
 class QPainter;
 class TConfig;
+class TDaySource;
+class TPrintJobGuard;
 struct MonthDocument;
 struct TEnv;
+struct TTraceFrame;
+struct TTraceWalk;
 
 // A label collected while a page is drawn and drawn after all traces: where
 // a trace starts again (its value) or meets an exception period (its code).
@@ -108,6 +112,11 @@ private:
     // Sets the printer font on a new page and takes the page's metrics; the
     // font's line height and widest character in printer pixels.
     QSize StartPage(TPrintPage& page);
+    // Draws the traces of the channels, then their labels over them, and
+    // sends the page: 1 when sent, 0 after the message of what failed.
+    int FinishPage(TPrintJobGuard& page, const MonthDocument& document,
+                   const std::vector<int>& channels, const TTraceFrame& frame,
+                   const TTraceWalk& walk, TDaySource& days);
     QString DocumentName(const MonthDocument& document, const QString& what, int printer) const;
     bool Enabled(int n) const { return (n == 0 ? printer1Enabled : printer2Enabled) != 0; }
     // "Es kann nicht gedruckt werden!"

@@ -159,22 +159,6 @@ int TPrintBase::PrintView(const MonthDocument& d, int n) {
     // Nothing more left of L or above T, the labels included.
     p.setClipRect(QRect(L, T, pageWidth - L, pageHeight - T));
 
-    std::vector<PrintLabel> labels;
-    labels.reserve(MaxLabels);
-    TTracePlotter plotter(p, pointBuffer, labels);
     const TTraceFrame frame{plotX, [&Y](int32_t row) { return Y(row); }, w, h};
-    const TTraceWalk walk{m0, sm, E, r0, sr, m0};
-    for (int ch : shown) {
-        const ChannelDef c = HeaderChannel(d.header, ch);
-        if (!plotter.Run(d, ch, table.Color(c.printColour % 7), frame, walk, days)) {
-            FileError();
-            return 0;
-        }
-    }
-    DrawLabels(p, labels, int(labels.size()));
-    if (!page.End()) {
-        CannotPrint();
-        return 0;
-    }
-    return 1;
+    return FinishPage(page, d, shown, frame, TTraceWalk{m0, sm, E, r0, sr, m0}, days);
 }
