@@ -54,6 +54,24 @@ int LinkNoReplace(const char* from, const char* to) {
     return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE);
 }
 
+// Repeats a transfer at the position of the bytes done so far until all are
+// done, the file ends, or it fails otherwise than by an interruption: the
+// bytes done, or -1 when it failed before the first.
+template <typename Transfer> qint64 TransferAll(qint64 size, Transfer transfer) {
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = transfer(done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return done > 0 ? done : -1;
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
 } // namespace
 
 TFileAccess::TFileAccess(const QString& path, Mode mode, int lockWaitMs) : FPath(path) {
@@ -104,35 +122,17 @@ TFileAccess::~TFileAccess() {
 qint64 TFileAccess::ReadAt(qint64 offset, char* data, qint64 size) {
     if (FFd < 0)
         return -1;
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(FFd, data + done, size_t(size - done), off_t(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return done > 0 ? done : -1;
-        if (n == 0)
-            break;
-        done += n;
-    }
-    return done;
+    return TransferAll(size, [&](qint64 done) {
+        return ::pread(FFd, data + done, size_t(size - done), off_t(offset + done));
+    });
 }
 
 qint64 TFileAccess::WriteAt(qint64 offset, const char* data, qint64 size) {
     if (FFd < 0)
         return -1;
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t n = ::pwrite(FFd, data + done, size_t(size - done), off_t(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return done > 0 ? done : -1;
-        if (n == 0)
-            break;
-        done += n;
-    }
-    return done;
+    return TransferAll(size, [&](qint64 done) {
+        return ::pwrite(FFd, data + done, size_t(size - done), off_t(offset + done));
+    });
 }
 
 qint64 TFileAccess::Size() const {

@@ -76,21 +76,6 @@ bool CtlEnv::LockDataDir() {
     return false;
 }
 
-bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, long long min,
-                     long long max, long long& value) {
-    if (!parser.isSet(name))
-        return true;
-    bool ok = false;
-    const long long v = parser.value(name).trimmed().toLongLong(&ok);
-    if (!ok || v < min || v > max) {
-        std::fprintf(stderr, "zedactl: --%s takes a whole number from %lld to %lld\n",
-                     qPrintable(name), min, max);
-        return false;
-    }
-    value = v;
-    return true;
-}
-
 bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, int min, int max,
                      int& value) {
     long long v = value;

@@ -4,6 +4,7 @@
 #include "config/Cclock.h"
 #include "config/Cdatadirlock.h"
 #include "config/Cenv.h"
+#include "config/Fcommandline.h"
 #include "tools/Cctlmessages.h"
 
 #include <QByteArray>
@@ -36,10 +37,7 @@ bool ParseDateTime(const QString& text, LocalTime& t);
 // "1,3,14" as the 14 shown flags of channels 1..14; false when malformed.
 bool ParseChannelList(const QString& text, std::array<bool, 14>& shown);
 
-// An integer option within [min, max]; an option not given keeps value.
-// False (with a message naming the option and its range) for anything else.
-bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, long long min,
-                     long long max, long long& value);
+// ParseBoundedInt of config/Fcommandline.h for options of type int.
 bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, int min, int max,
                      int& value);
 

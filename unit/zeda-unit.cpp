@@ -5,6 +5,7 @@
 // speed allows.
 
 #include "config/Cclock.h"
+#include "config/Fcommandline.h"
 #include "unit/Cunitemulator.h"
 
 #include <QCommandLineParser>
@@ -235,21 +236,6 @@ bool ParseFrom(const QString& text, int64_t& seconds) {
     return LocalFromSeconds(seconds).day == t.day; // no 31 April
 }
 
-bool ParseNumber(const QCommandLineParser& parser, const QString& name, long long min,
-                 long long max, long long& value) {
-    if (!parser.isSet(name))
-        return true;
-    bool ok = false;
-    const long long v = parser.value(name).trimmed().toLongLong(&ok);
-    if (!ok || v < min || v > max) {
-        std::fprintf(stderr, "zeda-unit: --%s takes a whole number from %lld to %lld\n",
-                     qPrintable(name), min, max);
-        return false;
-    }
-    value = v;
-    return true;
-}
-
 bool ParseFaults(const QString& list, UnitOptions& o) {
     for (const QString& f : list.split(',', Qt::SkipEmptyParts)) {
         const QString name = f.trimmed();
@@ -294,10 +280,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "zeda-unit: needs --pty or --device PATH\n");
         return 2;
     }
-    if (!ParseNumber(parser, "baud", 300, 230400, baud) ||
-        !ParseNumber(parser, "speed", 1, 1000000, speed) ||
-        !ParseNumber(parser, "records", 0, 1000000000, records) ||
-        !ParseNumber(parser, "seed", 0, 0xFFFFFFFFLL, seed))
+    if (!ParseBoundedInt(parser, "baud", 300, 230400, baud) ||
+        !ParseBoundedInt(parser, "speed", 1, 1000000, speed) ||
+        !ParseBoundedInt(parser, "records", 0, 1000000000, records) ||
+        !ParseBoundedInt(parser, "seed", 0, 0xFFFFFFFFLL, seed))
         return 2;
     speed_t code{};
     if (baud != 0 && !CodeOf(int(baud), code)) {
