@@ -139,6 +139,33 @@ void PaintAll(TfmChildBase* w, QImage& px, QImage& py, QImage& pw) {
     w->pw->render(&pw);
 }
 
+// Prints the median repaint time at every time zoom, at the start, middle and
+// end of the month.
+void PaintTable(TfmChildBase* w, QImage& px, QImage& py, QImage& pw) {
+    std::printf("%8s %8s %8s %8s\n", "zoom", "start", "middle", "end");
+    double worst = 0;
+    for (int zoom : TimeZooms) {
+        w->ApplyTimeZoom(zoom);
+        const int maxPos = std::max(w->sb->HorzRange() - w->sb->ClientWidth(), 0);
+        std::printf("%8d", zoom);
+        for (int pos : {0, maxPos / 2, maxPos}) {
+            w->sb->SetHorzPosition(pos);
+            std::vector<double> t;
+            for (int i = 0; i < Runs; ++i) {
+                QElapsedTimer clock;
+                clock.start();
+                PaintAll(w, px, py, pw);
+                t.push_back(clock.nsecsElapsed() / 1e6);
+            }
+            const double m = Median(t);
+            worst = std::max(worst, m);
+            std::printf(" %8.2f", m);
+        }
+        std::printf("\n");
+    }
+    std::printf("worst median: %.2f ms\n", worst);
+}
+
 // Counts the paint events a widget receives.
 struct TPaintCounter : QObject {
     int paints = 0;
@@ -194,28 +221,7 @@ int main(int argc, char** argv) {
                 w->widget()->height(), w->pw->width(), w->pw->height());
 
     std::printf("\npaint of plot area + both strips, median ms (target <= 5)\n");
-    std::printf("%8s %8s %8s %8s\n", "zoom", "start", "middle", "end");
-    double worst = 0;
-    for (int zoom : TimeZooms) {
-        w->ApplyTimeZoom(zoom);
-        const int maxPos = std::max(w->sb->HorzRange() - w->sb->ClientWidth(), 0);
-        std::printf("%8d", zoom);
-        for (int pos : {0, maxPos / 2, maxPos}) {
-            w->sb->SetHorzPosition(pos);
-            std::vector<double> t;
-            for (int i = 0; i < Runs; ++i) {
-                QElapsedTimer clock;
-                clock.start();
-                PaintAll(w, px, py, pw);
-                t.push_back(clock.nsecsElapsed() / 1e6);
-            }
-            const double m = Median(t);
-            worst = std::max(worst, m);
-            std::printf(" %8.2f", m);
-        }
-        std::printf("\n");
-    }
-    std::printf("worst median: %.2f ms\n", worst);
+    PaintTable(w, px, py, pw);
 
     {
         const QString noisy = WriteNoisyMonth(dir.path());
@@ -226,28 +232,7 @@ int main(int argc, char** argv) {
         app.processEvents();
         std::printf("\nworst case: 14 noisy channels, a new value every minute; full repaint,"
                     " median ms (target <= 3)\n");
-        std::printf("%8s %8s %8s %8s\n", "zoom", "start", "middle", "end");
-        double worstNoisy = 0;
-        for (int zoom : TimeZooms) {
-            n->ApplyTimeZoom(zoom);
-            const int maxPos = std::max(n->sb->HorzRange() - n->sb->ClientWidth(), 0);
-            std::printf("%8d", zoom);
-            for (int pos : {0, maxPos / 2, maxPos}) {
-                n->sb->SetHorzPosition(pos);
-                std::vector<double> t;
-                for (int i = 0; i < Runs; ++i) {
-                    QElapsedTimer clock;
-                    clock.start();
-                    PaintAll(n, px, py, pw);
-                    t.push_back(clock.nsecsElapsed() / 1e6);
-                }
-                const double m = Median(t);
-                worstNoisy = std::max(worstNoisy, m);
-                std::printf(" %8.2f", m);
-            }
-            std::printf("\n");
-        }
-        std::printf("worst median: %.2f ms\n", worstNoisy);
+        PaintTable(n, px, py, pw);
         delete n;
     }
 

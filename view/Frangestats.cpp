@@ -170,6 +170,17 @@ double InUnits(double scaled, int decimals) {
     return scaled / std::pow(10.0, decimals);
 }
 
+QStringList FigureTexts(const TChannelStats& c) {
+    const int dec = c.decimals;
+    return {ReadoutNumber(AsDouble(c.start), dec),
+            ReadoutNumber(AsDouble(c.end), dec),
+            ReadoutNumber(AsDouble(c.difference), dec),
+            ReadoutNumber(AsDouble(c.min), dec),
+            ReadoutNumber(AsDouble(c.max), dec),
+            ReadoutNumber(c.mean, dec),
+            ReadoutNumber(c.stddev, dec)};
+}
+
 QString ReadoutNumber(std::optional<double> scaled, int decimals) {
     if (!scaled)
         return QString::fromUtf8("—");
@@ -195,19 +206,9 @@ QString RangeStatsTable(const MonthDocument& document, const TRangeStats& stats)
                          "Minimum", "Maximum", "Mean", "Std dev", "Counted", "Without data"}
                  .join('\t');
     for (const TChannelStats& c : stats.channels) {
-        const int dec = c.decimals;
-        lines << QStringList{QString::number(c.channel + 1),
-                             FromAnsi(c.name),
-                             FromAnsi(c.unit),
-                             ReadoutNumber(AsDouble(c.start), dec),
-                             ReadoutNumber(AsDouble(c.end), dec),
-                             ReadoutNumber(AsDouble(c.difference), dec),
-                             ReadoutNumber(AsDouble(c.min), dec),
-                             ReadoutNumber(AsDouble(c.max), dec),
-                             ReadoutNumber(c.mean, dec),
-                             ReadoutNumber(c.stddev, dec),
-                             QString::number(c.counted),
-                             QString::number(c.withoutData)}
+        lines << (QStringList{QString::number(c.channel + 1), FromAnsi(c.name), FromAnsi(c.unit)} +
+                  FigureTexts(c) +
+                  QStringList{QString::number(c.counted), QString::number(c.withoutData)})
                      .join('\t');
     }
     return lines.join('\n') + '\n';

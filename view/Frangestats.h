@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -53,6 +54,10 @@ double InUnits(double scaled, int decimals);
 // The number text of the readout: the value in units with `decimals`
 // decimals and a point; "—" for none.
 QString ReadoutNumber(std::optional<double> scaled, int decimals);
+
+// The figures of a channel as the readout shows them: start, end,
+// difference, minimum, maximum, mean and standard deviation.
+QStringList FigureTexts(const TChannelStats& channel);
 
 // "1 h 05 min" for a span of minutes; days when it is a day or longer
 // ("2 d 03 h 10 min").

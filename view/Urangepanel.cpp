@@ -20,14 +20,6 @@ namespace {
 const QStringList Columns = {"Channel", "Unit",    "Start", "End",     "Difference",
                              "Minimum", "Maximum", "Mean",  "Std dev", "Counted"};
 
-std::optional<double> AsDouble(std::optional<uint32_t> v) {
-    return v ? std::optional<double>(double(*v)) : std::nullopt;
-}
-
-std::optional<double> AsDouble(std::optional<int64_t> v) {
-    return v ? std::optional<double>(double(*v)) : std::nullopt;
-}
-
 QTableWidgetItem* Cell(const QString& text, bool number) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -92,23 +84,14 @@ void TRangePanel::ShowRange(const MonthDocument* document) {
     tblRange->setRowCount(int(stats.channels.size()));
     for (int r = 0; r < int(stats.channels.size()); ++r) {
         const TChannelStats& c = stats.channels[r];
-        const int dec = c.decimals;
         without = std::max(without, c.withoutData);
         QTableWidgetItem* name =
             Cell(QString("%1 %2").arg(c.channel + 1).arg(FromAnsi(c.name)), false);
         name->setData(Qt::DecorationRole, ChannelColour(c.colourChoice));
         name->setForeground(ChannelColour(c.colourChoice));
-        const QStringList values = {
-            FromAnsi(c.unit),
-            ReadoutNumber(AsDouble(c.start), dec),
-            ReadoutNumber(AsDouble(c.end), dec),
-            ReadoutNumber(AsDouble(c.difference), dec),
-            ReadoutNumber(AsDouble(c.min), dec),
-            ReadoutNumber(AsDouble(c.max), dec),
-            ReadoutNumber(c.mean, dec),
-            ReadoutNumber(c.stddev, dec),
-            QString("%1 of %2").arg(c.counted).arg(stats.minutes),
-        };
+        const QStringList values =
+            QStringList{FromAnsi(c.unit)} + FigureTexts(c) +
+            QStringList{QString("%1 of %2").arg(c.counted).arg(stats.minutes)};
         tblRange->setItem(r, 0, name);
         for (int k = 0; k < int(values.size()); ++k)
             tblRange->setItem(r, k + 1, Cell(values[k], k > 0));
