@@ -7,9 +7,9 @@
 #include "files/Cfiledata.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fexceptions.h"
+#include "files/Fexceptionstate.h"
 #include "files/Fmonthfile.h"
 #include "files/Foutput.h"
-#include "view/Fexception.h"
 
 #include <QSaveFile>
 

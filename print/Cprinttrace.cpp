@@ -3,8 +3,8 @@
 #include "config/Ctablecolor.h"
 #include "config/Fchannel.h"
 #include "files/Cmonthdocument.h"
+#include "files/Fexceptionstate.h"
 #include "files/Fmonthfile.h"
-#include "view/Fexception.h"
 
 #include <QPainter>
 

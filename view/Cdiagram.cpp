@@ -3,12 +3,12 @@
 #include "config/Fchannel.h"
 #include "config/Fcodec.h"
 #include "files/Cmonthdocument.h"
+#include "files/Fexceptionstate.h"
 #include "files/Fmonthfile.h"
 #include "view/Cpaintarea.h"
 #include "view/Crecall.h"
 #include "view/Cscale.h"
 #include "view/Fdraw.h"
-#include "view/Fexception.h"
 #include "view/Ftimesteps.h"
 
 #include <QPaintDevice>

@@ -3,9 +3,9 @@
 #include "config/Fchannel.h"
 #include "config/Fcodec.h"
 #include "files/Cmonthdocument.h"
+#include "files/Fexceptionstate.h"
 #include "files/Fexport.h"
 #include "files/Fmonthfile.h"
-#include "view/Fexception.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "Fmonthtestsupport.h"
 
 #include "files/Fexceptions.h"
-#include "view/Fexception.h"
+#include "files/Fexceptionstate.h"
 
 #include <QTest>
 

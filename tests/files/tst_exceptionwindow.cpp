@@ -1,8 +1,8 @@
 #include "Fmonthtestsupport.h"
 
 #include "files/Fexceptions.h"
+#include "files/Fexceptionstate.h"
 #include "files/Fexport.h"
-#include "view/Fexception.h"
 #include "view/Uchildbase.h"
 
 #include <QMdiArea>

@@ -2,10 +2,10 @@
 #include "Fviewtestsupport.h"
 
 #include "config/Ffont.h"
+#include "files/Fexceptionstate.h"
 #include "view/Cdiagram.h"
 #include "view/Cpaintarea.h"
 #include "view/Cscale.h"
-#include "view/Fexception.h"
 
 #include <QFontMetrics>
 #include <QImage>

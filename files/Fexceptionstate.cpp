@@ -1,4 +1,4 @@
-#include "view/Fexception.h"
+#include "files/Fexceptionstate.h"
 
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
