@@ -2,6 +2,7 @@
 // export of a whole 31-day file, setting and clearing an exception period,
 // and a backup compared with cp. Prints the median of several runs.
 
+#include "bench/Fbenchsupport.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Cmessages.h"
@@ -26,12 +27,6 @@
 namespace {
 
 constexpr int Runs = 9;
-constexpr uint8_t Year2026 = 46;
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 double Milliseconds(const QElapsedTimer& t) {
     return double(t.nsecsElapsed()) / 1e6;

@@ -1,6 +1,7 @@
 // Month-file timings: creating a 31-day file, opening and loading one, and
 // storing records. Prints the median of several runs; run by hand.
 
+#include "bench/Fbenchsupport.h"
 #include "comm/Ccommbase.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
@@ -22,12 +23,6 @@
 namespace {
 
 constexpr int Runs = 15;
-constexpr uint8_t Year2026 = 46;
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 SampleRecord RecordAt(uint8_t month, int minute) {
     SampleRecord r;

@@ -3,6 +3,7 @@
 // the printing engine. Prints the median of several runs and the day blocks
 // read per page (one 43200-byte buffer; the month is never read whole).
 
+#include "bench/Fbenchsupport.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Cmessages.h"
@@ -28,11 +29,6 @@
 namespace {
 
 constexpr int Runs = 7;
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // A month of acquisition: every channel a slow wave of its own, an operator
 // change twice a day, a few exception periods.

@@ -4,6 +4,7 @@
 // CSV it wrote. Prints medians; run by hand with the path of zedactl:
 //   bench_readout build/tools/zedactl
 
+#include "bench/Fbenchsupport.h"
 #include "config/Fchannel.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
@@ -22,25 +23,11 @@
 namespace {
 
 constexpr int Runs = 15;
-constexpr uint8_t Year2026 = 46;
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // March 2026, every minute stored, noisy values in two decimals, a few
 // empty minutes and two exception periods.
 void FillMonth(MonthDocument& d) {
-    ChannelDefs channels{};
-    for (int i = 0; i < 14; ++i) {
-        channels[i].active = 1;
-        channels[i].name = "Kanal " + QByteArray::number(i + 1);
-        channels[i].dimension = "mV";
-        channels[i].inputMult = 10;
-        channels[i].decimals = 2;
-        channels[i].maxValue = 45000;
-    }
+    const ChannelDefs channels = BenchChannels("mV", 10, 2, 45000);
     d.header = NewHeader(Year2026, 3, "Werk Nord", channels);
     SetHeaderEndSlot(d.header, uint16_t(31 * SlotsPerDay));
     const int days = HeaderDaysStored(d.header);

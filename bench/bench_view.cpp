@@ -4,6 +4,7 @@
 // running view's refresh, opening a month-file window, and the resident
 // memory with ten such windows open. Prints medians; run by hand.
 
+#include "bench/Fbenchsupport.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Cmessages.h"
@@ -32,28 +33,14 @@
 namespace {
 
 constexpr int Runs = 15;
-constexpr uint8_t Year2026 = 46;
 constexpr int ClientW = 1920;
 constexpr int ClientH = 1080;
 const int TimeZooms[] = {-20, -10, -5, -4, -3, -2, 1, 2, 3, 4, 5, 10};
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 // March 2026 with every minute stored: slow waves that now and then leave
 // their band, so the curves wrap as real ones do.
 QString WriteFullMonth(const QString& dir) {
-    ChannelDefs channels{};
-    for (int i = 0; i < 14; ++i) {
-        channels[i].active = 1;
-        channels[i].name = "Kanal " + QByteArray::number(i + 1);
-        channels[i].dimension = "V";
-        channels[i].inputMult = 1;
-        channels[i].maxValue = 100000;
-        channels[i].colourChoice = uint8_t(i);
-    }
+    const ChannelDefs channels = BenchChannels("V", 1, 0, 100000);
     QByteArray header = NewHeader(Year2026, 3, "Werk Nord", channels);
     const int days = HeaderDaysStored(header);
     SetHeaderEndSlot(header, uint16_t(31 * SlotsPerDay));
@@ -85,15 +72,7 @@ QString WriteFullMonth(const QString& dir) {
 // every minute, within its band and across band edges, so every minute is
 // a point and many runs break.
 QString WriteNoisyMonth(const QString& dir) {
-    ChannelDefs channels{};
-    for (int i = 0; i < 14; ++i) {
-        channels[i].active = 1;
-        channels[i].name = "Kanal " + QByteArray::number(i + 1);
-        channels[i].dimension = "V";
-        channels[i].inputMult = 1;
-        channels[i].maxValue = 100000;
-        channels[i].colourChoice = uint8_t(i);
-    }
+    const ChannelDefs channels = BenchChannels("V", 1, 0, 100000);
     QByteArray header = NewHeader(Year2026, 4, "Werk Nord", channels);
     const int days = HeaderDaysStored(header);
     SetHeaderEndSlot(header, uint16_t(30 * SlotsPerDay));
