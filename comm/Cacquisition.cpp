@@ -13,6 +13,9 @@ TAcquisition::TAcquisition(const TEnv& env, TCommBase& comm, TFileAct& file,
     : FEnv(env), FComm(comm), FFile(file), FDocument(document) {}
 
 int TAcquisition::RunCycle() {
+    // A link that went down is opened again here: nobody needs to act.
+    if (!FComm.KeepConnected())
+        return 11;
     SampleRecord record;
     int r = FComm.ReadOldest(record);
     if (r == -1)

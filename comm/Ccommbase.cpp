@@ -88,14 +88,22 @@ QString TCommBase::PortName() const {
 }
 
 bool TCommBase::OpenPort() {
+    const QString failure = TryOpenPort();
+    if (failure.isEmpty())
+        return true;
+    Inform(failure);
+    return false;
+}
+
+QString TCommBase::TryOpenPort() {
     ClosePort();
+    FOpenTried = true;
+    FLastOpenTick = FEnv.clock->TickCount();
     const QString device = PortDevice(TIniFile(FEnv.IniPath()), PortNumber);
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(device);
-    if (device.isEmpty() || !port->open(QIODevice::ReadWrite)) {
-        Inform(QStringLiteral("Communications port %1 cannot connected!").arg(PortName()));
-        return false;
-    }
+    if (device.isEmpty() || !port->open(QIODevice::ReadWrite))
+        return QStringLiteral("Communications port %1 cannot connected!").arg(PortName());
     // 8N1 at the configured speed; a speed the port refuses (0 among them)
     // fails here.
     const bool ready = port->setBaudRate(BaudRate) && port->setDataBits(QSerialPort::Data8) &&
@@ -103,8 +111,7 @@ bool TCommBase::OpenPort() {
                        port->setStopBits(QSerialPort::OneStop);
     if (!ready) {
         port->close();
-        Inform(QStringLiteral("Communications port %1 it can not be initialized!").arg(PortName()));
-        return false;
+        return QStringLiteral("Communications port %1 it can not be initialized!").arg(PortName());
     }
     port->clear(QSerialPort::AllDirections);
     PortHandle = std::move(port);
@@ -112,10 +119,27 @@ bool TCommBase::OpenPort() {
     DeviceInfo info;
     if (GetInfo(info) == 0) {
         ClosePort();
-        Inform(QStringLiteral("Es besteht keine Verbindung zum Akquisitionssystem!"));
-        return false;
+        return QStringLiteral("Es besteht keine Verbindung zum Akquisitionssystem!");
     }
-    return true;
+    return QString();
+}
+
+bool TCommBase::KeepConnected() {
+    if (!LinkDown())
+        return true;
+    NoConnection = 1;
+    const uint32_t now = FEnv.clock->TickCount();
+    // Unsigned difference: right across a wrap of the tick count.
+    if (FOpenTried && static_cast<uint32_t>(now - FLastOpenTick) < ReopenIntervalMs)
+        return false;
+    return TryOpenPort().isEmpty();
+}
+
+void TCommBase::SetConnected(bool answered) {
+    const bool wasCut = NoConnection != 0;
+    NoConnection = answered ? 0 : 1;
+    if (answered && wasCut && FEnv.notices)
+        FEnv.notices->Reconnected();
 }
 
 bool TCommBase::AutoDetect(uint16_t& portNumber, uint32_t& speed, TDetectObserver* observer) {

@@ -116,6 +116,18 @@ public:
     // after a message and with the port closed, when any step fails.
     bool OpenPort();
     void ClosePort();
+
+    // How often a link that is down is opened again, at most.
+    static constexpr uint32_t ReopenIntervalMs = 5000;
+    // Called by the acquisition cycle before it asks for records: a link
+    // that is down (no port, or a port that has gone) is opened again and
+    // the unit asked for its information, without a message (the
+    // no-connection notice tells) and at most once every ReopenIntervalMs,
+    // so that acquisition resumes without anyone's help. True when the link
+    // is up.
+    bool KeepConnected();
+    // False until the unit answered once (a simulated unit always answers).
+    virtual bool Reached() const { return true; }
     // Searches COM1 .. COM4 at the six speeds for a unit that answers 'A'
     // with 'B' alone within 200 ms. True with the port and speed found; false
     // when none answered or the observer cancelled. Uses ports of its own
@@ -140,14 +152,26 @@ public:
 
 protected:
     const TEnv& Env() const { return FEnv; }
+    // True when the link needs its port opened again; never for a link that
+    // does not use the port.
+    virtual bool LinkDown() const { return false; }
+    // Keeps NoConnection after an exchange: set when the unit did not
+    // answer, cleared by an answer, which also takes away a no-connection
+    // notice still shown.
+    void SetConnected(bool answered);
 
 private:
     void Inform(const QString& text) const;
+    // OpenPort without the message: the message's text, empty when the port
+    // is open and the unit answered.
+    QString TryOpenPort();
     // One handshake on an open port at a speed: true when 'B' alone came.
     // cancelled is set when the observer stopped the wait.
     bool Handshake(QSerialPort& port, uint32_t speed, TDetectObserver* observer, bool& cancelled);
 
     TEnv FEnv;
+    bool FOpenTried = false;
+    uint32_t FLastOpenTick = 0; // tick count of the last attempt to open the port
 };
 
 // The link to the unit, built by the main window (or a zedactl command).

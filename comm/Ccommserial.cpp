@@ -35,13 +35,22 @@ bool TCommSerial::Exchanging() const {
     return FLink->Busy();
 }
 
+bool TCommSerial::LinkDown() const {
+    // A device that went away (an adapter pulled out) leaves a port that
+    // never works again.
+    return !PortHandle || !PortHandle->isOpen() ||
+           PortHandle->error() == QSerialPort::ResourceError;
+}
+
 bool TCommSerial::Ask(uint8_t code, const QByteArray& request, int size, QByteArray& answer,
                       int otherSize) {
     const uint32_t baud = BaudRate != 0 ? BaudRate : 600;
-    const bool ok =
-        FLink->Exchange(PortHandle.get(), baud, code, request, std::max(size, otherSize), answer) &&
-        (answer.size() == size || answer.size() == otherSize);
-    NoConnection = ok ? 0 : 1;
+    QList<int> sizes{size};
+    if (otherSize >= 0)
+        sizes << otherSize;
+    const bool ok = FLink->Exchange(PortHandle.get(), baud, code, request, sizes, answer);
+    FReached = FReached || ok;
+    SetConnected(ok);
     return ok;
 }
 

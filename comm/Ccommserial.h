@@ -16,7 +16,9 @@ class TSerialLink;
 // is finished before the next record is read.
 //
 // NoConnection is set when an exchange got no valid answer after all its
-// tries (or no port is open) and cleared by the next valid answer.
+// tries (or no port is open) and cleared by the next valid answer. A port
+// that did not open, or that has gone, is opened again by the acquisition
+// cycle (KeepConnected).
 class TCommSerial : public TCommBase {
 public:
     explicit TCommSerial(const TEnv& env);
@@ -31,10 +33,14 @@ public:
     int32_t ReadOldest(SampleRecord& record) override;
     int32_t RemoveOldest() override;
     int32_t ReadCurrent(SampleRecord& record) override;
+    bool Reached() const override { return FReached; }
 
     // True while an exchange is on the line or waiting for its turn.
     bool Exchanging() const;
     const TSerialLink& Link() const { return *FLink; }
+
+protected:
+    bool LinkDown() const override;
 
 private:
     // One exchange whose answer must have one of two sizes; keeps
@@ -46,6 +52,7 @@ private:
     std::unique_ptr<TSerialLink> FLink;
     bool FHaveRecord = false;     // ReadOldest delivered a record not yet removed
     bool FRemovalPending = false; // a removal still waits for its answer
+    bool FReached = false;        // the unit answered at least once
     uint32_t FRecordId = 0;
     SampleTime FRecordTime{};
 };

@@ -4,14 +4,17 @@
 
 class TMessages;
 
-// The two modal notices of the acquisition: a record too far from the PC
-// clock was thrown away, and the unit has stopped answering. Each call
-// returns when the user has closed the notice.
+// The two notices of the acquisition: a record too far from the PC clock
+// was thrown away (the call returns when the user has closed the notice),
+// and the unit has stopped answering (this one may stay on the screen while
+// acquisition goes on trying, until the unit answers again).
 class TNotices {
 public:
     virtual ~TNotices() = default;
     virtual void TimeDiff() = 0;
     virtual void Disconnect() = 0;
+    // The unit answers again: a no-connection notice still shown goes away.
+    virtual void Reconnected() {}
 };
 
 // The lines of the two notices, shared by every way of showing them.

@@ -7,35 +7,47 @@
 
 #include <algorithm>
 
+struct TSerialLink::Job {
+    Job(uint8_t code, uint8_t seq, const QByteArray& request, const QList<int>& sizes,
+        ExchangeTiming timing)
+        : exchange(code, seq, request, sizes, timing) {}
+
+    QPointer<QSerialPort> port;
+    TExchange exchange;
+    bool done = false;
+};
+
 TSerialLink::TSerialLink() {
     FTimer.setSingleShot(true);
-    connect(&FTimer, &QTimer::timeout, this, &TSerialLink::Retry);
+    FTimer.setTimerType(Qt::PreciseTimer);
+    connect(&FTimer, &QTimer::timeout, this, &TSerialLink::OnTimer);
+    FClock.start();
 }
 
+TSerialLink::~TSerialLink() = default;
+
 int TSerialLink::TryTimeoutMs(uint32_t baud, int requestBytes, int answerBytes) {
-    // Ten bit times per byte: start bit, eight data bits, stop bit.
-    const int64_t bits = 10LL * (requestBytes + answerBytes + 2 * FrameOverhead);
-    const int64_t lineMs = (bits * 1000 + baud - 1) / std::max<uint32_t>(baud, 1);
-    return static_cast<int>(2 * lineMs + 100);
+    return TimingFor(baud, requestBytes, answerBytes).tryMs;
 }
 
 bool TSerialLink::Exchange(QSerialPort* port, uint32_t baud, uint8_t code,
-                           const QByteArray& request, int longestAnswer, QByteArray& answer) {
-    auto job = std::make_shared<Job>();
+                           const QByteArray& request, const QList<int>& answerSizes,
+                           QByteArray& answer) {
+    const int longest = answerSizes.isEmpty()
+                            ? 0
+                            : *std::max_element(answerSizes.begin(), answerSizes.end());
+    auto job = std::make_shared<Job>(code, ++FSeq, request, answerSizes,
+                                     TimingFor(baud, int(request.size()), longest));
     job->port = port;
-    job->code = code;
-    job->seq = ++FSeq;
-    job->frame = EncodeFrame(code, job->seq, request);
-    job->timeoutMs = TryTimeoutMs(baud, int(request.size()), longestAnswer);
     FJobs.push_back(job);
     if (FJobs.size() == 1)
-        Send();
+        Begin();
     while (!job->done) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents |
                                         QEventLoop::ExcludeUserInputEvents);
     }
-    answer = job->answer;
-    return job->ok;
+    answer = job->exchange.Answer();
+    return job->exchange.Ok();
 }
 
 void TSerialLink::Listen(QSerialPort* port) {
@@ -44,9 +56,11 @@ void TSerialLink::Listen(QSerialPort* port) {
     disconnect(FReadConnection);
     FListened = port;
     FReadConnection = connect(port, &QSerialPort::readyRead, this, &TSerialLink::OnReadyRead);
+    // A port just opened may still carry the answer to another program.
+    FUnclean = true;
 }
 
-void TSerialLink::Send() {
+void TSerialLink::Begin() {
     const std::shared_ptr<Job> job = FJobs.front();
     QSerialPort* port = job->port;
     if (!port || !port->isOpen()) {
@@ -54,62 +68,55 @@ void TSerialLink::Send() {
         return;
     }
     Listen(port);
-    // Whatever lies on the line now (a late answer to an earlier try) is no
-    // answer to this one.
-    FReceived.clear();
-    port->readAll();
-    --job->triesLeft;
-    FTimer.start(job->timeoutMs);
-    if (port->write(job->frame) == job->frame.size())
-        port->flush();
+    // Bytes that came while nobody asked are no answer to this request.
+    if (!port->readAll().isEmpty())
+        FUnclean = true;
+    Act(job->exchange.Start(NowMs(), FUnclean));
 }
 
-void TSerialLink::Retry() {
-    if (FJobs.empty())
-        return;
-    if (FJobs.front()->triesLeft <= 0) {
-        Finish(false);
+void TSerialLink::Act(TExchange::Step step) {
+    const std::shared_ptr<Job> job = FJobs.front();
+    TExchange& exchange = job->exchange;
+    QSerialPort* port = job->port;
+    if (step == TExchange::Step::Done || !port || !port->isOpen()) {
+        Finish(step == TExchange::Step::Done && exchange.Ok());
         return;
     }
-    ++repeats;
-    Send();
+    if (step == TExchange::Step::Send) {
+        ++requests;
+        if (exchange.Tries() > 1)
+            ++repeats;
+        port->readAll(); // what came since the line fell quiet is no answer either
+        if (port->write(exchange.Request()) == exchange.Request().size())
+            port->flush();
+    }
+    FTimer.start(int(std::max<int64_t>(0, exchange.Deadline() - NowMs())));
 }
 
 void TSerialLink::OnReadyRead() {
     if (!FListened)
         return;
-    FReceived += FListened->readAll();
+    const QByteArray bytes = FListened->readAll();
     if (FJobs.empty()) {
-        FReceived.clear();
+        if (!bytes.isEmpty())
+            FUnclean = true;
         return;
     }
-    const Job& job = *FJobs.front();
-    for (;;) {
-        Frame frame;
-        const FrameScan scan = TakeFrame(FReceived, frame);
-        if (scan == FrameScan::Incomplete)
-            return;
-        if (scan == FrameScan::Damaged) {
-            // The answer failed its check: ask again without waiting.
-            FTimer.stop();
-            Retry();
-            return;
-        }
-        // Answers to earlier requests are passed over.
-        if (frame.code == (job.code | AnswerFlag) && frame.seq == job.seq) {
-            Finish(true, frame.payload);
-            return;
-        }
-    }
+    Act(FJobs.front()->exchange.Received(bytes, NowMs()));
 }
 
-void TSerialLink::Finish(bool ok, const QByteArray& answer) {
+void TSerialLink::OnTimer() {
+    if (FJobs.empty())
+        return;
+    Act(FJobs.front()->exchange.Poll(NowMs()));
+}
+
+void TSerialLink::Finish(bool ok) {
     FTimer.stop();
     const std::shared_ptr<Job> job = FJobs.front();
     FJobs.pop_front();
-    job->ok = ok;
-    job->answer = answer;
+    FUnclean = !ok || job->exchange.LeftUnclean();
     job->done = true;
     if (!FJobs.empty())
-        Send();
+        Begin();
 }

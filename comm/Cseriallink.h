@@ -1,6 +1,10 @@
 #pragma once
 
+#include "comm/Cexchange.h"
+
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -12,24 +16,30 @@
 class QSerialPort;
 
 // Request-and-answer exchanges of the framed protocol over a serial port,
-// one at a time. The caller of Exchange waits for its answer while the event
-// loop goes on serving timers and painting (user input waits until the
-// answer is in), so a slow line never freezes the window. A caller that
-// comes in from such an event while another exchange is under way is served
-// after it; nothing is ever sent in the middle of another exchange.
+// one at a time (each one a TExchange: tries, draining, stale answers). The
+// caller of Exchange waits for its answer while the event loop goes on
+// serving timers and painting (user input waits until the answer is in), so
+// a slow line never freezes the window. A caller that comes in from such an
+// event while another exchange is under way is served after it; nothing is
+// ever sent in the middle of another exchange.
+//
+// The line is drained until quiet before the first request on a port just
+// opened (the unit may still be answering a program that was stopped) and
+// after an exchange that went wrong or bytes that came unasked.
 class TSerialLink : public QObject {
     Q_OBJECT
 public:
     // Tries of one exchange before it counts as failed.
-    static constexpr int Attempts = 3;
+    static constexpr int Attempts = TExchange::Attempts;
 
     TSerialLink();
+    ~TSerialLink() override;
 
     // Sends the request and waits for the answer that carries its code and
-    // sequence number. A damaged answer is asked for again at once, a missing
-    // one after the time-out. False when no try brought a valid answer.
+    // sequence number and one of the answer sizes. False when no try
+    // brought one.
     bool Exchange(QSerialPort* port, uint32_t baud, uint8_t code, const QByteArray& request,
-                  int longestAnswer, QByteArray& answer);
+                  const QList<int>& answerSizes, QByteArray& answer);
 
     // True while an exchange is under way or waiting for its turn.
     bool Busy() const { return !FJobs.empty(); }
@@ -39,31 +49,25 @@ public:
     // operating system.
     static int TryTimeoutMs(uint32_t baud, int requestBytes, int answerBytes);
 
-    int repeats = 0; // tries repeated after a damaged or missing answer
+    int repeats = 0;  // tries repeated after a damaged, wrong or missing answer
+    int requests = 0; // request frames written in all
 
 private:
-    struct Job {
-        QPointer<QSerialPort> port;
-        QByteArray frame;
-        uint8_t code = 0;
-        uint8_t seq = 0;
-        int timeoutMs = 0;
-        int triesLeft = Attempts;
-        bool done = false;
-        bool ok = false;
-        QByteArray answer;
-    };
+    struct Job;
 
-    void Send();
-    void Retry();
+    void Begin();
+    void Act(TExchange::Step step);
     void OnReadyRead();
-    void Finish(bool ok, const QByteArray& answer = {});
+    void OnTimer();
+    void Finish(bool ok);
     void Listen(QSerialPort* port);
+    int64_t NowMs() const { return FClock.elapsed(); }
 
     std::deque<std::shared_ptr<Job>> FJobs; // the front one is on the line
-    QByteArray FReceived;
     QTimer FTimer;
+    QElapsedTimer FClock;
     uint8_t FSeq = 0;
+    bool FUnclean = true; // the next exchange drains the line first
     QPointer<QSerialPort> FListened;
     QMetaObject::Connection FReadConnection;
 };

@@ -25,7 +25,7 @@ QByteArray EncodeFrame(uint8_t code, uint8_t seq, const QByteArray& payload) {
     return f;
 }
 
-FrameScan TakeFrame(QByteArray& buffer, Frame& frame) {
+FrameScan TakeFrame(QByteArray& buffer, Frame& frame, bool* checkFailed) {
     bool dropped = false;
     for (;;) {
         const qsizetype start = buffer.indexOf(char(FrameStart));
@@ -51,6 +51,8 @@ FrameScan TakeFrame(QByteArray& buffer, Frame& frame) {
                 buffer.remove(0, FrameOverhead + n);
                 return FrameScan::Taken;
             }
+            if (checkFailed)
+                *checkFailed = true;
         }
         buffer.remove(0, 1);
         dropped = true;

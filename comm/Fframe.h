@@ -54,5 +54,6 @@ enum class FrameScan {
 
 // Drops bytes up to the first STX, then takes one frame when it is whole and
 // its check holds. A frame that fails its check loses its STX only, so that
-// a frame starting inside it is still found.
-FrameScan TakeFrame(QByteArray& buffer, Frame& frame);
+// a frame starting inside it is still found; checkFailed (when given) is set
+// then, which tells a damaged frame from stray bytes.
+FrameScan TakeFrame(QByteArray& buffer, Frame& frame, bool* checkFailed = nullptr);

@@ -35,7 +35,24 @@ void TWindowNotices::TimeDiff() {
     notice.exec();
 }
 
+TWindowNotices::~TWindowNotices() {
+    delete FDisconnect;
+}
+
 void TWindowNotices::Disconnect() {
-    TfmDisconnect notice(FParent);
-    notice.exec();
+    if (FDisconnect) {
+        FDisconnect->raise();
+        return;
+    }
+    auto* notice = new TfmDisconnect(FParent);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    // Closing the main window ends the program, notice or not.
+    notice->setAttribute(Qt::WA_QuitOnClose, false);
+    FDisconnect = notice;
+    notice->show();
+}
+
+void TWindowNotices::Reconnected() {
+    if (FDisconnect)
+        FDisconnect->close();
 }

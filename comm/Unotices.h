@@ -3,6 +3,7 @@
 #include "comm/Cnotices.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QPushButton;
 
@@ -29,14 +30,20 @@ public:
     explicit TfmDisconnect(QWidget* parent = nullptr);
 };
 
-// Shows the notices as modal windows over parent.
+// Shows the time notice as a modal window over parent. The no-connection
+// notice stays beside the work instead, so that acquisition goes on trying
+// while it is shown; it goes away by itself when the unit answers again, and
+// never shows twice at a time.
 class TWindowNotices : public TNotices {
 public:
     explicit TWindowNotices(QWidget* parent = nullptr) : FParent(parent) {}
+    ~TWindowNotices() override;
 
     void TimeDiff() override;
     void Disconnect() override;
+    void Reconnected() override;
 
 private:
     QWidget* FParent;
+    QPointer<TfmDisconnect> FDisconnect;
 };

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -134,7 +135,8 @@ int CmdAcquire(const QStringList& args) {
     parser.setApplicationDescription(
         "Runs the acquisition cycle against the unit the INI file names and stores its records "
         "into the month files of DIR, until the unit has had nothing for --idle seconds; prints "
-        "the number of records stored.");
+        "the number of records stored. Ends with status 1 when the unit was never reached or did "
+        "not answer at the end.");
     parser.addOption(DataDirOption());
     parser.addOption({"idle", "Seconds without a record before it ends (default 10).", "SECONDS"});
     const ParseResult pr = ParseOptions(parser, "acquire", args);
@@ -164,8 +166,9 @@ int CmdAcquire(const QStringList& args) {
     TFileAct file(&document, ctl.env, config);
     TAcquisition acquisition(ctl.env, *comm, file, document);
 
-    // Cycles follow each other at once while records come, and every
-    // PollMs while the unit has nothing.
+    // Cycles follow each other at once while records come, every PollMs
+    // while the unit has nothing, and every ReopenIntervalMs while the link
+    // is down (the cycle opens it again).
     QElapsedTimer sinceRecord;
     sinceRecord.start();
     for (;;) {
@@ -177,12 +180,19 @@ int CmdAcquire(const QStringList& args) {
             sinceRecord.restart();
             continue;
         }
-        if (sinceRecord.elapsed() >= idle * 1000)
+        const qint64 left = idle * 1000 - sinceRecord.elapsed();
+        if (left <= 0)
             break;
-        QThread::msleep(PollMs);
+        const qint64 pause = comm->NoConnection != 0 ? TCommBase::ReopenIntervalMs : PollMs;
+        QThread::msleep(static_cast<unsigned long>(std::min(pause, left)));
     }
+    // Records that could not all be fetched are no success, whatever was
+    // stored on the way.
+    const bool linkFailed = !comm->Reached() || comm->NoConnection != 0;
     Comm = nullptr;
     Config = nullptr;
     Print(QByteArray("records stored: ") + QByteArray::number(acquisition.StoredCount()) + '\n');
+    if (linkFailed)
+        ctl.messages.Show(TMessages::Error, NoConnectionText);
     return ctl.messages.errors == 0 ? 0 : 1;
 }
