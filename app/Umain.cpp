@@ -80,6 +80,14 @@ TfmMain::TfmMain(TEnv& env, TLoginRunner login, QWidget* parent)
     BuildToolBar();
     BuildPanels();
 
+    // Settings that cannot be read would be taken for the defaults (the
+    // simulator among them): nothing starts on them.
+    const QString iniProblem = IniReadProblem(FEnv.IniPath());
+    if (!iniProblem.isEmpty()) {
+        FEnv.messages->Show(TMessages::Error, UnreadableIniText(FEnv.IniPath(), iniProblem));
+        Terminate(1);
+        return;
+    }
     // A second writer on the data directory would lose minutes of both.
     FDataLock = std::make_unique<TDataDirLock>(FEnv.dataDir, FEnv.appName);
     if (!FDataLock->TryLock(QFileInfo(QCoreApplication::applicationFilePath()).fileName())) {

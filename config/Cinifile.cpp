@@ -6,12 +6,16 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// Files larger than this are not INI files we wrote; read them as empty
-// rather than pull them into memory.
+// Files larger than this are not INI files we wrote: they are never pulled
+// into memory (they read as empty, and IniReadProblem names them).
 constexpr qint64 MaxIniSize = 4 * 1024 * 1024;
 
 constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
@@ -140,6 +144,29 @@ void FindSection(const QList<Line>& lines, const QByteArray& section, qsizetype&
 }
 
 } // namespace
+
+QString IniReadProblem(const QString& path) {
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0)
+        return errno == ENOENT ? QString() : qt_error_string(errno);
+    if (!S_ISREG(st.st_mode))
+        return QStringLiteral("it is not a regular file");
+    if (st.st_size > MaxIniSize)
+        return QStringLiteral("it is larger than %1 bytes").arg(MaxIniSize);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return qt_error_string(errno);
+    ::close(fd);
+    QByteArray data;
+    if (!ReadRegularFile(path, MaxIniSize, data))
+        return QStringLiteral("it cannot be read whole");
+    return QString();
+}
+
+QString UnreadableIniText(const QString& path, const QString& why) {
+    return QStringLiteral("Error - The settings file %1 cannot be read: %2!").arg(path, why);
+}
 
 bool ParseIniInteger(const QByteArray& text, int& value) {
     const QByteArray t = TrimBlanks(text);

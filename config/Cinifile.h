@@ -30,6 +30,14 @@ private:
     QString FPath;
 };
 
+// Why an INI file that exists cannot be read whole (larger than the store
+// reads, not a regular file, no permission, ...); empty when it can be read,
+// and when there is none, which means the defaults. Settings that cannot be
+// read are an error, never the defaults: they would choose another unit.
+QString IniReadProblem(const QString& path);
+// "Error - The settings file <path> cannot be read: <why>!"
+QString UnreadableIniText(const QString& path, const QString& why);
+
 // Decimal integer with an optional sign, as INI readers accept it; false when
 // the text is not one or does not fit in 32 bits.
 bool ParseIniInteger(const QByteArray& text, int& value);

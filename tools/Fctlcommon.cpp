@@ -1,6 +1,7 @@
 #include "tools/Fctlcommon.h"
 
 #include "config/Fcalendar.h"
+#include "config/Cinifile.h"
 #include "config/Fdatadir.h"
 
 #include <QCoreApplication>
@@ -65,6 +66,9 @@ CtlEnv::CtlEnv(const QString& dataDir, std::unique_ptr<TClock> ownClock)
     env.clock = clock.get();
     env.messages = &messages;
     env.notices = &notices;
+    const QString problem = IniReadProblem(env.IniPath());
+    if (!problem.isEmpty())
+        throw UnreadableSettings{UnreadableIniText(env.IniPath(), problem)};
 }
 
 bool CtlEnv::LockDataDir() {

@@ -41,6 +41,12 @@ bool ParseChannelList(const QString& text, std::array<bool, 14>& shown);
 bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, int min, int max,
                      int& value);
 
+// Thrown by CtlEnv when the INI file exists but cannot be read: every
+// command stops with the message (status 1) before it reads a setting.
+struct UnreadableSettings {
+    QString text;
+};
+
 // The environment of one command: data directory, clock, messages, notices.
 struct CtlEnv {
     std::unique_ptr<TClock> clock;
@@ -49,7 +55,8 @@ struct CtlEnv {
     TEnv env;
     std::unique_ptr<TDataDirLock> lock;
 
-    // The system clock, or the given clock (taken over).
+    // The system clock, or the given clock (taken over). Throws
+    // UnreadableSettings for an INI file that cannot be read.
     explicit CtlEnv(const QString& dataDir, std::unique_ptr<TClock> ownClock = nullptr);
 
     // Commands that write into the data directory hold its lock: one writer

@@ -117,5 +117,11 @@ int main(int argc, char* argv[]) {
         PrintUsage();
         return 2;
     }
-    return it->second.run(args);
+    try {
+        return it->second.run(args);
+    } catch (const UnreadableSettings& unreadable) {
+        TStderrMessages messages;
+        messages.Show(TMessages::Error, unreadable.text);
+        return 1;
+    }
 }

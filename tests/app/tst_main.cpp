@@ -348,9 +348,10 @@ private slots:
     }
 
     void unwritableIniFileIsReported() {
-        // A directory in place of the INI file: no write can succeed, for
-        // root neither.
-        QVERIFY(QDir().mkpath(env.IniPath()));
+        // An INI file without its owner's write permission: no write
+        // replaces it, for root neither.
+        WriteFile(env.IniPath(), "[ZEDA]\n");
+        QVERIFY(QFile::setPermissions(env.IniPath(), QFileDevice::ReadOwner));
         std::unique_ptr<TfmMain> w(MakeMain());
         w->show();
         messages.Clear();
