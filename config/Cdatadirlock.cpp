@@ -14,9 +14,11 @@ namespace {
 // The holder writes a line "<pid> <program>"; a few bytes are enough.
 constexpr qint64 MaxHolderText = 256;
 
-// The holder's line, read past its lock (which a reader's lock would wait for).
+// The holder's line, from a regular file only: never through a symbolic
+// link to another file, never from a directory or a FIFO.
 QByteArray ReadHolder(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return QByteArray();
     QByteArray text(MaxHolderText, '\0');
@@ -29,9 +31,18 @@ QByteArray ReadHolder(const QString& path) {
     return text;
 }
 
-bool WriteHolder(int fd, const QByteArray& holder) {
-    return ::ftruncate(fd, 0) == 0 &&
-           ::pwrite(fd, holder.constData(), size_t(holder.size()), 0) == holder.size();
+// Writes the holder's line into the lock file when that is (or can be made)
+// a regular file; true when it was written.
+bool WriteHolder(const QString& path, const QByteArray& holder) {
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    const bool written = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::ftruncate(fd, 0) == 0 &&
+                         ::pwrite(fd, holder.constData(), size_t(holder.size()), 0) == holder.size();
+    ::close(fd);
+    return written;
 }
 
 } // namespace
@@ -47,19 +58,18 @@ TDataDirLock::~TDataDirLock() {
 bool TDataDirLock::TryLock(const QString& program) {
     if (FFd >= 0)
         return true;
-    const int fd = ::open(QFile::encodeName(FPath).constData(),
-                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    const int fd = ::open(QFile::encodeName(FDir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return false;
     }
-    const QByteArray holder =
-        QByteArray::number(qint64(::getpid())) + ' ' + QFile::encodeName(program) + '\n';
-    // The text only names the holder; the lock itself is the flock, so a
-    // holder that cannot write its name still holds it.
-    WriteHolder(fd, holder);
+    // The text only names the holder; the lock itself is the directory's,
+    // so a holder that cannot write its name (the file is a directory, a
+    // link, on a full disk) still holds it.
+    WriteHolder(FPath,
+                QByteArray::number(qint64(::getpid())) + ' ' + QFile::encodeName(program) + '\n');
     FFd = fd;
     return true;
 }

@@ -4,8 +4,10 @@
 
 // One writer per data directory. The program and the zedactl commands that
 // write month files hold this lock while they run; a second writer is
-// refused and told which process holds it. The lock goes with the process,
-// also when it crashes; the file itself stays.
+// refused and told which process holds it. The lock is on the directory
+// itself, so deleting or replacing the lock file cannot release it; the
+// file only names the holder for that message. The lock goes with the
+// process, also when it crashes; the file stays.
 class TDataDirLock {
 public:
     // The lock file "<name>.lock" in the data directory; not yet taken.
@@ -16,7 +18,8 @@ public:
     TDataDirLock& operator=(const TDataDirLock&) = delete;
 
     // Takes the lock and writes this process's number and program name into
-    // the file; false when another holds it (or the file cannot be made).
+    // the file (when it is a regular file); false when another holds it (or
+    // the directory cannot be opened).
     bool TryLock(const QString& program);
     bool Locked() const { return FFd >= 0; }
 
