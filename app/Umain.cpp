@@ -12,6 +12,7 @@
 #include "config/Ctablecolor.h"
 #include "config/Fcodec.h"
 #include "config/Ffont.h"
+#include "files/Fmonthfile.h"
 #include "operators/Ulogin.h"
 #include "print/Cprintbase.h"
 #include "print/Uprintday.h"
@@ -95,6 +96,7 @@ TfmMain::TfmMain(TEnv& env, TLoginRunner login, QWidget* parent)
         Terminate(1);
         return;
     }
+    RemoveInterruptedCreations(FEnv.dataDir);
     // The start-up login runs before the global objects are built. A
     // cancelled login opens nothing and writes nothing; the program entry
     // ends without entering the event loop, so no modal message on the way

@@ -1,5 +1,6 @@
 #include "config/Cfileaccess.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -52,6 +53,19 @@ int LinkNoReplace(const char* from, const char* to) {
     if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP)
         return -1;
     return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE);
+}
+
+// Puts a new name in the directory of path on the disk, so that a file
+// whose data is on the disk cannot lose its name in a power cut.
+void SyncDirectory(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray dir = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/")
+                                                                   : path.left(slash);
+    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 // Repeats a transfer at the position of the bytes done so far until all are
@@ -156,6 +170,10 @@ bool TFileAccess::WriteAll(qint64 offset, const char* data, qint64 size) {
     return WriteAt(offset, data, size) == size;
 }
 
+bool TFileAccess::SyncData() {
+    return FFd >= 0 && ::fdatasync(FFd) == 0;
+}
+
 TFileAccess::PlaceResult TFileAccess::PlaceNew() {
     if (FFd < 0 || FTempPath.isEmpty())
         return NotPlaced;
@@ -167,10 +185,25 @@ TFileAccess::PlaceResult TFileAccess::PlaceNew() {
     const int error = errno;
     ::unlink(FTempPath.constData()); // after a rename there is nothing left to remove
     FTempPath.clear();
-    if (linked == 0)
+    if (linked == 0) {
+        SyncDirectory(target);
         return Placed;
+    }
     Close();
     return error == EEXIST ? AlreadyThere : NotPlaced;
+}
+
+TFileAccess::PlaceResult TFileAccess::PlaceOver() {
+    if (FFd < 0 || FTempPath.isEmpty() || ::fsync(FFd) != 0)
+        return NotPlaced;
+    const QByteArray target = QFile::encodeName(FPath);
+    if (::rename(FTempPath.constData(), target.constData()) != 0) {
+        Close();
+        return NotPlaced;
+    }
+    FTempPath.clear();
+    SyncDirectory(target);
+    return Placed;
 }
 
 void TFileAccess::Close() {
@@ -182,6 +215,25 @@ void TFileAccess::Close() {
         ::unlink(FTempPath.constData());
         FTempPath.clear();
     }
+}
+
+int RemoveInterruptedNewFiles(const QString& dir, const QString& nameWildcard) {
+    // The temporary names of CreateNew: "." + the name + "." + six characters.
+    const QStringList names = QDir(dir).entryList({"." + nameWildcard + ".??????"},
+                                                  QDir::Files | QDir::Hidden | QDir::System);
+    int removed = 0;
+    for (const QString& name : names) {
+        const QByteArray path = QFile::encodeName(dir + "/" + name);
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::unlink(path.constData()) == 0)
+            ++removed;
+        ::close(fd);
+    }
+    return removed;
 }
 
 bool SameFile(const QString& a, const QString& b) {

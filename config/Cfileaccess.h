@@ -54,12 +54,19 @@ public:
     bool WriteAll(qint64 offset, const QByteArray& data);
     bool WriteAll(qint64 offset, const char* data, qint64 size);
 
+    // True when the data written so far has reached the disk (fdatasync).
+    bool SyncData();
+
     // CreateNew only: makes the complete new file appear under the path,
     // but only where no file of that name exists; an existing file is never
     // replaced. Placed, AlreadyThere (the new file is thrown away) or
     // NotPlaced (an error). The file stays open and locked until Close.
     enum PlaceResult { Placed, AlreadyThere, NotPlaced };
     PlaceResult PlaceNew();
+    // CreateNew only: makes the complete new file take the place of the file
+    // of that name in one step, for a file that holds nothing worth keeping
+    // and that the caller holds locked. Placed or NotPlaced.
+    PlaceResult PlaceOver();
 
     // Closes; a new file that was not placed is removed.
     void Close();
@@ -70,6 +77,12 @@ private:
     int FFd = -1;
     Failure FFailure = NoFailure;
 };
+
+// Removes the temporary files that creations of new files (CreateNew) of
+// the names that match the wildcard left in dir when they were killed; one
+// still held by a creation under way stays. Only for the holder of the data
+// directory's lock. The number removed.
+int RemoveInterruptedNewFiles(const QString& dir, const QString& nameWildcard);
 
 // True when both paths name the same existing file (hard links included).
 bool SameFile(const QString& a, const QString& b);

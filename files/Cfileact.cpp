@@ -17,7 +17,11 @@ constexpr int OverflowMinutes = FileOverflowDays * SlotsPerDay;
 } // namespace
 
 TFileAct::TFileAct(MonthDocument* document, const TEnv& env, const TConfig& config)
-    : TFileBase(document, env), FConfig(config) {}
+    : TFileBase(document, env),
+      storeWrite([](TFileAccess& f, qint64 offset, const QByteArray& bytes) {
+          return f.WriteAll(offset, bytes);
+      }),
+      storeSync([](TFileAccess& f) { return f.SyncData(); }), FConfig(config) {}
 
 bool TFileAct::WriteRecord(const SampleRecord& record) {
     failure = NoFailure;
@@ -123,15 +127,30 @@ bool TFileAct::OwnMonthFile(uint8_t year, uint8_t month) {
     const Check c = CheckFile(MonthFilePath(year, month), FEnv.lockWaitMs);
     if (c.result == Valid)
         return true;
+    if (c.shorterThanHeader)
+        return ReplaceShortFile(year, month);
     if (c.why != TFileAccess::Missing)
         return false; // busy, or the name is taken by something else
     // Another writer may create it first; then that file is used.
     return CreateMonthFile(year, month) || FileValid(year, month);
 }
 
+bool TFileAct::ReplaceShortFile(uint8_t year, uint8_t month) {
+    {
+        // Held alone while it is replaced; one that somebody holds is busy.
+        TFileAccess old(MonthFilePath(year, month), TFileAccess::ReadWrite, FEnv.lockWaitMs);
+        if (!old.IsOpen())
+            return false;
+        if (old.Size() >= 0 && old.Size() < HeaderSize)
+            return WriteMonthFile(year, month, true);
+    }
+    return FileValid(year, month); // it was written meanwhile
+}
+
 TFileAct::StoreResult TFileAct::StoreSlot(const SampleRecord& record) {
     MonthDocument& d = *document;
     QByteArray& h = d.header;
+    const QByteArray before = h;
     SetHeaderEndSlot(h, static_cast<uint16_t>(currentSlot + 1));
     const QByteArray channels = ChannelDefsImage(FConfig.channels);
     if (HeaderChannelBytes(h) != channels)
@@ -148,31 +167,50 @@ TFileAct::StoreResult TFileAct::StoreSlot(const SampleRecord& record) {
         d.exceptions = exceptions;
     }
     uint8_t operatorIndex = NoOperator;
-    if (FConfig.operatorLoggedIn) {
-        const int count = HeaderOperatorCount(h);
-        int index = FindOperator(d.operators, count, FConfig.operatorName);
-        // A full table takes no further name: the record keeps "no operator"
-        // rather than overwriting the exception table behind it.
-        if (index < 0 && count < MaxOperators) {
-            PutText(d.operators, count * OperatorNameSize, OperatorNameSize, FConfig.operatorName);
-            SetHeaderOperatorCount(h, static_cast<uint8_t>(count + 1));
-            if (!f.WriteAll(OperatorTableOffset(HeaderDaysStored(h)), d.operators.constData(),
-                            (count + 1) * OperatorNameSize))
-                return NotStored;
-            index = count;
-        }
-        if (index >= 0)
-            operatorIndex = static_cast<uint8_t>(index);
-    }
-    const QByteArray slot = BuildSlot(operatorIndex, record.values);
-    // The header goes around the exception count, which belongs to the
-    // exception commands.
-    if (!f.WriteAll(SlotOffset(currentSlot), slot) ||
-        !f.WriteAll(0, h.constData(), HdrExceptionCount) ||
-        !f.WriteAll(HdrYear, h.constData() + HdrYear, HeaderSize - HdrYear))
+    if (!StoreOperator(f, operatorIndex))
         return NotStored;
+    // The operator table and the header go before the slot that refers to
+    // them: after a crash in between, a slot never names an operator the
+    // file does not count (the next one would take over the minute).
+    const QByteArray slot = BuildSlot(operatorIndex, record.values);
+    if (!WriteHeader(f, h))
+        return NotStored;
+    // On the disk before the record may leave the unit.
+    if (!storeWrite(f, SlotOffset(currentSlot), slot) || !storeSync(f)) {
+        WriteHeader(f, before); // a store that failed leaves the header as it was
+        return NotStored;
+    }
     lastSlot = slot;
     return Stored;
+}
+
+bool TFileAct::WriteHeader(TFileAccess& f, const QByteArray& header) {
+    // Around the exception count, which belongs to the exception commands.
+    return storeWrite(f, 0, header.left(HdrExceptionCount)) &&
+           storeWrite(f, HdrYear, header.mid(HdrYear));
+}
+
+bool TFileAct::StoreOperator(TFileAccess& f, uint8_t& operatorIndex) {
+    operatorIndex = NoOperator;
+    if (!FConfig.operatorLoggedIn)
+        return true;
+    MonthDocument& d = *document;
+    QByteArray& h = d.header;
+    const int count = HeaderOperatorCount(h);
+    int index = FindOperator(d.operators, count, FConfig.operatorName);
+    // A full table takes no further name: the record keeps "no operator"
+    // rather than overwriting the exception table behind it.
+    if (index < 0 && count < MaxOperators) {
+        PutText(d.operators, count * OperatorNameSize, OperatorNameSize, FConfig.operatorName);
+        SetHeaderOperatorCount(h, static_cast<uint8_t>(count + 1));
+        if (!storeWrite(f, OperatorTableOffset(HeaderDaysStored(h)),
+                        d.operators.left((count + 1) * OperatorNameSize)))
+            return false;
+        index = count;
+    }
+    if (index >= 0)
+        operatorIndex = static_cast<uint8_t>(index);
+    return true;
 }
 
 bool TFileAct::FileValid(uint8_t year, uint8_t month) const {
@@ -180,13 +218,19 @@ bool TFileAct::FileValid(uint8_t year, uint8_t month) const {
 }
 
 bool TFileAct::CreateMonthFile(uint8_t year, uint8_t month) {
+    return WriteMonthFile(year, month, false);
+}
+
+bool TFileAct::WriteMonthFile(uint8_t year, uint8_t month, bool over) {
     if (DaysInMonth(year, month) == 0)
         return false;
     TFileAccess f(MonthFilePath(year, month), TFileAccess::CreateNew, FEnv.lockWaitMs);
     if (!f.IsOpen())
         return false;
     QByteArray header = NewHeader(year, month, FConfig.location, FConfig.channels);
-    return WriteNewFile(f, header, year, month) && f.PlaceNew() == TFileAccess::Placed;
+    if (!WriteNewFile(f, header, year, month))
+        return false;
+    return (over ? f.PlaceOver() : f.PlaceNew()) == TFileAccess::Placed;
 }
 
 bool TFileAct::WriteNewFile(TFileAccess& f, QByteArray& header, uint8_t year, uint8_t month) {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 
 #include <cstdint>
+#include <functional>
 
 class TConfig;
 class TFileAccess;
@@ -46,6 +47,12 @@ public:
     // Month files are kept: this changes nothing.
     bool PurgeMonth(uint8_t year, uint8_t month);
 
+    // How a store reaches the disk: each write at its offset, in order, then
+    // the flush of the file's data to the disk. Replaceable, so that a test
+    // can cut a store short where a crash or a failing disk would.
+    std::function<bool(TFileAccess& f, qint64 offset, const QByteArray& bytes)> storeWrite;
+    std::function<bool(TFileAccess& f)> storeSync;
+
     uint16_t currentSlot = 0; // slot of the record being stored
     QByteArray lastSlot;      // the 30 bytes most recently stored
     Failure failure = NoFailure;
@@ -60,7 +67,17 @@ private:
     // or a new one. False (transient) when the file is busy or its name is
     // taken by a file that is no data file.
     bool OwnMonthFile(uint8_t year, uint8_t month);
+    // A month file that ends before its header does holds no minute: when
+    // nobody else holds it, a new month file takes its place in one step.
+    bool ReplaceShortFile(uint8_t year, uint8_t month);
+    // A complete new month file under a temporary name, put into place as a
+    // new file or over one that holds nothing (over).
+    bool WriteMonthFile(uint8_t year, uint8_t month, bool over);
     StoreResult StoreSlot(const SampleRecord& record);
+    // The slot's operator byte for the operator on duty, whose name is added
+    // to the table (and written) when it is new; false when that write failed.
+    bool StoreOperator(TFileAccess& f, uint8_t& operatorIndex);
+    bool WriteHeader(TFileAccess& f, const QByteArray& header);
     bool WriteNewFile(TFileAccess& f, QByteArray& header, uint8_t year, uint8_t month);
     bool TakeOver(TFileAccess& f, QByteArray& header, const QString& previousPath);
 

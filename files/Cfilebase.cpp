@@ -102,7 +102,8 @@ TFileBase::Check TFileBase::CheckFile(const QString& path, int lockWaitMs) {
             return c;
         }
         c.result = NotDataFile;
-        if (n < HeaderSize)
+        c.shorterThanHeader = n < HeaderSize;
+        if (c.shorterThanHeader)
             return c;
     }
     if (!HeaderFits(h))

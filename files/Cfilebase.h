@@ -39,6 +39,7 @@ public:
         uint8_t year = 0;
         uint8_t month = 0;
         int daysStored = 0;
+        bool shorterThanHeader = false; // opened, but ends before its header does
     };
     static Check CheckFile(const QString& path, int lockWaitMs = TFileAccess::LockWaitMs);
 

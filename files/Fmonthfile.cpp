@@ -1,9 +1,14 @@
 #include "files/Fmonthfile.h"
 
+#include "config/Cfileaccess.h"
 #include "config/Fmemory.h"
 
 QString MonthFileName(uint8_t year, uint8_t month) {
     return QString::asprintf("D%4u-%.2u.ZMF", 1980u + year, unsigned(month));
+}
+
+int RemoveInterruptedCreations(const QString& dataDir) {
+    return RemoveInterruptedNewFiles(dataDir, QStringLiteral("D[0-9][0-9][0-9][0-9]-[0-9][0-9].ZMF"));
 }
 
 QByteArray HeaderSignature(const QByteArray& h) {

@@ -68,6 +68,11 @@ constexpr qint64 FileSize(int daysStored) {
 // "D%4u-%.2u.ZMF" from a year byte (since 1980) and a month.
 QString MonthFileName(uint8_t year, uint8_t month);
 
+// Removes what month-file creations that were killed left in the data
+// directory (".D2026-01.ZMF.XXXXXX"); for the holder of its lock, before it
+// writes. The number removed.
+int RemoveInterruptedCreations(const QString& dataDir);
+
 // Header image accessors; the image is always HeaderSize bytes.
 QByteArray HeaderSignature(const QByteArray& h);
 uint16_t HeaderExceptionCount(const QByteArray& h);

@@ -3,6 +3,7 @@
 #include "config/Fcalendar.h"
 #include "config/Cinifile.h"
 #include "config/Fdatadir.h"
+#include "files/Fmonthfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -74,8 +75,10 @@ CtlEnv::CtlEnv(const QString& dataDir, std::unique_ptr<TClock> ownClock)
 bool CtlEnv::LockDataDir() {
     QDir().mkpath(env.dataDir);
     lock = std::make_unique<TDataDirLock>(env.dataDir, env.appName);
-    if (lock->TryLock(QStringLiteral("zedactl")))
+    if (lock->TryLock(QStringLiteral("zedactl"))) {
+        RemoveInterruptedCreations(env.dataDir);
         return true;
+    }
     messages.Show(TMessages::Error, lock->RefusalText());
     return false;
 }

@@ -60,6 +60,7 @@ struct CtlEnv {
     explicit CtlEnv(const QString& dataDir, std::unique_ptr<TClock> ownClock = nullptr);
 
     // Commands that write into the data directory hold its lock: one writer
-    // at a time. False after telling who holds it.
+    // at a time. False after telling who holds it. The holder clears away
+    // what killed month-file creations left.
     bool LockDataDir();
 };
