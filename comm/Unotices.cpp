@@ -40,10 +40,11 @@ TWindowNotices::~TWindowNotices() {
 }
 
 void TWindowNotices::Disconnect() {
-    if (FDisconnect) {
+    if (FDisconnect && FDisconnect->isVisible()) {
         FDisconnect->raise();
         return;
     }
+    delete FDisconnect; // closed, but not yet gone
     auto* notice = new TfmDisconnect(FParent);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     // Closing the main window ends the program, notice or not.

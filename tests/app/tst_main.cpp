@@ -287,6 +287,23 @@ private slots:
         QVERIFY(first->Terminating()); // still held by `other`
     }
 
+    // The fault: an unreadable INI file read as empty, and the program ran
+    // on the defaults (the simulated unit among them). It stops now, before
+    // the login and before it writes anything.
+    void unreadableIniFileStopsZeda() {
+        QFile::remove(dir.filePath("zeda.lock"));
+        WriteFile(env.IniPath(), "[ZEDA]\nUnit=serial\n" + QByteArray(5 << 20, '#'));
+        std::unique_ptr<TfmMain> w(MakeMain());
+        QVERIFY(w->Terminating());
+        QCOMPARE(w->ExitCode(), 1);
+        QVERIFY(loginModes.isEmpty());
+        QCOMPARE(messages.Texts(),
+                 QStringList{"Error - The settings file " + env.IniPath() +
+                             " cannot be read: it is larger than 4194304 bytes!"});
+        QVERIFY(!Comm);
+        QVERIFY(!QFile::exists(dir.filePath("zeda.lock")));
+    }
+
     void closingWindowsDoesNotCallIntoADestroyedMainWindow() {
         std::unique_ptr<TfmMain> w(MakeMain());
         w->show();

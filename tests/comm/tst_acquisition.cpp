@@ -4,6 +4,7 @@
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
+#include "config/Cfileaccess.h"
 #include "files/Cfileact.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
@@ -207,6 +208,30 @@ private slots:
         QCOMPARE(uint8_t(bytes[SlotOffset(13800)]), uint8_t(1));
         QCOMPARE(uint8_t(bytes[SlotOffset(13801)]), uint8_t(1));
         QCOMPARE(messages.shown.size(), 1);
+    }
+
+    // The fault: the record was removed from the unit with its minute still
+    // in the page cache only. Now each minute is flushed to the disk before
+    // its record's removal, and one whose flush failed stays in the unit.
+    void recordLeavesTheUnitOnlyAfterItIsOnDisk() {
+        unit->waiting = {Record(2026, 3, 10, 14, 0), Record(2026, 3, 10, 14, 1),
+                         Record(2026, 3, 10, 14, 2)};
+        QList<int> removalsAtFlush;
+        file->storeSync = [&](TFileAccess& f) {
+            removalsAtFlush << unit->removals;
+            return f.SyncData();
+        };
+        QCOMPARE(acq->RunCycle(), 11);
+        QCOMPARE(removalsAtFlush, (QList<int>{0, 1, 2}));
+        QCOMPARE(unit->removals, 3);
+
+        file->storeSync = [](TFileAccess&) { return false; };
+        unit->waiting = {Record(2026, 3, 10, 14, 3)};
+        QCOMPARE(acq->RunCycle(), 11);
+        QCOMPARE(unit->removals, 3);
+        QCOMPARE(unit->waiting.size(), 1);
+        QCOMPARE(messages.Texts(),
+                 QStringList{"Error - File " + dir.filePath("D2026-03.ZMF") + " cannot be written!"});
     }
 
     void unstorableRecordDoesNotStallAcquisition() {

@@ -1,6 +1,7 @@
 #include "comm/Unotices.h"
 #include "support/Crecordingmessages.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -45,6 +46,32 @@ private slots:
         QCOMPARE(LabelTexts(notice), QStringList({"Now there is no connection with system",
                                                   " of the account of the data!"}));
         QCOMPARE(notice.findChild<QPushButton*>("btnOk")->text(), QString("&OK"));
+    }
+
+    // The notice held the acquisition until somebody closed it. It stays
+    // beside the work now, never twice, and goes away when the unit answers.
+    void disconnectNoticeGoesAwayWhenTheUnitAnswersAgain() {
+        const auto shown = [] {
+            QList<TfmDisconnect*> notices;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* d = qobject_cast<TfmDisconnect*>(w);
+                if (d && d->isVisible())
+                    notices << d;
+            }
+            return notices;
+        };
+        TWindowNotices notices;
+        notices.Disconnect(); // returns at once
+        QCOMPARE(shown().size(), 1);
+        QVERIFY(!shown().first()->isModal());
+        QVERIFY(!shown().first()->testAttribute(Qt::WA_QuitOnClose));
+        notices.Disconnect();
+        QCOMPARE(shown().size(), 1);
+        notices.Reconnected();
+        QTRY_COMPARE(shown().size(), 0);
+        notices.Reconnected(); // nothing shown: nothing to do
+        notices.Disconnect();
+        QCOMPARE(shown().size(), 1);
     }
 
     void noticesAsMessages() {

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 // The permission bits of a file as the octal number chmod shows.
 static int OwnerGroupOther(const QString& path) {
@@ -244,6 +245,51 @@ private slots:
         QCOMPARE(TIniFile(Path()).ReadInteger(IniSection, "A", 7), 7);
         QVERIFY(!TIniFile(Path()).WriteString(IniSection, "A", "1"));
         QCOMPARE(QFileInfo(Path()).symLinkTarget(), QString("/dev/zero"));
+    }
+
+    // The fault: such files read as empty without a word, so the program
+    // ran on the defaults, the simulator among them, and stored simulated
+    // minutes as measured ones. The problem is named now; only a missing
+    // file means the defaults.
+    void iniFileThatCannotBeReadWholeIsAnError_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("missing") << "missing" << QString();
+        QTest::newRow("readable") << "readable" << QString();
+        QTest::newRow("over 4 MB") << "large" << "it is larger than 4194304 bytes";
+        QTest::newRow("directory") << "directory" << "it is not a regular file";
+        QTest::newRow("FIFO") << "fifo" << "it is not a regular file";
+        QTest::newRow("link to a device") << "device" << "it is not a regular file";
+        QTest::newRow("no read permission") << "unreadable" << "Permission denied";
+    }
+    void iniFileThatCannotBeReadWholeIsAnError() {
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        const QByteArray native = QFile::encodeName(Path());
+        if (kind == "readable")
+            QVERIFY(WriteBytes(Path(), "[ZEDA]\nUnit=serial\n"));
+        else if (kind == "large")
+            QVERIFY(WriteBytes(Path(), QByteArray(4 * 1024 * 1024 + 1, '#')));
+        else if (kind == "directory")
+            QVERIFY(QDir().mkpath(Path()));
+        else if (kind == "fifo")
+            QVERIFY(::mkfifo(native.constData(), 0600) == 0);
+        else if (kind == "device")
+            QVERIFY(QFile::link("/dev/zero", Path()));
+        if (kind == "unreadable") {
+            if (::geteuid() == 0)
+                QSKIP("root reads a file without read permission");
+            QVERIFY(WriteBytes(Path(), "[ZEDA]\n"));
+            QVERIFY(QFile::setPermissions(Path(), QFileDevice::WriteOwner));
+        }
+        QCOMPARE(IniReadProblem(Path()), why);
+        QDir(Path()).removeRecursively();
+        QFile::remove(Path());
+    }
+    void unreadableIniText() {
+        QCOMPARE(UnreadableIniText("/d/zeda.ini", "it is not a regular file"),
+                 QString("Error - The settings file /d/zeda.ini cannot be read: it is not a regular "
+                         "file!"));
     }
 };
 

@@ -52,6 +52,13 @@ private slots:
     void busyMonthFileIsNeitherRecreatedNorTruncated();
     void vanishedRunningFileIsCreatedAgain();
     void recordBeyondADamagedFileIsRefusedForGood();
+    void emptyMonthFileIsReplaced_data();
+    void emptyMonthFileIsReplaced();
+    void heldEmptyMonthFileIsWaitedFor();
+    void interruptedCreationIsRemovedByTheNextWriter();
+    void crashBetweenWritesNeverGivesTheMinuteToAnotherOperator();
+    void failedFlushLeavesTheHeaderAsItWas();
+    void busyPreviousMonthFileIsWaitedFor();
 
 private:
     TFileAct& Act() { return *act; }
@@ -563,6 +570,147 @@ void TestFileAct::recordBeyondADamagedFileIsRefusedForGood() {
     r.minute += 2 * 1440;
     QVERIFY(!fresh.WriteRecord(r));
     QCOMPARE(fresh.failure, TFileAct::NoSuchMinute);
+}
+
+void TestFileAct::emptyMonthFileIsReplaced_data() {
+    QTest::addColumn<int>("size");
+    QTest::newRow("0 bytes, as flock(1) leaves it") << 0;
+    QTest::newRow("cut within the header") << int(HeaderSize - 1);
+}
+
+// Such a file holds no minute, but was "busy or damaged" for ever: every
+// record stayed in the unit until it overflowed.
+void TestFileAct::emptyMonthFileIsReplaced() {
+    QFETCH(int, size);
+    QVERIFY(WriteBytes(fx->MonthPath(2026, 3), QByteArray(size, 'V')));
+    const SampleRecord r = Record(2026, 3, 10, 14, 0, 500);
+    QVERIFY(Act().WriteRecord(r));
+    const QByteArray march = File(2026, 3);
+    QCOMPARE(march.size(), FileSize(33));
+    QCOMPARE(HeaderSignature(march), QByteArray("VELO01"));
+    QCOMPARE(SlotBytes(march, 13800), SlotOf(r, NoOperator));
+    QCOMPARE(HeaderEndSlot(march), 13801);
+    QCOMPARE(QDir(fx->dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"D2026-03.ZMF"}));
+}
+
+void TestFileAct::heldEmptyMonthFileIsWaitedFor() {
+    QVERIFY(WriteBytes(fx->MonthPath(2026, 3), QByteArray()));
+    {
+        TForeignLock lock(fx->MonthPath(2026, 3), LOCK_SH);
+        QVERIFY(lock.Locked());
+        QVERIFY(!Act().WriteRecord(Record(2026, 3, 10, 14, 0)));
+        QCOMPARE(Act().failure, TFileAct::Transient);
+        QCOMPARE(File(2026, 3), QByteArray());
+    }
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 10, 14, 0)));
+    QCOMPARE(File(2026, 3).size(), FileSize(33));
+}
+
+// A creation killed before its file was put into place left its 1.4 MB
+// temporary file for ever.
+void TestFileAct::interruptedCreationIsRemovedByTheNextWriter() {
+    const QString left = fx->dir.filePath(".D2026-01.ZMF.a1B2c3");
+    const QString underWay = fx->dir.filePath(".D2026-02.ZMF.Zz9Yy8");
+    const QString other = fx->dir.filePath(".notes.txt.abcdef");
+    for (const QString& path : {left, underWay, other})
+        QVERIFY(WriteBytes(path, QByteArray(1000, 'x')));
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 10, 14, 0)));
+    TForeignLock creating(underWay, LOCK_EX);
+    QVERIFY(creating.Locked());
+    QCOMPARE(RemoveInterruptedCreations(fx->dir.path()), 1);
+    QVERIFY(!QFile::exists(left));
+    QVERIFY(QFile::exists(underWay));
+    QVERIFY(QFile::exists(other));
+    QVERIFY(QFile::exists(fx->MonthPath(2026, 3)));
+}
+
+// The fault: the slot was written before the operator count in the header;
+// a crash in between left a slot naming index n with a table of n names,
+// and the next operator took index n, and the minute with it. A crash is
+// played by refusing every write after the first k of a store.
+void TestFileAct::crashBetweenWritesNeverGivesTheMinuteToAnotherOperator() {
+    for (int k = 0; k <= 4; ++k) {
+        QFile::remove(fx->MonthPath(2026, 3));
+        TConfig& c = *fx->config;
+        c.operatorLoggedIn = false;
+        MonthDocument before;
+        TFileAct first(&before, fx->env, c);
+        QVERIFY(first.WriteRecord(Record(2026, 3, 10, 14, 0)));
+        c.operatorLoggedIn = true;
+        c.operatorName = "Anna";
+        int writes = 0;
+        first.storeWrite = [&](TFileAccess& f, qint64 offset, const QByteArray& bytes) {
+            return writes++ < k && f.WriteAll(offset, bytes);
+        };
+        QCOMPARE(first.WriteRecord(Record(2026, 3, 10, 14, 1)), k == 4);
+
+        // After the restart Bob is on duty.
+        c.operatorName = "Bob";
+        MonthDocument after;
+        TFileAct restarted(&after, fx->env, c);
+        QVERIFY(restarted.WriteRecord(Record(2026, 3, 10, 14, 2)));
+        const QByteArray march = File(2026, 3);
+        const QByteArray table = march.mid(OperatorTableOffset(33));
+        const int count = HeaderOperatorCount(march);
+        const auto operatorOf = [&](int minute) {
+            const int index = GetU8(march, SlotOffset(13800 + minute) + 1);
+            return index < count ? OperatorName(table, index) : QByteArray("?");
+        };
+        QCOMPARE(operatorOf(2), QByteArray("Bob"));
+        if (GetU8(march, SlotOffset(13801)) == 1)
+            QCOMPARE(operatorOf(1), QByteArray("Anna"));
+        else
+            QVERIFY2(k < 4, "a complete store stores its minute");
+    }
+}
+
+// A record whose minute could not be flushed to the disk stays in the unit
+// and leaves no header claiming it.
+void TestFileAct::failedFlushLeavesTheHeaderAsItWas() {
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 10, 14, 0)));
+    const QByteArray header = File(2026, 3).left(HeaderSize);
+    Act().storeSync = [](TFileAccess&) { return false; };
+    QVERIFY(!Act().WriteRecord(Record(2026, 3, 20, 14, 0)));
+    QCOMPARE(Act().failure, TFileAct::Transient);
+    QCOMPARE(File(2026, 3).left(HeaderSize), header);
+    QCOMPARE(HeaderEndSlot(doc->header), 13801);
+}
+
+// Busy is not missing, for the previous month's file too: a record of day 1
+// or 2 waits rather than go to its own month, and a new month file is not
+// made without the days it takes over.
+void TestFileAct::busyPreviousMonthFileIsWaitedFor() {
+    QVERIFY(Act().WriteRecord(Record(2026, 2, 27, 12, 0, 7)));
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 8, 0, 8)));
+    MonthDocument restarted;
+    TFileAct fresh(&restarted, fx->env, *fx->config);
+    {
+        TForeignLock lock(fx->MonthPath(2026, 2), LOCK_EX);
+        QVERIFY(lock.Locked());
+        QVERIFY(!fresh.WriteRecord(Record(2026, 3, 2, 9, 0)));
+        QCOMPARE(fresh.failure, TFileAct::Transient);
+        QVERIFY(!fresh.WriteRecord(Record(2026, 3, 5, 9, 0)));
+        QVERIFY(!QFile::exists(fx->MonthPath(2026, 3)));
+    }
+    QVERIFY(fresh.WriteRecord(Record(2026, 3, 2, 9, 0, 9)));
+    QCOMPARE(HeaderMonth(restarted.header), 2);
+    QVERIFY(fresh.WriteRecord(Record(2026, 3, 5, 9, 0)));
+    const QByteArray march = File(2026, 3);
+    QCOMPARE(GetU16(march, SlotOffset(480) + 2), uint16_t(8)); // 1 March 08:00, taken over
+    QCOMPARE(GetU16(march, SlotOffset(1440 + 540) + 2), uint16_t(9));
+
+    // With both files there, 2 March still belongs to February's overflow.
+    MonthDocument again;
+    TFileAct third(&again, fx->env, *fx->config);
+    {
+        TForeignLock lock(fx->MonthPath(2026, 2), LOCK_EX);
+        QVERIFY(!third.WriteRecord(Record(2026, 3, 2, 10, 0, 10)));
+        QCOMPARE(SlotBytes(File(2026, 3), 1440 + 600), EmptySlot());
+    }
+    QVERIFY(third.WriteRecord(Record(2026, 3, 2, 10, 0, 10)));
+    QCOMPARE(HeaderMonth(again.header), 2);
+    QCOMPARE(SlotBytes(File(2026, 3), 1440 + 600), EmptySlot());
 }
 
 QTEST_GUILESS_MAIN(TestFileAct)

@@ -216,6 +216,68 @@ private slots:
         QCOMPARE(Ctl({"info", data + "/D2026-03.ZMF", "--data-dir", data}).exitCode, 0);
     }
 
+    // The fault: an INI file over 4 MB, a FIFO or a directory read as empty,
+    // so the unit defaulted to the simulator and acquire stored simulated
+    // values into the real month file. Every command that reads settings
+    // stops with the reason now and writes nothing. (validate and backup take
+    // no data directory.)
+    void unreadableIniFileStopsEveryCommand() {
+        const QString data = dir.filePath("unreadable");
+        const QString from = "2026-03-10 08:00";
+        const QString to = "2026-03-10 08:04";
+        QCOMPARE(Ctl({"simulate", "--data-dir", data, "--from", from, "--minutes", "5"}).exitCode,
+                 0);
+        const QString month = data + "/D2026-03.ZMF";
+        const QString elsewhere = dir.filePath("D2026-03.ZMF");
+        QVERIFY(QFile::copy(month, elsewhere));
+        const QByteArray before = ReadFile(month);
+        QFile::remove(data + "/zeda.ini");
+        QVERIFY(QDir().mkpath(data + "/zeda.ini"));
+        const QStringList entries = QDir(data).entryList(QDir::AllEntries | QDir::Hidden);
+        const QList<QStringList> commands = {
+            {"config"},
+            {"simulate", "--from", from, "--minutes", "5"},
+            {"info", month},
+            {"render", month, "-o", data + "/out.png"},
+            {"export", month, "-o", data + "/out.csv", "--from", from, "--to", to},
+            {"stats", month, "--from", from, "--to", to},
+            {"exception", month, "--from", from, "--to", to, "--set", "WART Wartung"},
+            {"import", "--yes", elsewhere},
+            {"channel", "1", "--show"},
+            {"operators", "--list"},
+            {"password", "--admin", "--stdin"},
+            {"unit", "info"},
+            {"acquire", "--idle", "0"},
+            {"report", month, "--days", "1-1", "-o", data + "/out.pdf"},
+            {"print", month, "--days", "1-1"},
+        };
+        const QByteArray text = "error: Error - The settings file " + data.toUtf8() +
+                                "/zeda.ini cannot be read: it is not a regular file!\n";
+        for (const QStringList& command : commands) {
+            const Run r = Ctl(command + QStringList{"--data-dir", data});
+            QVERIFY2(r.exitCode == 1, qPrintable(command.first()));
+            QVERIFY2(r.err.endsWith(text), r.err.constData());
+            QVERIFY2(r.err.count('\n') <= 2, r.err.constData()); // nothing else went wrong
+        }
+        QCOMPARE(ReadFile(month), before);
+        QCOMPARE(QDir(data).entryList(QDir::AllEntries | QDir::Hidden), entries);
+    }
+
+    // A month-file creation killed before its file was put into place left
+    // a hidden temporary file of 1.4 MB for ever; the next writer removes it.
+    void interruptedCreationIsRemovedByTheNextWriter() {
+        const QString data = dir.filePath("interrupted");
+        QVERIFY(QDir().mkpath(data));
+        QVERIFY(WriteFile(data + "/.D2026-01.ZMF.k1ll3d", QByteArray(1000, 'x')));
+        QCOMPARE(Ctl({"config", "--data-dir", data}).exitCode, 0);
+        QVERIFY(QFile::exists(data + "/.D2026-01.ZMF.k1ll3d")); // readers change nothing
+        QCOMPARE(Ctl({"simulate", "--data-dir", data, "--from", "2026-03-10 08:00", "--minutes",
+                      "1"})
+                     .exitCode,
+                 0);
+        QCOMPARE(QDir(data).entryList({".D*"}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
     void settingsFromAScript() {
         const QString data = dir.filePath("settings");
         QVERIFY(QDir().mkpath(data));

@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -106,6 +108,64 @@ private slots:
         QCOMPARE(QDir(data).entryList({"D*.ZMF"}, QDir::Files), files);
         for (const QString& name : files)
             QVERIFY2(ReadFile(data + "/" + name) == ReadFile(sim + "/" + name), qPrintable(name));
+    }
+
+    // The fault: one byte dropped from the unit's first answer spent all
+    // tries, opening failed and nothing opened the port again: "records
+    // stored: 0" with status 0.
+    void oneDroppedByteDoesNotShutTheLink() {
+        TUnitProcess unit(ZEDA_UNIT_PATH);
+        const QString from =
+            QDateTime::currentDateTime().addSecs(-3 * 3600).toString("yyyy-MM-dd HH:mm");
+        QVERIFY(unit.Start({"--faults", "drop-byte", "--seed", "15", "--from", from, "--speed",
+                            "1000000", "--records", "10"}));
+        const QString data = dir.filePath("dropped");
+        QVERIFY(SerialDataDir(data, unit.Path()));
+        const Run r = Ctl({"acquire", "--data-dir", data, "--idle", "1"});
+        QCOMPARE(r.out, QByteArray("records stored: 10\n"));
+        QCOMPARE(r.exitCode, 0);
+        const QRegularExpressionMatch faults =
+            QRegularExpression("(\\d+) drop-byte").match(QString::fromUtf8(unit.Stop()));
+        QVERIFY(faults.hasMatch() && faults.captured(1).toInt() > 0);
+    }
+
+    void acquireExitsNonZeroWhenUnitNeverReached_data() {
+        QTest::addColumn<bool>("device");
+        QTest::newRow("no device") << false;
+        QTest::newRow("unit silent at this speed") << true;
+    }
+
+    // The fault: status 0 although not one record could be fetched.
+    void acquireExitsNonZeroWhenUnitNeverReached() {
+        QFETCH(bool, device);
+        TUnitProcess unit(ZEDA_UNIT_PATH);
+        QVERIFY(unit.Start({"--baud", "9600"})); // the INI file asks for 19200
+        const QString data = dir.filePath(device ? "silent" : "nodevice");
+        QVERIFY(SerialDataDir(data, device ? unit.Path() : (data + "/none").toLocal8Bit()));
+        const Run r = Ctl({"acquire", "--data-dir", data, "--idle", "0"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QByteArray("records stored: 0\n"));
+        QVERIFY(r.err.endsWith("error: Es besteht keine Verbindung zum Akquisitionssystem!\n"));
+    }
+
+    // The fault: status 0 although the unit stopped answering before its
+    // records were all fetched.
+    void acquireExitsNonZeroWhenLinkLostAtTheEnd() {
+        TUnitProcess unit(ZEDA_UNIT_PATH);
+        const QString from =
+            QDateTime::currentDateTime().addSecs(-3 * 3600).toString("yyyy-MM-dd HH:mm");
+        QVERIFY(unit.Start({"--from", from, "--speed", "1000000", "--records", "1"}));
+        const QString data = dir.filePath("lost");
+        QVERIFY(SerialDataDir(data, unit.Path()));
+        QProcess acquire;
+        acquire.start(ZEDACTL_PATH, {"acquire", "--data-dir", data, "--idle", "2"});
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(data).entryList({"D*.ZMF"}, QDir::Files).isEmpty(), 10000);
+        unit.Stop();
+        QVERIFY(acquire.waitForFinished(20000));
+        QCOMPARE(acquire.exitCode(), 1);
+        QCOMPARE(acquire.readAllStandardOutput(), QByteArray("records stored: 1\n"));
+        QVERIFY(acquire.readAllStandardError().endsWith(
+            "error: Es besteht keine Verbindung zum Akquisitionssystem!\n"));
     }
 };
 
