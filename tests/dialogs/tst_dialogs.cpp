@@ -133,6 +133,21 @@ private slots:
         QCOMPARE(messages.shown.size(), 3);
     }
 
+    // A slip that let one character more through was missed: the period is
+    // exactly 17 characters long.
+    void summerTimeDialogRefusesAnEighteenCharacterText() {
+        TfmSummerTime summer(env);
+        summer.edtPeriod->setText("29.03/02,25.10/030");
+        summer.btnOk->click();
+        QCOMPARE(messages.Texts(), QStringList{"Period not valid!"});
+        QCOMPARE(summer.result(), int(QDialog::Rejected));
+        QCOMPARE(Key("SZ_2026"), QByteArray("<none>"));
+        summer.edtPeriod->setText("29.03/02,25.10/0");
+        summer.btnOk->click();
+        QCOMPARE(messages.Texts().size(), 2);
+        QCOMPARE(Key("SZ_2026"), QByteArray("<none>"));
+    }
+
     void usersDialogEditsTheList() {
         QVERIFY(WriteOperatorList(dir.filePath("operator.dat"), {TOperator::FromName("Anna")}));
         TfmUsers d(env);

@@ -26,6 +26,7 @@ private slots:
     void failedWriteLeavesNoFile();
     void memberUsesTheWindowsDocument();
     void exportOntoItsSourceIsRefused();
+    void foreignLockedOutputTargetIsRefused();
 
 private:
     QString Out() const { return m->fx.Path("out.csv"); }
@@ -233,6 +234,24 @@ void TestExport::memberUsesTheWindowsDocument() {
     QCOMPARE(ReadBytes(Out()), QByteArray("Datum/Uhrzeit;Kanal 1 (V)\r\n"
                                           "2026-03-01 00:00;42\r\n"
                                           "2026-03-01 00:01;0\r\n"));
+}
+
+// A file another program keeps locked is a month file in use (a slip that
+// let it be replaced was missed): refused, whatever it holds.
+void TestExport::foreignLockedOutputTargetIsRefused() {
+    m->Mark(0, 10);
+    const QString busy = m->fx.Path("busy.csv");
+    QVERIFY(WriteBytes(busy, "not a month file\n"));
+    {
+        TForeignLock lock(busy, LOCK_EX);
+        QVERIFY(lock.Locked());
+        m->fx.messages.Clear();
+        QVERIFY(!ExportCsv(m->doc, busy, m->fx.messages));
+        QCOMPARE(m->fx.messages.Texts(), QStringList{OutputIsMonthFileText(busy)});
+        QCOMPARE(RefusedOutputTarget(busy, m->path), OutputIsMonthFileText(busy));
+    }
+    QCOMPARE(ReadBytes(busy), QByteArray("not a month file\n"));
+    QCOMPARE(RefusedOutputTarget(busy, m->path), QString());
 }
 
 QTEST_GUILESS_MAIN(TestExport)

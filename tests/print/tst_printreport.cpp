@@ -233,6 +233,48 @@ private slots:
         QCOMPARE(headers[10], QString("ZEDA-/-Werk Nord: 2026.03.31 - 2026.03.31"));
     }
 
+    // Slips in these three rules were missed before.
+
+    // Days are counted from 0: a first day equal to the days stored lies
+    // behind the file and prints nothing, without a word.
+    void dayRangeStartEqualToTheStoredDaysPrintsNothing() {
+        TPrintFixture f(OneChannel());
+        QVERIFY(f.Save());
+        QCOMPARE(HeaderDaysStored(f.doc.header), 33);
+        QCOMPARE(f.prnt->PrintPeriod(f.doc, 33, 1), 1);
+        QVERIFY(f.pages->Pages().isEmpty());
+        QCOMPARE(f.prnt->PrintPeriod(f.doc, 32, 1), 1);
+        QCOMPARE(f.pages->Pages(), QStringList{"ZEDA D2026-03 day 33, printer 1"});
+        QVERIFY(f.messages.Texts().isEmpty());
+    }
+
+    // A month report ends with the month: its last page leaves out the
+    // overflow days of the next month, however full they are.
+    void monthReportLastPageLeavesOutTheOverflowDays() {
+        TPrintFixture f(OneChannel(), 33 * Day);
+        Fill(f.doc, 30 * Day, 33 * Day - 1, [](int) { return 100; });
+        QVERIFY(f.Save());
+        PrintMonth(*f.prnt, f.doc, 3);
+        const QStringList pages = f.pages->Pages();
+        QCOMPARE(pages.size(), 11);
+        QCOMPARE(pages.last(), QString("ZEDA D2026-03 days 31-31, printer 1"));
+        QCOMPARE(Headers(f.Rec()).last(), QString("ZEDA-/-Werk Nord: 2026.03.31 - 2026.03.31"));
+        // One day in rows of three minutes.
+        QCOMPARE(f.Rec().polylines.last().points.size(), Day / 3);
+    }
+
+    // However often the trace starts again, a page carries 200 value labels.
+    void atMostTwoHundredValueLabelsOnAPage() {
+        TPrintFixture f(OneChannel());
+        Fill(f.doc, 0, Day - 1, [](int m) { return m % 2 == 0 ? 130 : 430; });
+        QVERIFY(f.Save());
+        QCOMPARE(f.prnt->PrintPeriod(f.doc, 0, 1), 1);
+        int labels = 0;
+        for (const TRecording::Text& t : f.Rec().texts)
+            labels += t.text == "130" || t.text == "430" ? 1 : 0;
+        QCOMPARE(labels, 200);
+    }
+
     void pagesGoToTheirPrintersInDayOrder() {
         ChannelDefs c = OneChannel();
         c[1] = PrintChannel("K2", 1);

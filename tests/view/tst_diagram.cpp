@@ -220,6 +220,30 @@ private slots:
         QCOMPARE(ExceptionAt(doc, 13, 60), 0);
     }
 
+    // The plotter's index of the periods keeps the same rule: of periods
+    // that overlap, the first in the table decides (a slip there was
+    // missed). A note-only period first, an ordinary one inside it, and the
+    // other way round.
+    void firstOverlappingPeriodWinsInTheIndexToo() {
+        FreshOne(100);
+        AddException(doc, 0, 50, 0x0001, "!NOT");
+        AddException(doc, 10, 20, 0x0003, "HIDE");
+        AddException(doc, 30, 70, 0x0002, "!TWO");
+        const TExceptionIndex index(doc);
+        QCOMPARE(index.StateAt(0, 15), int(ExceptionNoteOnly));
+        QCOMPARE(index.StateAt(1, 15), int(ExceptionOrdinary));
+        QCOMPARE(index.StateAt(1, 35), int(ExceptionNoteOnly));
+        QCOMPARE(index.StateAt(0, 60), int(ExceptionNone));
+        FreshOne(100);
+        AddException(doc, 10, 20, 0x0001, "HIDE");
+        AddException(doc, 0, 50, 0x0001, "!NOT");
+        const TExceptionIndex reversed(doc);
+        QCOMPARE(reversed.StateAt(0, 15), int(ExceptionOrdinary));
+        QCOMPARE(reversed.StateAt(0, 25), int(ExceptionNoteOnly));
+        for (uint32_t slot = 0; slot < 60; ++slot)
+            QCOMPARE(reversed.StateAt(0, slot), ExceptionAt(doc, 0, slot));
+    }
+
     void compressionSamplesEveryNthSlot() {
         FreshOne(1000, 0, -20);
         for (int s = 0; s < 200; ++s)
