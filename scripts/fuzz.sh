@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(monthfile inifile channel font exceptionlist operatorlist)
+[ ${#targets[@]} -gt 0 ] || targets=(monthfile inifile channel font exceptionlist operatorlist unitlink)
 
 # Packages (clang among them), and build/tools/zedactl for the month-file seeds.
 ./scripts/setup.sh --packages-only
