@@ -127,7 +127,8 @@ int main(int argc, char** argv) {
     std::printf("Validate + Open + LoadDays (31 days) %8.2f ms  (target <= 10 ms)\n", Median(load));
     std::printf("WriteRecord without flush            %8.0f records/s  (target >= 20000)\n",
                 Median(rate));
-    std::printf("WriteRecord flushed to the disk      %8.3f ms per stored minute (flush: %.3f ms)\n",
-                Median(flushedMs), Median(flushedMs) - 1000.0 / Median(rate));
+    std::printf(
+        "WriteRecord flushed to the disk      %8.3f ms per stored minute (flush: %.3f ms)\n",
+        Median(flushedMs), Median(flushedMs) - 1000.0 / Median(rate));
     return 0;
 }

@@ -28,8 +28,8 @@ ExchangeTiming TimingFor(uint32_t baud, int requestBytes, int answerBytes) {
     return t;
 }
 
-TExchange::TExchange(uint8_t code, uint8_t seq, const QByteArray& payload,
-                     QList<int> answerSizes, ExchangeTiming timing)
+TExchange::TExchange(uint8_t code, uint8_t seq, const QByteArray& payload, QList<int> answerSizes,
+                     ExchangeTiming timing)
     : FCode(code), FSeq(seq), FSizes(std::move(answerSizes)), FTiming(timing),
       FRequest(EncodeFrame(code, seq, payload)) {}
 

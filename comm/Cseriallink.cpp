@@ -33,9 +33,8 @@ int TSerialLink::TryTimeoutMs(uint32_t baud, int requestBytes, int answerBytes) 
 bool TSerialLink::Exchange(QSerialPort* port, uint32_t baud, uint8_t code,
                            const QByteArray& request, const QList<int>& answerSizes,
                            QByteArray& answer) {
-    const int longest = answerSizes.isEmpty()
-                            ? 0
-                            : *std::max_element(answerSizes.begin(), answerSizes.end());
+    const int longest =
+        answerSizes.isEmpty() ? 0 : *std::max_element(answerSizes.begin(), answerSizes.end());
     auto job = std::make_shared<Job>(code, ++FSeq, request, answerSizes,
                                      TimingFor(baud, int(request.size()), longest));
     job->port = port;

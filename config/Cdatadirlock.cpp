@@ -17,8 +17,8 @@ constexpr qint64 MaxHolderText = 256;
 // The holder's line, from a regular file only: never through a symbolic
 // link to another file, never from a directory or a FIFO.
 QByteArray ReadHolder(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return QByteArray();
     QByteArray text(MaxHolderText, '\0');
@@ -39,8 +39,9 @@ bool WriteHolder(const QString& path, const QByteArray& holder) {
     if (fd < 0)
         return false;
     struct stat st {};
-    const bool written = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::ftruncate(fd, 0) == 0 &&
-                         ::pwrite(fd, holder.constData(), size_t(holder.size()), 0) == holder.size();
+    const bool written =
+        ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::ftruncate(fd, 0) == 0 &&
+        ::pwrite(fd, holder.constData(), size_t(holder.size()), 0) == holder.size();
     ::close(fd);
     return written;
 }

@@ -59,8 +59,9 @@ int LinkNoReplace(const char* from, const char* to) {
 // whose data is on the disk cannot lose its name in a power cut.
 void SyncDirectory(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
-    const QByteArray dir = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/")
-                                                                   : path.left(slash);
+    const QByteArray dir = slash < 0    ? QByteArray(".")
+                           : slash == 0 ? QByteArray("/")
+                                        : path.left(slash);
     const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;

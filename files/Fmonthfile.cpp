@@ -8,7 +8,8 @@ QString MonthFileName(uint8_t year, uint8_t month) {
 }
 
 int RemoveInterruptedCreations(const QString& dataDir) {
-    return RemoveInterruptedNewFiles(dataDir, QStringLiteral("D[0-9][0-9][0-9][0-9]-[0-9][0-9].ZMF"));
+    return RemoveInterruptedNewFiles(dataDir,
+                                     QStringLiteral("D[0-9][0-9][0-9][0-9]-[0-9][0-9].ZMF"));
 }
 
 QByteArray HeaderSignature(const QByteArray& h) {

@@ -1,7 +1,7 @@
 #include "tools/Fctlcommon.h"
 
-#include "config/Fcalendar.h"
 #include "config/Cinifile.h"
+#include "config/Fcalendar.h"
 #include "config/Fdatadir.h"
 #include "files/Fmonthfile.h"
 

@@ -230,8 +230,8 @@ private slots:
         QCOMPARE(acq->RunCycle(), 11);
         QCOMPARE(unit->removals, 3);
         QCOMPARE(unit->waiting.size(), 1);
-        QCOMPARE(messages.Texts(),
-                 QStringList{"Error - File " + dir.filePath("D2026-03.ZMF") + " cannot be written!"});
+        QCOMPARE(messages.Texts(), QStringList{"Error - File " + dir.filePath("D2026-03.ZMF") +
+                                               " cannot be written!"});
     }
 
     void unstorableRecordDoesNotStallAcquisition() {

@@ -21,8 +21,9 @@ const char* const InfoAnswer = "02 05 81 01 01 0A 0C 0B 0E 17 A5";
 const char* const RemoveRequest = "02 08 06 2A 78 56 34 12 2E 03 E8 35 63 F2";
 // ReadOldest answer, SEQ 5: id 0x01020304 and the record of 10 March 2026
 // 14:00 with the values 37, 47, ... 167.
-const char* const RecordAnswer = "02 24 85 05 04 03 02 01 2E 03 E8 35 25 00 2F 00 39 00 43 00 4D 00 "
-                                 "57 00 61 00 6B 00 75 00 7F 00 89 00 93 00 9D 00 A7 00 A8 42";
+const char* const RecordAnswer =
+    "02 24 85 05 04 03 02 01 2E 03 E8 35 25 00 2F 00 39 00 43 00 4D 00 "
+    "57 00 61 00 6B 00 75 00 7F 00 89 00 93 00 9D 00 A7 00 A8 42";
 
 } // namespace
 

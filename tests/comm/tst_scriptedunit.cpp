@@ -185,9 +185,9 @@ private slots:
         TScriptedUnit unit([&](const Request& r) {
             Pieces p;
             if (r.code == ReadOldest && std::exchange(first, false)) // an earlier one's answer
-                p << TScriptedUnit::Piece{
-                    TScriptedUnit::Frame(0x85, uint8_t(r.seq - 2), TUnitModel::RecordBytes({6, 839})),
-                    0};
+                p << TScriptedUnit::Piece{TScriptedUnit::Frame(0x85, uint8_t(r.seq - 2),
+                                                               TUnitModel::RecordBytes({6, 839})),
+                                          0};
             return p + Normal(r);
         });
         UseUnit(unit);

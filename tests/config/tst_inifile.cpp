@@ -256,11 +256,16 @@ private slots:
         QTest::addColumn<QString>("why");
         QTest::newRow("missing") << "missing" << QString();
         QTest::newRow("readable") << "readable" << QString();
-        QTest::newRow("over 4 MB") << "large" << "it is larger than 4194304 bytes";
-        QTest::newRow("directory") << "directory" << "it is not a regular file";
-        QTest::newRow("FIFO") << "fifo" << "it is not a regular file";
-        QTest::newRow("link to a device") << "device" << "it is not a regular file";
-        QTest::newRow("no read permission") << "unreadable" << "Permission denied";
+        QTest::newRow("over 4 MB") << "large"
+                                   << "it is larger than 4194304 bytes";
+        QTest::newRow("directory") << "directory"
+                                   << "it is not a regular file";
+        QTest::newRow("FIFO") << "fifo"
+                              << "it is not a regular file";
+        QTest::newRow("link to a device") << "device"
+                                          << "it is not a regular file";
+        QTest::newRow("no read permission") << "unreadable"
+                                            << "Permission denied";
     }
     void iniFileThatCannotBeReadWholeIsAnError() {
         QFETCH(QString, kind);
@@ -287,9 +292,10 @@ private slots:
         QFile::remove(Path());
     }
     void unreadableIniText() {
-        QCOMPARE(UnreadableIniText("/d/zeda.ini", "it is not a regular file"),
-                 QString("Error - The settings file /d/zeda.ini cannot be read: it is not a regular "
-                         "file!"));
+        QCOMPARE(
+            UnreadableIniText("/d/zeda.ini", "it is not a regular file"),
+            QString("Error - The settings file /d/zeda.ini cannot be read: it is not a regular "
+                    "file!"));
     }
 };
 

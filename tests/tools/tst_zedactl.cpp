@@ -271,10 +271,10 @@ private slots:
         QVERIFY(WriteFile(data + "/.D2026-01.ZMF.k1ll3d", QByteArray(1000, 'x')));
         QCOMPARE(Ctl({"config", "--data-dir", data}).exitCode, 0);
         QVERIFY(QFile::exists(data + "/.D2026-01.ZMF.k1ll3d")); // readers change nothing
-        QCOMPARE(Ctl({"simulate", "--data-dir", data, "--from", "2026-03-10 08:00", "--minutes",
-                      "1"})
-                     .exitCode,
-                 0);
+        QCOMPARE(
+            Ctl({"simulate", "--data-dir", data, "--from", "2026-03-10 08:00", "--minutes", "1"})
+                .exitCode,
+            0);
         QCOMPARE(QDir(data).entryList({".D*"}, QDir::Files | QDir::Hidden), QStringList());
     }
 
