@@ -10,7 +10,12 @@
 
 TAcquisition::TAcquisition(const TEnv& env, TCommBase& comm, TFileAct& file,
                            MonthDocument& document)
-    : FEnv(env), FComm(comm), FFile(file), FDocument(document) {}
+    : FEnv(env), FComm(comm), FFile(file), FDocument(document) {
+    // Each minute reaches the disk before its record may leave a unit that
+    // forgets it; a simulated unit's minutes are not worth a flush each.
+    if (!FComm.ForgetsRemovedRecords())
+        FFile.storeSync = nullptr;
+}
 
 int TAcquisition::RunCycle() {
     // A link that went down is opened again here: nobody needs to act.

@@ -128,6 +128,10 @@ public:
     bool KeepConnected();
     // False until the unit answered once (a simulated unit always answers).
     virtual bool Reached() const { return true; }
+    // True when a record removed from the unit is gone for good, so that its
+    // minute must be on the disk first; a simulated unit's records never
+    // existed outside this program.
+    virtual bool ForgetsRemovedRecords() const { return true; }
     // Searches COM1 .. COM4 at the six speeds for a unit that answers 'A'
     // with 'B' alone within 200 ms. True with the port and speed found; false
     // when none answered or the observer cancelled. Uses ports of its own

@@ -27,6 +27,7 @@ public:
     // Once per main-timer tick: queues a record when the clock shows a minute
     // other than the last one queued and there is room.
     void Tick() override;
+    bool ForgetsRemovedRecords() const override { return false; }
     void Clear() { Count = 0; }
 
     int32_t Count = 0;                           // records waiting, 0..100

@@ -176,7 +176,7 @@ TFileAct::StoreResult TFileAct::StoreSlot(const SampleRecord& record) {
     if (!WriteHeader(f, h))
         return NotStored;
     // On the disk before the record may leave the unit.
-    if (!storeWrite(f, SlotOffset(currentSlot), slot) || !storeSync(f)) {
+    if (!storeWrite(f, SlotOffset(currentSlot), slot) || (storeSync && !storeSync(f))) {
         WriteHeader(f, before); // a store that failed leaves the header as it was
         return NotStored;
     }

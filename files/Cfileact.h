@@ -48,8 +48,9 @@ public:
     bool PurgeMonth(uint8_t year, uint8_t month);
 
     // How a store reaches the disk: each write at its offset, in order, then
-    // the flush of the file's data to the disk. Replaceable, so that a test
-    // can cut a store short where a crash or a failing disk would.
+    // the flush of the file's data to the disk (none when storeSync is
+    // empty). Replaceable, so that a test can cut a store short where a
+    // crash or a failing disk would.
     std::function<bool(TFileAccess& f, qint64 offset, const QByteArray& bytes)> storeWrite;
     std::function<bool(TFileAccess& f)> storeSync;
 
