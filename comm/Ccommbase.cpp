@@ -98,7 +98,7 @@ bool TCommBase::OpenPort() {
 QString TCommBase::TryOpenPort() {
     ClosePort();
     FOpenTried = true;
-    FLastOpenTick = FEnv.clock->TickCount();
+    FLastOpenTick = FEnv.clock ? FEnv.clock->TickCount() : 0;
     const QString device = PortDevice(TIniFile(FEnv.IniPath()), PortNumber);
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(device);
@@ -128,7 +128,7 @@ bool TCommBase::KeepConnected() {
     if (!LinkDown())
         return true;
     NoConnection = 1;
-    const uint32_t now = FEnv.clock->TickCount();
+    const uint32_t now = FEnv.clock ? FEnv.clock->TickCount() : 0;
     // Unsigned difference: right across a wrap of the tick count.
     if (FOpenTried && static_cast<uint32_t>(now - FLastOpenTick) < ReopenIntervalMs)
         return false;

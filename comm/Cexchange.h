@@ -56,7 +56,6 @@ public:
     const QByteArray& Request() const { return FRequest; }
     // While waiting: when Poll is due.
     int64_t Deadline() const;
-    bool IsDone() const { return FState == State::Done; }
     bool Ok() const { return FOk; }
     // The answer's payload once Ok.
     const QByteArray& Answer() const { return FAnswer; }

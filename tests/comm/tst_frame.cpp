@@ -72,19 +72,6 @@ private slots:
         QCOMPARE(TakeFrame(buffer, f, &failed), FrameScan::Incomplete);
     }
 
-    void frameArrivesInPieces() {
-        const QByteArray whole = Hex(InfoAnswer);
-        QByteArray buffer;
-        Frame f;
-        for (qsizetype i = 0; i + 1 < whole.size(); ++i) {
-            buffer += whole[i];
-            QCOMPARE(TakeFrame(buffer, f), FrameScan::Incomplete);
-        }
-        buffer += whole.back();
-        QCOMPARE(TakeFrame(buffer, f), FrameScan::Taken);
-        QCOMPARE(f.seq, uint8_t(1));
-    }
-
     void damagedFrameIsToldFromStrayBytes_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("checkFailed");

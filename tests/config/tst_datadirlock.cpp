@@ -80,12 +80,6 @@ private slots:
         QVERIFY(QFile::remove(LockFile()));
         QFile::remove(target);
     }
-
-    void missingDirectoryCannotBeLocked() {
-        TDataDirLock lock(dir.filePath("gone"), "zeda");
-        QVERIFY(!lock.TryLock("zeda"));
-        QVERIFY(!lock.Locked());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestDataDirLock)
