@@ -17,7 +17,7 @@
 #include "print/Uprintday.h"
 #include "print/Uprinter.h"
 #include "print/Uprintpreview.h"
-#include "print/Uprintsystem.h"
+#include "print/Csystemprint.h"
 #include "view/Uchannelpanel.h"
 #include "view/Uchildbase.h"
 #include "view/Urangepanel.h"

@@ -9,7 +9,7 @@
 #include "files/Foutput.h"
 #include "print/Cprintbase.h"
 #include "print/Fprintwindow.h"
-#include "print/Uprintsystem.h"
+#include "print/Csystemprint.h"
 #include "tools/Fctlcommon.h"
 #include "view/Cscale.h"
 
