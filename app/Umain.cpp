@@ -347,7 +347,7 @@ void TfmMain::SetViewMenuEnabled(bool on) {
 }
 
 void TfmMain::FillChannelMenu(const MonthDocument& document) {
-    for (int i = 0; i < MenuChannelCount; ++i) {
+    for (int i = 0; i < ChannelCount; ++i) {
         QAction* a = FChannelItems[i];
         const ChannelDef c = HeaderChannel(document.header, i);
         const bool used = c.active != 0;

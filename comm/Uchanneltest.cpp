@@ -17,7 +17,7 @@ TfmChannelTest::TfmChannelTest(const TEnv&, TCommBase& comm, QWidget* parent)
     setObjectName("fmChannelTest");
     setWindowTitle("Channel test");
     auto* grid = new QGridLayout(this);
-    for (int k = 0; k < SampleRecord::ValueCount; ++k) {
+    for (int k = 0; k < ChannelCount; ++k) {
         auto* caption = new QLabel(QString::asprintf("Channel %3d:", k + 1), this);
         caption->setObjectName(QStringLiteral("lblChannel%1").arg(k + 1));
         auto* value = new QLabel("#INV", this);
@@ -33,7 +33,7 @@ TfmChannelTest::TfmChannelTest(const TEnv&, TCommBase& comm, QWidget* parent)
     }
     btnClose = new QPushButton("Close", this);
     btnClose->setObjectName("btnClose");
-    grid->addWidget(btnClose, SampleRecord::ValueCount, 2, Qt::AlignRight);
+    grid->addWidget(btnClose, ChannelCount, 2, Qt::AlignRight);
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(2000);

@@ -27,7 +27,10 @@ struct ChannelDef {
     bool operator==(const ChannelDef&) const = default;
 };
 
-using ChannelDefs = std::array<ChannelDef, 14>;
+// The unit's channels: every table with an entry per channel has this many.
+constexpr int ChannelCount = 14;
+
+using ChannelDefs = std::array<ChannelDef, ChannelCount>;
 
 // The 52-byte record at offset `at` of a buffer (which must hold it).
 ChannelDef ReadChannelDef(const QByteArray& b, qsizetype at);

@@ -85,7 +85,7 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
     const MonthDocument& d = document;
     const MonthDisplay& display = d.display;
     std::vector<ShownChannel> shown;
-    for (int i = 0; i < MonthDisplay::ChannelCount; ++i)
+    for (int i = 0; i < ChannelCount; ++i)
         if (display.channelVisible[i] != 0)
             shown.push_back({i, HeaderChannel(d.header, i)});
     if (!display.BothMarks() || shown.empty())
@@ -133,7 +133,7 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
     QByteArray block;
     QByteArray day; // "YYYY-MM-DD " of the day block read
     // Time, 14 values of at most 10 digits, a comma and a separator each.
-    char line[32 + MonthDisplay::ChannelCount * 16];
+    char line[32 + ChannelCount * 16];
     for (uint32_t s = first; s <= last && ok && first <= last; ++s) {
         if (s == first || s % SlotsPerDay == 0) {
             block = QByteArray(DayBlockSize, '\0');

@@ -121,7 +121,7 @@ void WriteExceptionPeriod(QByteArray& table, int index, const ExceptionPeriod& p
         table[at + 6 + i] = p.code[i];
 }
 
-QByteArray BuildSlot(uint8_t operatorIndex, const std::array<uint16_t, 14>& values) {
+QByteArray BuildSlot(uint8_t operatorIndex, const std::array<uint16_t, ChannelCount>& values) {
     QByteArray s(SlotSize, '\0');
     PutU8(s, 0, SlotStored);
     PutU8(s, 1, operatorIndex);

@@ -40,7 +40,7 @@ constexpr qint64 HdrEndSlot = 12;
 constexpr qint64 HdrLocation = 14;
 constexpr qint64 LocationSize = 22; // 21 characters and the NUL
 constexpr qint64 HdrChannels = 36;
-constexpr qint64 ChannelDefsSize = 14 * ChannelDef::Size; // 728
+constexpr qint64 ChannelDefsSize = ChannelCount * ChannelDef::Size; // 728
 constexpr qint64 HdrOperatorCount = 764;
 
 inline const QByteArray MonthFileSignature = "VELO01";
@@ -122,7 +122,7 @@ void WriteExceptionPeriod(QByteArray& table, int index, const ExceptionPeriod& p
 constexpr uint8_t SlotStored = 1;
 constexpr uint8_t SlotEmpty = 255;
 
-QByteArray BuildSlot(uint8_t operatorIndex, const std::array<uint16_t, 14>& values);
+QByteArray BuildSlot(uint8_t operatorIndex, const std::array<uint16_t, ChannelCount>& values);
 // 255, 255 and 28 zero bytes.
 QByteArray EmptySlot();
 // A whole day block of empty slots.

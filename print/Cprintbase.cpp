@@ -21,7 +21,6 @@ TPrintBase* Prnt = nullptr;
 
 namespace {
 
-constexpr int ChannelCount = 14;
 constexpr uint32_t MinutesPerDay = SlotsPerDay;
 
 const QPen DashedPen(Qt::black, 0, Qt::DashLine);

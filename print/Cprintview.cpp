@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int ChannelCount = 14;
 constexpr uint32_t ZoomBase = 3000;
 constexpr int SingleLine = Qt::TextSingleLine | Qt::TextDontClip;
 

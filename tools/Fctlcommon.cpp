@@ -85,13 +85,13 @@ bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, int 
     return true;
 }
 
-bool ParseChannelList(const QString& text, std::array<bool, 14>& shown) {
+bool ParseChannelList(const QString& text, std::array<bool, ChannelCount>& shown) {
     shown.fill(false);
     const QStringList parts = text.split(',', Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         bool ok = false;
         const int n = part.trimmed().toInt(&ok);
-        if (!ok || n < 1 || n > 14)
+        if (!ok || n < 1 || n > ChannelCount)
             return false;
         shown[n - 1] = true;
     }

@@ -4,6 +4,7 @@
 #include "config/Cclock.h"
 #include "config/Cdatadirlock.h"
 #include "config/Cenv.h"
+#include "config/Fchannel.h"
 #include "config/Fcommandline.h"
 #include "tools/Cctlmessages.h"
 
@@ -35,7 +36,7 @@ QCommandLineOption DataDirOption();
 bool ParseDateTime(const QString& text, LocalTime& t);
 
 // "1,3,14" as the 14 shown flags of channels 1..14; false when malformed.
-bool ParseChannelList(const QString& text, std::array<bool, 14>& shown);
+bool ParseChannelList(const QString& text, std::array<bool, ChannelCount>& shown);
 
 // ParseBoundedInt of config/Fcommandline.h for options of type int.
 bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, int min, int max,

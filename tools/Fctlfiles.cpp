@@ -139,7 +139,7 @@ int CmdInfo(const QStringList& args) {
     o["endSlot"] = HeaderEndSlot(header);
     o["location"] = FromAnsi(HeaderLocation(header));
     ChannelDefs channels;
-    for (int i = 0; i < 14; ++i)
+    for (int i = 0; i < ChannelCount; ++i)
         channels[i] = HeaderChannel(header, i);
     o["channels"] = ChannelsToJson(channels);
     QJsonArray operators;

@@ -128,7 +128,7 @@ int CmdChannel(const QStringList& args) {
         return ParseExit(pr);
     bool ok = false;
     const int channel = parser.positionalArguments().value(0).toInt(&ok);
-    if (parser.positionalArguments().size() != 1 || !ok || channel < 1 || channel > 14 ||
+    if (parser.positionalArguments().size() != 1 || !ok || channel < 1 || channel > ChannelCount ||
         parser.isSet("show") == parser.isSet("set")) {
         std::fprintf(stderr, "zedactl channel: needs N (1 .. 14) and either --show or --set\n");
         return 2;

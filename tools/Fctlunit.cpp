@@ -61,7 +61,7 @@ int Info(TCommBase& comm) {
 
 int Values(CtlEnv& ctl, TCommBase& comm, const TConfig& config) {
     const QStringList values = CurrentValueTexts(comm);
-    if (values.size() != SampleRecord::ValueCount) {
+    if (values.size() != ChannelCount) {
         ctl.messages.Show(TMessages::Error, NoConnectionText);
         return 1;
     }
