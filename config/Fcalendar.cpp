@@ -102,10 +102,13 @@ bool IsMidnight(uint32_t slot) {
     return slot % MinutesPerDay == 0;
 }
 
+bool IsSummerPeriodText(const QByteArray& text) {
+    return text.size() == 17 && text[2] == '.' && text[11] == '.' && text[5] == '/' &&
+           text[14] == '/' && text[8] == ',';
+}
+
 bool ParseSummerRule(const QByteArray& text, SummerRule& rule) {
-    // dd.mm/hh,dd.mm/hh
-    if (text.size() != 17 || text[2] != '.' || text[11] != '.' || text[5] != '/' ||
-        text[14] != '/' || text[8] != ',')
+    if (!IsSummerPeriodText(text))
         return false;
     rule.startMonth = RuleNumber(text, 3);
     rule.startDay = RuleNumber(text, 0);

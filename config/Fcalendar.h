@@ -67,6 +67,10 @@ int SlotDay(const MonthInfo& h, uint32_t slot);
 int SlotHour(uint32_t slot);
 bool IsMidnight(uint32_t slot);
 
+// True for a rule text "DD.MM/HH,DD.MM/HH": exactly 17 characters with "."
+// at positions 2 and 11, "/" at 5 and 14 and "," at 8; the other characters
+// are not examined.
+bool IsSummerPeriodText(const QByteArray& text);
 // Parses a 17-character rule text; false when it is not a valid rule.
 bool ParseSummerRule(const QByteArray& text, SummerRule& rule);
 // The rule stored under "SZ_" and the calendar year.

@@ -3,17 +3,13 @@
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
+#include "config/Fcalendar.h"
 #include "config/Fcodec.h"
 #include "dialogs/Usettingsform.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
-
-bool IsSummerPeriodText(const QByteArray& text) {
-    return text.size() == 17 && text[2] == '.' && text[11] == '.' && text[5] == '/' &&
-           text[14] == '/' && text[8] == ',';
-}
 
 TfmSummerTime::TfmSummerTime(const TEnv& env, QWidget* parent) : QDialog(parent), FEnv(env) {
     setObjectName("fmSummerTime");

@@ -1,6 +1,5 @@
 #include "operators/Upassword.h"
 
-#include "config/Cconfig.h"
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
 #include "dialogs/Ubuttonrow.h"
@@ -12,19 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-QString PasswordRefusal(const QByteArray& password, const QByteArray& confirmation) {
-    if (password.isEmpty())
-        return "Empty Password!";
-    if (confirmation != password)
-        return "Password not Confirm!";
-    return QString();
-}
-
-bool StorePassword(const TEnv& env, bool administrator, const QByteArray& password) {
-    return WriteConfigKey(env, administrator ? "KennwortAdmin" : "KennwortOperator",
-                          ScramblePassword(PasswordKey, password));
-}
 
 TfmPassword::TfmPassword(const TEnv& env, QWidget* parent) : QDialog(parent), FEnv(env) {
     setObjectName("fmPassword");

@@ -10,10 +10,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QString OperatorListPath(const TEnv& env) {
-    return env.FilePath("operator.dat");
-}
-
 TfmUsers::TfmUsers(const TEnv& env, QWidget* parent)
     : QDialog(parent), FEnv(env), FEntries(ReadOperatorList(OperatorListPath(env))) {
     setObjectName("fmUsers");

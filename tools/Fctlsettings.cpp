@@ -4,8 +4,7 @@
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
 #include "operators/Coperator.h"
-#include "operators/Upassword.h"
-#include "operators/Uusers.h"
+#include "operators/Fpassword.h"
 #include "tools/Fctlcommon.h"
 #include "tools/Fjson.h"
 
