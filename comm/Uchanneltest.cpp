@@ -5,6 +5,7 @@
 #include "config/Cconfig.h"
 #include "config/Fcodec.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -31,9 +32,10 @@ TfmChannelTest::TfmChannelTest(const TEnv&, TCommBase& comm, QWidget* parent)
         lblValue << value;
         lblName << name;
     }
-    btnClose = new QPushButton("Close", this);
+    auto* buttons = new QDialogButtonBox(this);
+    btnClose = buttons->addButton("Close", QDialogButtonBox::RejectRole);
     btnClose->setObjectName("btnClose");
-    grid->addWidget(btnClose, ChannelCount, 2, Qt::AlignRight);
+    grid->addWidget(buttons, ChannelCount, 0, 1, 3);
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(2000);

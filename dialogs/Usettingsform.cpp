@@ -1,20 +1,22 @@
 #include "dialogs/Usettingsform.h"
 
 #include "config/Cmessages.h"
-#include "dialogs/Ubuttonrow.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 void AddButtons(QDialog* d, QFormLayout* form, QPushButton*& ok, QPushButton*& cancel) {
-    ok = NewButton(d, "&Ok", "btnOk", true);
-    cancel = NewButton(d, "&Cancel", "btnCancel");
-    auto* buttons = ButtonRow({ok, cancel});
+    auto* buttons = new QDialogButtonBox(d);
+    ok = buttons->addButton("&Ok", QDialogButtonBox::AcceptRole);
+    ok->setObjectName("btnOk");
+    ok->setDefault(true);
+    cancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+    cancel->setObjectName("btnCancel");
     auto* layout = new QVBoxLayout(d);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     QObject::connect(cancel, &QPushButton::clicked, d, &QDialog::reject);
 }
 
