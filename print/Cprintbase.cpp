@@ -6,6 +6,7 @@
 #include "config/Cmessages.h"
 #include "config/Fcalendar.h"
 #include "config/Fcodec.h"
+#include "config/Ffont.h"
 #include "files/Cfiledata.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
@@ -121,7 +122,7 @@ void TPrintBase::FileError() {
 
 QSize TPrintBase::StartPage(TPrintPage& page) {
     QPainter& p = page.Painter();
-    p.setFont(FConfig ? FConfig->printerFont : QFont());
+    p.setFont(FConfig ? PrinterFont(*FConfig) : QFont());
     const TPageMetrics metrics = page.Metrics();
     horzSize = metrics.widthMm;
     vertSize = metrics.heightMm * 6;

@@ -2,6 +2,7 @@
 
 #include "config/Cconfig.h"
 #include "config/Fcodec.h"
+#include "config/Ffont.h"
 
 QJsonObject ChannelToJson(const ChannelDef& c) {
     QJsonObject o;
@@ -36,12 +37,13 @@ QJsonObject ConfigToJson(const TConfig& config) {
     o["backgroundChoice"] = config.backgroundChoice;
     o["backgroundColour"] = static_cast<qint64>(config.backgroundColour);
     if (config.printerFontSet) {
+        const QFont font = PrinterFont(config);
         QJsonObject f;
-        f["face"] = config.printerFont.family();
-        f["pointSize"] = config.printerFont.pointSize();
-        f["italic"] = config.printerFont.italic();
-        f["underline"] = config.printerFont.underline();
-        f["strikeOut"] = config.printerFont.strikeOut();
+        f["face"] = font.family();
+        f["pointSize"] = font.pointSize();
+        f["italic"] = font.italic();
+        f["underline"] = font.underline();
+        f["strikeOut"] = font.strikeOut();
         o["printerFont"] = f;
     } else {
         o["printerFont"] = QJsonValue::Null;
