@@ -58,10 +58,14 @@ bool ParseDateTime(const QString& text, LocalTime& t) {
            t.minute <= 59;
 }
 
+QString ZedactlDir() {
+    const QString handedOver = qEnvironmentVariable(ZedactlDirVariable);
+    return handedOver.isEmpty() ? QCoreApplication::applicationDirPath() : handedOver;
+}
+
 CtlEnv::CtlEnv(const QString& dataDir, std::unique_ptr<TClock> ownClock)
     : clock(ownClock ? std::move(ownClock) : std::make_unique<TSystemClock>()) {
-    env.dataDir = dataDir.isEmpty() ? DefaultDataDir(QCoreApplication::applicationDirPath())
-                                    : QDir(dataDir).absolutePath();
+    env.dataDir = dataDir.isEmpty() ? DefaultDataDir(ZedactlDir()) : QDir(dataDir).absolutePath();
     env.clock = clock.get();
     env.messages = &messages;
     env.notices = &notices;

@@ -18,6 +18,10 @@
 
 // Helpers shared by zedactl's commands.
 
+// Set by zedactl when it hands a command over to zedactl-draw: zedactl's own
+// directory, which gives the default data directory.
+inline constexpr char ZedactlDirVariable[] = "ZEDACTL_DIR";
+
 void Print(const QByteArray& text);
 void PrintJson(const QJsonObject& o);
 
@@ -41,6 +45,9 @@ bool ParseChannelList(const QString& text, std::array<bool, ChannelCount>& shown
 // ParseBoundedInt of config/Fcommandline.h for options of type int.
 bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, int min, int max,
                      int& value);
+
+// The directory of the zedactl that was run.
+QString ZedactlDir();
 
 // The environment of one command: data directory, clock, messages, notices.
 struct CtlEnv {

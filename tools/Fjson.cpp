@@ -1,8 +1,6 @@
 #include "tools/Fjson.h"
 
-#include "config/Cconfig.h"
 #include "config/Fcodec.h"
-#include "config/Ffont.h"
 
 QJsonObject ChannelToJson(const ChannelDef& c) {
     QJsonObject o;
@@ -26,28 +24,4 @@ QJsonArray ChannelsToJson(const ChannelDefs& channels) {
     for (const ChannelDef& c : channels)
         a.append(ChannelToJson(c));
     return a;
-}
-
-QJsonObject ConfigToJson(const TConfig& config) {
-    QJsonObject o;
-    o["location"] = FromAnsi(config.location);
-    o["retentionMonths"] = config.retentionMonths;
-    o["timeZoom"] = config.timeZoom;
-    o["sizeZoom"] = config.sizeZoom;
-    o["backgroundChoice"] = config.backgroundChoice;
-    o["backgroundColour"] = static_cast<qint64>(config.backgroundColour);
-    if (config.printerFontSet) {
-        const QFont font = PrinterFont(config);
-        QJsonObject f;
-        f["face"] = font.family();
-        f["pointSize"] = font.pointSize();
-        f["italic"] = font.italic();
-        f["underline"] = font.underline();
-        f["strikeOut"] = font.strikeOut();
-        o["printerFont"] = f;
-    } else {
-        o["printerFont"] = QJsonValue::Null;
-    }
-    o["channels"] = ChannelsToJson(config.channels);
-    return o;
 }
