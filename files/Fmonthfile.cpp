@@ -149,10 +149,6 @@ uint8_t SlotOperator(const QByteArray& block, int minute) {
     return GetU8(block, qint64(minute) * SlotSize + 1);
 }
 
-uint16_t SlotValue(const QByteArray& block, int minute, int channel) {
-    return GetU16(block, qint64(minute) * SlotSize + 2 + 2 * channel);
-}
-
 void PutSlot(QByteArray& block, int minute, const QByteArray& slot) {
     block.replace(qint64(minute) * SlotSize, SlotSize, slot);
 }

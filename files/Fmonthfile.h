@@ -2,6 +2,7 @@
 
 #include "config/Fcalendar.h"
 #include "config/Fchannel.h"
+#include "config/Fmemory.h"
 
 #include <QByteArray>
 #include <QString>
@@ -130,7 +131,10 @@ QByteArray EmptyDayBlock();
 // Readers over a day block; minute is the slot's minute of the day.
 uint8_t SlotState(const QByteArray& block, int minute);
 uint8_t SlotOperator(const QByteArray& block, int minute);
-uint16_t SlotValue(const QByteArray& block, int minute, int channel);
+// (Inline: the export reads some 600 000 values a month.)
+inline uint16_t SlotValue(const QByteArray& block, int minute, int channel) {
+    return GetU16(block, qint64(minute) * SlotSize + 2 + 2 * channel);
+}
 // Writes a 30-byte slot into a day block.
 void PutSlot(QByteArray& block, int minute, const QByteArray& slot);
 
