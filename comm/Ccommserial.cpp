@@ -31,10 +31,6 @@ TCommSerial::TCommSerial(const TEnv& env)
 
 TCommSerial::~TCommSerial() = default;
 
-bool TCommSerial::Exchanging() const {
-    return FLink->Busy();
-}
-
 bool TCommSerial::Ask(uint8_t code, const QByteArray& request, int size, QByteArray& answer,
                       int otherSize) {
     const uint32_t baud = BaudRate != 0 ? BaudRate : 600;

@@ -32,8 +32,6 @@ public:
     int32_t RemoveOldest() override;
     int32_t ReadCurrent(SampleRecord& record) override;
 
-    // True while an exchange is on the line or waiting for its turn.
-    bool Exchanging() const;
     const TSerialLink& Link() const { return *FLink; }
 
 private:

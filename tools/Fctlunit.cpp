@@ -156,9 +156,7 @@ int CmdAcquire(const QStringList& args) {
         return 1;
 
     TConfig config(ctl.env.IniPath());
-    Config = &config;
     const std::unique_ptr<TCommBase> comm = CreateComm(ctl.env);
-    Comm = comm.get();
     comm->Start();
     MonthDocument document;
     TFileAct file(&document, ctl.env, config);
@@ -181,8 +179,6 @@ int CmdAcquire(const QStringList& args) {
             break;
         QThread::msleep(PollMs);
     }
-    Comm = nullptr;
-    Config = nullptr;
     Print(QByteArray("records stored: ") + QByteArray::number(acquisition.StoredCount()) + '\n');
     return ctl.messages.errors == 0 ? 0 : 1;
 }
