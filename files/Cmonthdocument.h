@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/Fmonthfile.h"
 #include "files/Cmonthdisplay.h"
+#include "files/Fmonthfile.h"
 
 #include <QByteArray>
 #include <QString>

@@ -120,8 +120,8 @@ void TReportPage::HourGrid() const {
 void TReportPage::ValueGrid() const {
     DrawValueGrid(FPainter, {[this](int32_t mm) { return X(mm); },
                              [this](int32_t mm, int32_t) {
-                                 return QRect(X(mm - 10), Y(-6) - FLineHeight,
-                                              FPage.ToDeviceX(20), FLineHeight);
+                                 return QRect(X(mm - 10), Y(-6) - FLineHeight, FPage.ToDeviceX(20),
+                                              FLineHeight);
                              },
                              Y(0), Y(FSpan.rows), FSpan.rows > 0});
 }
@@ -170,8 +170,8 @@ void TReportPage::Legend(const std::vector<int>& channels, const QByteArray& fir
 }
 
 TTraceFrame TReportPage::Frame(int32_t charWidth) const {
-    return {[this](int32_t mm) { return X(mm); }, [this](int32_t row) { return Y(row); },
-            charWidth, FLineHeight};
+    return {[this](int32_t mm) { return X(mm); }, [this](int32_t row) { return Y(row); }, charWidth,
+            FLineHeight};
 }
 
 } // namespace

@@ -62,9 +62,9 @@ private:
 
 void TViewPage::Header(const QString& location) const {
     const uint32_t first = FSpan.firstMinute;
-    const QString title = PageTitle(location, FDocument.Info(), first) +
-                          QString::asprintf("  %2u:%.2u", unsigned(SlotHour(first)),
-                                            unsigned(first % 60));
+    const QString title =
+        PageTitle(location, FDocument.Info(), first) +
+        QString::asprintf("  %2u:%.2u", unsigned(SlotHour(first)), unsigned(first % 60));
     DrawPageHeader(FPainter, QRect(Left(), FLineHeight / 2, 50 * FCharWidth, FLineHeight), title);
 }
 
@@ -110,8 +110,8 @@ void TViewPage::ValueGrid() const {
     DrawValueGrid(FPainter, {[this](int32_t position) { return PlotX(position); },
                              [this, top](int32_t, int32_t x) {
                                  return QRect(x - 3 * FCharWidth,
-                                              top - FLineHeight - FLineHeight / 2,
-                                              6 * FCharWidth, FLineHeight);
+                                              top - FLineHeight - FLineHeight / 2, 6 * FCharWidth,
+                                              FLineHeight);
                              },
                              Y(0), Y(FDocument.display.viewWidth), true});
 }

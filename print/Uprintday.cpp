@@ -1,6 +1,5 @@
 #include "print/Uprintday.h"
 
-
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QPushButton>

@@ -8,8 +8,8 @@
 #include "files/Fmonthfile.h"
 #include "files/Foutput.h"
 #include "print/Cprintbase.h"
-#include "print/Fprintwindow.h"
 #include "print/Csystemprint.h"
+#include "print/Fprintwindow.h"
 #include "tools/Fctlcommon.h"
 #include "view/Cscale.h"
 

@@ -11,11 +11,6 @@
 #include <QPalette>
 #include <QTableWidget>
 
-namespace {
-
-
-} // namespace
-
 TChannelPanel::TChannelPanel(QWidget* parent) : QDockWidget("Channels", parent) {
     setObjectName("dockChannels");
     tblChannels = new QTableWidget(0, 4, this);

@@ -31,8 +31,8 @@ public:
 
     QFrame* Panel1 = nullptr;
     QFrame* Bevel2 = nullptr;
-    QLabel* Label1 = nullptr;             // date and time
-    QLabel* Label2 = nullptr;             // operator
+    QLabel* Label1 = nullptr;                 // date and time
+    QLabel* Label2 = nullptr;                 // operator
     std::array<QLabel*, ChannelCount> rows{}; // Label3 .. Label16
 
 private:
