@@ -5,8 +5,6 @@
 
 // What the files of the main window share.
 
-constexpr int MenuChannelCount = 14;
-
 inline const QString OpenFilter = QStringLiteral("ZMF files (*.zmf)");
 inline const QString CsvFilter = QStringLiteral("CSV files (*.csv)");
 

@@ -15,10 +15,10 @@
 #include "files/Fmonthfile.h"
 #include "operators/Ulogin.h"
 #include "print/Cprintbase.h"
+#include "print/Csystemprint.h"
 #include "print/Uprintday.h"
 #include "print/Uprinter.h"
 #include "print/Uprintpreview.h"
-#include "print/Uprintsystem.h"
 #include "view/Uchannelpanel.h"
 #include "view/Uchildbase.h"
 #include "view/Urangepanel.h"
@@ -357,7 +357,7 @@ void TfmMain::SetViewMenuEnabled(bool on) {
 }
 
 void TfmMain::FillChannelMenu(const MonthDocument& document) {
-    for (int i = 0; i < MenuChannelCount; ++i) {
+    for (int i = 0; i < ChannelCount; ++i) {
         QAction* a = FChannelItems[i];
         const ChannelDef c = HeaderChannel(document.header, i);
         const bool used = c.active != 0;

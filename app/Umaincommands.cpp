@@ -377,7 +377,7 @@ void TfmMain::FontPrintExecute() {
     QFont font;
     if (!ChooseFontOnce(font))
         return;
-    Config->printerFont = font;
+    Config->printerFontRecord = FontFieldsToBytes(FontFieldsOf(font));
     Config->printerFontSet = true;
     WriteFontKey(FEnv, "Druckerschriftdefinition", font);
 }

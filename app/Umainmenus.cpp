@@ -166,7 +166,7 @@ void TfmMain::BuildViewMenu() {
     connect(FSizeGroup, &QActionGroup::triggered, this, &TfmMain::SetYExecute);
 
     mnKanale = AddMenu(mnView, "Channels", "mnKanale");
-    for (int i = 0; i < MenuChannelCount; ++i) {
+    for (int i = 0; i < ChannelCount; ++i) {
         const QByteArray name = "Channel" + QByteArray::number(i + 1);
         QAction* a = AddItem(mnKanale, QString::fromLatin1(name), name.constData(), i);
         a->setCheckable(true);
@@ -264,7 +264,7 @@ void TfmMain::BuildAdminMenu() {
     connect(AddItem(Setup1, "Location", "Location", 0, "Betriebsort"), &QAction::triggered, this,
             &TfmMain::LocationExecute);
     QMenu* channels = AddMenu(Setup1, "Channels", "mnSetKanal");
-    for (int i = 1; i <= MenuChannelCount; ++i) {
+    for (int i = 1; i <= ChannelCount; ++i) {
         QAction* a = AddItem(channels, QString("Channel %1").arg(i),
                              ("SetKanal" + QByteArray::number(i)).constData(), i);
         connect(a, &QAction::triggered, this, [this, a] { SetKanalExecute(a); });

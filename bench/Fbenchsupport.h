@@ -22,7 +22,7 @@ inline double Median(std::vector<double> v) {
 inline ChannelDefs BenchChannels(const QByteArray& dimension, uint16_t inputMult, uint8_t decimals,
                                  uint32_t maxValue) {
     ChannelDefs channels{};
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < ChannelCount; ++i) {
         channels[i].active = 1;
         channels[i].name = "Kanal " + QByteArray::number(i + 1);
         channels[i].dimension = dimension;

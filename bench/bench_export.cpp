@@ -41,8 +41,8 @@ bool FillFile(const QString& path, int days) {
     QByteArray all;
     all.reserve(DayBlockSize * days);
     for (int s = 0; s < days * SlotsPerDay; ++s) {
-        std::array<uint16_t, 14> v;
-        for (int i = 0; i < 14; ++i)
+        std::array<uint16_t, ChannelCount> v;
+        for (int i = 0; i < ChannelCount; ++i)
             v[i] = uint16_t((s * 7 + i * 131) % 5000);
         all += BuildSlot(0, v);
     }
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     env.messages = &messages;
     TConfig config(env.IniPath());
     config.location = "Werk Nord";
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < ChannelCount; ++i) {
         ChannelDef& c = config.channels[i];
         c.active = 1;
         c.name = "Kanal " + QByteArray::number(i + 1);

@@ -31,7 +31,7 @@ SampleRecord RecordAt(uint8_t month, int minute) {
     r.year = Year2026;
     r.month = month;
     r.minute = static_cast<uint16_t>(minute);
-    for (int i = 0; i < 14; ++i)
+    for (int i = 0; i < ChannelCount; ++i)
         r.values[i] = static_cast<uint16_t>(minute + i);
     return r;
 }

@@ -34,7 +34,7 @@ constexpr int Runs = 7;
 // change twice a day, a few exception periods.
 bool MakeMonth(const QString& path) {
     ChannelDefs channels{};
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < ChannelCount; ++i) {
         ChannelDef& c = channels[i];
         c.active = 1;
         c.name = "Kanal " + QByteArray::number(i + 1);
@@ -51,8 +51,8 @@ bool MakeMonth(const QString& path) {
     SetHeaderOperatorCount(file, 2);
     SetHeaderExceptionCount(file, 3);
     for (int s = 0; s < days * SlotsPerDay; ++s) {
-        std::array<uint16_t, 14> v;
-        for (int i = 0; i < 14; ++i) {
+        std::array<uint16_t, ChannelCount> v;
+        for (int i = 0; i < ChannelCount; ++i) {
             const int phase = (s / (3 + i)) % 120;
             v[i] = uint16_t(phase < 60 ? phase : 120 - phase);
         }

@@ -37,8 +37,8 @@ void FillMonth(MonthDocument& d) {
         for (int m = 0; m < SlotsPerDay && b < 31; ++m) {
             if (m % 500 == 7)
                 continue; // an empty minute now and then
-            std::array<uint16_t, 14> v{};
-            for (int ch = 0; ch < 14; ++ch) {
+            std::array<uint16_t, ChannelCount> v{};
+            for (int ch = 0; ch < ChannelCount; ++ch) {
                 noise = noise * 1103515245u + 12345u;
                 v[ch] = uint16_t((noise >> 16) % 4000);
             }
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     MonthDocument d;
     FillMonth(d);
     std::vector<int> all;
-    for (int ch = 0; ch < 14; ++ch)
+    for (int ch = 0; ch < ChannelCount; ++ch)
         all.push_back(ch);
 
     std::vector<double> times;

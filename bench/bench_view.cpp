@@ -49,9 +49,9 @@ QString WriteFullMonth(const QString& dir) {
         QByteArray block = EmptyDayBlock();
         if (b < 31) {
             for (int m = 0; m < SlotsPerDay; ++m) {
-                std::array<uint16_t, 14> v{};
+                std::array<uint16_t, ChannelCount> v{};
                 const int s = b * SlotsPerDay + m;
-                for (int ch = 0; ch < 14; ++ch)
+                for (int ch = 0; ch < ChannelCount; ++ch)
                     v[ch] = uint16_t(150 + 20 * ch + 120 * std::sin(s / (200.0 + 37 * ch)) +
                                      (s * 7 + ch) % 11);
                 PutSlot(block, m, BuildSlot(NoOperator, v));
@@ -81,8 +81,8 @@ QString WriteNoisyMonth(const QString& dir) {
     for (int b = 0; b < days; ++b) {
         QByteArray block = EmptyDayBlock();
         for (int m = 0; m < SlotsPerDay && b < 30; ++m) {
-            std::array<uint16_t, 14> v{};
-            for (int ch = 0; ch < 14; ++ch) {
+            std::array<uint16_t, ChannelCount> v{};
+            for (int ch = 0; ch < ChannelCount; ++ch) {
                 noise = noise * 1103515245u + 12345u;
                 // Jitter of +-12 units every minute around a level that
                 // drifts over the band edge at 200: within and across bands.

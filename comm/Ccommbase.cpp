@@ -31,18 +31,12 @@ constexpr uint32_t NoticeInterval = 300000;
 
 } // namespace
 
-void SampleRecord::SetTime(const SampleTime& t) {
-    year = t.year;
-    month = t.month;
-    minute = t.minute;
-}
-
 QByteArray SampleRecordToBytes(const SampleRecord& record) {
     QByteArray b(SampleRecord::Size, '\0');
     PutU8(b, 0, record.year);
     PutU8(b, 1, record.month);
     PutU16(b, 2, record.minute);
-    for (int i = 0; i < SampleRecord::ValueCount; ++i)
+    for (int i = 0; i < ChannelCount; ++i)
         PutU16(b, 4 + 2 * i, record.values[i]);
     return b;
 }
@@ -52,7 +46,7 @@ SampleRecord SampleRecordFromBytes(const QByteArray& bytes, qsizetype at) {
     r.year = GetU8(bytes, at);
     r.month = GetU8(bytes, at + 1);
     r.minute = GetU16(bytes, at + 2);
-    for (int i = 0; i < SampleRecord::ValueCount; ++i)
+    for (int i = 0; i < ChannelCount; ++i)
         r.values[i] = GetU16(bytes, at + 4 + 2 * i);
     return r;
 }

@@ -3,6 +3,7 @@
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
 #include "config/Fcalendar.h"
+#include "files/Csamplerecord.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,21 +13,6 @@
 #include <memory>
 
 class QSerialPort;
-
-// One minute of measurements as the unit hands it over: the minute it belongs
-// to (local time) and the 14 raw channel values, channel 1 first.
-struct SampleRecord {
-    static constexpr int Size = 32;
-    static constexpr int ValueCount = 14;
-
-    uint8_t year = 0;    // since 1980
-    uint8_t month = 0;   // 1..12
-    uint16_t minute = 0; // MonthMinute
-    std::array<uint16_t, ValueCount> values{};
-
-    SampleTime Time() const { return {year, month, minute}; }
-    void SetTime(const SampleTime& t);
-};
 
 // The 32-byte little-endian form: year, month, minute, then the values.
 QByteArray SampleRecordToBytes(const SampleRecord& record);
@@ -40,16 +26,6 @@ struct DeviceInfo {
     uint8_t releaseYear = 0; // since 1980
     uint8_t releaseMonth = 0;
     uint8_t releaseDay = 0;
-};
-
-// The unit's clock (6 bytes on the wire).
-struct DeviceClock {
-    uint8_t year = 0; // since 1980
-    uint8_t month = 0;
-    uint8_t day = 0;
-    uint8_t hour = 0;
-    uint8_t minute = 0;
-    uint8_t second = 0;
 };
 
 // The speeds the port search tries, in its order.

@@ -31,10 +31,6 @@ TCommSerial::TCommSerial(const TEnv& env)
 
 TCommSerial::~TCommSerial() = default;
 
-bool TCommSerial::Exchanging() const {
-    return FLink->Busy();
-}
-
 bool TCommSerial::LinkDown() const {
     // A device that went away (an adapter pulled out) leaves a port that
     // never works again.

@@ -35,8 +35,6 @@ public:
     int32_t ReadCurrent(SampleRecord& record) override;
     bool Reached() const override { return FReached; }
 
-    // True while an exchange is on the line or waiting for its turn.
-    bool Exchanging() const;
     const TSerialLink& Link() const { return *FLink; }
 
 protected:

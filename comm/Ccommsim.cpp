@@ -4,18 +4,6 @@
 
 #include <algorithm>
 
-namespace {
-
-SampleTime StampOf(const LocalTime& t) {
-    SampleTime s;
-    s.year = static_cast<uint8_t>(t.year - 1980);
-    s.month = static_cast<uint8_t>(t.month);
-    s.minute = static_cast<uint16_t>((t.day - 1) * 1440 + t.hour * 60 + t.minute);
-    return s;
-}
-
-} // namespace
-
 TCommSim::TCommSim(const TEnv& env) : TCommBase(env) {
     Clear();
     LastStamp = {};
@@ -25,8 +13,8 @@ SampleRecord TCommSim::MakeRecord() const {
     // One reading of the clock for both the stamp and the values.
     const LocalTime t = Env().clock->Local();
     SampleRecord r;
-    r.SetTime(StampOf(t));
-    for (int i = 0; i < SampleRecord::ValueCount; ++i)
+    r.SetTime(SampleTimeFromLocal(t));
+    for (int i = 0; i < ChannelCount; ++i)
         r.values[i] = static_cast<uint16_t>(i * 10 + t.minute);
     return r;
 }
@@ -61,13 +49,7 @@ int32_t TCommSim::GetRecordCount(int32_t& count) {
 }
 
 int32_t TCommSim::GetClock(DeviceClock& clock) {
-    const LocalTime t = Env().clock->Local();
-    clock.year = static_cast<uint8_t>(t.year - 1980);
-    clock.month = static_cast<uint8_t>(t.month);
-    clock.day = static_cast<uint8_t>(t.day);
-    clock.hour = static_cast<uint8_t>(t.hour);
-    clock.minute = static_cast<uint8_t>(t.minute);
-    clock.second = static_cast<uint8_t>(t.second);
+    clock = UnitClockFromLocal(Env().clock->Local());
     return 1;
 }
 

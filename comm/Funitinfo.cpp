@@ -51,19 +51,11 @@ QStringList CurrentValueTexts(TCommBase& comm) {
 ClockSetting SetUnitClock(TCommBase& comm, const LocalTime& t) {
     if (t.year < 1980 || t.year > 1980 + 255)
         return ClockSetting::OutOfRange;
-    DeviceClock c;
-    c.year = static_cast<uint8_t>(t.year - 1980);
-    c.month = static_cast<uint8_t>(t.month);
-    c.day = static_cast<uint8_t>(t.day);
-    c.hour = static_cast<uint8_t>(t.hour);
-    c.minute = static_cast<uint8_t>(t.minute);
-    c.second = static_cast<uint8_t>(t.second);
     // The same test the cycle puts every record to.
     SampleRecord stamp;
-    stamp.year = c.year;
-    stamp.month = c.month;
-    stamp.minute = static_cast<uint16_t>((t.day - 1) * 1440 + t.hour * 60 + t.minute);
+    stamp.SetTime(SampleTimeFromLocal(t));
     if (!comm.IsTimePlausible(stamp))
         return ClockSetting::TooFar;
-    return comm.SetClock(c) != 0 ? ClockSetting::Set : ClockSetting::NoConnection;
+    return comm.SetClock(UnitClockFromLocal(t)) != 0 ? ClockSetting::Set
+                                                     : ClockSetting::NoConnection;
 }

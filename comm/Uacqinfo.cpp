@@ -6,12 +6,11 @@
 #include "config/Cclock.h"
 #include "config/Cenv.h"
 #include "config/Cmessages.h"
-#include "dialogs/Ubuttonrow.h"
 
 #include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimeEdit>
@@ -66,12 +65,13 @@ TfmACQInfo::TfmACQInfo(const TEnv& env, TCommBase& comm, QWidget* parent)
     setGrid->addWidget(edtTime, 1, 1);
     setGrid->addWidget(btnSetDate, 1, 2);
 
-    Button2 = NewButton(this, "Close", "Button2");
-    auto* buttons = ButtonRow({Button2});
+    auto* buttons = new QDialogButtonBox(this);
+    Button2 = buttons->addButton("Close", QDialogButtonBox::RejectRole);
+    Button2->setObjectName("Button2");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(info);
     layout->addWidget(setting);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");

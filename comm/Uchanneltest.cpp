@@ -5,6 +5,7 @@
 #include "config/Cconfig.h"
 #include "config/Fcodec.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -17,7 +18,7 @@ TfmChannelTest::TfmChannelTest(const TEnv&, TCommBase& comm, QWidget* parent)
     setObjectName("fmChannelTest");
     setWindowTitle("Channel test");
     auto* grid = new QGridLayout(this);
-    for (int k = 0; k < SampleRecord::ValueCount; ++k) {
+    for (int k = 0; k < ChannelCount; ++k) {
         auto* caption = new QLabel(QString::asprintf("Channel %3d:", k + 1), this);
         caption->setObjectName(QStringLiteral("lblChannel%1").arg(k + 1));
         auto* value = new QLabel("#INV", this);
@@ -31,9 +32,10 @@ TfmChannelTest::TfmChannelTest(const TEnv&, TCommBase& comm, QWidget* parent)
         lblValue << value;
         lblName << name;
     }
-    btnClose = new QPushButton("Close", this);
+    auto* buttons = new QDialogButtonBox(this);
+    btnClose = buttons->addButton("Close", QDialogButtonBox::RejectRole);
     btnClose->setObjectName("btnClose");
-    grid->addWidget(btnClose, SampleRecord::ValueCount, 2, Qt::AlignRight);
+    grid->addWidget(buttons, ChannelCount, 0, 1, 3);
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(2000);

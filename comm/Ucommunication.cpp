@@ -6,6 +6,7 @@
 #include "config/Cmessages.h"
 
 #include <QButtonGroup>
+#include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -87,25 +88,22 @@ TfmCommunication::TfmCommunication(const TEnv& env, TCommBase& comm, QWidget* pa
     rgSpeed = RadioGroup(this, "rgSpeed", " Speed ", speeds, FSpeeds);
     lblUnit = new QLabel(UnitKindText(comm), this);
     lblUnit->setObjectName("lblUnit");
-    btnOk = new QPushButton("&Ok", this);
+    auto* buttons = new QDialogButtonBox(this);
+    btnOk = buttons->addButton("&Ok", QDialogButtonBox::AcceptRole);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
-    btnDetect = new QPushButton("Auto Detect", this);
+    btnDetect = buttons->addButton("Auto Detect", QDialogButtonBox::ActionRole);
     btnDetect->setObjectName("btnDetect");
-    btnCancel = new QPushButton("&Cancel", this);
+    btnCancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
     btnCancel->setObjectName("btnCancel");
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(rgComm);
     groups->addWidget(rgSpeed);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnDetect);
-    buttons->addWidget(btnCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
     layout->addWidget(lblUnit);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     connect(btnOk, &QPushButton::clicked, this, &TfmCommunication::btnOkClick);
     connect(btnDetect, &QPushButton::clicked, this, &TfmCommunication::btnDetectClick);

@@ -1,6 +1,6 @@
 #include "comm/Unotices.h"
 
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -11,14 +11,12 @@ TfmNotice::TfmNotice(const QStringList& lines, QWidget* parent) : QDialog(parent
     for (const QString& line : lines)
         layout->addWidget(new QLabel(line, this));
 
-    btnOk = new QPushButton("&OK", this);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->setCenterButtons(true);
+    btnOk = buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addStretch();
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
 }
 

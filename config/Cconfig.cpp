@@ -3,7 +3,7 @@
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
 #include "config/Cmessages.h"
-#include "config/Ffont.h"
+#include "config/Ffontrecord.h"
 
 TConfig* Config = nullptr;
 
@@ -75,7 +75,7 @@ void TConfig::LoadPrinterFont(const TIniFile& ini) {
     if (!TextToFontBytes(ini.ReadString(IniSection, "Druckerschriftdefinition", QByteArray()),
                          bytes))
         return;
-    printerFont = FontFromBytes(bytes);
+    printerFontRecord = bytes;
     printerFontSet = true;
 }
 

@@ -3,7 +3,6 @@
 #include "config/Fchannel.h"
 
 #include <QByteArray>
-#include <QFont>
 #include <QString>
 
 class TIniFile;
@@ -34,8 +33,10 @@ public:
     int32_t sizeZoom = 1;                 // size-factor key
     int32_t backgroundChoice = 1;         // "FormsColor": 1 white, 2 grey
     uint32_t backgroundColour = 0xFFFFFF; // 0x00BBGGRR
-    QFont printerFont;                    // "Druckerschriftdefinition"
-    bool printerFontSet = false;          // the printer font came from the INI file
+    // "Druckerschriftdefinition": the 60-byte font record; PrinterFont of
+    // config/Ffont.h makes the font of it.
+    QByteArray printerFontRecord;
+    bool printerFontSet = false; // the printer font came from the INI file
     ChannelDefs channels{};
     bool operatorLoggedIn = false;
     QByteArray operatorName; // at most 15 bytes

@@ -21,6 +21,5 @@ struct TEnv {
     int lockWaitMs = TFileAccess::LockWaitMs;
 
     QString IniPath() const { return FilePath(appName + ".ini"); }
-    QString HelpPath() const { return FilePath(appName + ".chm"); }
     QString FilePath(const QString& name) const { return dataDir + "/" + name; }
 };

@@ -1,5 +1,6 @@
 #include "config/Fcalendar.h"
 
+#include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 
@@ -29,6 +30,25 @@ uint16_t SwitchMinute(uint8_t day, uint8_t hour) {
 }
 
 } // namespace
+
+SampleTime SampleTimeFromLocal(const LocalTime& t) {
+    SampleTime s;
+    s.year = static_cast<uint8_t>(t.year - 1980);
+    s.month = static_cast<uint8_t>(t.month);
+    s.minute = static_cast<uint16_t>((t.day - 1) * 1440 + t.hour * 60 + t.minute);
+    return s;
+}
+
+DeviceClock UnitClockFromLocal(const LocalTime& t) {
+    DeviceClock c;
+    c.year = static_cast<uint8_t>(t.year - 1980);
+    c.month = static_cast<uint8_t>(t.month);
+    c.day = static_cast<uint8_t>(t.day);
+    c.hour = static_cast<uint8_t>(t.hour);
+    c.minute = static_cast<uint8_t>(t.minute);
+    c.second = static_cast<uint8_t>(t.second);
+    return c;
+}
 
 int DaysInMonth(uint8_t year, uint8_t month) {
     if (month < 1 || month > 12)
@@ -82,10 +102,13 @@ bool IsMidnight(uint32_t slot) {
     return slot % MinutesPerDay == 0;
 }
 
+bool IsSummerPeriodText(const QByteArray& text) {
+    return text.size() == 17 && text[2] == '.' && text[11] == '.' && text[5] == '/' &&
+           text[14] == '/' && text[8] == ',';
+}
+
 bool ParseSummerRule(const QByteArray& text, SummerRule& rule) {
-    // dd.mm/hh,dd.mm/hh
-    if (text.size() != 17 || text[2] != '.' || text[11] != '.' || text[5] != '/' ||
-        text[14] != '/' || text[8] != ',')
+    if (!IsSummerPeriodText(text))
         return false;
     rule.startMonth = RuleNumber(text, 3);
     rule.startDay = RuleNumber(text, 0);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class TIniFile;
+struct LocalTime;
 
 // The time a record belongs to: years since 1980, month 1..12, and the
 // minute of the month (day - 1) x 1440 + hour x 60 + minute.
@@ -15,6 +16,22 @@ struct SampleTime {
 
     bool operator==(const SampleTime&) const = default;
 };
+
+// The unit's clock (6 bytes on the wire).
+struct DeviceClock {
+    uint8_t year = 0; // since 1980
+    uint8_t month = 0;
+    uint8_t day = 0;
+    uint8_t hour = 0;
+    uint8_t minute = 0;
+    uint8_t second = 0;
+};
+
+// The minute a record made at a local time belongs to. The year must lie
+// in 1980 .. 2235.
+SampleTime SampleTimeFromLocal(const LocalTime& t);
+// A local time as the unit's clock holds it; the same range of years.
+DeviceClock UnitClockFromLocal(const LocalTime& t);
 
 // What the slot conversions need of a month file header.
 struct MonthInfo {
@@ -50,6 +67,10 @@ int SlotDay(const MonthInfo& h, uint32_t slot);
 int SlotHour(uint32_t slot);
 bool IsMidnight(uint32_t slot);
 
+// True for a rule text "DD.MM/HH,DD.MM/HH": exactly 17 characters with "."
+// at positions 2 and 11, "/" at 5 and 14 and "," at 8; the other characters
+// are not examined.
+bool IsSummerPeriodText(const QByteArray& text);
 // Parses a 17-character rule text; false when it is not a valid rule.
 bool ParseSummerRule(const QByteArray& text, SummerRule& rule);
 // The rule stored under "SZ_" and the calendar year.

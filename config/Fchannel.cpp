@@ -145,11 +145,6 @@ void ReloadChannelDefs(const TIniFile& ini, ChannelDefs& channels) {
     }
 }
 
-uint32_t ScaledValue(const ChannelDef& c, uint16_t raw) {
-    // Unsigned arithmetic wraps at 32 bits like the stored values do.
-    return static_cast<uint32_t>(c.inputMult) * raw + c.offsetValue;
-}
-
 QByteArray FormatFixed(uint32_t value, unsigned decimals, bool comma) {
     if (value == 0 || decimals == 0)
         return QByteArray::number(value);

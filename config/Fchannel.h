@@ -27,7 +27,10 @@ struct ChannelDef {
     bool operator==(const ChannelDef&) const = default;
 };
 
-using ChannelDefs = std::array<ChannelDef, 14>;
+// The unit's channels: every table with an entry per channel has this many.
+constexpr int ChannelCount = 14;
+
+using ChannelDefs = std::array<ChannelDef, ChannelCount>;
 
 // The 52-byte record at offset `at` of a buffer (which must hold it).
 ChannelDef ReadChannelDef(const QByteArray& b, qsizetype at);
@@ -65,7 +68,11 @@ void SetColourEntry(ChannelDef& c, int entry);
 bool IsChannelText(const QByteArray& text);
 
 // inputMult x raw + offsetValue, in units of 10^-decimals, 32 bits.
-uint32_t ScaledValue(const ChannelDef& c, uint16_t raw);
+// (Inline: the export turns some 600 000 values a month.)
+inline uint32_t ScaledValue(const ChannelDef& c, uint16_t raw) {
+    // Unsigned arithmetic wraps at 32 bits like the stored values do.
+    return static_cast<uint32_t>(c.inputMult) * raw + c.offsetValue;
+}
 // The fixed-point text of a scaled value with "." or "," as separator.
 QByteArray FormatFixed(uint32_t value, unsigned decimals, bool comma);
 // "#U/L" below the minimal value, "#O/L" above the maximal one, otherwise

@@ -3,14 +3,13 @@
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
-#include "dialogs/Ubuttonrow.h"
 #include "dialogs/Unumberedit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
@@ -65,8 +64,12 @@ TfmSetKanal::TfmSetKanal(const TEnv& env, int channel, QWidget* parent)
     cmbColor = new QComboBox(this);
     cmbColor->setObjectName("cmbColor");
     cmbColor->addItems(ColourEntryNames());
-    btnOk = NewButton(this, "&Ok", "btnOk", true);
-    btnCancel = NewButton(this, "&Cancel", "btnCancel");
+    auto* buttons = new QDialogButtonBox(this);
+    btnOk = buttons->addButton("&Ok", QDialogButtonBox::AcceptRole);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    btnCancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+    btnCancel->setObjectName("btnCancel");
 
     auto* description = new QGroupBox(" Description ", this);
     auto* d = new QFormLayout(description);
@@ -83,13 +86,12 @@ TfmSetKanal::TfmSetKanal(const TEnv& env, int channel, QWidget* parent)
     auto* colour = new QGroupBox(" Color ", this);
     auto* c = new QFormLayout(colour);
     c->addRow("Screen/Printer:", cmbColor);
-    auto* buttons = ButtonRow({btnOk, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(chkActive);
     layout->addWidget(description);
     layout->addWidget(parameters);
     layout->addWidget(colour);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     connect(btnOk, &QPushButton::clicked, this, &TfmSetKanal::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -26,7 +26,3 @@ private:
 
     TEnv FEnv;
 };
-
-// True for a text of exactly 17 characters with "." at positions 2 and 11,
-// "/" at 5 and 14 and "," at 8; the other characters are not examined.
-bool IsSummerPeriodText(const QByteArray& text);

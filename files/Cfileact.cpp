@@ -1,11 +1,12 @@
 #include "files/Cfileact.h"
 
-#include "comm/Ccommbase.h"
 #include "config/Cconfig.h"
+#include "config/Cenv.h"
 #include "config/Cfileaccess.h"
 #include "config/Fcalendar.h"
 #include "config/Fmemory.h"
 #include "files/Cmonthdocument.h"
+#include "files/Csamplerecord.h"
 #include "files/Fexceptions.h"
 #include "files/Fmonthfile.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "files/Cmonthdisplay.h"
 #include "files/Fmonthfile.h"
-#include "view/Cmonthdisplay.h"
 
 #include <QByteArray>
 #include <QString>
@@ -30,7 +30,7 @@ struct MonthDocument {
     // Summer-time state of the file's month, set when the file is opened.
     uint16_t summerMode = 1;
     uint16_t summerSwitch = 0;
-    MonthDisplay display; // zooms, visibility, marks (view/Cmonthdisplay.h)
+    MonthDisplay display; // zooms, visibility, marks (files/Cmonthdisplay.h)
 
     // Full path of the file, or empty while the document holds no file.
     QString FilePath() const { return fileName.isEmpty() ? QString() : directory + fileName; }

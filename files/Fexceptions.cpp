@@ -111,7 +111,7 @@ bool LoadExceptionMenu(const QString& path, std::vector<ExceptionMenuEntry>& ent
 
 uint16_t WindowChannelMask(const MonthDocument& document) {
     uint16_t mask = 0;
-    for (int i = 0; i < MonthDisplay::ChannelCount; ++i)
+    for (int i = 0; i < ChannelCount; ++i)
         if (HeaderChannel(document.header, i).active != 0 &&
             document.display.channelVisible[i] != 0)
             mask |= uint16_t(1u << i);

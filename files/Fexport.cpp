@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -27,28 +28,51 @@ struct ShownChannel {
     ChannelDef def;
 };
 
+// The room of one value's text: a decimals byte of up to 255 gives a
+// leading zero, a comma and 255 digits.
+constexpr int MaxValueText = 2 + 255;
+
+// The digits of a value, 1 to 10.
+int DigitCount(uint32_t value) {
+    int n = 1;
+    for (uint64_t limit = 10; value >= limit; limit *= 10)
+        ++n;
+    return n;
+}
+
+// "00" to "99": two digits of a value at a time.
+constexpr char DigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536"
+    "37383940414243444546474849505152535455565758596061626364656667686970717273"
+    "7475767778798081828384858687888990919293949596979899";
+
 // A month is some 600 000 values: they are written straight into a line
 // buffer, without a string per value (the same text as FormatFixed with a
-// comma). Returns the end of the text.
+// comma), right to left, each digit into its place, two at a time where
+// the comma does not part them. Returns the end of the text.
 char* PutFixed(char* out, uint32_t value, unsigned decimals) {
-    char digits[16];
-    int n = 0;
-    do {
-        digits[n++] = char('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    if (decimals != 0 && !(n == 1 && digits[0] == '0')) {
-        while (n <= int(decimals))
-            digits[n++] = '0';
-    } else {
-        decimals = 0;
+    if (value == 0)
+        decimals = 0; // "0", without a comma
+    const int fraction = int(decimals);
+    // At least one digit before the comma: zeros fill up to it.
+    const int digits = std::max(DigitCount(value), fraction == 0 ? 0 : fraction + 1);
+    char* const end = out + digits + (fraction == 0 ? 0 : 1);
+    char* p = end;
+    for (int i = 0; i < digits;) {
+        if (fraction != 0 && i == fraction)
+            *--p = ',';
+        if (i + 2 <= digits && i + 1 != fraction) {
+            p -= 2;
+            std::memcpy(p, &DigitPairs[2 * (value % 100)], 2);
+            value /= 100;
+            i += 2;
+        } else {
+            *--p = char('0' + value % 10);
+            value /= 10;
+            ++i;
+        }
     }
-    for (int i = n - 1; i >= 0; --i) {
-        *out++ = digits[i];
-        if (i == int(decimals) && decimals != 0)
-            *out++ = ',';
-    }
-    return out;
+    return end;
 }
 
 char* PutValue(char* out, const ShownChannel& c, int exception, uint16_t raw) {
@@ -70,6 +94,45 @@ char* PutTwo(char* out, unsigned v) {
     return out;
 }
 
+// The lines of the slots first .. last, collected in pieces of about
+// WriteChunk bytes. False when a piece could not be written.
+bool WriteLines(QSaveFile& out, const MonthDocument& d, TFileAccess& in,
+                const std::vector<ShownChannel>& shown, uint32_t first, uint32_t last) {
+    const TExceptionIndex exceptions(d);
+    // A piece and one more line: "YYYY-MM-DD HH:MM", then per channel a
+    // separator and a value, then CR LF.
+    QByteArray buffer(WriteChunk + 32 + ChannelCount * (1 + MaxValueText), Qt::Uninitialized);
+    char* const start = buffer.data();
+    char* end = start;
+    QByteArray block;
+    QByteArray day; // "YYYY-MM-DD " of the day block read
+    for (uint32_t s = first; s <= last && first <= last; ++s) {
+        if (s == first || s % SlotsPerDay == 0) {
+            block = QByteArray(DayBlockSize, '\0');
+            in.ReadInto(DayBlockOffset(int(s / SlotsPerDay)), block, 0, DayBlockSize);
+            day = ExportTimeText(d, s).left(11);
+        }
+        const int minute = int(s % SlotsPerDay);
+        end = std::copy(day.cbegin(), day.cend(), end);
+        end = PutTwo(end, unsigned(minute / 60));
+        *end++ = ':';
+        end = PutTwo(end, unsigned(minute % 60));
+        for (const ShownChannel& c : shown) {
+            *end++ = ';';
+            end =
+                PutValue(end, c, exceptions.StateAt(c.index, s), SlotValue(block, minute, c.index));
+        }
+        *end++ = '\r';
+        *end++ = '\n';
+        if (end - start >= WriteChunk) {
+            if (out.write(start, end - start) != end - start)
+                return false;
+            end = start;
+        }
+    }
+    return out.write(start, end - start) == end - start;
+}
+
 } // namespace
 
 QByteArray ExportTimeText(const MonthDocument& document, uint32_t slot) {
@@ -85,7 +148,7 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
     const MonthDocument& d = document;
     const MonthDisplay& display = d.display;
     std::vector<ShownChannel> shown;
-    for (int i = 0; i < MonthDisplay::ChannelCount; ++i)
+    for (int i = 0; i < ChannelCount; ++i)
         if (display.channelVisible[i] != 0)
             shown.push_back({i, HeaderChannel(d.header, i)});
     if (!display.BothMarks() || shown.empty())
@@ -114,50 +177,12 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
         messages.Show(TMessages::Error, ValidateMessage(TFileBase::CannotOpen));
         return false;
     }
-    const TExceptionIndex exceptions(d);
-
-    bool ok = true;
-    QByteArray pending;
-    pending.reserve(WriteChunk + 1024);
-    auto flush = [&] {
-        if (ok && !pending.isEmpty())
-            ok = out.write(pending) == pending.size();
-        pending.resize(0); // keeps its room for the next piece
-    };
-
-    pending += "Datum/Uhrzeit";
+    QByteArray header = "Datum/Uhrzeit";
     for (const ShownChannel& c : shown)
-        pending += ';' + c.def.name + " (" + c.def.dimension + ')';
-    pending += "\r\n";
-
-    QByteArray block;
-    QByteArray day; // "YYYY-MM-DD " of the day block read
-    // Time, 14 values of at most 10 digits, a comma and a separator each.
-    char line[32 + MonthDisplay::ChannelCount * 16];
-    for (uint32_t s = first; s <= last && ok && first <= last; ++s) {
-        if (s == first || s % SlotsPerDay == 0) {
-            block = QByteArray(DayBlockSize, '\0');
-            in.ReadInto(DayBlockOffset(int(s / SlotsPerDay)), block, 0, DayBlockSize);
-            day = ExportTimeText(d, s).left(11);
-        }
-        const int minute = int(s % SlotsPerDay);
-        char* out = line;
-        out = PutTwo(out, unsigned(minute / 60));
-        *out++ = ':';
-        out = PutTwo(out, unsigned(minute % 60));
-        for (const ShownChannel& c : shown) {
-            *out++ = ';';
-            out =
-                PutValue(out, c, exceptions.StateAt(c.index, s), SlotValue(block, minute, c.index));
-        }
-        *out++ = '\r';
-        *out++ = '\n';
-        pending += day;
-        pending.append(line, out - line);
-        if (pending.size() >= WriteChunk)
-            flush();
-    }
-    flush();
+        header += ';' + c.def.name + " (" + c.def.dimension + ')';
+    header += "\r\n";
+    bool ok = out.write(header) == header.size();
+    ok = ok && WriteLines(out, d, in, shown, first, last);
     in.Close();
     if (!ok)
         out.cancelWriting();

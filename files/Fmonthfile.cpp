@@ -127,7 +127,7 @@ void WriteExceptionPeriod(QByteArray& table, int index, const ExceptionPeriod& p
         table[at + 6 + i] = p.code[i];
 }
 
-QByteArray BuildSlot(uint8_t operatorIndex, const std::array<uint16_t, 14>& values) {
+QByteArray BuildSlot(uint8_t operatorIndex, const std::array<uint16_t, ChannelCount>& values) {
     QByteArray s(SlotSize, '\0');
     PutU8(s, 0, SlotStored);
     PutU8(s, 1, operatorIndex);
@@ -153,10 +153,6 @@ uint8_t SlotState(const QByteArray& block, int minute) {
 
 uint8_t SlotOperator(const QByteArray& block, int minute) {
     return GetU8(block, qint64(minute) * SlotSize + 1);
-}
-
-uint16_t SlotValue(const QByteArray& block, int minute, int channel) {
-    return GetU16(block, qint64(minute) * SlotSize + 2 + 2 * channel);
 }
 
 void PutSlot(QByteArray& block, int minute, const QByteArray& slot) {

@@ -1,5 +1,6 @@
 #include "operators/Coperator.h"
 
+#include "config/Cenv.h"
 #include "config/Cfileaccess.h"
 
 #include <QSaveFile>
@@ -10,6 +11,10 @@ namespace {
 constexpr qint64 MaxListSize = 1024 * 1024;
 
 } // namespace
+
+QString OperatorListPath(const TEnv& env) {
+    return env.FilePath("operator.dat");
+}
 
 TOperator TOperator::FromName(const QByteArray& name) {
     return FromRecord(name.left(MaxNameLength));

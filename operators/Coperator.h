@@ -5,6 +5,8 @@
 
 #include <vector>
 
+struct TEnv;
+
 // One record of the operator list "operator.dat": 16 bytes, a name of at
 // most 15 characters ended by a zero byte. A record read from the file keeps
 // its bytes as read, also those after the zero byte.
@@ -30,6 +32,9 @@ private:
 };
 
 using TOperatorList = std::vector<TOperator>;
+
+// The path of the operator list "operator.dat" in the data directory.
+QString OperatorListPath(const TEnv& env);
 
 // The list in file order; a missing or unreadable file gives an empty list.
 // A last record shorter than 16 bytes still counts.

@@ -1,5 +1,7 @@
 #include "operators/Fpassword.h"
 
+#include "config/Cconfig.h"
+
 namespace {
 
 // Value of a hexadecimal digit, -1 for any other character.
@@ -42,4 +44,17 @@ QByteArray UnscramblePassword(const QByteArray& key, const QByteArray& text) {
         out.append(static_cast<char>(b ^ KeyByte(key, i)));
     }
     return out;
+}
+
+QString PasswordRefusal(const QByteArray& password, const QByteArray& confirmation) {
+    if (password.isEmpty())
+        return "Empty Password!";
+    if (confirmation != password)
+        return "Password not Confirm!";
+    return QString();
+}
+
+bool StorePassword(const TEnv& env, bool administrator, const QByteArray& password) {
+    return WriteConfigKey(env, administrator ? "KennwortAdmin" : "KennwortOperator",
+                          ScramblePassword(PasswordKey, password));
 }

@@ -4,14 +4,13 @@
 #include "config/Cinifile.h"
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
-#include "dialogs/Ubuttonrow.h"
 #include "operators/Coperator.h"
 #include "operators/Fpassword.h"
 #include "operators/Uusers.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -46,17 +45,20 @@ TfmLogin::TfmLogin(const TEnv& env, int mode, QWidget* parent)
     lblMessage = new QLabel(this);
     lblMessage->setObjectName("lblMessage");
 
-    btnOk = NewButton(this, "&Ok", "btnOk", true);
-    btnCancel = NewButton(this, "&Cancel", "btnCancel");
+    auto* buttons = new QDialogButtonBox(this);
+    btnOk = buttons->addButton("&Ok", QDialogButtonBox::AcceptRole);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    btnCancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+    btnCancel->setObjectName("btnCancel");
 
     auto* form = new QFormLayout;
     form->addRow("User", cmbUser);
     form->addRow("Password:", edtPassword);
-    auto* buttons = ButtonRow({btnOk, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(lblMessage);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     connect(cmbUser, &QComboBox::currentIndexChanged, this, &TfmLogin::cmbUserChange);
     if (FMode == 1) {
@@ -151,13 +153,16 @@ TfmLoginOperator::TfmLoginOperator(const TEnv& env, QWidget* parent) : QDialog(p
     edtName->setReadOnly(true);
     lstOperators = new QListWidget(this);
     lstOperators->setObjectName("lstOperators");
-    btnOk = NewButton(this, "Ok", "btnOk", true);
-    btnCansel = NewButton(this, "Cancel", "btnCansel");
-    auto* buttons = ButtonRow({btnOk, btnCansel});
+    auto* buttons = new QDialogButtonBox(this);
+    btnOk = buttons->addButton("Ok", QDialogButtonBox::AcceptRole);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    btnCansel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    btnCansel->setObjectName("btnCansel");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(edtName);
     layout->addWidget(lstOperators);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     for (const TOperator& o : ReadOperatorList(OperatorListPath(env))) {
         FNames << o.Name();

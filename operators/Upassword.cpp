@@ -1,30 +1,15 @@
 #include "operators/Upassword.h"
 
-#include "config/Cconfig.h"
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
-#include "dialogs/Ubuttonrow.h"
 #include "operators/Fpassword.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-QString PasswordRefusal(const QByteArray& password, const QByteArray& confirmation) {
-    if (password.isEmpty())
-        return "Empty Password!";
-    if (confirmation != password)
-        return "Password not Confirm!";
-    return QString();
-}
-
-bool StorePassword(const TEnv& env, bool administrator, const QByteArray& password) {
-    return WriteConfigKey(env, administrator ? "KennwortAdmin" : "KennwortOperator",
-                          ScramblePassword(PasswordKey, password));
-}
 
 TfmPassword::TfmPassword(const TEnv& env, QWidget* parent) : QDialog(parent), FEnv(env) {
     setObjectName("fmPassword");
@@ -38,16 +23,19 @@ TfmPassword::TfmPassword(const TEnv& env, QWidget* parent) : QDialog(parent), FE
     edtConfirm = new QLineEdit(this);
     edtConfirm->setObjectName("edtConfirm");
     edtConfirm->setEchoMode(QLineEdit::Password);
-    btnOk = NewButton(this, "&Ok", "btnOk", true);
-    btnCancel = NewButton(this, "&Cancel", "btnCancel");
+    auto* buttons = new QDialogButtonBox(this);
+    btnOk = buttons->addButton("&Ok", QDialogButtonBox::AcceptRole);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    btnCancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+    btnCancel->setObjectName("btnCancel");
     auto* form = new QFormLayout;
     form->addRow("User", cmbUser);
     form->addRow("New password:", edtPassword);
     form->addRow("Confirm:", edtConfirm);
-    auto* buttons = ButtonRow({btnOk, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     connect(btnOk, &QPushButton::clicked, this, &TfmPassword::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }

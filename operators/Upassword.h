@@ -28,10 +28,3 @@ public slots:
 private:
     TEnv FEnv;
 };
-
-// The checks of a new password: an empty text for an acceptable one,
-// otherwise "Empty Password!" or "Password not Confirm!".
-QString PasswordRefusal(const QByteArray& password, const QByteArray& confirmation);
-// Writes the scrambled password under "KennwortAdmin" or
-// "KennwortOperator"; false (after the error message) when it cannot.
-bool StorePassword(const TEnv& env, bool administrator, const QByteArray& password);

@@ -2,17 +2,13 @@
 
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
-#include "dialogs/Ubuttonrow.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-QString OperatorListPath(const TEnv& env) {
-    return env.FilePath("operator.dat");
-}
 
 TfmUsers::TfmUsers(const TEnv& env, QWidget* parent)
     : QDialog(parent), FEnv(env), FEntries(ReadOperatorList(OperatorListPath(env))) {
@@ -25,20 +21,24 @@ TfmUsers::TfmUsers(const TEnv& env, QWidget* parent)
     edtName->setObjectName("edtName");
     // The room of a record; a longer name is never written uncut.
     edtName->setMaxLength(TOperator::MaxNameLength);
-    btnOk = NewButton(this, "Ok", "btnOk");
-    btnCansel = NewButton(this, "Cancel", "btnCansel");
-    btnAdd = NewButton(this, "Add", "btnAdd");
-    btnDelete = NewButton(this, "Delete", "btnDelete");
+    auto* buttons = new QDialogButtonBox(this);
+    btnOk = buttons->addButton("Ok", QDialogButtonBox::AcceptRole);
+    btnOk->setObjectName("btnOk");
+    btnCansel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    btnCansel->setObjectName("btnCansel");
+    btnAdd = new QPushButton("Add", this);
+    btnAdd->setObjectName("btnAdd");
+    btnDelete = new QPushButton("Delete", this);
+    btnDelete->setObjectName("btnDelete");
 
     auto* edit = new QHBoxLayout;
     edit->addWidget(edtName);
     edit->addWidget(btnAdd);
     edit->addWidget(btnDelete);
-    auto* buttons = ButtonRow({btnOk, btnCansel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lstOperators);
     layout->addLayout(edit);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     for (const TOperator& o : FEntries)
         lstOperators->addItem(FromAnsi(o.Name()));

@@ -34,6 +34,3 @@ private:
     TEnv FEnv;
     TOperatorList FEntries; // one per line of lstOperators
 };
-
-// The path of the operator list in the data directory.
-QString OperatorListPath(const TEnv& env);

@@ -6,10 +6,12 @@
 #include "config/Cmessages.h"
 #include "config/Fcalendar.h"
 #include "config/Fcodec.h"
+#include "config/Ffont.h"
 #include "files/Cfiledata.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
 #include "print/Cprinttrace.h"
+#include "print/Fpagesections.h"
 #include "print/Fprintparams.h"
 
 #include <QFileInfo>
@@ -21,18 +23,7 @@ TPrintBase* Prnt = nullptr;
 
 namespace {
 
-constexpr int ChannelCount = 14;
 constexpr uint32_t MinutesPerDay = SlotsPerDay;
-
-const QPen DashedPen(Qt::black, 0, Qt::DashLine);
-const QPen DottedPen(Qt::black, 0, Qt::DotLine);
-
-constexpr int SingleLine = Qt::TextSingleLine | Qt::TextDontClip;
-
-QString DateText(const MonthInfo& info, uint32_t minute) {
-    return QString::asprintf("%4u.%.2u.%.2u", unsigned(SlotYear(info, minute)),
-                             unsigned(SlotMonth(info, minute)), unsigned(SlotDay(info, minute)));
-}
 
 // The channels of a page: shown in the window and belonging to printer n.
 std::vector<int> ReportChannels(const MonthDocument& d, int n) {
@@ -42,6 +33,145 @@ std::vector<int> ReportChannels(const MonthDocument& d, int n) {
             out.push_back(ch);
     }
     return out;
+}
+
+// The minutes a report page covers. A page has the rows of one day: with
+// several days on it, a row stands for as many minutes as there are days.
+struct TReportSpan {
+    uint32_t firstMinute = 0;
+    uint32_t minutesPerRow = 1;
+    uint32_t endMinute = 0;
+    int32_t rows = 0;
+    uint32_t lastMinute = 0; // the last minute the page really covers, which dates its end
+
+    int32_t RowOf(uint32_t minute) const { return int32_t((minute - firstMinute) / minutesPerRow); }
+};
+
+TReportSpan ReportSpan(const MonthDocument& d, int firstDay, int daysPerPage) {
+    TReportSpan span;
+    span.minutesPerRow = uint32_t(daysPerPage);
+    span.firstMinute = uint32_t(firstDay) * MinutesPerDay;
+    span.endMinute = std::min<uint32_t>(span.firstMinute + span.minutesPerRow * MinutesPerDay,
+                                        HeaderEndSlot(d.header));
+    if (span.minutesPerRow > 1) {
+        // A month report stops at the end of the file's own month.
+        const MonthInfo info = d.Info();
+        const int ownDays = int(info.daysStored) - int(info.overflowDays);
+        span.endMinute =
+            std::min<uint32_t>(span.endMinute, uint32_t(std::max(ownDays, 0)) * MinutesPerDay);
+    }
+    span.rows = (int32_t(span.endMinute) - int32_t(span.firstMinute)) / int32_t(span.minutesPerRow);
+    span.lastMinute = span.endMinute > span.firstMinute ? span.endMinute - 1 : span.firstMinute;
+    return span;
+}
+
+// The sections of a report page, placed in millimetres across from the
+// left margin and rows (sixths of a millimetre) down from the top margin.
+class TReportPage {
+public:
+    TReportPage(QPainter& p, const TPrintBase& page, const MonthDocument& d,
+                const TReportSpan& span, int32_t lineHeight)
+        : FPainter(p), FPage(page), FDocument(d), FSpan(span), FLineHeight(lineHeight) {}
+
+    void Header(const QString& location) const;
+    // Every n-th hour of the day on a page of n days, numbered.
+    void HourGrid() const;
+    // Numbered above the page; lines only where the page has rows.
+    void ValueGrid() const;
+    // A tick where the operator changes, a line while one is logged in, and
+    // the name beside the tick; false when a day block could not be had.
+    bool OperatorColumn(TDaySource& days) const;
+    // Each channel's value at minute 0 of the first day, three to a line.
+    void Legend(const std::vector<int>& channels, const QByteArray& firstDay,
+                const TTableColor& colours) const;
+    TTraceFrame Frame(int32_t charWidth) const;
+
+private:
+    int32_t X(int32_t mm) const { return FPage.PageX(mm); }
+    int32_t Y(int32_t row) const { return FPage.PageY(row); }
+
+    QPainter& FPainter;
+    const TPrintBase& FPage;
+    const MonthDocument& FDocument;
+    const TReportSpan& FSpan;
+    int32_t FLineHeight;
+};
+
+void TReportPage::Header(const QString& location) const {
+    const MonthInfo info = FDocument.Info();
+    QString title = PageTitle(location, info, FSpan.firstMinute);
+    if (FSpan.minutesPerRow > 1)
+        title += QStringLiteral(" - ") + DateText(info, FSpan.lastMinute);
+    DrawPageHeader(FPainter, QRect(X(0), Y(-204), FPage.ToDeviceX(300), FLineHeight), title);
+}
+
+void TReportPage::HourGrid() const {
+    std::vector<TTimeGridLine> lines;
+    for (uint32_t m = FSpan.firstMinute; m < FSpan.endMinute; m += FSpan.minutesPerRow) {
+        if (m % 60 != 0 || uint32_t(SlotHour(m)) % FSpan.minutesPerRow != 0)
+            continue;
+        const int32_t y = Y(FSpan.RowOf(m));
+        lines.push_back({QRect(X(-7), y - FLineHeight, FPage.ToDeviceX(6), 2 * FLineHeight),
+                         QString::number(SlotHour(m)), QLine(X(0), y, X(300), y)});
+    }
+    DrawTimeGrid(FPainter, lines);
+}
+
+void TReportPage::ValueGrid() const {
+    DrawValueGrid(FPainter, {[this](int32_t mm) { return X(mm); },
+                             [this](int32_t mm, int32_t) {
+                                 return QRect(X(mm - 10), Y(-6) - FLineHeight, FPage.ToDeviceX(20),
+                                              FLineHeight);
+                             },
+                             Y(0), Y(FSpan.rows), FSpan.rows > 0});
+}
+
+bool TReportPage::OperatorColumn(TDaySource& days) const {
+    FPainter.setPen(DashedPen);
+    const int operatorCount = std::min<int>(HeaderOperatorCount(FDocument.header), MaxOperators);
+    int current = NoOperator;
+    int32_t begin = 0;
+    for (uint32_t m = FSpan.firstMinute; m < FSpan.endMinute; m += FSpan.minutesPerRow) {
+        const QByteArray* block = days.Block(int(m / MinutesPerDay));
+        if (!block)
+            return false;
+        const int op = SlotOperator(*block, int(m % MinutesPerDay));
+        if (op == current)
+            continue;
+        const int32_t row = FSpan.RowOf(m);
+        if (current != NoOperator)
+            FPainter.drawLine(X(302), Y(begin), X(302), Y(row));
+        current = op;
+        begin = row;
+        FPainter.drawLine(X(301), Y(row), X(302), Y(row));
+        // An index beyond the file's operators (a damaged file) has no name.
+        if (current != NoOperator && current < operatorCount)
+            FPainter.drawText(QRect(X(303), Y(row), FPage.ToDeviceX(30), 4 * FLineHeight),
+                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                              FromAnsi(OperatorName(FDocument.operators, current)));
+    }
+    if (current != NoOperator) {
+        FPainter.drawLine(X(302), Y(begin), X(302), Y(FSpan.rows));
+        FPainter.drawLine(X(301), Y(FSpan.rows), X(302), Y(FSpan.rows));
+    }
+    return true;
+}
+
+void TReportPage::Legend(const std::vector<int>& channels, const QByteArray& firstDay,
+                         const TTableColor& colours) const {
+    const auto value = [&firstDay](int channel, const ChannelDef& c) {
+        return PrintValueText(firstDay, 0, channel, c);
+    };
+    const auto box = [this](int k) {
+        return QRect(X((k % 3) * 100), Y(-150) + ((k / 3) * FLineHeight * 3) / 2,
+                     FPage.ToDeviceX(100), FLineHeight);
+    };
+    DrawLegend(FPainter, FDocument, channels, colours, {value, box});
+}
+
+TTraceFrame TReportPage::Frame(int32_t charWidth) const {
+    return {[this](int32_t mm) { return X(mm); }, [this](int32_t row) { return Y(row); }, charWidth,
+            FLineHeight};
 }
 
 } // namespace
@@ -103,8 +233,16 @@ void TPrintBase::DrawLabels(QPainter& p, const std::vector<PrintLabel>& labels, 
         const PrintLabel& l = labels[i];
         p.setPen(ColourToQColor(l.colour));
         p.drawText(QRect(l.left, l.top, l.right - l.left, l.bottom - l.top),
-                   Qt::AlignHCenter | Qt::AlignBottom | SingleLine, FromAnsi(l.text));
+                   Qt::AlignHCenter | Qt::AlignBottom | SingleLineText, FromAnsi(l.text));
     }
+}
+
+QString TPrintBase::Location() const {
+    return FromAnsi(FConfig ? FConfig->location : QByteArray());
+}
+
+const TTableColor& TPrintBase::Table() const {
+    return Colors ? *Colors : FDefaultColors;
 }
 
 void TPrintBase::CannotPrint() const {
@@ -122,7 +260,7 @@ void TPrintBase::FileError() {
 
 QSize TPrintBase::StartPage(TPrintPage& page) {
     QPainter& p = page.Painter();
-    p.setFont(FConfig ? FConfig->printerFont : QFont());
+    p.setFont(FConfig ? PrinterFont(*FConfig) : QFont());
     const TPageMetrics metrics = page.Metrics();
     horzSize = metrics.widthMm;
     vertSize = metrics.heightMm * 6;
@@ -159,134 +297,52 @@ int TPrintBase::PrintPeriod(const MonthDocument& d, int firstDay, int daysPerPag
 
 int TPrintBase::PrintReportPage(const MonthDocument& d, int n, int firstDay, int daysPerPage,
                                 const QString& printerName) {
-    const MonthInfo info = d.Info();
-    const uint32_t D = uint32_t(daysPerPage);
-    const uint32_t S = uint32_t(firstDay) * MinutesPerDay;
-    uint32_t E = std::min<uint32_t>(S + D * MinutesPerDay, HeaderEndSlot(d.header));
-    if (D > 1) {
-        const int ownDays = int(info.daysStored) - int(info.overflowDays);
-        E = std::min<uint32_t>(E, uint32_t(std::max(ownDays, 0)) * MinutesPerDay);
-    }
-    const int32_t rows = (int32_t(E) - int32_t(S)) / int32_t(D);
-    // The last minute the page really covers dates its end.
-    const uint32_t lastMinute = E > S ? E - 1 : S;
-
+    const TReportSpan span = ReportSpan(d, firstDay, daysPerPage);
     // A page is made only from the measurements themselves: a file that
     // cannot be opened or is too short for the page prints nothing.
     TFileDays days(d.FilePath(), FEnv.lockWaitMs, dayBlocksRead);
-    if (d.fileName.isEmpty() || !days.Holds(int(lastMinute / MinutesPerDay))) {
+    if (d.fileName.isEmpty() || !days.Holds(int(span.lastMinute / MinutesPerDay))) {
         FileError();
         return 0;
     }
-    const int lastDay = int(lastMinute / MinutesPerDay) + 1;
-    const QString what = D == 1 ? QStringLiteral("day %1").arg(firstDay + 1)
-                                : QStringLiteral("days %1-%2").arg(firstDay + 1).arg(lastDay);
+    const int lastDay = int(span.lastMinute / MinutesPerDay) + 1;
+    const QString what = daysPerPage == 1
+                             ? QStringLiteral("day %1").arg(firstDay + 1)
+                             : QStringLiteral("days %1-%2").arg(firstDay + 1).arg(lastDay);
     TPrintJobGuard page(FSystem->BeginJob(printerName, DocumentName(d, what, n)));
     if (!page.Valid()) {
         CannotPrint();
         return 0;
     }
-    QPainter& p = page->Painter();
     const QSize font = StartPage(*page);
-    const int32_t h = font.height();
-    const int32_t w = font.width();
     leftMargin = ToDeviceX(7);
     topMargin = ToDeviceY(210);
-    const auto X = [this](int32_t a) { return ToDeviceX(a) + leftMargin; };
-    const auto Y = [this](int32_t a) { return ToDeviceY(a) + topMargin; };
-    const auto rowOf = [S, D](uint32_t m) { return int32_t((m - S) / D); };
-
-    // Header.
-    const QString location = FromAnsi(FConfig ? FConfig->location : QByteArray());
-    QString header = QStringLiteral("ZEDA-/-%1: %2").arg(location, DateText(info, S));
-    if (D > 1)
-        header += QStringLiteral(" - ") + DateText(info, lastMinute);
-    p.setPen(Qt::black);
-    p.drawText(QRect(X(0), Y(-204), ToDeviceX(300), h), Qt::AlignLeft | Qt::AlignTop | SingleLine,
-               header);
-
-    // Hour grid: every D-th hour of the day.
-    p.setPen(DashedPen);
-    for (uint32_t m = S; m < E; m += D) {
-        if (m % 60 != 0 || uint32_t(SlotHour(m)) % D != 0)
-            continue;
-        const int32_t y = Y(rowOf(m));
-        p.drawText(QRect(X(-7), y - h, ToDeviceX(6), 2 * h),
-                   Qt::AlignRight | Qt::AlignVCenter | SingleLine, QString::number(SlotHour(m)));
-        p.drawLine(X(0), y, X(300), y);
+    const TReportPage sections(page->Painter(), *this, d, span, font.height());
+    sections.Header(Location());
+    sections.HourGrid();
+    sections.ValueGrid();
+    if (!sections.OperatorColumn(days)) {
+        FileError();
+        return 0;
     }
-
-    // Millimetre grid; lines only where the page has rows.
-    for (int32_t x = 0; x <= 300; x += 10) {
-        if (x % 50 == 0) {
-            p.setPen(DashedPen);
-            p.drawText(QRect(X(x - 10), Y(-6) - h, ToDeviceX(20), h),
-                       Qt::AlignHCenter | Qt::AlignBottom | SingleLine, QString::number(x));
-        } else {
-            p.setPen(DottedPen);
-        }
-        if (rows > 0)
-            p.drawLine(X(x), Y(0), X(x), Y(rows));
-    }
-
-    // Operator column: a tick where the operator changes, a line while one
-    // is logged in, and the name beside the tick.
-    p.setPen(DashedPen);
-    const int operatorCount = std::min<int>(HeaderOperatorCount(d.header), MaxOperators);
-    int current = NoOperator;
-    int32_t begin = 0;
-    for (uint32_t m = S; m < E; m += D) {
-        const QByteArray* block = days.Block(int(m / MinutesPerDay));
-        if (!block) {
-            FileError();
-            return 0;
-        }
-        const int op = SlotOperator(*block, int(m % MinutesPerDay));
-        if (op == current)
-            continue;
-        const int32_t row = rowOf(m);
-        if (current != NoOperator)
-            p.drawLine(X(302), Y(begin), X(302), Y(row));
-        current = op;
-        begin = row;
-        p.drawLine(X(301), Y(row), X(302), Y(row));
-        // An index beyond the file's operators (a damaged file) has no name.
-        if (current != NoOperator && current < operatorCount)
-            p.drawText(QRect(X(303), Y(row), ToDeviceX(30), 4 * h),
-                       Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                       FromAnsi(OperatorName(d.operators, current)));
-    }
-    if (current != NoOperator) {
-        p.drawLine(X(302), Y(begin), X(302), Y(rows));
-        p.drawLine(X(301), Y(rows), X(302), Y(rows));
-    }
-
-    // Legend: each channel's value at minute 0 of the first day.
+    // Read after the operator column: the days share one buffer.
     const std::vector<int> channels = ReportChannels(d, n);
-    const TTableColor& table = Colors ? *Colors : FDefaultColors;
     const QByteArray* first = days.Block(firstDay);
     if (!first) {
         FileError();
         return 0;
     }
-    for (int k = 0; k < int(channels.size()); ++k) {
-        const ChannelDef c = HeaderChannel(d.header, channels[k]);
-        const QByteArray text =
-            c.name + ": " + PrintValueText(*first, 0, channels[k], c) + ' ' + c.dimension;
-        p.setPen(ColourToQColor(table.Color(c.printColour % 7)));
-        p.drawText(QRect(X((k % 3) * 100), Y(-150) + ((k / 3) * h * 3) / 2, ToDeviceX(100), h),
-                   Qt::AlignLeft | Qt::AlignTop | SingleLine, FromAnsi(text));
-    }
-
-    const TTraceFrame frame{X, [&Y](int32_t row) { return Y(row); }, w, h};
-    return FinishPage(page, d, channels, frame, TTraceWalk{S, D, E, 0, 1, S}, days);
+    sections.Legend(channels, *first, Table());
+    const TTraceWalk walk{span.firstMinute, span.minutesPerRow, span.endMinute, 0, 1,
+                          span.firstMinute};
+    return FinishPage(page, d, channels, sections.Frame(font.width()), walk, days);
 }
 
 int TPrintBase::FinishPage(TPrintJobGuard& page, const MonthDocument& d,
                            const std::vector<int>& channels, const TTraceFrame& frame,
                            const TTraceWalk& walk, TDaySource& days) {
     QPainter& p = page->Painter();
-    const TTableColor& table = Colors ? *Colors : FDefaultColors;
+    const TTableColor& table = Table();
     std::vector<PrintLabel> labels;
     labels.reserve(MaxLabels);
     TTracePlotter plotter(p, pointBuffer, labels);

@@ -75,6 +75,9 @@ public:
     // size.
     int32_t ToDeviceX(int32_t a) const;
     int32_t ToDeviceY(int32_t a) const;
+    // The same from the margins: the places on the page.
+    int32_t PageX(int32_t a) const { return ToDeviceX(a) + leftMargin; }
+    int32_t PageY(int32_t a) const { return ToDeviceY(a) + topMargin; }
     // Draws the first count labels, each in its colour, centred on the
     // bottom line of its rectangle.
     void DrawLabels(QPainter& p, const std::vector<PrintLabel>& labels, int count) const;
@@ -121,6 +124,10 @@ private:
     bool Enabled(int n) const { return (n == 0 ? printer1Enabled : printer2Enabled) != 0; }
     // "Es kann nicht gedruckt werden!"
     void CannotPrint() const;
+    // The location of the page headers, from the configuration.
+    QString Location() const;
+    // The colours of the traces and the legend.
+    const TTableColor& Table() const;
     int PrintReportPage(const MonthDocument& document, int printer, int firstDay, int daysPerPage,
                         const QString& printerName);
 

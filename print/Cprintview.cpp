@@ -1,14 +1,14 @@
 // The print of a window's current view: the screen diagram turned by a
 // quarter turn, time down the page, stretched to the printable area.
 
-#include "print/Cprintbase.h"
+#include "print/Cprintview.h"
 
-#include "config/Cconfig.h"
 #include "config/Fcalendar.h"
-#include "config/Fcodec.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
+#include "print/Cprintbase.h"
 #include "print/Cprinttrace.h"
+#include "print/Fpagesections.h"
 
 #include <QPainter>
 
@@ -16,20 +16,135 @@
 
 namespace {
 
-constexpr int ChannelCount = 14;
 constexpr uint32_t ZoomBase = 3000;
-constexpr int SingleLine = Qt::TextSingleLine | Qt::TextDontClip;
 
-const QPen DashedPen(Qt::black, 0, Qt::DashLine);
-const QPen DottedPen(Qt::black, 0, Qt::DotLine);
+// The sections of a view print. Left of left the time texts, above top the
+// header and the legend; from the time grid on, ToDeviceX and ToDeviceY
+// turn screen pixels into the diagram's page pixels.
+class TViewPage {
+public:
+    TViewPage(QPainter& p, const TPrintBase& page, const MonthDocument& d, const TViewSpan& span,
+              QSize font)
+        : FPainter(p), FPage(page), FDocument(d), FSpan(span), FCharWidth(font.width()),
+          FLineHeight(font.height()) {}
+
+    int32_t Left() const { return 7 * FCharWidth; }
+    int32_t Top(int channels) const { return ((channels - 1) / 3 + 5) * FLineHeight; }
+
+    void Header(const QString& location) const;
+    // The values of the first shown minute, 100 mm columns.
+    void Legend(const std::vector<int>& channels, TDaySource& days, const TTableColor& colours);
+    // Day numbers at midnight, times where their rows are far enough apart.
+    void TimeGrid() const;
+    // Plot positions 0 to 300, numbered above the diagram.
+    void ValueGrid() const;
+    TTraceFrame Frame() const;
+
+private:
+    int32_t X(int32_t a) const { return FPage.PageX(a); }
+    int32_t Y(int32_t row) const { return FPage.PageY(row); }
+    int32_t PlotX(int32_t position) const {
+        return X(int32_t(int64_t(position) * FDocument.display.valueZoomUnits / ZoomBase));
+    }
+    // Whether the rows of a time step lie more than a text height apart.
+    bool Apart(uint32_t minutes) const {
+        return FPage.ToDeviceY(int32_t(FDocument.display.timeZoomUnits * minutes / ZoomBase)) >
+               FLineHeight;
+    }
+
+    QPainter& FPainter;
+    const TPrintBase& FPage;
+    const MonthDocument& FDocument;
+    const TViewSpan& FSpan;
+    int32_t FCharWidth;
+    int32_t FLineHeight;
+};
+
+void TViewPage::Header(const QString& location) const {
+    const uint32_t first = FSpan.firstMinute;
+    const QString title =
+        PageTitle(location, FDocument.Info(), first) +
+        QString::asprintf("  %2u:%.2u", unsigned(SlotHour(first)), unsigned(first % 60));
+    DrawPageHeader(FPainter, QRect(Left(), FLineHeight / 2, 50 * FCharWidth, FLineHeight), title);
+}
+
+void TViewPage::Legend(const std::vector<int>& channels, TDaySource& days,
+                       const TTableColor& colours) {
+    const QByteArray* first = days.Block(int(FSpan.firstMinute / SlotsPerDay));
+    const int minute = int(FSpan.firstMinute % SlotsPerDay);
+    const auto value = [first, minute](int channel, const ChannelDef& c) {
+        return first ? PrintValueText(*first, minute, channel, c) : QByteArray("-");
+    };
+    const auto box = [this](int k) {
+        return QRect(FPage.ToDeviceX((k % 3) * 100) + Left(), (k / 3 + 2) * FLineHeight,
+                     FPage.ToDeviceX(100), FLineHeight);
+    };
+    DrawLegend(FPainter, FDocument, channels, colours, {value, box});
+}
+
+void TViewPage::TimeGrid() const {
+    const MonthInfo info = FDocument.Info();
+    const bool show5 = Apart(5);
+    const bool show15 = Apart(15);
+    const bool show60 = Apart(60);
+    std::vector<TTimeGridLine> lines;
+    int32_t row = 0;
+    for (uint32_t m = FSpan.firstMinute; m < FSpan.endMinute;
+         m += FSpan.stepMinutes, row += FSpan.stepRows) {
+        QString text;
+        if (m % SlotsPerDay == 0)
+            text = QStringLiteral("%1.Tag").arg(SlotDay(info, m));
+        else if ((show60 && m % 60 == 0) || (show15 && m % 15 == 0) || (show5 && m % 5 == 0))
+            text = QString::asprintf("%u:%.2u", unsigned(SlotHour(m)), unsigned(m % 60));
+        else
+            continue;
+        const QRect box(Left() - 6 * FCharWidth - FCharWidth / 2, Y(row) - FLineHeight,
+                        6 * FCharWidth, 2 * FLineHeight);
+        lines.push_back({box, text, QLine(X(0), Y(row), PlotX(300), Y(row))});
+    }
+    DrawTimeGrid(FPainter, lines);
+}
+
+void TViewPage::ValueGrid() const {
+    const int32_t top = FPage.topMargin;
+    DrawValueGrid(FPainter, {[this](int32_t position) { return PlotX(position); },
+                             [this, top](int32_t, int32_t x) {
+                                 return QRect(x - 3 * FCharWidth,
+                                              top - FLineHeight - FLineHeight / 2, 6 * FCharWidth,
+                                              FLineHeight);
+                             },
+                             Y(0), Y(FDocument.display.viewWidth), true});
+}
+
+TTraceFrame TViewPage::Frame() const {
+    return {[this](int32_t position) { return PlotX(position); },
+            [this](int32_t row) { return Y(row); }, FCharWidth, FLineHeight};
+}
 
 } // namespace
 
+bool ViewSpanOf(const MonthDisplay& display, TViewSpan& span) {
+    const uint32_t zoom = display.timeZoomUnits;
+    if (display.viewWidth <= 0 || display.viewHeight <= 0 || zoom == 0 ||
+        display.valueZoomUnits <= 0)
+        return false;
+    span.stepMinutes = ZoomBase / zoom >= 1 ? ZoomBase / zoom : 1;
+    span.stepRows = ZoomBase / zoom >= 1 ? 1 : int32_t(zoom / ZoomBase);
+    span.firstMinute = display.printStartMinute;
+    // The visible span in 32 bits, never beyond the minutes shown.
+    const uint32_t visible = uint32_t(display.viewWidth) * ZoomBase / zoom;
+    span.endMinute = uint32_t(std::min<uint64_t>(
+        display.minutesShown, uint64_t(span.firstMinute) + visible + span.stepMinutes));
+    const bool above = span.firstMinute >= span.stepMinutes;
+    span.walkStart = above ? span.firstMinute - span.stepMinutes : span.firstMinute;
+    span.walkRow = above ? -span.stepRows : 0;
+    return true;
+}
+
 int TPrintBase::PrintView(const MonthDocument& d, int n) {
-    const MonthDisplay& v = d.display;
     std::vector<int> shown;
     for (int ch = 0; ch < ChannelCount; ++ch) {
-        if (v.channelVisible[ch])
+        if (d.display.channelVisible[ch])
             shown.push_back(ch);
     }
     if (shown.empty() || !Enabled(n))
@@ -39,126 +154,45 @@ int TPrintBase::PrintView(const MonthDocument& d, int n) {
         CannotPrint();
         return 0;
     }
-    // A window whose scroll area has no size (minimised, or shrunk to its
-    // strips) shows nothing, and nothing is printed.
-    const int32_t Ws = v.viewWidth;
-    const int32_t Hs = v.viewHeight;
-    const uint32_t Z = v.timeZoomUnits;
-    const int32_t V = v.valueZoomUnits;
-    if (Ws <= 0 || Hs <= 0 || Z == 0 || V <= 0)
+    TViewSpan span;
+    if (!ViewSpanOf(d.display, span))
         return 1;
-
-    // A step of sm minutes moves sr rows (screen columns) down.
-    const uint32_t sm = ZoomBase / Z >= 1 ? ZoomBase / Z : 1;
-    const int32_t sr = ZoomBase / Z >= 1 ? 1 : int32_t(Z / ZoomBase);
-    const uint32_t F0 = v.printStartMinute;
-    // The visible span in 32 bits, never beyond the minutes shown.
-    const uint32_t span = uint32_t(Ws) * ZoomBase / Z;
-    const uint32_t E = uint32_t(std::min<uint64_t>(v.minutesShown, uint64_t(F0) + span + sm));
-    // The walk starts one step above the view, so that a trace enters the
-    // diagram from its top edge.
-    const uint32_t m0 = F0 >= sm ? F0 - sm : F0;
-    const int32_t r0 = F0 >= sm ? -sr : 0;
-
     // The slots come from the day blocks in memory; a block that is not
     // there is never read.
     TMemoryDays days(d);
-    if (E > m0) {
-        for (uint32_t b = m0 / SlotsPerDay; b <= (E - 1) / SlotsPerDay; ++b) {
-            if (!days.Block(int(b))) {
-                FileError();
-                return 0;
-            }
+    for (uint32_t b = span.walkStart / SlotsPerDay;
+         span.endMinute > span.walkStart && b <= (span.endMinute - 1) / SlotsPerDay; ++b) {
+        if (!days.Block(int(b))) {
+            FileError();
+            return 0;
         }
     }
-
     TPrintJobGuard page(FSystem->BeginJob(name, DocumentName(d, QStringLiteral("view"), n)));
     if (!page.Valid()) {
         CannotPrint();
         return 0;
     }
-    QPainter& p = page->Painter();
     const QSize font = StartPage(*page);
-    const int32_t h = font.height();
-    const int32_t w = font.width();
+    TViewPage sections(page->Painter(), *this, d, span, font);
     const int32_t pageWidth = horzRes;
     const int32_t pageHeight = vertRes;
-    const int32_t L = 7 * w;
-    const int32_t T = ((int32_t(shown.size()) - 1) / 3 + 5) * h;
-    leftMargin = L;
-    topMargin = T;
-
-    // Header.
-    const MonthInfo info = d.Info();
-    const QString location = FromAnsi(FConfig ? FConfig->location : QByteArray());
-    const QString header =
-        QString::asprintf("ZEDA-/-%s: %4u.%.2u.%.2u  %2u:%.2u", location.toUtf8().constData(),
-                          unsigned(SlotYear(info, F0)), unsigned(SlotMonth(info, F0)),
-                          unsigned(SlotDay(info, F0)), unsigned(SlotHour(F0)), unsigned(F0 % 60));
-    p.setPen(Qt::black);
-    p.drawText(QRect(L, h / 2, 50 * w, h), Qt::AlignLeft | Qt::AlignTop | SingleLine, header);
-
-    // Legend: the values of the first shown minute, 100 mm columns.
-    const TTableColor& table = Colors ? *Colors : FDefaultColors;
-    const QByteArray* first = days.Block(int(F0 / SlotsPerDay));
-    for (int k = 0; k < int(shown.size()); ++k) {
-        const ChannelDef c = HeaderChannel(d.header, shown[k]);
-        const QByteArray value =
-            first ? PrintValueText(*first, int(F0 % SlotsPerDay), shown[k], c) : "-";
-        p.setPen(ColourToQColor(table.Color(c.printColour % 7)));
-        p.drawText(QRect(ToDeviceX((k % 3) * 100) + L, (k / 3 + 2) * h, ToDeviceX(100), h),
-                   Qt::AlignLeft | Qt::AlignTop | SingleLine,
-                   FromAnsi(c.name + ": " + value + ' ' + c.dimension));
-    }
-
+    leftMargin = sections.Left();
+    topMargin = sections.Top(int(shown.size()));
+    sections.Header(Location());
+    sections.Legend(shown, days, Table());
     // From here on a screen height is page width and a screen width page
-    // height: the diagram fills the page right of L, below T and down to
-    // two text heights above the bottom edge.
-    horzRes = pageWidth - L;
-    horzSize = Hs;
-    vertRes = pageHeight - T - 2 * h;
-    vertSize = Ws;
-    const auto X = [this](int32_t a) { return ToDeviceX(a) + leftMargin; };
-    const auto Y = [this](int32_t a) { return ToDeviceY(a) + topMargin; };
-    const auto plotX = [&X, V](int32_t q) { return X(int32_t(int64_t(q) * V / ZoomBase)); };
-
-    const bool show5 = ToDeviceY(int32_t(Z * 5 / ZoomBase)) > h;
-    const bool show15 = ToDeviceY(int32_t(Z * 15 / ZoomBase)) > h;
-    const bool show60 = ToDeviceY(int32_t(Z * 60 / ZoomBase)) > h;
-
-    // Time grid: day numbers at midnight, times where their rows are far
-    // enough apart.
-    p.setPen(DashedPen);
-    int32_t r = 0;
-    for (uint32_t m = F0; m < E; m += sm, r += sr) {
-        QString text;
-        if (m % SlotsPerDay == 0)
-            text = QStringLiteral("%1.Tag").arg(SlotDay(info, m));
-        else if ((show60 && m % 60 == 0) || (show15 && m % 15 == 0) || (show5 && m % 5 == 0))
-            text = QString::asprintf("%u:%.2u", unsigned(SlotHour(m)), unsigned(m % 60));
-        else
-            continue;
-        p.drawText(QRect(L - 6 * w - w / 2, Y(r) - h, 6 * w, 2 * h),
-                   Qt::AlignRight | Qt::AlignVCenter | SingleLine, text);
-        p.drawLine(X(0), Y(r), plotX(300), Y(r));
-    }
-
-    // Value grid: plot positions 0 to 300.
-    for (int32_t g = 0; g <= 300; g += 10) {
-        const int32_t x = plotX(g);
-        if (g % 50 == 0) {
-            p.setPen(DashedPen);
-            p.drawText(QRect(x - 3 * w, T - h - h / 2, 6 * w, h),
-                       Qt::AlignHCenter | Qt::AlignBottom | SingleLine, QString::number(g));
-        } else {
-            p.setPen(DottedPen);
-        }
-        p.drawLine(x, Y(0), x, Y(Ws));
-    }
-
-    // Nothing more left of L or above T, the labels included.
-    p.setClipRect(QRect(L, T, pageWidth - L, pageHeight - T));
-
-    const TTraceFrame frame{plotX, [&Y](int32_t row) { return Y(row); }, w, h};
-    return FinishPage(page, d, shown, frame, TTraceWalk{m0, sm, E, r0, sr, m0}, days);
+    // height: the diagram fills the page right of the left margin, below the
+    // top margin and down to two text heights above the bottom edge.
+    horzRes = pageWidth - leftMargin;
+    horzSize = d.display.viewHeight;
+    vertRes = pageHeight - topMargin - 2 * font.height();
+    vertSize = d.display.viewWidth;
+    sections.TimeGrid();
+    sections.ValueGrid();
+    // Nothing more left of the margin or above it, the labels included.
+    page->Painter().setClipRect(
+        QRect(leftMargin, topMargin, pageWidth - leftMargin, pageHeight - topMargin));
+    const TTraceWalk walk{span.walkStart, span.stepMinutes, span.endMinute,
+                          span.walkRow,   span.stepRows,    span.walkStart};
+    return FinishPage(page, d, shown, sections.Frame(), walk, days);
 }

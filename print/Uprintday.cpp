@@ -1,9 +1,7 @@
 #include "print/Uprintday.h"
 
-#include "dialogs/Ubuttonrow.h"
-
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -27,16 +25,19 @@ TfmPrintDay::TfmPrintDay(int first, int last, int maxDay, QWidget* parent) : QDi
     setWindowTitle("Printed establishment of the period");
     edtBeginDay = DayField(this, "edtBeginDay", first, maxDay);
     edtEndDay = DayField(this, "edtEndDay", last, maxDay);
-    btnOk = NewButton(this, "&OK", "btnOk", true);
-    btnCancel = NewButton(this, "Cancel", "btnCancel");
+    auto* buttons = new QDialogButtonBox(this);
+    btnOk = buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    btnCancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    btnCancel->setObjectName("btnCancel");
 
     auto* form = new QFormLayout;
     form->addRow("Print from", edtBeginDay);
     form->addRow(". Day to", edtEndDay);
-    auto* buttons = ButtonRow({btnOk, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -3,13 +3,12 @@
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
-#include "dialogs/Ubuttonrow.h"
 #include "print/Fprintparams.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -57,18 +56,21 @@ TfmPrinter::TfmPrinter(const TEnv& env, const QStringList& printers, QWidget* pa
     chkPrinter2 = CheckBox(grpPrinters, "chkPrinter2", "Printer2", true);
     cmbPrinter2 = PrinterList(grpPrinters, "cmbPrinter2", printers);
     chkAutomat = CheckBox(this, "chkAutomat", "Automatic print", false);
-    btnOk = NewButton(this, "&Ok", "btnOk", true);
-    btnCancel = NewButton(this, "&Cancel", "btnCancel");
+    auto* buttons = new QDialogButtonBox(this);
+    btnOk = buttons->addButton("&Ok", QDialogButtonBox::AcceptRole);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    btnCancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+    btnCancel->setObjectName("btnCancel");
 
     auto* group = new QVBoxLayout(grpPrinters);
     for (QWidget* widget : {static_cast<QWidget*>(chkPrinter1), static_cast<QWidget*>(cmbPrinter1),
                             static_cast<QWidget*>(chkPrinter2), static_cast<QWidget*>(cmbPrinter2)})
         group->addWidget(widget);
-    auto* buttons = ButtonRow({btnOk, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grpPrinters);
     layout->addWidget(chkAutomat);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     const TIniFile ini(FEnv.IniPath());
     TPrintFlags flags;

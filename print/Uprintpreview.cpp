@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -83,9 +84,11 @@ TfmPrintPreview::TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner p
     lstPages->setObjectName("lstPages");
     pvPages = new QPrintPreviewWidget(&FPreviewPrinter, this);
     pvPages->setObjectName("pvPages");
-    btnPrint = new QPushButton("&Print", this);
+    // No accepting button: Enter never sends pages to a printer.
+    auto* buttons = new QDialogButtonBox(this);
+    btnPrint = buttons->addButton("&Print", QDialogButtonBox::ActionRole);
     btnPrint->setObjectName("btnPrint");
-    btnClose = new QPushButton("Close", this);
+    btnClose = buttons->addButton("Close", QDialogButtonBox::RejectRole);
     btnClose->setObjectName("btnClose");
 
     auto* choice = new QGridLayout;
@@ -101,10 +104,7 @@ TfmPrintPreview::TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner p
     side->addLayout(choice);
     side->addWidget(new QLabel("Pages:", this));
     side->addWidget(lstPages, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnPrint);
-    buttons->addWidget(btnClose);
-    side->addLayout(buttons);
+    side->addWidget(buttons);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(side);
     layout->addWidget(pvPages, 1);

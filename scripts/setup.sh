@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth fonts-dejavu-core
+packages=(cmake g++ make python3 qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth fonts-dejavu-core
   clang libclang-rt-14-dev libqt6svg6
   desktop-file-utils appstream dpkg-dev file man-db
   cups cups-client printer-driver-cups-pdf poppler-utils

@@ -60,10 +60,14 @@ bool ParseDateTime(const QString& text, LocalTime& t) {
            t.minute <= 59;
 }
 
+QString ZedactlDir() {
+    const QString handedOver = qEnvironmentVariable(ZedactlDirVariable);
+    return handedOver.isEmpty() ? QCoreApplication::applicationDirPath() : handedOver;
+}
+
 CtlEnv::CtlEnv(const QString& dataDir, std::unique_ptr<TClock> ownClock)
     : clock(ownClock ? std::move(ownClock) : std::make_unique<TSystemClock>()) {
-    env.dataDir = dataDir.isEmpty() ? DefaultDataDir(QCoreApplication::applicationDirPath())
-                                    : QDir(dataDir).absolutePath();
+    env.dataDir = dataDir.isEmpty() ? DefaultDataDir(ZedactlDir()) : QDir(dataDir).absolutePath();
     env.clock = clock.get();
     env.messages = &messages;
     env.notices = &notices;
@@ -92,13 +96,13 @@ bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, int 
     return true;
 }
 
-bool ParseChannelList(const QString& text, std::array<bool, 14>& shown) {
+bool ParseChannelList(const QString& text, std::array<bool, ChannelCount>& shown) {
     shown.fill(false);
     const QStringList parts = text.split(',', Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         bool ok = false;
         const int n = part.trimmed().toInt(&ok);
-        if (!ok || n < 1 || n > 14)
+        if (!ok || n < 1 || n > ChannelCount)
             return false;
         shown[n - 1] = true;
     }

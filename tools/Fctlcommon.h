@@ -4,6 +4,7 @@
 #include "config/Cclock.h"
 #include "config/Cdatadirlock.h"
 #include "config/Cenv.h"
+#include "config/Fchannel.h"
 #include "config/Fcommandline.h"
 #include "tools/Cctlmessages.h"
 
@@ -16,6 +17,10 @@
 #include <memory>
 
 // Helpers shared by zedactl's commands.
+
+// Set by zedactl when it hands a command over to zedactl-draw: zedactl's own
+// directory, which gives the default data directory.
+inline constexpr char ZedactlDirVariable[] = "ZEDACTL_DIR";
 
 void Print(const QByteArray& text);
 void PrintJson(const QJsonObject& o);
@@ -35,7 +40,7 @@ QCommandLineOption DataDirOption();
 bool ParseDateTime(const QString& text, LocalTime& t);
 
 // "1,3,14" as the 14 shown flags of channels 1..14; false when malformed.
-bool ParseChannelList(const QString& text, std::array<bool, 14>& shown);
+bool ParseChannelList(const QString& text, std::array<bool, ChannelCount>& shown);
 
 // ParseBoundedInt of config/Fcommandline.h for options of type int.
 bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, int min, int max,
@@ -46,6 +51,9 @@ bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, int 
 struct UnreadableSettings {
     QString text;
 };
+
+// The directory of the zedactl that was run.
+QString ZedactlDir();
 
 // The environment of one command: data directory, clock, messages, notices.
 struct CtlEnv {

@@ -46,7 +46,7 @@ int OpenMarked(const QCommandLineParser& parser, const char* command, CtlEnv& ct
     }
     LocalTime from;
     LocalTime to;
-    std::array<bool, 14> shown;
+    std::array<bool, ChannelCount> shown;
     shown.fill(true);
     if (!ParseDateTime(parser.value("from"), from) || !ParseDateTime(parser.value("to"), to) ||
         (parser.isSet("channels") && !ParseChannelList(parser.value("channels"), shown))) {
@@ -74,7 +74,7 @@ int OpenMarked(const QCommandLineParser& parser, const char* command, CtlEnv& ct
     }
     m.document.display.markStart = *first;
     m.document.display.markEnd = *last;
-    for (int i = 0; i < 14; ++i)
+    for (int i = 0; i < ChannelCount; ++i)
         m.document.display.channelVisible[i] = shown[i] ? 1 : 0;
     return 0;
 }

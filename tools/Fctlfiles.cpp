@@ -68,14 +68,12 @@ int CmdSimulate(const QStringList& args) {
     const QSet<QString> before = MonthFiles(ctl.env.dataDir);
 
     TConfig config(ctl.env.IniPath());
-    Config = &config;
     if (parser.isSet("operator")) {
         config.operatorLoggedIn = true;
         config.operatorName = ToAnsi(parser.value("operator")).left(15);
         config.operatorIndex = 0;
     }
     TCommSim comm(ctl.env);
-    Comm = &comm;
     MonthDocument document;
     TFileAct file(&document, ctl.env, config);
     TAcquisition acquisition(ctl.env, comm, file, document);
@@ -86,9 +84,6 @@ int CmdSimulate(const QStringList& args) {
         timer.Tick(&comm, [&] { return acquisition.RunCycle(); });
         clock.Advance(5);
     }
-    Comm = nullptr;
-    Config = nullptr;
-
     QStringList created = (MonthFiles(ctl.env.dataDir) - before).values();
     created.sort();
     Print(QByteArray("records stored: ") + QByteArray::number(acquisition.StoredCount()) + '\n');
@@ -139,7 +134,7 @@ int CmdInfo(const QStringList& args) {
     o["endSlot"] = HeaderEndSlot(header);
     o["location"] = FromAnsi(HeaderLocation(header));
     ChannelDefs channels;
-    for (int i = 0; i < 14; ++i)
+    for (int i = 0; i < ChannelCount; ++i)
         channels[i] = HeaderChannel(header, i);
     o["channels"] = ChannelsToJson(channels);
     QJsonArray operators;

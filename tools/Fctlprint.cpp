@@ -8,8 +8,8 @@
 #include "files/Fmonthfile.h"
 #include "files/Foutput.h"
 #include "print/Cprintbase.h"
+#include "print/Csystemprint.h"
 #include "print/Fprintwindow.h"
-#include "print/Uprintsystem.h"
 #include "tools/Fctlcommon.h"
 #include "view/Cscale.h"
 
@@ -88,7 +88,7 @@ bool OpenMonth(const TEnv& env, const QString& path, MonthDocument& doc, TFileDa
         return false;
     }
     // The channels in use are shown.
-    for (int ch = 0; ch < 14; ++ch)
+    for (int ch = 0; ch < ChannelCount; ++ch)
         doc.display.channelVisible[ch] = HeaderChannel(doc.header, ch).active != 0 ? 1 : 0;
     return true;
 }
@@ -156,7 +156,7 @@ int CmdReport(const QStringList& args) {
     int printer = 1;
     if (!ParseBoundedInt(parser, "printer", 1, 2, printer))
         return 2;
-    std::array<bool, 14> channels{};
+    std::array<bool, ChannelCount> channels{};
     if (parser.positionalArguments().size() != 1 || !parser.isSet("output") ||
         (parser.isSet("channels") && !ParseChannelList(parser.value("channels"), channels))) {
         std::fprintf(stderr, "zedactl report: needs FILE and -o OUT.pdf; see --help\n");
@@ -176,7 +176,7 @@ int CmdReport(const QStringList& args) {
         (view && !SetUpView(parser, doc)))
         return 2;
     if (parser.isSet("channels")) {
-        for (int ch = 0; ch < 14; ++ch)
+        for (int ch = 0; ch < ChannelCount; ++ch)
             doc.display.channelVisible[ch] = channels[ch] ? 1 : 0;
     }
     const QString refusal = RefusedOutputTarget(output, path);

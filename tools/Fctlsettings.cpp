@@ -4,8 +4,7 @@
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
 #include "operators/Coperator.h"
-#include "operators/Upassword.h"
-#include "operators/Uusers.h"
+#include "operators/Fpassword.h"
 #include "tools/Fctlcommon.h"
 #include "tools/Fjson.h"
 
@@ -128,7 +127,7 @@ int CmdChannel(const QStringList& args) {
         return ParseExit(pr);
     bool ok = false;
     const int channel = parser.positionalArguments().value(0).toInt(&ok);
-    if (parser.positionalArguments().size() != 1 || !ok || channel < 1 || channel > 14 ||
+    if (parser.positionalArguments().size() != 1 || !ok || channel < 1 || channel > ChannelCount ||
         parser.isSet("show") == parser.isSet("set")) {
         std::fprintf(stderr, "zedactl channel: needs N (1 .. 14) and either --show or --set\n");
         return 2;

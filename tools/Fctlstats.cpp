@@ -99,7 +99,7 @@ int CmdStats(const QStringList& args) {
     }
     const MonthDocument& d = m.document;
     std::vector<int> channels;
-    for (int ch = 0; ch < 14; ++ch) {
+    for (int ch = 0; ch < ChannelCount; ++ch) {
         const bool listed = parser.isSet("channels") ? d.display.channelVisible[ch] != 0
                                                      : HeaderChannel(d.header, ch).active != 0;
         if (listed)

@@ -62,7 +62,7 @@ int Info(TCommBase& comm) {
 
 int Values(CtlEnv& ctl, TCommBase& comm, const TConfig& config) {
     const QStringList values = CurrentValueTexts(comm);
-    if (values.size() != SampleRecord::ValueCount) {
+    if (values.size() != ChannelCount) {
         ctl.messages.Show(TMessages::Error, NoConnectionText);
         return 1;
     }
@@ -158,9 +158,7 @@ int CmdAcquire(const QStringList& args) {
         return 1;
 
     TConfig config(ctl.env.IniPath());
-    Config = &config;
     const std::unique_ptr<TCommBase> comm = CreateComm(ctl.env);
-    Comm = comm.get();
     comm->Start();
     MonthDocument document;
     TFileAct file(&document, ctl.env, config);
@@ -189,8 +187,6 @@ int CmdAcquire(const QStringList& args) {
     // Records that could not all be fetched are no success, whatever was
     // stored on the way.
     const bool linkFailed = !comm->Reached() || comm->NoConnection != 0;
-    Comm = nullptr;
-    Config = nullptr;
     Print(QByteArray("records stored: ") + QByteArray::number(acquisition.StoredCount()) + '\n');
     if (linkFailed)
         ctl.messages.Show(TMessages::Error, NoConnectionText);

@@ -1,6 +1,5 @@
 #include "tools/Fjson.h"
 
-#include "config/Cconfig.h"
 #include "config/Fcodec.h"
 
 QJsonObject ChannelToJson(const ChannelDef& c) {
@@ -25,27 +24,4 @@ QJsonArray ChannelsToJson(const ChannelDefs& channels) {
     for (const ChannelDef& c : channels)
         a.append(ChannelToJson(c));
     return a;
-}
-
-QJsonObject ConfigToJson(const TConfig& config) {
-    QJsonObject o;
-    o["location"] = FromAnsi(config.location);
-    o["retentionMonths"] = config.retentionMonths;
-    o["timeZoom"] = config.timeZoom;
-    o["sizeZoom"] = config.sizeZoom;
-    o["backgroundChoice"] = config.backgroundChoice;
-    o["backgroundColour"] = static_cast<qint64>(config.backgroundColour);
-    if (config.printerFontSet) {
-        QJsonObject f;
-        f["face"] = config.printerFont.family();
-        f["pointSize"] = config.printerFont.pointSize();
-        f["italic"] = config.printerFont.italic();
-        f["underline"] = config.printerFont.underline();
-        f["strikeOut"] = config.printerFont.strikeOut();
-        o["printerFont"] = f;
-    } else {
-        o["printerFont"] = QJsonValue::Null;
-    }
-    o["channels"] = ChannelsToJson(config.channels);
-    return o;
 }

@@ -5,9 +5,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
-class TConfig;
-
-// What zedactl prints of the configuration and of channel definitions.
+// What zedactl prints of channel definitions.
 QJsonObject ChannelToJson(const ChannelDef& c);
 QJsonArray ChannelsToJson(const ChannelDefs& channels);
-QJsonObject ConfigToJson(const TConfig& config);

@@ -1,58 +1,45 @@
 // zedactl: the command-line companion of ZEDA for headless work. Every
 // command runs the same core code as the windowed program.
+//
+// zedactl itself links the core on QtCore alone. The commands that draw or
+// need fonts and printers (config, render, report, print) are served by
+// zedactl-draw, which zedactl hands the command line over to; so the reading
+// commands never load the font, widget and printer libraries.
 
-#include "config/Cclock.h"
-#include "config/Cconfig.h"
-#include "config/Cenv.h"
 #include "tools/Fctlcommon.h"
 #include "tools/Fctlexport.h"
 #include "tools/Fctlfiles.h"
 #include "tools/Fctlsettings.h"
 #include "tools/Fctlstats.h"
 #include "tools/Fctlunit.h"
-#include "tools/Fctlprint.h"
-#include "tools/Fctlview.h"
-#include "tools/Fjson.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
-#include <QGuiApplication>
-#include <QJsonDocument>
+#include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <map>
-#include <memory>
+#include <unistd.h>
 
 namespace {
 
 struct Command {
     const char* summary;
+    // Null for a command that zedactl-draw serves.
     std::function<int(const QStringList&)> run;
 };
 
-int CmdConfig(const QStringList& args) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription("Prints the configuration as the program loads it (JSON).");
-    parser.addOption(DataDirOption());
-    const ParseResult pr = ParseOptions(parser, "config", args);
-    if (pr != ParseResult::Ok)
-        return ParseExit(pr);
-    CtlEnv ctl(parser.value("data-dir"));
-    TConfig config(ctl.env.IniPath());
-    PrintJson(ConfigToJson(config));
-    return 0;
-}
-
 const std::map<QString, Command>& Commands() {
     static const std::map<QString, Command> commands = {
-        {"config", {"print the configuration as JSON", CmdConfig}},
+        {"config", {"print the configuration as JSON", nullptr}},
         {"simulate",
          {"run the acquisition with the simulated unit on a simulated clock", CmdSimulate}},
         {"info", {"print what a month file holds as JSON", CmdInfo}},
         {"validate", {"check a month file (the exit status is the result)", CmdValidate}},
-        {"render", {"paint a month file's diagram into a PNG picture", CmdRender}},
+        {"render", {"paint a month file's diagram into a PNG picture", nullptr}},
         {"export", {"write the marked range of a month file as CSV", CmdExport}},
         {"stats", {"print the figures of a range of a month file as JSON", CmdStats}},
         {"exception", {"set or clear an exception period in a month file", CmdException}},
@@ -63,8 +50,8 @@ const std::map<QString, Command>& Commands() {
         {"password", {"set the operator or administrator password", CmdPassword}},
         {"unit", {"talk to the unit: detect, info, values, set-clock", CmdUnit}},
         {"acquire", {"store the unit's records into the month files until it is idle", CmdAcquire}},
-        {"report", {"draw a day or month report or a view print into a PDF", CmdReport}},
-        {"print", {"print a day or month report on the configured printers", CmdPrint}},
+        {"report", {"draw a day or month report or a view print into a PDF", nullptr}},
+        {"print", {"print a day or month report on the configured printers", nullptr}},
     };
     return commands;
 }
@@ -78,28 +65,40 @@ void PrintUsage() {
     Print(text);
 }
 
-} // namespace
-
-// Commands that only read and write files: they start without the GUI
-// application, whose platform and font set-up takes longer than the work of
-// a whole month.
-bool NeedsNoGui(int argc, char* argv[]) {
-    if (argc < 2)
-        return false;
-    const QByteArray name(argv[1]);
-    return name == "export" || name == "stats" || name == "validate" || name == "info";
+bool ServedByDrawing(const char* name) {
+    const auto it = Commands().find(QString::fromLocal8Bit(name));
+    return it != Commands().end() && !it->second.run;
 }
 
-int main(int argc, char* argv[]) {
-    std::unique_ptr<QCoreApplication> app;
-    if (NeedsNoGui(argc, argv)) {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    } else {
-        // Fonts and drawing need a GUI application; it never opens a window.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
+// Runs zedactl-draw in this process with the same command line: beside
+// zedactl in the build tree, in the library directory of an installation.
+// Returns only when it cannot be run.
+int HandOver(char* argv[]) {
+    const QFileInfo self(QStringLiteral("/proc/self/exe"));
+    const QString dir = QFileInfo(self.canonicalFilePath()).absolutePath();
+    const QStringList candidates = {dir + "/zedactl-draw",
+                                    dir + "/" ZEDA_LIBEXEC_FROM_BIN "/zedactl-draw"};
+    // The data directory's default is the directory of this program.
+    setenv(ZedactlDirVariable, QFile::encodeName(dir).constData(), 1);
+    for (const QString& path : candidates) {
+        const QByteArray file = QFile::encodeName(path);
+        if (access(file.constData(), X_OK) == 0) {
+            execv(file.constData(), argv);
+            std::fprintf(stderr, "zedactl %s: cannot run %s: %s\n", argv[1], file.constData(),
+                         std::strerror(errno));
+            return 1;
+        }
     }
+    std::fprintf(stderr, "zedactl %s: zedactl-draw is not installed beside zedactl\n", argv[1]);
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc >= 2 && ServedByDrawing(argv[1]))
+        return HandOver(argv);
+    QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (!args.isEmpty() && (args.first() == "--version" || args.first() == "-v")) {

@@ -39,10 +39,8 @@ int64_t TUnitEmulator::ClockSeconds(int64_t nowMs) const {
 SampleRecord TUnitEmulator::RecordOfMinute(int64_t minute) const {
     const LocalTime t = LocalFromSeconds(minute * 60);
     SampleRecord r;
-    r.year = static_cast<uint8_t>(t.year - 1980);
-    r.month = static_cast<uint8_t>(t.month);
-    r.minute = static_cast<uint16_t>((t.day - 1) * 1440 + t.hour * 60 + t.minute);
-    for (int i = 0; i < SampleRecord::ValueCount; ++i)
+    r.SetTime(SampleTimeFromLocal(t));
+    for (int i = 0; i < ChannelCount; ++i)
         r.values[i] = static_cast<uint16_t>(i * 10 + t.minute);
     return r;
 }
@@ -81,14 +79,14 @@ QByteArray TUnitEmulator::Payload(const Frame& request, int64_t nowMs, bool& kno
         break;
     case CmdGetClock:
         if (in.isEmpty()) {
-            const LocalTime t = LocalFromSeconds(ClockSeconds(nowMs));
+            const DeviceClock c = UnitClockFromLocal(LocalFromSeconds(ClockSeconds(nowMs)));
             QByteArray b(6, '\0');
-            PutU8(b, 0, uint8_t(t.year - 1980));
-            PutU8(b, 1, uint8_t(t.month));
-            PutU8(b, 2, uint8_t(t.day));
-            PutU8(b, 3, uint8_t(t.hour));
-            PutU8(b, 4, uint8_t(t.minute));
-            PutU8(b, 5, uint8_t(t.second));
+            PutU8(b, 0, c.year);
+            PutU8(b, 1, c.month);
+            PutU8(b, 2, c.day);
+            PutU8(b, 3, c.hour);
+            PutU8(b, 4, c.minute);
+            PutU8(b, 5, c.second);
             return b;
         }
         break;

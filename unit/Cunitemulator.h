@@ -41,7 +41,6 @@ public:
     // unit stays silent.
     QByteArray Answer(const Frame& request, int64_t nowMs);
 
-    int Waiting() const { return int(FQueue.size()); }
     // The faults applied so far, by kind.
     int dropped = 0;
     int corrupted = 0;

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int ChannelCount = 14;
 constexpr int BandStep = 200;
 
 // Raw value of a channel at a slot; a slot whose day block is not in memory

@@ -22,12 +22,6 @@ void TScrollModel::SetVertRange(int range) {
     Layout();
 }
 
-void TScrollModel::SetFullSize(int width, int height) {
-    FFullWidth = width;
-    FFullHeight = height;
-    Layout();
-}
-
 void TScrollModel::SetHorzPosition(int pos) {
     FHorzPos = std::clamp(pos, 0, HorzMaxPosition());
 }

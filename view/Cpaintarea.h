@@ -76,7 +76,6 @@ public:
     int ClientWidth() const override { return FClientWidth; }
     int ClientHeight() const override { return FClientHeight; }
 
-    void SetFullSize(int width, int height);
     // Positions are kept within 0 .. range - client extent.
     void SetHorzPosition(int pos);
     void SetVertPosition(int pos);

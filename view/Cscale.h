@@ -33,9 +33,8 @@ public:
     int ValueZoomFactor() const;
     int PixelToMinute(int px) const;
 
-    // The four conversions, multiplication first, truncating.
+    // The conversions, multiplication first, truncating.
     int MinutesToPixels(int minutes) const;
-    int PixelsToMinutes(int px) const { return PixelToMinute(px); }
     int ValuesToPixels(int values) const;
     int PixelsToValues(int px) const;
 

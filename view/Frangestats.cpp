@@ -151,7 +151,7 @@ TRangeStats RangeStatistics(const MonthDocument& document, uint16_t from, uint16
     std::vector<uint32_t> values;
     values.reserve(size_t(r.minutes));
     for (int ch : channels) {
-        if (ch >= 0 && ch < 14)
+        if (ch >= 0 && ch < ChannelCount)
             r.channels.push_back(ChannelFigures(document, minutes, ch, states, values));
     }
     return r;
@@ -159,7 +159,7 @@ TRangeStats RangeStatistics(const MonthDocument& document, uint16_t from, uint16
 
 std::vector<int> ReadoutChannels(const MonthDocument& document) {
     std::vector<int> out;
-    for (int ch = 0; ch < 14; ++ch) {
+    for (int ch = 0; ch < ChannelCount; ++ch) {
         if (document.display.channelVisible[ch] != 0 && HeaderChannel(document.header, ch).active)
             out.push_back(ch);
     }

@@ -1,10 +1,19 @@
 #pragma once
 
+#include "config/Fchannel.h"
+
 #include <QImage>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+
+// Every channel shown.
+constexpr std::array<bool, ChannelCount> AllChannelsShown() {
+    std::array<bool, ChannelCount> all{};
+    all.fill(true);
+    return all;
+}
 
 struct TEnv;
 
@@ -18,8 +27,7 @@ struct TRenderRequest {
     int width = 1000;
     int height = 600;
     int firstSlot = 0;
-    std::array<bool, 14> channels{true, true, true, true, true, true, true,
-                                  true, true, true, true, true, true, true};
+    std::array<bool, ChannelCount> channels = AllChannelsShown();
     uint16_t markStart = 0xFFFF;
     uint16_t markEnd = 0xFFFF;
     int background = 1;

@@ -27,7 +27,7 @@ QByteArray TwoDigits(int v) {
 
 std::vector<int> ListedChannels(const MonthDocument& document) {
     std::vector<int> listed;
-    for (int ch = 0; ch < 14; ++ch) {
+    for (int ch = 0; ch < ChannelCount; ++ch) {
         if (HeaderChannel(document.header, ch).active != 0 &&
             document.display.channelVisible[ch] != 0)
             listed.push_back(ch);

@@ -11,12 +11,6 @@
 #include <QPalette>
 #include <QTableWidget>
 
-namespace {
-
-constexpr int Channels = 14;
-
-} // namespace
-
 TChannelPanel::TChannelPanel(QWidget* parent) : QDockWidget("Channels", parent) {
     setObjectName("dockChannels");
     tblChannels = new QTableWidget(0, 4, this);
@@ -50,10 +44,10 @@ QTableWidgetItem* TChannelPanel::ItemAt(int row, int column) {
 
 void TChannelPanel::ShowDocument(const MonthDocument* document) {
     FFilling = true;
-    tblChannels->setRowCount(document ? Channels : 0);
+    tblChannels->setRowCount(document ? ChannelCount : 0);
     const QBrush grey = palette().brush(QPalette::Disabled, QPalette::Text);
     const QBrush text = palette().brush(QPalette::Active, QPalette::Text);
-    for (int ch = 0; document && ch < Channels; ++ch) {
+    for (int ch = 0; document && ch < ChannelCount; ++ch) {
         const ChannelDef c = HeaderChannel(document->header, ch);
         const bool used = c.active != 0;
         const QColor colour = ChannelColour(c.colourChoice);
@@ -73,9 +67,9 @@ void TChannelPanel::ShowDocument(const MonthDocument* document) {
 }
 
 void TChannelPanel::ShowCursor(const MonthDocument* document, int slot) {
-    if (!document || tblChannels->rowCount() != Channels)
+    if (!document || tblChannels->rowCount() != ChannelCount)
         return;
-    for (int ch = 0; ch < Channels; ++ch) {
+    for (int ch = 0; ch < ChannelCount; ++ch) {
         QTableWidgetItem* value = ItemAt(ch, ColValue);
         const QByteArray text = slot < 0 ? QByteArray() : CursorValueText(*document, ch, slot);
         value->setText(FromAnsi(text));

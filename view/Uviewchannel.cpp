@@ -43,7 +43,7 @@ TfmViewChannel::TfmViewChannel(QWidget* owner)
     Label2->setObjectName("Label2");
     Label2->move(24, 27);
     const QFont mono = NamedFont("Courier New", 8);
-    for (int k = 0; k < RowCount; ++k) {
+    for (int k = 0; k < ChannelCount; ++k) {
         QLabel* l = new QLabel(Panel1);
         l->setObjectName(QString("Label%1").arg(k + 3));
         l->setFont(mono);
@@ -88,7 +88,7 @@ void TfmViewChannel::ShowSlot(const MonthDocument& document, int slot) {
         l->adjustSize();
         l->setVisible(true);
     }
-    for (int r = FRowsUsed; r < RowCount; ++r)
+    for (int r = FRowsUsed; r < ChannelCount; ++r)
         rows[r]->setVisible(false);
     Label1->setText(FromAnsi(SlotTimeText(document, uint32_t(slot)) + (stored ? "" : NoDataText)));
     Label1->adjustSize();

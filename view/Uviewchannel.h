@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/Fchannel.h"
+
 #include <QWidget>
 
 #include <array>
@@ -17,7 +19,6 @@ class TfmViewChannel : public QWidget {
 public:
     static constexpr int ClientWidth = 334;
     static constexpr int ClientHeight = 391;
-    static constexpr int RowCount = 14;
 
     explicit TfmViewChannel(QWidget* owner = nullptr);
     ~TfmViewChannel() override;
@@ -30,12 +31,12 @@ public:
 
     QFrame* Panel1 = nullptr;
     QFrame* Bevel2 = nullptr;
-    QLabel* Label1 = nullptr;             // date and time
-    QLabel* Label2 = nullptr;             // operator
-    std::array<QLabel*, RowCount> rows{}; // Label3 .. Label16
+    QLabel* Label1 = nullptr;                 // date and time
+    QLabel* Label2 = nullptr;                 // operator
+    std::array<QLabel*, ChannelCount> rows{}; // Label3 .. Label16
 
 private:
-    std::array<int, RowCount> FRowChannel{}; // channel of each row in use
+    std::array<int, ChannelCount> FRowChannel{}; // channel of each row in use
     int FRowsUsed = 0;
 };
 

@@ -622,7 +622,7 @@ private slots:
         w->FontPrintExecute();
         QCOMPARE(fontPresets.size(), 2);
         QCOMPARE(fontPresets[1], NamedFont("Courier New", 12)); // the last choice
-        QCOMPARE(Config->printerFont, print);
+        QCOMPARE(PrinterFont(*Config), print);
         QVERIFY(ReadFile(env.IniPath()).contains("Druckerschriftdefinition=" + FontToText(print)));
 
         // Cancelled: nothing changes.
@@ -630,7 +630,7 @@ private slots:
         fontAnswer.reset();
         w->FontPrintExecute();
         QCOMPARE(ReadFile(env.IniPath()), before);
-        QCOMPARE(Config->printerFont, print);
+        QCOMPARE(PrinterFont(*Config), print);
     }
 
     void helpShowsTheGuideInsideTheProgram() {

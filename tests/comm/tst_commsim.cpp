@@ -70,7 +70,7 @@ private slots:
             QCOMPARE(r.year, uint8_t(44));
             QCOMPARE(r.month, uint8_t(5));
             QCOMPARE(r.minute, uint16_t(2 * 1440 + 14 * 60 + 37));
-            for (int i = 0; i < SampleRecord::ValueCount; ++i)
+            for (int i = 0; i < ChannelCount; ++i)
                 QCOMPARE(r.values[i], uint16_t(37 + 10 * i));
         }
         QCOMPARE(current.values[13], uint16_t(167));
@@ -170,7 +170,7 @@ private slots:
         r.year = 44;
         r.month = 12;
         r.minute = 0xAE9F; // 44703 does not occur, but the field holds 16 bits
-        for (int i = 0; i < SampleRecord::ValueCount; ++i)
+        for (int i = 0; i < ChannelCount; ++i)
             r.values[i] = static_cast<uint16_t>(0x0100 * (i + 1) + 0xF0 + i);
         const QByteArray b = SampleRecordToBytes(r);
         QCOMPARE(b.size(), 32);

@@ -25,7 +25,7 @@ QByteArray Snapshot(const TConfig& c) {
         c.location + '|' + QByteArray::number(c.retentionMonths) + '|' +
         QByteArray::number(c.timeZoom) + '|' + QByteArray::number(c.sizeZoom) + '|' +
         QByteArray::number(c.backgroundChoice) + '|' + QByteArray::number(c.backgroundColour, 16) +
-        '|' + c.printerFont.toString().toLatin1() + '|' + QByteArray::number(c.printerFontSet) +
+        '|' + PrinterFont(c).toString().toLatin1() + '|' + QByteArray::number(c.printerFontSet) +
         '|' + QByteArray::number(c.operatorLoggedIn) + '|' + c.operatorName + '|' +
         QByteArray::number(c.operatorIndex);
     for (const ChannelDef& ch : c.channels)
@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(c.location, QByteArray());
         QCOMPARE(c.retentionMonths, 0);
         QVERIFY(!c.printerFontSet);
-        QCOMPARE(c.printerFont, QFont());
+        QCOMPARE(PrinterFont(c), QFont());
         QVERIFY(!c.operatorLoggedIn);
         QCOMPARE(c.operatorName, QByteArray());
         QCOMPARE(c.operatorIndex, -1);
@@ -122,9 +122,9 @@ private slots:
         QCOMPARE(c.channels[0], ParseChannelDef(Channel1));
         QCOMPARE(c.channels[13].name, QByteArray("Last"));
         QVERIFY(c.printerFontSet);
-        QCOMPARE(c.printerFont.family(), FontFamily("Courier New"));
-        QCOMPARE(c.printerFont.pointSize(), 8);
-        QVERIFY(c.printerFont.italic());
+        QCOMPARE(PrinterFont(c).family(), FontFamily("Courier New"));
+        QCOMPARE(PrinterFont(c).pointSize(), 8);
+        QVERIFY(PrinterFont(c).italic());
     }
 
     void sizeFactorLookalikeIsAnotherKey() {
@@ -144,15 +144,15 @@ private slots:
         QVERIFY(WriteBytes(Path(), "[ZEDA]\nDruckerschriftdefinition=" + text + "\n"));
         TConfig c(Path());
         QVERIFY(!c.printerFontSet);
-        QCOMPARE(c.printerFont, QFont());
+        QCOMPARE(PrinterFont(c), QFont());
 
         QVERIFY(WriteBytes(Path(), "[ZEDA]\nDruckerschriftdefinition=" + FontText + "\n"));
         c.Load();
-        const QFont loaded = c.printerFont;
+        const QFont loaded = PrinterFont(c);
         QVERIFY(WriteBytes(Path(), "[ZEDA]\nDruckerschriftdefinition=" + text + "\n"));
         c.Load();
         QVERIFY(c.printerFontSet);
-        QCOMPARE(c.printerFont, loaded);
+        QCOMPARE(PrinterFont(c), loaded);
     }
 
     void reloadReadsOnlyItsPart() {

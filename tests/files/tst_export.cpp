@@ -27,6 +27,7 @@ private slots:
     void memberUsesTheWindowsDocument();
     void exportOntoItsSourceIsRefused();
     void foreignLockedOutputTargetIsRefused();
+    void decimalsOfAForeignFileOverranTheLine();
 
 private:
     QString Out() const { return m->fx.Path("out.csv"); }
@@ -224,6 +225,31 @@ void TestExport::exportOntoItsSourceIsRefused() {
     }
     QCOMPARE(m->Bytes(), before);
     QCOMPARE(ReadBytes(m->fx.Path("april.csv")), before);
+}
+
+void TestExport::decimalsOfAForeignFileOverranTheLine() {
+    // A month file may hold any decimals byte; 255 on every channel once
+    // wrote past the export's digit and line buffers.
+    QByteArray defs = HeaderChannelBytes(m->doc.header);
+    for (int ch = 0; ch < 14; ++ch) {
+        ChannelDef c = ReadChannelDef(defs, ch * ChannelDef::Size);
+        c.inputMult = 1;
+        c.offsetValue = 0;
+        c.decimals = 255;
+        c.minValue = 0;
+        c.maxValue = 0xFFFFFFFF;
+        WriteChannelDef(defs, ch * ChannelDef::Size, c);
+    }
+    SetHeaderChannelBytes(m->doc.header, defs);
+    QVERIFY(m->PutValue(500, 123));
+    m->Show({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14});
+    m->Mark(500, 500);
+    QVERIFY(Export());
+    const QByteArray value = "0," + QByteArray(252, '0') + "123";
+    QByteArray line = "2026-03-01 08:20";
+    for (int ch = 0; ch < 14; ++ch)
+        line += ';' + value;
+    QCOMPARE(Lines().value(1), line + '\r');
 }
 
 void TestExport::memberUsesTheWindowsDocument() {

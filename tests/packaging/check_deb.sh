@@ -15,7 +15,8 @@ for lib in libqt6core6 libqt6widgets6 libqt6printsupport6 libqt6serialport6; do
   echo "$depends" | grep -q "$lib" || { echo "Depends lacks $lib: $depends"; exit 1; }
 done
 contents=$(dpkg-deb --contents "$deb")
-for f in ./usr/bin/zeda ./usr/bin/zedactl ./usr/bin/zeda-unit ./usr/share/applications/net.zeda.Zeda.desktop \
+for f in ./usr/bin/zeda ./usr/bin/zedactl ./usr/bin/zeda-unit ./usr/libexec/zeda/zedactl-draw \
+         ./usr/share/applications/net.zeda.Zeda.desktop \
          ./usr/share/icons/hicolor/scalable/apps/net.zeda.Zeda.svg ./usr/share/man/man1/zedactl.1; do
   echo "$contents" | grep -q " $f$" || { echo "package lacks $f"; exit 1; }
 done

@@ -7,7 +7,7 @@ version=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" > /dev/null
-for f in bin/zeda bin/zedactl bin/zeda-unit \
+for f in bin/zeda bin/zedactl bin/zeda-unit libexec/zeda/zedactl-draw \
          share/applications/net.zeda.Zeda.desktop \
          share/metainfo/net.zeda.Zeda.metainfo.xml \
          share/icons/hicolor/scalable/apps/net.zeda.Zeda.svg \
@@ -17,6 +17,11 @@ for f in bin/zeda bin/zedactl bin/zeda-unit \
 done
 out=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/zedactl" --version)
 [ "$out" = "zedactl $version" ] || { echo "zedactl --version printed: $out"; exit 1; }
+# A drawing command is handed over to zedactl-draw in the library directory.
+data=$(mktemp -d)
+trap 'rm -rf "$prefix" "$data"' EXIT
+out=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/zedactl" config --data-dir "$data")
+echo "$out" | grep -q '"channels"' || { echo "zedactl config printed: $out"; exit 1; }
 # The manual pages are well-formed for man, and zedactl's names every command
 # that the program lists.
 if command -v man > /dev/null; then

@@ -3,6 +3,8 @@
 #include "view/Crecordingdevice.h"
 #include "view/Fviewtestsupport.h"
 
+#include "config/Fcodec.h"
+#include "config/Ffont.h"
 #include "print/Cprintbase.h"
 #include "print/Cprintsystem.h"
 
@@ -28,9 +30,12 @@ struct TPrintFixture : TViewFixture {
 
     explicit TPrintFixture(const ChannelDefs& channels, uint16_t endSlot = 31 * 1440) {
         config->location = "Werk Nord";
-        config->printerFont = QFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-        config->printerFont.setPixelSize(12);
-        const QFontMetrics fm(config->printerFont, &device);
+        FontFields font;
+        font.height = -12;
+        font.faceName = ToAnsi(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+        config->printerFontRecord = FontFieldsToBytes(font);
+        config->printerFontSet = true;
+        const QFontMetrics fm(PrinterFont(*config), &device);
         h = fm.height();
         w = fm.maxWidth();
         InitDocument(doc, channels, endSlot);

@@ -6,7 +6,7 @@
 #include "Fpdfpages.h"
 
 #include "config/Cinifile.h"
-#include "print/Uprintsystem.h"
+#include "print/Csystemprint.h"
 
 #include <QFileInfo>
 #include <QPageLayout>

@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(traces[0].points.last(), QPoint(f.X(300), f.Y(110)));
         QCOMPARE(traces[1].points.first(), QPoint(f.X(101), f.Y(111))); // 301 - 200
         const TRecording::Text* label = f.FindText("301");
-        const int width = QFontMetrics(f.config->printerFont, &f.device).horizontalAdvance("301");
+        const int width = QFontMetrics(PrinterFont(*f.config), &f.device).horizontalAdvance("301");
         QVERIFY(qAbs(label->baseline.x() + width / 2 - f.X(101)) <= 1);
         QVERIFY(label->baseline.y() <= f.Y(111) && label->baseline.y() > f.Y(111) - f.h);
     }

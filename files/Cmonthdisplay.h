@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/Fchannel.h"
+
 #include <array>
 #include <cstdint>
 
@@ -9,7 +11,6 @@
 // document but not the view.
 struct MonthDisplay {
     static constexpr uint16_t NoMark = 0xFFFF;
-    static constexpr int ChannelCount = 14;
 
     int16_t viewWidth = 0; // client size of the scroll area
     int16_t viewHeight = 0;

@@ -1,4 +1,4 @@
-#include "view/Cmonthdisplay.h"
+#include "files/Cmonthdisplay.h"
 
 #include <cstdlib>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "print/Uprintsystem.h"
+#include "print/Csystemprint.h"
 
 #include "print/Cpagebuffer.h"
 
