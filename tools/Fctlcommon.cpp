@@ -108,3 +108,13 @@ bool ParseChannelList(const QString& text, std::array<bool, ChannelCount>& shown
     }
     return true;
 }
+
+int RunCommand(const std::function<int(const QStringList&)>& run, const QStringList& args) {
+    try {
+        return run(args);
+    } catch (const UnreadableSettings& unreadable) {
+        TStderrMessages messages;
+        messages.Show(TMessages::Error, unreadable.text);
+        return 1;
+    }
+}

@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 // Helpers shared by zedactl's commands.
@@ -51,6 +52,10 @@ bool ParseBoundedInt(const QCommandLineParser& parser, const QString& name, int 
 struct UnreadableSettings {
     QString text;
 };
+
+// Runs one command; an unreadable INI file stops it with the message and
+// status 1, whichever program serves the command.
+int RunCommand(const std::function<int(const QStringList&)>& run, const QStringList& args);
 
 // The directory of the zedactl that was run.
 QString ZedactlDir();

@@ -79,5 +79,5 @@ int main(int argc, char* argv[]) {
                              "print; run them through zedactl\n");
         return 2;
     }
-    return it->second(args);
+    return RunCommand(it->second, args);
 }

@@ -116,11 +116,5 @@ int main(int argc, char* argv[]) {
         PrintUsage();
         return 2;
     }
-    try {
-        return it->second.run(args);
-    } catch (const UnreadableSettings& unreadable) {
-        TStderrMessages messages;
-        messages.Show(TMessages::Error, unreadable.text);
-        return 1;
-    }
+    return RunCommand(it->second.run, args);
 }
