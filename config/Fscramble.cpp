@@ -1,4 +1,4 @@
-#include "operators/Fpassword.h"
+#include "config/Fscramble.h"
 
 namespace {
 
