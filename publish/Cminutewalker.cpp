@@ -132,6 +132,8 @@ TMinuteWalker::Pick TMinuteWalker::PickMinute(Source* own, Source* previous, Wal
 
 std::vector<PublishedMinute> TMinuteWalker::Next(WallMinute after, int max, bool afterWasSent) {
     std::vector<PublishedMinute> found;
+    FZone = QTimeZone::systemTimeZone();
+    FOffsets.clear();
     const std::map<int, QString> files = MonthFiles();
     if (files.empty() || max <= 0)
         return found;
@@ -182,7 +184,19 @@ std::vector<PublishedMinute> TMinuteWalker::Next(WallMinute after, int max, bool
     return found;
 }
 
-PublishedMinute TMinuteWalker::Describe(const Pick& pick) const {
+int TMinuteWalker::OffsetOf(const LocalTime& t) {
+    // Offsets change on whole hours in the zones the program meets; the
+    // minute of a half-hour zone's change gets the hour's offset.
+    const int64_t hour = ToWallMinute(t) / 60;
+    const auto known = FOffsets.find(hour);
+    if (known != FOffsets.end())
+        return known->second;
+    const int offset = UtcOffsetOfLocal(t, FZone);
+    FOffsets[hour] = offset;
+    return offset;
+}
+
+PublishedMinute TMinuteWalker::Describe(const Pick& pick) {
     Source& s = *pick.source;
     const MonthDocument& d = s.document;
     const MonthInfo info = d.Info();
@@ -193,7 +207,7 @@ PublishedMinute TMinuteWalker::Describe(const Pick& pick) const {
     m.time.day = SlotDay(info, pick.slot);
     m.time.hour = SlotHour(pick.slot);
     m.time.minute = int(pick.slot % 60);
-    m.utcOffset = UtcOffsetOfLocal(m.time);
+    m.utcOffset = OffsetOf(m.time);
     m.location = HeaderLocation(d.header);
     m.channels = s.channels;
     m.stored = pick.stored;

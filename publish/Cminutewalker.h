@@ -5,6 +5,7 @@
 #include "publish/Fpayload.h"
 
 #include <QString>
+#include <QTimeZone>
 
 #include <map>
 #include <memory>
@@ -51,8 +52,12 @@ private:
     // Where the minute lies: its own month's file, or the previous file's
     // overflow days when only that one has a record there.
     static Pick PickMinute(Source* own, Source* previous, WallMinute minute);
-    PublishedMinute Describe(const Pick& pick) const;
+    PublishedMinute Describe(const Pick& pick);
+    // The offset of a local time, the zone's answer kept per hour.
+    int OffsetOf(const LocalTime& t);
 
     QString FDir;
     int FLockWaitMs;
+    QTimeZone FZone;                  // the computer's, taken at each walk
+    std::map<int64_t, int> FOffsets;  // by local hour, during one walk
 };

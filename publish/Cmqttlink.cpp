@@ -159,8 +159,10 @@ mosquitto* TMqttLink::Core::NewClient(QString& error) {
     mosquitto_connect_callback_set(m, OnConnect);
     mosquitto_publish_callback_set(m, OnPublish);
     mosquitto_log_callback_set(m, OnLog);
-    // The sender bounds what is in flight; the library sends at once.
+    // The sender bounds what is in flight; the library sends at once, each
+    // message without waiting for the next (no Nagle delay).
     mosquitto_max_inflight_messages_set(m, 0);
+    mosquitto_int_option(m, MOSQ_OPT_TCP_NODELAY, 1);
     if (!target.statusTopic.isEmpty())
         mosquitto_will_set(m, target.statusTopic.constData(), int(Offline.size()),
                            Offline.constData(), 1, true);

@@ -122,10 +122,13 @@ void TPublisher::Stop() {
     if (FRunning) {
         FCursorTimer->stop();
         FPollTimer->stop();
-        WriteCursor();
-        // Says "offline" and disconnects; what is still in flight is sent
-        // again by the next publisher.
+        // Says "offline" and disconnects. The broker acknowledges in order,
+        // so the acknowledgements of what was sent before are in by then;
+        // they move the cursor before it is written. What is still in
+        // flight is sent again by the next publisher.
         FLink->Close(FOptions.closeWaitMs);
+        QCoreApplication::sendPostedEvents(FLink.get(), QEvent::MetaCall);
+        WriteCursor();
         FLink.reset();
         FState.reset();
         FRunning = false;
@@ -161,7 +164,7 @@ void TPublisher::OnConnected(int session) {
 
 void TPublisher::OnAttemptFailed(const QString& error) {
     SetState(PublishStatus::Waiting,
-             Tr("Error - The broker %1 cannot be reached: %2").arg(FStatus.broker, error));
+             Tr("Error - No connection to the broker %1: %2").arg(FStatus.broker, error));
     emit attemptFailed(FStatus.error);
 }
 
@@ -179,6 +182,7 @@ void TPublisher::OnDisconnected(int session, const QString& error) {
 void TPublisher::LoseFlight() {
     // What was not acknowledged is sent again, from the cursor on.
     FInFlight.clear();
+    FReady.clear();
     FOtherMids.clear();
     FNextAfter = FCursor;
     FRetained = NoMinute;
@@ -198,45 +202,58 @@ void TPublisher::OnAcknowledged(int session, int mid) {
         }
         // The cursor moves over the acknowledged minutes at the front only:
         // everything up to it has been acknowledged.
+        const WallMinute before = FCursor;
         while (!FInFlight.empty() && FInFlight.front().acked) {
             FCursor = FInFlight.front().minute;
             FCursorSent = true;
             FInFlight.pop_front();
         }
-        if (int(FInFlight.size()) <= FOptions.maxInFlight / 2)
-            SendMore();
+        if (FCursor != before)
+            emit progressed(FCursor);
+        SendMore();
     }
     CheckCaughtUp();
+}
+
+void TPublisher::Prepare() {
+    // Half a window ahead: one read of the files serves many messages.
+    if (FExhausted || int(FReady.size()) > FOptions.maxInFlight / 2)
+        return;
+    const std::vector<PublishedMinute> batch =
+        FWalker.Next(FNextAfter, FOptions.maxInFlight, FNextAfter != FCursor || FCursorSent);
+    if (batch.empty()) {
+        FExhausted = true;
+        return;
+    }
+    for (const PublishedMinute& m : batch)
+        FReady.push_back({m.wall, m.stored, MinutePayload(m)});
+    FNextAfter = batch.back().wall;
+    FNewest = std::max(FNewest, FNextAfter);
 }
 
 void TPublisher::SendMore() {
     if (FSession < 0 || !FLink)
         return;
+    // One message for each acknowledgement keeps the window full, so the
+    // connection never falls idle in the middle of a backlog.
     while (int(FInFlight.size()) < FOptions.maxInFlight) {
-        const std::vector<PublishedMinute> batch =
-            FWalker.Next(FNextAfter, FOptions.maxInFlight - int(FInFlight.size()),
-                         FNextAfter != FCursor || FCursorSent);
-        if (batch.empty()) {
-            FExhausted = true;
+        Prepare();
+        if (FReady.empty())
             break;
+        const Ready& r = FReady.front();
+        const int mid = FLink->Publish(FSession, FMinuteTopic, r.payload, false);
+        if (mid < 0)
+            return; // the connection is gone; its loss is on the way
+        FInFlight.push_back({r.minute, mid, false});
+        FCaughtUpTold = false;
+        ++FSent;
+        if (r.stored) {
+            FLastStored = r.minute;
+            FLastPayload = r.payload;
         }
-        for (const PublishedMinute& m : batch) {
-            const QByteArray payload = MinutePayload(m);
-            const int mid = FLink->Publish(FSession, FMinuteTopic, payload, false);
-            if (mid < 0)
-                return; // the connection is gone; its loss is on the way
-            FInFlight.push_back({m.wall, mid, false});
-            FNextAfter = m.wall;
-            FCaughtUpTold = false;
-            ++FSent;
-            if (m.stored) {
-                FLastStored = m.wall;
-                FLastPayload = payload;
-            }
-        }
-        FNewest = std::max(FNewest, FNextAfter);
+        FReady.pop_front();
     }
-    if (FExhausted)
+    if (FExhausted && FReady.empty())
         SendLast();
     CheckCaughtUp();
 }
@@ -252,7 +269,7 @@ void TPublisher::SendLast() {
 }
 
 void TPublisher::CheckCaughtUp() {
-    if (FExhausted && FInFlight.empty() && FOtherMids.empty() && FSession >= 0 &&
+    if (FExhausted && FReady.empty() && FInFlight.empty() && FOtherMids.empty() && FSession >= 0 &&
         !FCaughtUpTold) {
         FCaughtUpTold = true;
         EmitStatus();

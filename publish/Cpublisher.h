@@ -85,6 +85,8 @@ signals:
     void connected();
     // Every stored minute has been acknowledged.
     void caughtUp();
+    // The cursor moved: every minute up to this one has been acknowledged.
+    void progressed(qint64 cursor);
     void statusChanged(const PublishStatus& status);
     void stopped();
 
@@ -94,6 +96,12 @@ private:
         int mid;
         bool acked;
     };
+    // A minute read from the files and made into its message, not sent yet.
+    struct Ready {
+        WallMinute minute;
+        bool stored;
+        QByteArray payload;
+    };
 
     void Begin(bool fromGiven, WallMinute first);
     MqttTarget Target() const;
@@ -102,6 +110,8 @@ private:
     void OnDisconnected(int session, const QString& error);
     void OnAcknowledged(int session, int mid);
     void SendMore();
+    // Reads the next minutes into the ready queue when it runs low.
+    void Prepare();
     // The newest stored minute as the last retained message, once all is sent.
     void SendLast();
     void CheckCaughtUp();
@@ -136,11 +146,12 @@ private:
     WallMinute FWritten = NoMinute;
     bool FCursorDirty = false;
     bool FWriteFailed = false;
-    WallMinute FNextAfter = NoMinute; // the last minute handed to the link
+    WallMinute FNextAfter = NoMinute; // the last minute read from the files
     WallMinute FNewest = NoMinute;    // the newest stored minute known
     WallMinute FRetained = NoMinute;  // the minute sent retained as the last
     WallMinute FLastStored = NoMinute;
     QByteArray FLastPayload;
+    std::deque<Ready> FReady;
     std::deque<InFlight> FInFlight;
     std::set<int> FOtherMids; // retained messages in flight
     bool FExhausted = false;  // no more minutes the last time the walker looked

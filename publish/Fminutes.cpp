@@ -3,7 +3,6 @@
 #include "config/Fcalendar.h"
 
 #include <QDateTime>
-#include <QTimeZone>
 
 #include <algorithm>
 #include <cstdlib>
@@ -104,8 +103,7 @@ bool ParseMinuteText(const QByteArray& text, LocalTime& t) {
     return true;
 }
 
-int UtcOffsetOfLocal(const LocalTime& t) {
-    const QTimeZone zone = QTimeZone::systemTimeZone();
+int UtcOffsetOfLocal(const LocalTime& t, const QTimeZone& zone) {
     const int64_t wall = SecondsFromLocal(t); // the local time read as UTC
     // A day away on either side lies beyond any change of the offset near
     // the time; an offset fits when the instant it gives has that offset.

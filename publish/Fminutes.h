@@ -3,6 +3,7 @@
 #include "config/Cclock.h"
 
 #include <QByteArray>
+#include <QTimeZone>
 
 #include <cstdint>
 
@@ -30,9 +31,10 @@ QByteArray MinuteText(const LocalTime& t);
 // does not have.
 bool ParseMinuteText(const QByteArray& text, LocalTime& t);
 
-// Seconds east of UTC of the computer's time zone (TZ honoured) at that
-// local time. In the hour that summer time's end repeats, the summer-time
-// offset; in the hour that its start skips, the offset before it.
-int UtcOffsetOfLocal(const LocalTime& t);
+// Seconds east of UTC of a time zone, by default the computer's (TZ
+// honoured), at that local time. In the hour that summer time's end
+// repeats, the summer-time offset; in the hour that its start skips, the
+// offset before it.
+int UtcOffsetOfLocal(const LocalTime& t, const QTimeZone& zone = QTimeZone::systemTimeZone());
 // ISO 8601 with the offset: "2026-03-01T00:00:00+01:00".
 QByteArray IsoTime(const LocalTime& t, int utcOffsetSeconds);

@@ -9,33 +9,10 @@ namespace {
 // What the channel value window shows for a minute without data: a dash.
 const QByteArray NoDataValueText = "\x97";
 
-QByteArray AnsiString(const QByteArray& bytes) {
-    return JsonString(FromAnsi(bytes));
-}
-
-bool HasValue(const PublishedMinute& m, int channel, uint32_t value) {
-    const ChannelDef& c = m.channels[channel];
-    return m.stored && m.exception[channel] != ExceptionOrdinary && value >= c.minValue &&
-           value <= c.maxValue;
-}
-
-QByteArray ChannelObject(const PublishedMinute& m, int channel) {
-    const ChannelDef& c = m.channels[channel];
-    const uint32_t value = ScaledValue(c, m.raw[channel]);
-    const QByteArray text =
-        m.stored ? ChannelValueText(c, value).trimmed() : NoDataValueText;
-    return "{\"channel\":" + QByteArray::number(channel + 1) + ",\"name\":" + AnsiString(c.name) +
-           ",\"unit\":" + AnsiString(c.dimension) + ",\"value\":" +
-           (HasValue(m, channel, value) ? FormatFixed(value, c.decimals, false) : "null") +
-           ",\"text\":" + AnsiString(text) + '}';
-}
-
-} // namespace
-
-QByteArray JsonString(const QString& text) {
+void AppendEscaped(QByteArray& out, const QByteArray& utf8) {
     static constexpr char Hex[] = "0123456789abcdef";
-    QByteArray out = "\"";
-    for (const char c : text.toUtf8()) {
+    out += '"';
+    for (const char c : utf8) {
         const auto b = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -48,20 +25,76 @@ QByteArray JsonString(const QString& text) {
             out += c;
         }
     }
-    return out + '"';
+    out += '"';
+}
+
+// A text of the file as a JSON string: Windows-1252 converted to UTF-8
+// (plain ASCII is both).
+void AppendAnsi(QByteArray& out, const QByteArray& ansi) {
+    for (const char c : ansi) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            AppendEscaped(out, FromAnsi(ansi).toUtf8());
+            return;
+        }
+    }
+    AppendEscaped(out, ansi);
+}
+
+bool HasValue(const PublishedMinute& m, int channel, uint32_t value) {
+    const ChannelDef& c = m.channels[channel];
+    return m.stored && m.exception[channel] != ExceptionOrdinary && value >= c.minValue &&
+           value <= c.maxValue;
+}
+
+void AppendChannel(QByteArray& out, const PublishedMinute& m, int channel) {
+    const ChannelDef& c = m.channels[channel];
+    const uint32_t value = ScaledValue(c, m.raw[channel]);
+    out += "{\"channel\":";
+    out += QByteArray::number(channel + 1);
+    out += ",\"name\":";
+    AppendAnsi(out, c.name);
+    out += ",\"unit\":";
+    AppendAnsi(out, c.dimension);
+    out += ",\"value\":";
+    out += HasValue(m, channel, value) ? FormatFixed(value, c.decimals, false)
+                                       : QByteArray("null");
+    out += ",\"text\":";
+    AppendAnsi(out, m.stored ? ChannelValueText(c, value).trimmed() : NoDataValueText);
+    out += '}';
+}
+
+} // namespace
+
+QByteArray JsonString(const QString& text) {
+    QByteArray out;
+    AppendEscaped(out, text.toUtf8());
+    return out;
 }
 
 QByteArray MinutePayload(const PublishedMinute& m) {
-    QByteArray channels;
+    QByteArray out;
+    out.reserve(160 + 100 * 14);
+    out += "{\"minute\":\"";
+    out += MinuteText(m.time);
+    out += "\",\"time\":\"";
+    out += IsoTime(m.time, m.utcOffset);
+    out += "\",\"location\":";
+    AppendAnsi(out, m.location);
+    out += ",\"operator\":";
+    if (m.hasOperator)
+        AppendAnsi(out, m.operatorName);
+    else
+        out += "null";
+    out += ",\"channels\":[";
+    bool first = true;
     for (int ch = 0; ch < 14; ++ch) {
         if (m.channels[ch].active == 0)
             continue;
-        if (!channels.isEmpty())
-            channels += ',';
-        channels += ChannelObject(m, ch);
+        if (!first)
+            out += ',';
+        first = false;
+        AppendChannel(out, m, ch);
     }
-    return "{\"minute\":\"" + MinuteText(m.time) + "\",\"time\":\"" + IsoTime(m.time, m.utcOffset) +
-           "\",\"location\":" + AnsiString(m.location) +
-           ",\"operator\":" + (m.hasOperator ? AnsiString(m.operatorName) : "null") +
-           ",\"channels\":[" + channels + "]}";
+    out += "]}";
+    return out;
 }
