@@ -11,6 +11,7 @@
 #include "tools/Fctlstats.h"
 #include "tools/Fctlunit.h"
 #include "tools/Fctlprint.h"
+#include "tools/Fctlpublish.h"
 #include "tools/Fctlview.h"
 #include "tools/Fjson.h"
 
@@ -65,6 +66,7 @@ const std::map<QString, Command>& Commands() {
         {"acquire", {"store the unit's records into the month files until it is idle", CmdAcquire}},
         {"report", {"draw a day or month report or a view print into a PDF", CmdReport}},
         {"print", {"print a day or month report on the configured printers", CmdPrint}},
+        {"publish", {"publish the stored minutes to the MQTT broker", CmdPublish}},
     };
     return commands;
 }
@@ -87,7 +89,8 @@ bool NeedsNoGui(int argc, char* argv[]) {
     if (argc < 2)
         return false;
     const QByteArray name(argv[1]);
-    return name == "export" || name == "stats" || name == "validate" || name == "info";
+    return name == "export" || name == "stats" || name == "validate" || name == "info" ||
+           name == "publish";
 }
 
 int main(int argc, char* argv[]) {
