@@ -33,6 +33,13 @@ TPublishing::TPublishing(const TEnv& env, QMainWindow* window, QTimer* mainTimer
     window->statusBar()->addPermanentWidget(FLabel);
     // Connected after the main window's own handler: it runs after the cycle.
     connect(mainTimer, &QTimer::timeout, this, &TPublishing::AfterTick);
+    // Another publisher of the data directory may end: then this one takes over.
+    FRetry = new QTimer(this);
+    FRetry->setSingleShot(true);
+    connect(FRetry, &QTimer::timeout, this, [this] {
+        if (FStatus.state == PublishStatus::Refused)
+            Restart();
+    });
 }
 
 TPublishing::~TPublishing() {
@@ -70,6 +77,7 @@ void TPublishing::Restart() {
 }
 
 void TPublishing::Shutdown() {
+    FRetry->stop();
     FStartPending = false;
     StopPublisher(true);
 }
@@ -145,6 +153,8 @@ void TPublishing::ShowStatus(const PublishStatus& status) {
     FLabel->setText(text);
     FLabel->setToolTip(status.state == PublishStatus::Waiting ? status.error : QString());
     FLabel->setVisible(!text.isEmpty());
+    if (status.state == PublishStatus::Refused && !FRetry->isActive())
+        FRetry->start(refusedRetryMs);
     emit statusChanged(status);
 }
 

@@ -33,6 +33,9 @@ public:
     bool Running() const { return FPublisher != nullptr; }
     // What the next start uses; tests shorten the waits.
     TPublisher::Options options;
+    // How long a publisher refused by another one (zedactl publish) waits
+    // before it tries again.
+    int refusedRetryMs = 30000;
 
     // The status bar's text for a state.
     static QString StatusText(const PublishStatus& status);
@@ -50,6 +53,7 @@ private:
     QLabel* FLabel = nullptr;
     QThread* FThread = nullptr;
     TPublisher* FPublisher = nullptr;
+    QTimer* FRetry = nullptr;
     bool FStartPending = false;
     int FStoredSeen = -1;
     PublishStatus FStatus;

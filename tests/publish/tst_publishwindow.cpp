@@ -186,6 +186,28 @@ private slots:
         QVERIFY2(closing.elapsed() < 3000, qPrintable(QString::number(closing.elapsed())));
     }
 
+    void anotherPublisherIsNamedAndTakenOverFromWhenItEnds() {
+        const int closed = FreePort();
+        WriteIni("Enabled=1\nHost=127.0.0.1\nPort=" + QByteArray::number(closed) + "\n");
+        auto holder = std::make_unique<TPublishState>(FDir.path());
+        QVERIFY(holder->Lock("zedactl"));
+        auto w = MakeMain();
+        TPublishing* p = w->Publishing();
+        p->options = Quick();
+        p->refusedRetryMs = 200;
+        p->Restart();
+        const QString text = QString("MQTT: Error - Publishing from %1 is already done by "
+                                     "zedactl (process %2)!")
+                                 .arg(FDir.path())
+                                 .arg(QCoreApplication::applicationPid());
+        QTRY_COMPARE(p->StatusLabel()->text(), text);
+        holder.reset();
+        QTRY_COMPARE(p->Status().state, PublishStatus::Waiting);
+        QCOMPARE(p->Status().error,
+                 QString("Error - No connection to the broker 127.0.0.1:%1: Connection refused")
+                     .arg(closed));
+    }
+
     void storedMinutesReachTheBrokerAndTheStatusBar() {
         QTemporaryDir brokerDir;
         TBroker broker(brokerDir.path());
