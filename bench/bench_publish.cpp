@@ -29,7 +29,7 @@ namespace {
 
 constexpr int ReplayRuns = 3;
 constexpr int LiveMinutes = 30;
-constexpr int NotifyCalls = 2000;
+constexpr int NotifyCalls = 50;
 
 std::array<uint16_t, 14> Values(int slot) {
     std::array<uint16_t, 14> v;
