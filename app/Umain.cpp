@@ -2,6 +2,7 @@
 
 #include "app/Fmainshared.h"
 #include "app/Uhelp.h"
+#include "app/Upublishing.h"
 #include "comm/Ccommbase.h"
 #include "comm/Fcommlink.h"
 #include "config/Cconfig.h"
@@ -251,6 +252,8 @@ void TfmMain::FormCreate() {
     FCycle.ticksToCycle = 1;
     Timer1->start();
     LoadExceptionDescriptions();
+    FPublishing = std::make_unique<TPublishing>(FEnv, this, Timer1);
+    FPublishing->Restart();
 }
 
 void TfmMain::showEvent(QShowEvent* event) {
@@ -322,6 +325,8 @@ void TfmMain::FormClose() {
     WriteConfigKey(FEnv, "Zeitfaktor", QByteArray::number(timeZoom));
     WriteConfigKey(FEnv, SizeFactorKey, QByteArray::number(sizeZoom));
     Timer1->stop();
+    if (FPublishing)
+        FPublishing->Shutdown();
     for (QMdiSubWindow* w : FMdi->subWindowList()) {
         if (auto* child = qobject_cast<TfmChildBase*>(w))
             child->Tag = 0;

@@ -29,6 +29,7 @@ class TRangePanel;
 class TfmChildData;
 class TfmPrintPreview;
 class TDataDirLock;
+class TPublishing;
 struct TEnv;
 
 // Runs the access-level login in the given mode (0 start, 1 close) and
@@ -118,6 +119,8 @@ public:
     TfmHelp* HelpWindow() const { return FHelp; }
     void UpdateOperatorCommands();
     void UpdateAdminCommands();
+    // Publishing to the MQTT broker, once the global objects exist.
+    TPublishing* Publishing() const { return FPublishing.get(); }
 
 public slots:
     void Timer1Timer();
@@ -171,6 +174,7 @@ public slots:
     void ACQInfoExecute();
     void CHTestExecute();
     void CommunicationExecute();
+    void PublishingExecute();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -229,6 +233,7 @@ private:
     TChannelPanel* FChannelPanel = nullptr;
     QLabel* FRangeStatus = nullptr;
     TfmHelp* FHelp = nullptr;
+    std::unique_ptr<TPublishing> FPublishing;
 
     QAction* FileOpen1 = nullptr;
     QAction* PrintDay = nullptr;

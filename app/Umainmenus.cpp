@@ -291,6 +291,8 @@ void TfmMain::BuildAdminMenu() {
     connect(AddItem(Setup1, "Communications parameter...", "Communication", 0,
                     "&Kommunikationsparameter..."),
             &QAction::triggered, this, &TfmMain::CommunicationExecute);
+    connect(AddItem(Setup1, tr("Publishing (MQTT)..."), "Publishing", 0), &QAction::triggered,
+            this, &TfmMain::PublishingExecute);
 }
 
 void TfmMain::BuildToolBar() {

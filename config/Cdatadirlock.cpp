@@ -76,6 +76,10 @@ bool TDataDirLock::TryLock(const QString& program) {
 }
 
 QString TDataDirLock::RefusalText() const {
+    return QStringLiteral("Error - The data directory %1 is in use by %2!").arg(FDir, HolderText());
+}
+
+QString TDataDirLock::HolderText() const {
     const QByteArray text = ReadHolder(FPath);
     const QList<QByteArray> fields = text.trimmed().split(' ');
     const QString pid =
@@ -83,6 +87,5 @@ QString TDataDirLock::RefusalText() const {
     const QString program = fields.size() > 1
                                 ? QFile::decodeName(text.trimmed().mid(fields[0].size() + 1))
                                 : QStringLiteral("another program");
-    return QStringLiteral("Error - The data directory %1 is in use by %2 (process %3)!")
-        .arg(FDir, program, pid);
+    return QStringLiteral("%1 (process %2)").arg(program, pid);
 }

@@ -26,6 +26,8 @@ public:
     // "Error - The data directory <dir> is in use by <program> (process
     // <pid>)!", as the holder wrote itself into the file.
     QString RefusalText() const;
+    // "<program> (process <pid>)", as the holder wrote itself into the file.
+    QString HolderText() const;
 
 private:
     QString FDir;

@@ -9,6 +9,7 @@
 #include "tools/Fctlcommon.h"
 #include "tools/Fctlexport.h"
 #include "tools/Fctlfiles.h"
+#include "tools/Fctlpublish.h"
 #include "tools/Fctlsettings.h"
 #include "tools/Fctlstats.h"
 #include "tools/Fctlunit.h"
@@ -52,6 +53,7 @@ const std::map<QString, Command>& Commands() {
         {"acquire", {"store the unit's records into the month files until it is idle", CmdAcquire}},
         {"report", {"draw a day or month report or a view print into a PDF", nullptr}},
         {"print", {"print a day or month report on the configured printers", nullptr}},
+        {"publish", {"publish the stored minutes to the MQTT broker", CmdPublish}},
     };
     return commands;
 }

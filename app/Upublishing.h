@@ -1,0 +1,60 @@
+#pragma once
+
+#include "publish/Cpublisher.h"
+
+#include <QObject>
+
+class QLabel;
+class QMainWindow;
+class QThread;
+class QTimer;
+struct TEnv;
+
+// Publishing inside the program: the publisher on a thread of its own
+// beside the acquisition, told after every cycle that stored minutes, and
+// its state in the status bar (connected, backlog, last acknowledged
+// minute). Nothing here waits for the broker.
+class TPublishing : public QObject {
+    Q_OBJECT
+public:
+    // The status goes into the window's status bar; the main timer's ticks
+    // tell when a cycle may have stored minutes.
+    TPublishing(const TEnv& env, QMainWindow* window, QTimer* mainTimer);
+    ~TPublishing() override;
+
+    // Reads the settings and starts publishing when it is enabled; a
+    // publisher already running is stopped first (without waiting here).
+    void Restart();
+    // Stops publishing and waits for it (at most a few seconds): at close.
+    void Shutdown();
+
+    QLabel* StatusLabel() const { return FLabel; }
+    PublishStatus Status() const { return FStatus; }
+    bool Running() const { return FPublisher != nullptr; }
+    // What the next start uses; tests shorten the waits.
+    TPublisher::Options options;
+    // How long a publisher refused by another one (zedactl publish) waits
+    // before it tries again.
+    int refusedRetryMs = 30000;
+
+    // The status bar's text for a state.
+    static QString StatusText(const PublishStatus& status);
+
+signals:
+    void statusChanged(const PublishStatus& status);
+
+private:
+    void StartPublisher();
+    void StopPublisher(bool wait);
+    void AfterTick();
+    void ShowStatus(const PublishStatus& status);
+
+    const TEnv& FEnv;
+    QLabel* FLabel = nullptr;
+    QThread* FThread = nullptr;
+    TPublisher* FPublisher = nullptr;
+    QTimer* FRetry = nullptr;
+    bool FStartPending = false;
+    int FStoredSeen = -1;
+    PublishStatus FStatus;
+};

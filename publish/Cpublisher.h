@@ -1,0 +1,160 @@
+#pragma once
+
+#include "publish/Cmqttlink.h"
+#include "publish/Cminutewalker.h"
+#include "publish/Cpublishstate.h"
+#include "publish/Fminutes.h"
+#include "publish/Fpublishsettings.h"
+
+#include <QByteArray>
+#include <QMetaType>
+#include <QObject>
+#include <QString>
+
+#include <deque>
+#include <memory>
+#include <set>
+
+class QTimer;
+
+// What the publisher is doing, for the status bar.
+struct PublishStatus {
+    enum State {
+        Off,        // not publishing
+        Refused,    // another publisher holds the data directory
+        Connecting, // the first attempt is under way
+        Connected,
+        Waiting // no connection: tries again after a pause
+    };
+    State state = Off;
+    QString broker;                     // "host:port"
+    QString error;                      // why there is no connection
+    WallMinute acknowledged = NoMinute; // the cursor
+    qint64 backlog = 0;                 // stored minutes not acknowledged yet
+};
+Q_DECLARE_METATYPE(PublishStatus)
+
+// Publishes every minute of the month files after its cursor to the
+// broker, in order, with a bounded number in flight, then follows new
+// minutes as they are stored. The cursor moves only over minutes the broker
+// acknowledged, so after an outage or a crash everything after it is sent
+// again: at least once, and repeated at most as many as were in flight.
+// Lives in one thread (its link has its own); every slot returns at once.
+class TPublisher : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        int maxInFlight = 100;
+        int pollMs = 5000;        // how often the files are looked at untold
+        int cursorWriteMs = 1000; // how often a moved cursor is written
+        // The cursor file stays as it was until a broker answered.
+        bool cursorOnlyWhenConnected = false;
+        QString program = QStringLiteral("zeda"); // names the holder of the lock
+        TMqttLink::Options link;
+        int closeWaitMs = 3000;
+        int lockWaitMs = TFileAccess::LockWaitMs;
+    };
+
+    TPublisher(QString dataDir, PublishSettings settings, QByteArray location, Options options,
+               QObject* parent = nullptr);
+    ~TPublisher() override;
+
+    PublishStatus Status() const { return FStatus; }
+    // Minutes handed to the broker, repeats included.
+    qint64 SentCount() const { return FSent; }
+    QString BaseTopic() const { return FBaseTopic; }
+
+public slots:
+    // Publishes after the cursor; the first time after the newest stored
+    // minute.
+    void Start();
+    // Publishes from that minute on, whatever the cursor says.
+    void StartFrom(qint64 firstMinute);
+    // Writes the cursor, says "offline" and disconnects.
+    void Stop();
+    // Minutes were stored: publish them now.
+    void MinutesStored();
+
+signals:
+    // Publishing cannot begin: another publisher, an unreadable cursor, no
+    // broker set. The message for the user.
+    void failed(const QString& message);
+    void attemptFailed(const QString& message);
+    void connectionLost(const QString& message);
+    void warning(const QString& message);
+    void connected();
+    // Every stored minute has been acknowledged.
+    void caughtUp();
+    // The cursor moved: every minute up to this one has been acknowledged.
+    void progressed(qint64 cursor);
+    void statusChanged(const PublishStatus& status);
+    void stopped();
+
+private:
+    struct InFlight {
+        WallMinute minute;
+        int mid;
+        bool acked;
+    };
+    // A minute read from the files and made into its message, not sent yet.
+    struct Ready {
+        WallMinute minute;
+        bool stored;
+        QByteArray payload;
+    };
+
+    void Begin(bool fromGiven, WallMinute first);
+    MqttTarget Target() const;
+    void OnConnected(int session);
+    void OnAttemptFailed(const QString& error);
+    void OnDisconnected(int session, const QString& error);
+    void OnAcknowledged(int session, int mid);
+    void SendMore();
+    // Reads the next minutes into the ready queue when it runs low.
+    void Prepare();
+    // The newest stored minute as the last retained message, once all is sent.
+    void SendLast();
+    void CheckCaughtUp();
+    void Look();
+    void WriteCursor();
+    void SetState(PublishStatus::State state, const QString& error = {});
+    void EmitStatus();
+    void LoseFlight();
+
+    QString FDir;
+    PublishSettings FSettings;
+    QByteArray FLocation;
+    Options FOptions;
+    QString FBaseTopic;
+    QByteArray FMinuteTopic;
+    QByteArray FLastTopic;
+    TMinuteWalker FWalker;
+    std::unique_ptr<TPublishState> FState;
+    std::unique_ptr<TMqttLink> FLink;
+    QTimer* FCursorTimer = nullptr;
+    QTimer* FPollTimer = nullptr;
+    PublishStatus FStatus;
+
+    bool FRunning = false;
+    bool FEverConnected = false;
+    int FSession = -1;
+    WallMinute FCursor = NoMinute;
+    // The cursor's minute belongs to the stream (it was sent, or it is the
+    // newest stored minute the stream starts after): the minutes without
+    // data right after it are sent too.
+    bool FCursorSent = false;
+    WallMinute FWritten = NoMinute;
+    bool FCursorDirty = false;
+    bool FWriteFailed = false;
+    WallMinute FNextAfter = NoMinute; // the last minute read from the files
+    WallMinute FNewest = NoMinute;    // the newest stored minute known
+    WallMinute FRetained = NoMinute;  // the minute sent retained as the last
+    WallMinute FLastStored = NoMinute;
+    QByteArray FLastPayload;
+    std::deque<Ready> FReady;
+    std::deque<InFlight> FInFlight;
+    std::set<int> FOtherMids; // retained messages in flight
+    bool FExhausted = false;  // no more minutes the last time the walker looked
+    bool FCaughtUpTold = false;
+    qint64 FSent = 0;
+};

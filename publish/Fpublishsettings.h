@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class TIniFile;
+
+// The settings of publishing to an MQTT broker: the INI file's section
+// "MQTT", beside the program's own section, which they leave untouched.
+inline const QByteArray MqttSection = "MQTT";
+
+constexpr int MqttPort = 1883;
+constexpr int MqttTlsPort = 8883;
+
+struct PublishSettings {
+    bool enabled = false; // "Enabled"
+    QString host;         // "Host"
+    int port = 0;         // "Port"; 0: the default (1883, with TLS 8883)
+    QString topic;        // "Topic": the base topic; empty: DefaultBaseTopic
+    QString clientId;     // "ClientId"; empty: the library makes one up
+    QString user;         // "User"
+    QString password;     // "Password", stored scrambled
+    QString caFile;       // "CAFile": TLS with this CA when set
+
+    bool operator==(const PublishSettings&) const = default;
+};
+
+PublishSettings ReadPublishSettings(const TIniFile& ini);
+// Writes every key; false at the first key that cannot be written.
+bool WritePublishSettings(TIniFile& ini, const PublishSettings& settings);
+
+// The port connected to: the one set, or the default for plain or TLS.
+int EffectivePort(const PublishSettings& settings);
+
+// "zeda/<location>", every character of the location outside A-Z, a-z,
+// 0-9, "_" and "-" replaced by "_"; "zeda" alone without a location.
+QString DefaultBaseTopic(const QByteArray& location);
+// The topic set, without a trailing "/", or the default.
+QString BaseTopic(const PublishSettings& settings, const QByteArray& location);
+// A topic a message may be published to: not empty, no "+", "#" or NUL.
+bool IsPublishTopic(const QString& topic);
+
+// The location of the installation ("Betriebsort" of the program's own
+// section), for the default topic of programs that load no configuration.
+QByteArray InstallationLocation(const TIniFile& ini);

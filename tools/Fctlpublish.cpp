@@ -1,0 +1,138 @@
+#include "tools/Fctlpublish.h"
+
+#include "config/Cinifile.h"
+#include "publish/Cpublisher.h"
+#include "publish/Fpublishsettings.h"
+#include "tools/Fctlcommon.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// SIGTERM and SIGINT end the command cleanly: the handler only writes a
+// byte, the event loop reads it and stops the publisher.
+int SignalFds[2] = {-1, -1};
+
+void OnSignal(int) {
+    const char b = 1;
+    [[maybe_unused]] const ssize_t n = ::write(SignalFds[0], &b, 1);
+}
+
+bool CatchTermination() {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, SignalFds) != 0)
+        return false;
+    struct sigaction sa {};
+    sa.sa_handler = OnSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    return ::sigaction(SIGTERM, &sa, nullptr) == 0 && ::sigaction(SIGINT, &sa, nullptr) == 0;
+}
+
+void Quit() {
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+} // namespace
+
+int CmdPublish(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Publishes the stored minutes to the MQTT broker of the [MQTT] settings: every minute "
+        "after the cursor (or from --from) up to the newest stored one, and exits when the "
+        "broker has acknowledged them all; with --follow also the minutes stored later, until "
+        "SIGTERM.");
+    parser.addOption(DataDirOption());
+    parser.addOption({"from", "The first minute to publish, whatever the cursor says.",
+                      "YYYY-MM-DD HH:MM"});
+    parser.addOption({"follow", "Keep publishing new minutes until SIGTERM or SIGINT."});
+    const ParseResult pr = ParseOptions(parser, "publish", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    LocalTime from;
+    if (parser.isSet("from") && !ParseDateTime(parser.value("from"), from)) {
+        std::fprintf(stderr, "zedactl publish: --from takes \"YYYY-MM-DD HH:MM\"\n");
+        return 2;
+    }
+    const bool follow = parser.isSet("follow");
+    CtlEnv ctl(parser.value("data-dir"));
+    const TIniFile ini(ctl.env.IniPath());
+    const PublishSettings settings = ReadPublishSettings(ini);
+
+    TPublisher::Options options;
+    options.program = QStringLiteral("zedactl");
+    options.cursorOnlyWhenConnected = true;
+    options.pollMs = 1000;
+    TPublisher publisher(ctl.env.dataDir, settings, InstallationLocation(ini), options);
+    int exitCode = 0;
+    bool connected = false;
+    bool stopping = false;
+    const auto finish = [&](int code) {
+        if (stopping)
+            return;
+        stopping = true;
+        exitCode = code;
+        publisher.Stop();
+    };
+    const auto show = [&](TMessages::Kind kind, const QString& text) {
+        ctl.messages.Show(kind, text);
+    };
+    QObject::connect(&publisher, &TPublisher::failed, [&](const QString& text) {
+        show(TMessages::Error, text);
+        exitCode = 1;
+        Quit();
+    });
+    QObject::connect(&publisher, &TPublisher::connected, [&] { connected = true; });
+    // Without a first connection nothing is changed, and the command fails.
+    QObject::connect(&publisher, &TPublisher::attemptFailed, [&](const QString& text) {
+        const bool fatal = !connected || !follow;
+        show(fatal ? TMessages::Error : TMessages::Warning, text);
+        if (fatal)
+            finish(1);
+    });
+    QObject::connect(&publisher, &TPublisher::connectionLost, [&](const QString& text) {
+        show(follow ? TMessages::Warning : TMessages::Error, text);
+        if (!follow)
+            finish(1);
+    });
+    QObject::connect(&publisher, &TPublisher::warning,
+                     [&](const QString& text) { show(TMessages::Warning, text); });
+    QObject::connect(&publisher, &TPublisher::caughtUp, [&] {
+        if (!follow)
+            finish(0);
+    });
+    QObject::connect(&publisher, &TPublisher::stopped, [&] {
+        const PublishStatus s = publisher.Status();
+        if (exitCode == 0)
+            Print("publish: " + QByteArray::number(publisher.SentCount()) +
+                  " minutes sent, acknowledged up to " +
+                  (s.acknowledged == NoMinute ? QByteArray("none")
+                                              : MinuteText(FromWallMinute(s.acknowledged))) +
+                  '\n');
+        Quit();
+    });
+
+    std::unique_ptr<QSocketNotifier> termination;
+    if (CatchTermination()) {
+        termination = std::make_unique<QSocketNotifier>(SignalFds[1], QSocketNotifier::Read);
+        QObject::connect(termination.get(), &QSocketNotifier::activated, [&] {
+            char b = 0;
+            [[maybe_unused]] const ssize_t n = ::read(SignalFds[1], &b, 1);
+            finish(0);
+        });
+    }
+    QTimer::singleShot(0, &publisher, [&] {
+        if (parser.isSet("from"))
+            publisher.StartFrom(ToWallMinute(from));
+        else
+            publisher.Start();
+    });
+    QCoreApplication::exec();
+    return exitCode;
+}
