@@ -46,10 +46,23 @@ bool WriteHolder(const QString& path, const QByteArray& holder) {
     return written;
 }
 
+// The lock file itself, created when missing; only a regular file, never
+// through a symbolic link.
+int OpenLockFile(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDWR | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0644);
+    struct stat st {};
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 } // namespace
 
-TDataDirLock::TDataDirLock(const QString& dataDir, const QString& name)
-    : FDir(dataDir), FPath(dataDir + "/" + name + ".lock") {}
+TDataDirLock::TDataDirLock(const QString& dataDir, const QString& name, On on)
+    : FDir(dataDir), FPath(dataDir + "/" + name + ".lock"), FOn(on) {}
 
 TDataDirLock::~TDataDirLock() {
     if (FFd >= 0)
@@ -59,7 +72,9 @@ TDataDirLock::~TDataDirLock() {
 bool TDataDirLock::TryLock(const QString& program) {
     if (FFd >= 0)
         return true;
-    const int fd = ::open(QFile::encodeName(FDir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = FOn == On::Directory
+                       ? ::open(QFile::encodeName(FDir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                       : OpenLockFile(FPath);
     if (fd < 0)
         return false;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

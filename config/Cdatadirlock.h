@@ -10,8 +10,13 @@
 // process, also when it crashes; the file stays.
 class TDataDirLock {
 public:
+    // What is locked: the directory itself (the writers of month files), or
+    // the lock file alone, for a lock of its own beside the writers' (the
+    // publisher), as a directory carries only one.
+    enum class On { Directory, LockFile };
+
     // The lock file "<name>.lock" in the data directory; not yet taken.
-    TDataDirLock(const QString& dataDir, const QString& name);
+    TDataDirLock(const QString& dataDir, const QString& name, On on = On::Directory);
     ~TDataDirLock();
 
     TDataDirLock(const TDataDirLock&) = delete;
@@ -32,5 +37,6 @@ public:
 private:
     QString FDir;
     QString FPath;
+    On FOn;
     int FFd = -1;
 };

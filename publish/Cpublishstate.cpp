@@ -16,7 +16,7 @@ constexpr qint64 MaxStateSize = 4096;
 } // namespace
 
 TPublishState::TPublishState(const QString& dataDir)
-    : FDir(dataDir), FPath(QDir(dataDir).filePath("publish.state")), FLock(dataDir, "publish") {}
+    : FDir(dataDir), FPath(QDir(dataDir).filePath("publish.state")), FLock(dataDir, "publish", TDataDirLock::On::LockFile) {}
 
 bool TPublishState::Lock(const QString& program) {
     return FLock.TryLock(program);

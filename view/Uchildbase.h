@@ -160,6 +160,7 @@ public:
 
     TViewAct* ViewAct() const;
     TFileAct* FileAct() const;
+    TAcquisition* Acquisition() const { return FAcquisition.get(); }
 
 private:
     // The cycle needs the link, which exists from start-up on.

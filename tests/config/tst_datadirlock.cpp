@@ -23,6 +23,20 @@ class TestDataDirLock : public QObject {
     }
 
 private slots:
+    // Publishing runs beside the writer on the same directory, each with
+    // its own lock; two publishers still exclude each other.
+    void publishersLockDoesNotTakeTheWritersLock() {
+        TDataDirLock writer(dir.path(), "zeda");
+        QVERIFY(writer.TryLock("zeda"));
+        TDataDirLock publisher(dir.path(), "publish", TDataDirLock::On::LockFile);
+        QVERIFY(publisher.TryLock("zeda"));
+        TDataDirLock secondPublisher(dir.path(), "publish", TDataDirLock::On::LockFile);
+        QVERIFY(!secondPublisher.TryLock("zedactl"));
+        QCOMPARE(secondPublisher.HolderText(), "zeda (process " + Pid() + ")");
+        TDataDirLock secondWriter(dir.path(), "zeda");
+        QVERIFY(!secondWriter.TryLock("zedactl"));
+    }
+
     void init() {
         QFile::remove(LockFile());
         QDir(LockFile()).removeRecursively();
