@@ -1,5 +1,7 @@
 #include "app/Uhelp.h"
 
+#include "config/Flanguage.h"
+
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -9,6 +11,10 @@
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+QUrl GuideUrl() {
+    return QUrl("qrc" + GuideResource());
+}
 
 QIcon ProgramIcon() {
     return QIcon(QStringLiteral(":/packaging/zeda.svg"));

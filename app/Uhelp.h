@@ -12,8 +12,8 @@ class QToolButton;
 // The program's own icon (built into the program).
 QIcon ProgramIcon();
 
-// The guide built into the program.
-inline const QUrl GuideUrl = QUrl(QStringLiteral("qrc:/docs/zeda-help.html"));
+// The guide built into the program, in the language the program speaks.
+QUrl GuideUrl();
 
 // The help window: the guide in a browser of the program itself, with back,
 // forward, contents and a search through the shown page. It works on any
@@ -24,7 +24,7 @@ public:
     explicit TfmHelp(QWidget* parent = nullptr);
 
     // Shows a page of the guide (its contents page by default).
-    void ShowPage(const QUrl& url = GuideUrl);
+    void ShowPage(const QUrl& url = GuideUrl());
     // Finds the next place of the search text, from the top again when the
     // end is reached; false when the page does not hold it.
     bool FindNext();

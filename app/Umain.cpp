@@ -358,7 +358,7 @@ void TfmMain::CheckZoomItems(int timeZoom, int sizeZoom) {
 
 void TfmMain::SetViewMenuEnabled(bool on) {
     for (QAction* a : mnView->actions())
-        a->setEnabled(on);
+        a->setEnabled(on || a == mnLanguage->menuAction());
 }
 
 void TfmMain::FillChannelMenu(const MonthDocument& document) {

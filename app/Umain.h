@@ -250,6 +250,7 @@ private:
     QAction* EditPaste1 = nullptr;
 
     QMenu* mnView = nullptr;
+    QMenu* mnLanguage = nullptr; // View > Language, enabled always
     QMenu* mnScaleX = nullptr;
     QMenu* mnScaleY = nullptr;
     QMenu* mnKanale = nullptr;

@@ -1,4 +1,5 @@
 #include "app/Umain.h"
+#include "app/Ulanguagemenu.h"
 
 #include "app/Fmainshared.h"
 #include "config/Cenv.h"
@@ -178,6 +179,8 @@ void TfmMain::BuildViewMenu() {
     connect(KanaleAll, &QAction::triggered, this, &TfmMain::KanaleAllExecute);
     KanaleZero = AddItem(mnKanale, "Clear Channels", "KanaleZero", -1, "Keinen Anzeigen");
     connect(KanaleZero, &QAction::triggered, this, &TfmMain::KanaleZeroExecute);
+    mnView->addSeparator();
+    mnLanguage = AddLanguageMenu(mnView, FEnv);
     SetViewMenuEnabled(false);
 }
 

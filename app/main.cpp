@@ -4,12 +4,14 @@
 #include "config/Cclock.h"
 #include "config/Cenv.h"
 #include "config/Fdatadir.h"
+#include "config/Flanguage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <exception>
 
 namespace {
@@ -20,6 +22,10 @@ const QCommandLineOption DataDir(
     "directory when it may be written, otherwise $XDG_DATA_HOME/zeda, usually "
     "~/.local/share/zeda).",
     "DIR");
+const QCommandLineOption LanguageChoice(
+    "language",
+    "en, de or source (the system's own texts); overrides View > Language and the locale.",
+    "LANG");
 
 void SetUpParser(QCommandLineParser& parser) {
     QCoreApplication::setApplicationName("ZEDA");
@@ -31,6 +37,7 @@ void SetUpParser(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(DataDir);
+    parser.addOption(LanguageChoice);
 }
 
 // --help and --version print and end before anything needs a display.
@@ -47,8 +54,15 @@ bool AsksForHelpOrVersion(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const QByteArray language = LanguageOption(argc, argv);
+    if (!language.isEmpty() && !ParseLanguage(language)) {
+        std::fprintf(stderr, "zeda: --language takes en, de or source\n");
+        return 2;
+    }
+    const QProcessEnvironment system = QProcessEnvironment::systemEnvironment();
     if (AsksForHelpOrVersion(argc, argv)) {
         QCoreApplication core(argc, argv);
+        InstallLanguage(core, ChooseLanguage(language, QByteArray(), system));
         QCommandLineParser parser;
         SetUpParser(parser);
         parser.process(core); // prints and ends the process
@@ -69,6 +83,7 @@ int main(int argc, char* argv[]) {
     env.clock = &clock;
     env.messages = &messages;
     env.notices = &notices;
+    InstallLanguage(app, ChooseLanguage(language, StoredLanguage(env.IniPath()), system));
     if (!QDir().mkpath(env.dataDir)) {
         QMessageBox::critical(nullptr, "ZEDA",
                               "Error - Directory " + env.dataDir + " cannot be created!");

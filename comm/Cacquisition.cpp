@@ -114,10 +114,13 @@ QString DroppedRecordText(const SampleRecord& record, int failure, const QString
                           unsigned(record.minute % SlotsPerDay / 60), unsigned(record.minute % 60));
     const QString why =
         failure == TFileAct::BeyondDayBlocks
-            ? QStringLiteral("the month file %1 holds only %2 days").arg(path).arg(daysStored)
-            : QStringLiteral("its month has no such day");
-    return QStringLiteral("Error - The record of %1 cannot be stored and was removed from the "
-                          "unit: %2!")
+            ? QCoreApplication::translate("Cacquisition", "the month file %1 holds only %2 days")
+                  .arg(path)
+                  .arg(daysStored)
+            : QCoreApplication::translate("Cacquisition", "its month has no such day");
+    return QCoreApplication::translate("Cacquisition",
+                                       "Error - The record of %1 cannot be stored and was "
+                                       "removed from the unit: %2!")
         .arg(time, why);
 }
 

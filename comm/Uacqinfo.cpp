@@ -31,22 +31,22 @@ QLabel* Named(QLabel* label, const char* name) {
 TfmACQInfo::TfmACQInfo(const TEnv& env, TCommBase& comm, QWidget* parent)
     : QDialog(parent), FEnv(env), FComm(comm) {
     setObjectName("fmACQInfo");
-    setWindowTitle("System information");
+    setWindowTitle(tr("System information"));
 
-    auto* info = new QGroupBox(" System information ", this);
+    auto* info = new QGroupBox(tr(" System information "), this);
     info->setObjectName("GroupBox1");
     lblVersion = Named(new QLabel("#INV", info), "lblVersion");
     lblTime = Named(new QLabel("#INV", info), "lblTime");
     lblCount = Named(new QLabel("#INV", info), "lblCount");
     auto* infoGrid = new QGridLayout(info);
-    infoGrid->addWidget(Named(new QLabel("Firmware-Release:", info), "Label1"), 0, 0);
+    infoGrid->addWidget(Named(new QLabel(tr("Firmware-Release:"), info), "Label1"), 0, 0);
     infoGrid->addWidget(lblVersion, 0, 1);
-    infoGrid->addWidget(Named(new QLabel("System time:", info), "Label2"), 1, 0);
+    infoGrid->addWidget(Named(new QLabel(tr("System time:"), info), "Label2"), 1, 0);
     infoGrid->addWidget(lblTime, 1, 1);
-    infoGrid->addWidget(Named(new QLabel("Channels", info), "Label3"), 2, 0);
+    infoGrid->addWidget(Named(new QLabel(tr("Channels"), info), "Label3"), 2, 0);
     infoGrid->addWidget(lblCount, 2, 1);
 
-    auto* setting = new QGroupBox(" Installation of time ", this);
+    auto* setting = new QGroupBox(tr(" Installation of time "), this);
     setting->setObjectName("GroupBox2");
     edtDate = new QDateEdit(setting);
     edtDate->setObjectName("edtDate");
@@ -56,17 +56,17 @@ TfmACQInfo::TfmACQInfo(const TEnv& env, TCommBase& comm, QWidget* parent)
     edtTime = new QTimeEdit(setting);
     edtTime->setObjectName("edtTime");
     edtTime->setDisplayFormat("HH:mm:ss");
-    btnSetDate = new QPushButton("Set", setting);
+    btnSetDate = new QPushButton(tr("Set"), setting);
     btnSetDate->setObjectName("btnSetDate");
     auto* setGrid = new QGridLayout(setting);
-    setGrid->addWidget(Named(new QLabel("Date:", setting), "Label4"), 0, 0);
+    setGrid->addWidget(Named(new QLabel(tr("Date:"), setting), "Label4"), 0, 0);
     setGrid->addWidget(edtDate, 0, 1);
-    setGrid->addWidget(Named(new QLabel("Time:", setting), "Label5"), 1, 0);
+    setGrid->addWidget(Named(new QLabel(tr("Time:"), setting), "Label5"), 1, 0);
     setGrid->addWidget(edtTime, 1, 1);
     setGrid->addWidget(btnSetDate, 1, 2);
 
     auto* buttons = new QDialogButtonBox(this);
-    Button2 = buttons->addButton("Close", QDialogButtonBox::RejectRole);
+    Button2 = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     Button2->setObjectName("Button2");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(info);
@@ -141,7 +141,7 @@ void TfmACQInfo::btnSetDateClick() {
         break;
     case ClockSetting::NoConnection:
         FEnv.messages->Show(TMessages::Error,
-                            "Es besteht keine Verbindung zum Akquisitionssystem!");
+                            tr("Es besteht keine Verbindung zum Akquisitionssystem!"));
         break;
     case ClockSetting::TooFar:
     case ClockSetting::OutOfRange:

@@ -16,15 +16,15 @@ TfmChannelTest* fmChannelTest = nullptr;
 TfmChannelTest::TfmChannelTest(const TEnv&, TCommBase& comm, QWidget* parent)
     : QDialog(parent), FComm(comm) {
     setObjectName("fmChannelTest");
-    setWindowTitle("Channel test");
+    setWindowTitle(tr("Channel test"));
     auto* grid = new QGridLayout(this);
     for (int k = 0; k < ChannelCount; ++k) {
-        auto* caption = new QLabel(QString::asprintf("Channel %3d:", k + 1), this);
+        auto* caption = new QLabel(tr("Channel %1:").arg(k + 1, 3), this);
         caption->setObjectName(QStringLiteral("lblChannel%1").arg(k + 1));
         auto* value = new QLabel("#INV", this);
         value->setObjectName(QStringLiteral("lblValue%1").arg(k + 1));
         // Every channel's name, in use or not.
-        auto* name = new QLabel(Config ? FromAnsi(Config->channels[k].name) : "Description", this);
+        auto* name = new QLabel(Config ? FromAnsi(Config->channels[k].name) : tr("Description"), this);
         name->setObjectName(QStringLiteral("lblName%1").arg(k + 1));
         grid->addWidget(caption, k, 0);
         grid->addWidget(value, k, 1);
@@ -33,7 +33,7 @@ TfmChannelTest::TfmChannelTest(const TEnv&, TCommBase& comm, QWidget* parent)
         lblName << name;
     }
     auto* buttons = new QDialogButtonBox(this);
-    btnClose = buttons->addButton("Close", QDialogButtonBox::RejectRole);
+    btnClose = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     btnClose->setObjectName("btnClose");
     grid->addWidget(buttons, ChannelCount, 0, 1, 3);
     Timer1 = new QTimer(this);

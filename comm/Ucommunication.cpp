@@ -5,6 +5,7 @@
 #include "config/Cenv.h"
 #include "config/Cmessages.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QEventLoop>
@@ -27,9 +28,9 @@ constexpr const char* SpeedCaptions[] = {"  600 Baud", " 1200 Baud", " 2400 Baud
 class TDetectProgress : public TDetectObserver {
 public:
     explicit TDetectProgress(QWidget* parent)
-        : FDialog("Auto Detect", "&Cancel", 0, int(4 * DetectSpeeds.size()), parent) {
+        : FDialog(QCoreApplication::translate("Ucommunication", "Auto Detect"), QCoreApplication::translate("Ucommunication", "&Cancel"), 0, int(4 * DetectSpeeds.size()), parent) {
         FDialog.setObjectName("pdDetect");
-        FDialog.setWindowTitle("Auto Detect");
+        FDialog.setWindowTitle(QCoreApplication::translate("Ucommunication", "Auto Detect"));
         FDialog.setWindowModality(Qt::WindowModal);
         FDialog.setAutoClose(false);
         FDialog.setAutoReset(false);
@@ -38,7 +39,7 @@ public:
     }
 
     bool Trying(const QString& portName, uint32_t speed) override {
-        FDialog.setLabelText(QStringLiteral("Trying %1 at %2 Baud ...").arg(portName).arg(speed));
+        FDialog.setLabelText(QCoreApplication::translate("Ucommunication", "Trying %1 at %2 Baud ...").arg(portName).arg(speed));
         FDialog.setValue(++FStep);
         return !FDialog.wasCanceled();
     }
@@ -80,21 +81,21 @@ QGroupBox* RadioGroup(QWidget* parent, const char* name, const QString& caption,
 TfmCommunication::TfmCommunication(const TEnv& env, TCommBase& comm, QWidget* parent)
     : QDialog(parent), FEnv(env), FComm(comm) {
     setObjectName("fmCommunication");
-    setWindowTitle("Communications parameter");
+    setWindowTitle(QCoreApplication::translate("Ucommunication", "Communications parameter"));
     QStringList speeds;
     for (const char* s : SpeedCaptions)
         speeds << QString::fromLatin1(s);
-    rgComm = RadioGroup(this, "rgComm", " Interface ", {"COM1", "COM2", "COM3", "COM4"}, FPorts);
-    rgSpeed = RadioGroup(this, "rgSpeed", " Speed ", speeds, FSpeeds);
+    rgComm = RadioGroup(this, "rgComm", QCoreApplication::translate("Ucommunication", " Interface "), {"COM1", "COM2", "COM3", "COM4"}, FPorts);
+    rgSpeed = RadioGroup(this, "rgSpeed", QCoreApplication::translate("Ucommunication", " Speed "), speeds, FSpeeds);
     lblUnit = new QLabel(UnitKindText(comm), this);
     lblUnit->setObjectName("lblUnit");
     auto* buttons = new QDialogButtonBox(this);
-    btnOk = buttons->addButton("&Ok", QDialogButtonBox::AcceptRole);
+    btnOk = buttons->addButton(QCoreApplication::translate("Ucommunication", "&Ok"), QDialogButtonBox::AcceptRole);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
-    btnDetect = buttons->addButton("Auto Detect", QDialogButtonBox::ActionRole);
+    btnDetect = buttons->addButton(QCoreApplication::translate("Ucommunication", "Auto Detect"), QDialogButtonBox::ActionRole);
     btnDetect->setObjectName("btnDetect");
-    btnCancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+    btnCancel = buttons->addButton(QCoreApplication::translate("Ucommunication", "&Cancel"), QDialogButtonBox::RejectRole);
     btnCancel->setObjectName("btnCancel");
 
     auto* groups = new QHBoxLayout;
@@ -149,10 +150,10 @@ void TfmCommunication::btnDetectClick() {
     if (cancelled)
         return;
     if (!found) {
-        FEnv.messages->Show(TMessages::Warning, "Auto detect NO!");
+        FEnv.messages->Show(TMessages::Warning, QCoreApplication::translate("Ucommunication", "Auto detect NO!"));
         return;
     }
-    FEnv.messages->Show(TMessages::Information, "Auto detect OK!");
+    FEnv.messages->Show(TMessages::Information, QCoreApplication::translate("Ucommunication", "Auto detect OK!"));
     SelectPort(port - 1);
     for (int i = 0; i < int(DialogSpeeds.size()); ++i) {
         if (DialogSpeeds[i] == speed)

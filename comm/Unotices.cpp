@@ -1,5 +1,6 @@
 #include "comm/Unotices.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -13,7 +14,7 @@ TfmNotice::TfmNotice(const QStringList& lines, QWidget* parent) : QDialog(parent
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->setCenterButtons(true);
-    btnOk = buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
+    btnOk = buttons->addButton(QCoreApplication::translate("Unotices", "&OK"), QDialogButtonBox::AcceptRole);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
     layout->addWidget(buttons);

@@ -1,5 +1,6 @@
 #include "config/Cdatadirlock.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QFile>
 #include <QList>
@@ -91,7 +92,7 @@ bool TDataDirLock::TryLock(const QString& program) {
 }
 
 QString TDataDirLock::RefusalText() const {
-    return QStringLiteral("Error - The data directory %1 is in use by %2!").arg(FDir, HolderText());
+    return QCoreApplication::translate("Cdatadirlock", "Error - The data directory %1 is in use by %2!").arg(FDir, HolderText());
 }
 
 QString TDataDirLock::HolderText() const {
@@ -101,6 +102,6 @@ QString TDataDirLock::HolderText() const {
         fields.value(0).isEmpty() ? QStringLiteral("?") : QString::fromLatin1(fields.value(0));
     const QString program = fields.size() > 1
                                 ? QFile::decodeName(text.trimmed().mid(fields[0].size() + 1))
-                                : QStringLiteral("another program");
-    return QStringLiteral("%1 (process %2)").arg(program, pid);
+                                : QCoreApplication::translate("Cdatadirlock", "another program");
+    return QCoreApplication::translate("Cdatadirlock", "%1 (process %2)").arg(program, pid);
 }

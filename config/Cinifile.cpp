@@ -2,6 +2,7 @@
 
 #include "config/Cfileaccess.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -151,21 +152,21 @@ QString IniReadProblem(const QString& path) {
     if (::stat(native.constData(), &st) != 0)
         return errno == ENOENT ? QString() : qt_error_string(errno);
     if (!S_ISREG(st.st_mode))
-        return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("Cinifile", "it is not a regular file");
     if (st.st_size > MaxIniSize)
-        return QStringLiteral("it is larger than %1 bytes").arg(MaxIniSize);
+        return QCoreApplication::translate("Cinifile", "it is larger than %1 bytes").arg(MaxIniSize);
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return qt_error_string(errno);
     ::close(fd);
     QByteArray data;
     if (!ReadRegularFile(path, MaxIniSize, data))
-        return QStringLiteral("it cannot be read whole");
+        return QCoreApplication::translate("Cinifile", "it cannot be read whole");
     return QString();
 }
 
 QString UnreadableIniText(const QString& path, const QString& why) {
-    return QStringLiteral("Error - The settings file %1 cannot be read: %2!").arg(path, why);
+    return QCoreApplication::translate("Cinifile", "Error - The settings file %1 cannot be read: %2!").arg(path, why);
 }
 
 bool ParseIniInteger(const QByteArray& text, int& value) {

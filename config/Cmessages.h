@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Every message to the user goes through one of these. The windowed program
@@ -26,5 +27,5 @@ public:
 // "Error - File <path> cannot be written!", the one message of every write
 // that failed.
 inline QString CannotWriteText(const QString& path) {
-    return QStringLiteral("Error - File %1 cannot be written!").arg(path);
+    return QCoreApplication::translate("Cmessages", "Error - File %1 cannot be written!").arg(path);
 }

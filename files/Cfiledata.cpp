@@ -7,8 +7,8 @@ QString ValidateMessage(int result) {
     if (result == TFileBase::Valid)
         return QString();
     return result == TFileBase::CannotOpen
-               ? QStringLiteral("Fehler beim Versuch eine Datei zu öffnen!")
-               : QStringLiteral("Diese Datei ist keine gültige Datendatei!");
+               ? QCoreApplication::translate("Cfiledata", "Fehler beim Versuch eine Datei zu öffnen!")
+               : QCoreApplication::translate("Cfiledata", "Diese Datei ist keine gültige Datendatei!");
 }
 
 TFileData::TFileData(MonthDocument* document, const TEnv& env) : TFileBase(document, env) {}

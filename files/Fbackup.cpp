@@ -6,6 +6,7 @@
 #include "files/Cfiledata.h"
 #include "files/Fmonthfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -58,14 +59,14 @@ bool BackupMonthFile(const QString& source, const QString& target, TMessages& me
     if (space < 0)
         return false;
     if (space < QFileInfo(source).size()) {
-        messages.Show(TMessages::Error, BackupNoSpaceText);
+        messages.Show(TMessages::Error, BackupNoSpaceText());
         return false;
     }
     if (!CopyMonthFile(source, target)) {
-        messages.Show(TMessages::Error, BackupFailedText);
+        messages.Show(TMessages::Error, BackupFailedText());
         return false;
     }
-    messages.Show(TMessages::Information, BackupDoneText);
+    messages.Show(TMessages::Information, BackupDoneText());
     return true;
 }
 
@@ -73,7 +74,7 @@ bool BackupToDirectory(const QString& source, const QString& directory, TMessage
                        const TFreeSpace& freeSpace) {
     const QString target = directory + "/" + QFileInfo(source).fileName();
     if (QFileInfo::exists(target)) {
-        messages.Show(TMessages::Error, BackupExistsText);
+        messages.Show(TMessages::Error, BackupExistsText());
         return false;
     }
     return BackupMonthFile(source, target, messages, freeSpace);
@@ -82,7 +83,7 @@ bool BackupToDirectory(const QString& source, const QString& directory, TMessage
 QString ImportQuestion(uint8_t year, uint8_t month) {
     char text[80];
     std::snprintf(text, sizeof text, "%.2u/%4u", unsigned(month), unsigned(year) + 1980u);
-    return QStringLiteral("Wollen Sie die Monatsdatei des Standorts %1 importieren?")
+    return QCoreApplication::translate("Fbackup", "Wollen Sie die Monatsdatei des Standorts %1 importieren?")
         .arg(QString::fromLatin1(text));
 }
 
@@ -103,13 +104,48 @@ bool ImportMonthFile(const QString& source, const QString& target, TMessages& me
     // A file in use there is one too, even when it cannot be read now.
     const TFileBase::Check present = TFileBase::CheckFile(canonical);
     if (present.result == TFileBase::Valid || present.why == TFileAccess::Busy) {
-        messages.Show(TMessages::Error, ImportPresentText);
+        messages.Show(TMessages::Error, ImportPresentText());
         return false;
     }
     if (!CopyMonthFile(source, canonical)) {
-        messages.Show(TMessages::Error, ImportFailedText);
+        messages.Show(TMessages::Error, ImportFailedText());
         return false;
     }
-    messages.Show(TMessages::Information, ImportDoneText);
+    messages.Show(TMessages::Information, ImportDoneText());
     return true;
+}
+
+QString BackupExistsText() {
+    return QCoreApplication::translate("Fbackup",
+    "Error - File exist!");
+}
+
+QString BackupNoSpaceText() {
+    return QCoreApplication::translate("Fbackup",
+    "Auf dem angegebenen Laufwerk ist nicht genug freier Speicherplatz vorhanden!");
+}
+
+QString BackupDoneText() {
+    return QCoreApplication::translate("Fbackup",
+    "Die Monatsdatei wurde erfolgreich gesichert!");
+}
+
+QString BackupFailedText() {
+    return QCoreApplication::translate("Fbackup",
+    "Die Monatsdatei konnte nicht erfolgreich gesichert werden!");
+}
+
+QString ImportPresentText() {
+    return QCoreApplication::translate("Fbackup",
+    "Die zu importierende Monatsdatei befindet sich bereits auf Ihrem System!");
+}
+
+QString ImportDoneText() {
+    return QCoreApplication::translate("Fbackup",
+    "Die Monatsdatei wurde erfolgreich importiert!");
+}
+
+QString ImportFailedText() {
+    return QCoreApplication::translate("Fbackup",
+    "Die Monatsdatei konnte nicht erfolgreich importiert werden!");
 }

@@ -35,18 +35,12 @@ bool BackupToDirectory(const QString& source, const QString& directory, TMessage
 // question) and a month that the directory already holds as a valid file.
 bool ImportMonthFile(const QString& source, const QString& target, TMessages& messages);
 
-inline const QString BackupExistsText = QStringLiteral("Error - File exist!");
-inline const QString BackupNoSpaceText =
-    QStringLiteral("Auf dem angegebenen Laufwerk ist nicht genug freier Speicherplatz vorhanden!");
-inline const QString BackupDoneText =
-    QStringLiteral("Die Monatsdatei wurde erfolgreich gesichert!");
-inline const QString BackupFailedText =
-    QStringLiteral("Die Monatsdatei konnte nicht erfolgreich gesichert werden!");
-inline const QString ImportPresentText =
-    QStringLiteral("Die zu importierende Monatsdatei befindet sich bereits auf Ihrem System!");
-inline const QString ImportDoneText =
-    QStringLiteral("Die Monatsdatei wurde erfolgreich importiert!");
-inline const QString ImportFailedText =
-    QStringLiteral("Die Monatsdatei konnte nicht erfolgreich importiert werden!");
+QString BackupExistsText();
+QString BackupNoSpaceText();
+QString BackupDoneText();
+QString BackupFailedText();
+QString ImportPresentText();
+QString ImportDoneText();
+QString ImportFailedText();
 // "Wollen Sie die Monatsdatei des Standorts MM/YYYY importieren?"
 QString ImportQuestion(uint8_t year, uint8_t month);

@@ -39,9 +39,9 @@ QString AddPeriod(QByteArray& table, uint16_t& count, uint16_t from, uint16_t to
                   const QByteArray& text) {
     for (int i = 0; i < count; ++i)
         if (Overlaps(ReadExceptionPeriod(table, i), from, to, mask))
-            return ExceptionOverlapText;
+            return ExceptionOverlapText();
     if (count >= MaxExceptions)
-        return ExceptionTableFullText;
+        return ExceptionTableFullText();
     ExceptionPeriod p;
     p.from = from;
     p.to = to;
@@ -65,7 +65,7 @@ QString RemovePeriod(QByteArray& table, uint16_t& count, uint16_t from, uint16_t
             found = i;
     }
     if (found < 0)
-        return ExceptionMismatchText;
+        return ExceptionMismatchText();
     for (int i = found; i + 1 < count; ++i)
         WriteExceptionPeriod(table, i, ReadExceptionPeriod(table, i + 1));
     WriteExceptionPeriod(table, count - 1, ExceptionPeriod{});
@@ -174,3 +174,20 @@ bool ApplyException(MonthDocument& document, const QByteArray& text, TMessages& 
     return true;
 }
 
+QString ExceptionOverlapText() {
+    return QCoreApplication::translate("Fexceptions",
+    "Die Ausnahmebeschreibung konnte nicht gesetzt werden, da es eine Überschneidung mit einer "
+    "bestehenden Ausnahmebeschreibung gibt!");
+}
+
+QString ExceptionTableFullText() {
+    return QCoreApplication::translate("Fexceptions",
+    "Es wurde bereits die maximal zulässige Anzahl von Ausnahmebeschreibungen, die pro "
+    "Monatsdatei möglich sind, gesetzt!");
+}
+
+QString ExceptionMismatchText() {
+    return QCoreApplication::translate("Fexceptions",
+    "Der markierte Datenbereich stimmt nicht mit einer bestehenden Ausnahmebeschreibung "
+    "überein!");
+}

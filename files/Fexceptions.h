@@ -57,13 +57,7 @@ bool ApplyException(MonthDocument& document, const QByteArray& text, TMessages& 
 bool ReadExceptionTable(TFileAccess& f, int daysStored, uint16_t& count, QByteArray& table);
 
 // The three refusals.
-inline const QString ExceptionOverlapText = QStringLiteral(
-    "Die Ausnahmebeschreibung konnte nicht gesetzt werden, da es eine Überschneidung mit einer "
-    "bestehenden Ausnahmebeschreibung gibt!");
-inline const QString ExceptionTableFullText = QStringLiteral(
-    "Es wurde bereits die maximal zulässige Anzahl von Ausnahmebeschreibungen, die pro "
-    "Monatsdatei möglich sind, gesetzt!");
-inline const QString ExceptionMismatchText = QStringLiteral(
-    "Der markierte Datenbereich stimmt nicht mit einer bestehenden Ausnahmebeschreibung "
-    "überein!");
+QString ExceptionOverlapText();
+QString ExceptionTableFullText();
+QString ExceptionMismatchText();
 

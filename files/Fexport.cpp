@@ -11,6 +11,7 @@
 #include "files/Fmonthfile.h"
 #include "files/Foutput.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -167,7 +168,7 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
     QSaveFile out(path);
     out.setDirectWriteFallback(false);
     if (!out.open(QIODevice::WriteOnly)) {
-        messages.Show(TMessages::Error, ExportCreateFailedText);
+        messages.Show(TMessages::Error, ExportCreateFailedText());
         return false;
     }
     TFileAccess in(d.FilePath(), TFileAccess::ReadShared);
@@ -191,6 +192,16 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
         messages.Show(TMessages::Error, CannotWriteText(path));
         return false;
     }
-    messages.Show(TMessages::Information, ExportDoneText);
+    messages.Show(TMessages::Information, ExportDoneText());
     return true;
+}
+
+QString ExportCreateFailedText() {
+    return QCoreApplication::translate("Fexport",
+    "Die Datei EXPORT.CSV konnte nicht erzeugt werden!");
+}
+
+QString ExportDoneText() {
+    return QCoreApplication::translate("Fexport",
+    "Der selektierte Datenbereich wurde erfolgreich exportiert!");
 }

@@ -19,7 +19,5 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
 // The date and time of a slot as the export writes it, "YYYY-MM-DD HH:MM".
 QByteArray ExportTimeText(const MonthDocument& document, uint32_t slot);
 
-inline const QString ExportCreateFailedText =
-    QStringLiteral("Die Datei EXPORT.CSV konnte nicht erzeugt werden!");
-inline const QString ExportDoneText =
-    QStringLiteral("Der selektierte Datenbereich wurde erfolgreich exportiert!");
+QString ExportCreateFailedText();
+QString ExportDoneText();

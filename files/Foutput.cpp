@@ -3,6 +3,7 @@
 #include "config/Cfileaccess.h"
 #include "files/Fmonthfile.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QFileInfo>
 
@@ -32,5 +33,5 @@ QString RefusedOutputTarget(const QString& target, const QString& source) {
 }
 
 QString OutputIsMonthFileText(const QString& path) {
-    return QStringLiteral("Error - File %1 is a month file and is not overwritten!").arg(path);
+    return QCoreApplication::translate("Foutput", "Error - File %1 is a month file and is not overwritten!").arg(path);
 }

@@ -28,10 +28,6 @@ constexpr int GoodbyeMs = 1000;
 const QByteArray Online = "online";
 const QByteArray Offline = "offline";
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Publishing", text);
-}
-
 void InitLibrary() {
     static std::once_flag once;
     std::call_once(once, [] { mosquitto_lib_init(); });
@@ -126,7 +122,7 @@ QString TMqttLink::Core::ErrorText(int rc, int savedErrno) {
     if (rc == MOSQ_ERR_ERRNO)
         return QString::fromLocal8Bit(std::strerror(savedErrno));
     if (rc == MOSQ_ERR_EAI)
-        return Tr("the host name cannot be resolved");
+        return QCoreApplication::translate("Publishing", "the host name cannot be resolved");
     QString text = QString::fromUtf8(mosquitto_strerror(rc));
     std::lock_guard<std::mutex> lock(logMutex);
     if (rc == MOSQ_ERR_TLS && !lastLibraryError.isEmpty())
@@ -175,7 +171,7 @@ mosquitto* TMqttLink::Core::NewClient(QString& error) {
         if (!QFileInfo(ca).isReadable() ||
             mosquitto_tls_set(m, target.caFile.constData(), nullptr, nullptr, nullptr, nullptr) !=
                 MOSQ_ERR_SUCCESS) {
-            error = Tr("the CA file %1 cannot be read").arg(ca);
+            error = QCoreApplication::translate("Publishing", "the CA file %1 cannot be read").arg(ca);
             mosquitto_destroy(m);
             return nullptr;
         }
@@ -214,7 +210,7 @@ bool TMqttLink::Core::Session(QString& error) {
         rc = mosquitto_loop(m, LoopWaitMs, 1);
         const int savedErrno = errno;
         if (connack > 0) {
-            error = Tr("the broker refused the connection: %1")
+            error = QCoreApplication::translate("Publishing", "the broker refused the connection: %1")
                         .arg(QString::fromUtf8(mosquitto_connack_string(connack)));
             break;
         }
@@ -223,7 +219,7 @@ bool TMqttLink::Core::Session(QString& error) {
             break;
         }
         if (!up && Clock::now() > deadline) {
-            error = Tr("the broker did not answer within %1 s")
+            error = QCoreApplication::translate("Publishing", "the broker did not answer within %1 s")
                         .arg(options.connectTimeoutMs / 1000.0, 0, 'g', 3);
             break;
         }

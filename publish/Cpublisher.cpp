@@ -7,14 +7,6 @@
 #include <QFile>
 #include <QTimer>
 
-namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Publishing", text);
-}
-
-} // namespace
-
 TPublisher::TPublisher(QString dataDir, PublishSettings settings, QByteArray location,
                        Options options, QObject* parent)
     : QObject(parent), FDir(std::move(dataDir)), FSettings(std::move(settings)),
@@ -67,7 +59,7 @@ void TPublisher::Begin(bool fromGiven, WallMinute first) {
     if (FRunning)
         return;
     if (FSettings.host.trimmed().isEmpty() || !IsPublishTopic(FBaseTopic)) {
-        SetState(PublishStatus::Off, Tr("Error - No broker or no valid topic is set!"));
+        SetState(PublishStatus::Off, QCoreApplication::translate("Publishing", "Error - No broker or no valid topic is set!"));
         emit failed(FStatus.error);
         return;
     }
@@ -81,7 +73,7 @@ void TPublisher::Begin(bool fromGiven, WallMinute first) {
     const TPublishState::ReadResult read = state->ReadCursor(cursor);
     if (read == TPublishState::Unreadable) {
         SetState(PublishStatus::Off,
-                 Tr("Error - File %1 cannot be read!").arg(state->Path()));
+                 QCoreApplication::translate("Publishing", "Error - File %1 cannot be read!").arg(state->Path()));
         emit failed(FStatus.error);
         return;
     }
@@ -164,7 +156,7 @@ void TPublisher::OnConnected(int session) {
 
 void TPublisher::OnAttemptFailed(const QString& error) {
     SetState(PublishStatus::Waiting,
-             Tr("Error - No connection to the broker %1: %2").arg(FStatus.broker, error));
+             QCoreApplication::translate("Publishing", "Error - No connection to the broker %1: %2").arg(FStatus.broker, error));
     emit attemptFailed(FStatus.error);
 }
 
@@ -175,7 +167,7 @@ void TPublisher::OnDisconnected(int session, const QString& error) {
     LoseFlight();
     WriteCursor();
     SetState(PublishStatus::Waiting,
-             Tr("Warning - The connection to the broker %1 was lost: %2").arg(FStatus.broker, error));
+             QCoreApplication::translate("Publishing", "Warning - The connection to the broker %1 was lost: %2").arg(FStatus.broker, error));
     emit connectionLost(FStatus.error);
 }
 

@@ -1,29 +1,31 @@
 #include "tools/Cctlmessages.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <iostream>
 #include <string>
 
 namespace {
 
-const char* KindName(TMessages::Kind kind) {
+QString KindName(TMessages::Kind kind) {
     switch (kind) {
     case TMessages::Error:
-        return "error";
+        return QCoreApplication::translate("Cctlmessages", "error");
     case TMessages::Warning:
-        return "warning";
+        return QCoreApplication::translate("Cctlmessages", "warning");
     case TMessages::Information:
-        return "information";
+        return QCoreApplication::translate("Cctlmessages", "information");
     case TMessages::Confirmation:
-        return "question";
+        return QCoreApplication::translate("Cctlmessages", "question");
     }
-    return "";
+    return QString();
 }
 
 } // namespace
 
 bool TStderrMessages::Show(Kind kind, const QString& text) {
-    std::fprintf(stderr, "%s: %s\n", KindName(kind), text.toUtf8().constData());
+    std::fprintf(stderr, "%s: %s\n", qPrintable(KindName(kind)), text.toUtf8().constData());
     if (kind == Error)
         ++errors;
     if (kind != Confirmation)

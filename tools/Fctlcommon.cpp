@@ -3,6 +3,7 @@
 #include "config/Cinifile.h"
 #include "config/Fcalendar.h"
 #include "config/Fdatadir.h"
+#include "config/Flanguage.h"
 #include "files/Fmonthfile.h"
 
 #include <QCoreApplication>
@@ -39,9 +40,26 @@ ParseResult ParseOptions(QCommandLineParser& parser, const QString& command,
 
 QCommandLineOption DataDirOption() {
     return QCommandLineOption("data-dir",
-                              "Data directory (default: the program's directory when it may be "
-                              "written, otherwise $XDG_DATA_HOME/zeda).",
+                              QCoreApplication::translate(
+                                  "Fctlcommon", "Data directory (default: the program's directory "
+                                                "when it may be written, otherwise "
+                                                "$XDG_DATA_HOME/zeda)."),
                               "DIR");
+}
+
+bool TakeLanguageOption(int& argc, char* argv[], QByteArray& language) {
+    language = LanguageOption(argc, argv);
+    argc = RemoveLanguageOption(argc, argv);
+    if (language.isEmpty() || ParseLanguage(language))
+        return true;
+    // No catalogue is installed yet: the locale's language is not known.
+    std::fprintf(stderr, "zedactl: --language takes en, de or source\n");
+    return false;
+}
+
+void InstallCtlLanguage(QCoreApplication& app, const QByteArray& option) {
+    InstallLanguage(app, ChooseLanguage(option, QByteArray(),
+                                        QProcessEnvironment::systemEnvironment()));
 }
 
 bool ParseDateTime(const QString& text, LocalTime& t) {

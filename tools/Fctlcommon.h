@@ -37,6 +37,13 @@ inline int ParseExit(ParseResult r) {
 
 QCommandLineOption DataDirOption();
 
+// Takes "--language en|de|source" out of the command line, wherever it
+// stands, before the application object sees it; false (after saying so)
+// when it names no language.
+bool TakeLanguageOption(int& argc, char* argv[], QByteArray& language);
+// The language of a command: the option, otherwise the user's locale.
+void InstallCtlLanguage(QCoreApplication& app, const QByteArray& option);
+
 // "YYYY-MM-DD HH:MM" as a broken-down time; false when malformed.
 bool ParseDateTime(const QString& text, LocalTime& t);
 

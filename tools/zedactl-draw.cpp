@@ -64,7 +64,11 @@ int main(int argc, char* argv[]) {
     // Fonts and drawing need a GUI application; it never opens a window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    QByteArray language;
+    if (!TakeLanguageOption(argc, argv, language))
+        return 2;
     QGuiApplication app(argc, argv);
+    InstallCtlLanguage(app, language);
     static const std::map<QString, std::function<int(const QStringList&)>> commands = {
         {"config", CmdConfig},
         {"render", CmdRender},

@@ -23,6 +23,7 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <vector>
 #include <unistd.h>
 
 namespace {
@@ -35,36 +36,40 @@ struct Command {
 
 const std::map<QString, Command>& Commands() {
     static const std::map<QString, Command> commands = {
-        {"config", {"print the configuration as JSON", nullptr}},
+        {"config", {QT_TRANSLATE_NOOP("zedactl", "print the configuration as JSON"), nullptr}},
         {"simulate",
-         {"run the acquisition with the simulated unit on a simulated clock", CmdSimulate}},
-        {"info", {"print what a month file holds as JSON", CmdInfo}},
-        {"validate", {"check a month file (the exit status is the result)", CmdValidate}},
-        {"render", {"paint a month file's diagram into a PNG picture", nullptr}},
-        {"export", {"write the marked range of a month file as CSV", CmdExport}},
-        {"stats", {"print the figures of a range of a month file as JSON", CmdStats}},
-        {"exception", {"set or clear an exception period in a month file", CmdException}},
-        {"backup", {"back a month file up into a directory", CmdBackup}},
-        {"import", {"import a month file into the data directory", CmdImport}},
-        {"channel", {"show or change a channel definition", CmdChannel}},
-        {"operators", {"list or edit the operator list", CmdOperators}},
-        {"password", {"set the operator or administrator password", CmdPassword}},
-        {"unit", {"talk to the unit: detect, info, values, set-clock", CmdUnit}},
-        {"acquire", {"store the unit's records into the month files until it is idle", CmdAcquire}},
-        {"report", {"draw a day or month report or a view print into a PDF", nullptr}},
-        {"print", {"print a day or month report on the configured printers", nullptr}},
-        {"publish", {"publish the stored minutes to the MQTT broker", CmdPublish}},
+         {QT_TRANSLATE_NOOP("zedactl", "run the acquisition with the simulated unit on a simulated clock"), CmdSimulate}},
+        {"info", {QT_TRANSLATE_NOOP("zedactl", "print what a month file holds as JSON"), CmdInfo}},
+        {"validate", {QT_TRANSLATE_NOOP("zedactl", "check a month file (the exit status is the result)"), CmdValidate}},
+        {"render", {QT_TRANSLATE_NOOP("zedactl", "paint a month file's diagram into a PNG picture"), nullptr}},
+        {"export", {QT_TRANSLATE_NOOP("zedactl", "write the marked range of a month file as CSV"), CmdExport}},
+        {"stats", {QT_TRANSLATE_NOOP("zedactl", "print the figures of a range of a month file as JSON"), CmdStats}},
+        {"exception", {QT_TRANSLATE_NOOP("zedactl", "set or clear an exception period in a month file"), CmdException}},
+        {"backup", {QT_TRANSLATE_NOOP("zedactl", "back a month file up into a directory"), CmdBackup}},
+        {"import", {QT_TRANSLATE_NOOP("zedactl", "import a month file into the data directory"), CmdImport}},
+        {"channel", {QT_TRANSLATE_NOOP("zedactl", "show or change a channel definition"), CmdChannel}},
+        {"operators", {QT_TRANSLATE_NOOP("zedactl", "list or edit the operator list"), CmdOperators}},
+        {"password", {QT_TRANSLATE_NOOP("zedactl", "set the operator or administrator password"), CmdPassword}},
+        {"unit", {QT_TRANSLATE_NOOP("zedactl", "talk to the unit: detect, info, values, set-clock"), CmdUnit}},
+        {"acquire", {QT_TRANSLATE_NOOP("zedactl", "store the unit's records into the month files until it is idle"), CmdAcquire}},
+        {"report", {QT_TRANSLATE_NOOP("zedactl", "draw a day or month report or a view print into a PDF"), nullptr}},
+        {"print", {QT_TRANSLATE_NOOP("zedactl", "print a day or month report on the configured printers"), nullptr}},
+        {"publish", {QT_TRANSLATE_NOOP("zedactl", "publish the stored minutes to the MQTT broker"), CmdPublish}},
     };
     return commands;
 }
 
 void PrintUsage() {
-    QByteArray text = "Usage: zedactl COMMAND [OPTIONS]\n\nCommands:\n";
+    QString text = QCoreApplication::translate("zedactl", "Usage: zedactl [--language en|de|source] "
+                                                          "COMMAND [OPTIONS]\n\nCommands:\n");
     for (const auto& [name, command] : Commands())
-        text += "  " + name.toUtf8().leftJustified(11, ' ') + command.summary + '\n';
-    text += "\n'zedactl COMMAND --help' describes the options of a command; 'zedactl --version' "
-            "prints the version.\n";
-    Print(text);
+        text += "  " + name.leftJustified(11, ' ') +
+                QCoreApplication::translate("zedactl", command.summary) + '\n';
+    text += QCoreApplication::translate(
+        "zedactl", "\n'zedactl COMMAND --help' describes the options of a command; 'zedactl "
+                   "--version' prints the version. --language may stand before or after the "
+                   "command.\n");
+    Print(text.toUtf8());
 }
 
 bool ServedByDrawing(const char* name) {
@@ -75,7 +80,7 @@ bool ServedByDrawing(const char* name) {
 // Runs zedactl-draw in this process with the same command line: beside
 // zedactl in the build tree, in the library directory of an installation.
 // Returns only when it cannot be run.
-int HandOver(char* argv[]) {
+int HandOver(const char* command, std::vector<char*> argv) {
     const QFileInfo self(QStringLiteral("/proc/self/exe"));
     const QString dir = QFileInfo(self.canonicalFilePath()).absolutePath();
     const QStringList candidates = {dir + "/zedactl-draw",
@@ -85,22 +90,28 @@ int HandOver(char* argv[]) {
     for (const QString& path : candidates) {
         const QByteArray file = QFile::encodeName(path);
         if (access(file.constData(), X_OK) == 0) {
-            execv(file.constData(), argv);
-            std::fprintf(stderr, "zedactl %s: cannot run %s: %s\n", argv[1], file.constData(),
+            execv(file.constData(), argv.data());
+            std::fprintf(stderr, "zedactl %s: cannot run %s: %s\n", command, file.constData(),
                          std::strerror(errno));
             return 1;
         }
     }
-    std::fprintf(stderr, "zedactl %s: zedactl-draw is not installed beside zedactl\n", argv[1]);
+    std::fprintf(stderr, "zedactl %s: zedactl-draw is not installed beside zedactl\n", command);
     return 1;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // zedactl-draw gets the command line as it was, --language included.
+    const std::vector<char*> given(argv, argv + argc + 1);
+    QByteArray language;
+    if (!TakeLanguageOption(argc, argv, language))
+        return 2;
     if (argc >= 2 && ServedByDrawing(argv[1]))
-        return HandOver(argv);
+        return HandOver(argv[1], given);
     QCoreApplication app(argc, argv);
+    InstallCtlLanguage(app, language);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (!args.isEmpty() && (args.first() == "--version" || args.first() == "-v")) {
@@ -114,7 +125,9 @@ int main(int argc, char* argv[]) {
     const QString name = args.takeFirst();
     const auto it = Commands().find(name);
     if (it == Commands().end()) {
-        std::fprintf(stderr, "zedactl: unknown command '%s'\n", qPrintable(name));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("zedactl", "zedactl: unknown command '%1'")
+                                    .arg(name)));
         PrintUsage();
         return 2;
     }

@@ -6,6 +6,7 @@
 
 #include "config/Cclock.h"
 #include "config/Fcommandline.h"
+#include "config/Flanguage.h"
 #include "unit/Cunitemulator.h"
 
 #include <QCommandLineParser>
@@ -74,8 +75,14 @@ void SleepUntilUs(int64_t us) {
     }
 }
 
+// Says why on stderr, in the user's language.
+void Complain(const char* text) {
+    std::fprintf(stderr, "zeda-unit: %s\n",
+                 qPrintable(QCoreApplication::translate("zeda-unit", text)));
+}
+
 bool Fail(const char* text) {
-    std::fprintf(stderr, "zeda-unit: %s\n", text);
+    Complain(text);
     return false;
 }
 
@@ -94,7 +101,7 @@ public:
     bool OpenPty(QByteArray& path) {
         char name[256] = {};
         if (openpty(&FIoFd, &FLineFd, name, nullptr, nullptr) != 0)
-            return Fail("cannot create a pseudo-terminal");
+            return Fail(QT_TRANSLATE_NOOP("zeda-unit", "cannot create a pseudo-terminal"));
         // The emulator keeps the PC's end open as well, so the line stays up
         // while the PC closes and opens its port, and reads the speed the PC
         // set there.
@@ -110,10 +117,10 @@ public:
     bool OpenDevice(const QByteArray& path, int baud) {
         speed_t code{};
         if (!CodeOf(baud, code))
-            return Fail("--baud names no speed of the line");
+            return Fail(QT_TRANSLATE_NOOP("zeda-unit", "--baud names no speed of the line"));
         FIoFd = open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         if (FIoFd < 0)
-            return Fail("cannot open the device");
+            return Fail(QT_TRANSLATE_NOOP("zeda-unit", "cannot open the device"));
         FLineFd = FIoFd;
         termios t{};
         tcgetattr(FIoFd, &t);
@@ -121,7 +128,7 @@ public:
         t.c_cflag |= CLOCAL | CREAD;
         cfsetspeed(&t, code);
         if (tcsetattr(FIoFd, TCSANOW, &t) != 0)
-            return Fail("cannot set the line");
+            return Fail(QT_TRANSLATE_NOOP("zeda-unit", "cannot set the line"));
         return true;
     }
 
@@ -254,21 +261,30 @@ bool ParseFaults(const QString& list, UnitOptions& o) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const QByteArray language = LanguageOption(argc, argv);
+    if (!language.isEmpty() && !ParseLanguage(language)) {
+        std::fprintf(stderr, "zeda-unit: --language takes en, de or source\n");
+        return 2;
+    }
     QCoreApplication app(argc, argv);
+    InstallLanguage(app, ChooseLanguage(language, QByteArray(),
+                                        QProcessEnvironment::systemEnvironment()));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zeda-unit",
         "Emulates the acquisition unit on a serial device or a new pseudo-terminal (its path is "
-        "the first line of output).");
+        "the first line of output)."));
     parser.addHelpOption();
-    parser.addOption({"pty", "Create a pseudo-terminal and print its path."});
-    parser.addOption({"device", "Serial device to answer on.", "PATH"});
-    parser.addOption({"baud", "Answer only while the line is set to this speed.", "N"});
+    parser.addOption({"pty", QCoreApplication::translate("zeda-unit", "Create a pseudo-terminal and print its path.")});
+    parser.addOption({"device", QCoreApplication::translate("zeda-unit", "Serial device to answer on."), "PATH"});
+    parser.addOption({"baud", QCoreApplication::translate("zeda-unit", "Answer only while the line is set to this speed."), "N"});
     parser.addOption(
-        {"from", "Start the clock at \"YYYY-MM-DD HH:MM\" (default: local time).", "TIME"});
-    parser.addOption({"speed", "Clock minutes per second (default: real time).", "N"});
-    parser.addOption({"records", "Make this many records, then no more.", "N"});
-    parser.addOption({"faults", "drop-byte, corrupt-frame, silence (comma-separated).", "LIST"});
-    parser.addOption({"seed", "Seed of the fault dice.", "N"});
+        {"from", QCoreApplication::translate("zeda-unit", "Start the clock at \"YYYY-MM-DD HH:MM\" (default: local time)."), "TIME"});
+    parser.addOption({"speed", QCoreApplication::translate("zeda-unit", "Clock minutes per second (default: real time)."), "N"});
+    parser.addOption({"records", QCoreApplication::translate("zeda-unit", "Make this many records, then no more."), "N"});
+    parser.addOption({"faults", QCoreApplication::translate("zeda-unit", "drop-byte, corrupt-frame, silence (comma-separated)."), "LIST"});
+    parser.addOption({"seed", QCoreApplication::translate("zeda-unit", "Seed of the fault dice."), "N"});
+    parser.addOption({"language", QCoreApplication::translate("zeda-unit", "en, de or source (the system's own texts); overrides the locale."), "LANG"});
     parser.process(app);
 
     UnitOptions o;
@@ -277,7 +293,7 @@ int main(int argc, char* argv[]) {
     long long seed = 1;
     long long records = -1;
     if (parser.isSet("pty") == parser.isSet("device")) {
-        std::fprintf(stderr, "zeda-unit: needs --pty or --device PATH\n");
+        Complain(QT_TRANSLATE_NOOP("zeda-unit", "needs --pty or --device PATH"));
         return 2;
     }
     if (!ParseBoundedInt(parser, "baud", 300, 230400, baud) ||
@@ -287,18 +303,18 @@ int main(int argc, char* argv[]) {
         return 2;
     speed_t code{};
     if (baud != 0 && !CodeOf(int(baud), code)) {
-        std::fprintf(stderr, "zeda-unit: --baud names no speed of the line\n");
+        Complain(QT_TRANSLATE_NOOP("zeda-unit", "--baud names no speed of the line"));
         return 2;
     }
     if (!ParseFaults(parser.value("faults"), o)) {
-        std::fprintf(stderr, "zeda-unit: --faults takes drop-byte, corrupt-frame, silence\n");
+        Complain(QT_TRANSLATE_NOOP("zeda-unit", "--faults takes drop-byte, corrupt-frame, silence"));
         return 2;
     }
     o.seed = uint32_t(seed);
     o.records = records;
     if (parser.isSet("from")) {
         if (!ParseFrom(parser.value("from"), o.clockSeconds)) {
-            std::fprintf(stderr, "zeda-unit: --from takes \"YYYY-MM-DD HH:MM\"\n");
+            Complain(QT_TRANSLATE_NOOP("zeda-unit", "--from takes \"YYYY-MM-DD HH:MM\""));
             return 2;
         }
     } else {
@@ -338,7 +354,11 @@ int main(int argc, char* argv[]) {
         if (n > 0)
             receiver.Feed(buffer, n, now);
     }
-    std::fprintf(stderr, "zeda-unit: faults: %d drop-byte, %d corrupt-frame, %d silence\n",
-                 unit.dropped, unit.corrupted, unit.silences);
+    const QString faults =
+        QCoreApplication::translate("zeda-unit", "faults: %1 drop-byte, %2 corrupt-frame, %3 silence")
+            .arg(unit.dropped)
+            .arg(unit.corrupted)
+            .arg(unit.silences);
+    std::fprintf(stderr, "zeda-unit: %s\n", qPrintable(faults));
     return 0;
 }

@@ -648,7 +648,7 @@ private slots:
             QVERIFY2(text.contains(QString::fromLatin1(part)), part);
         // Back and forward through the pages visited.
         QVERIFY(!h->btnBack->isEnabled());
-        h->ShowPage(QUrl(GuideUrl.toString() + "#zedactl"));
+        h->ShowPage(QUrl(GuideUrl().toString() + "#zedactl"));
         QVERIFY(h->btnBack->isEnabled());
         h->btnBack->click();
         QVERIFY(h->btnForward->isEnabled());

@@ -67,14 +67,14 @@ void TestBackup::backupIntoDirectory() {
     QVERIFY(m->file->BackupTo(Other()));
     QCOMPARE(ReadBytes(Other("D2026-03.ZMF")), original);
     QCOMPARE(Entries(Other()), QStringList{"D2026-03.ZMF"});
-    QCOMPARE(Messages().Texts(), QStringList{BackupDoneText});
+    QCOMPARE(Messages().Texts(), QStringList{BackupDoneText()});
     QCOMPARE(Messages().shown[0].kind, TMessages::Information);
 }
 
 void TestBackup::backupOntoExistingFile() {
     QVERIFY(WriteBytes(Other("D2026-03.ZMF"), "old"));
     QVERIFY(!BackupToDirectory(m->path, Other(), Messages(), Plenty));
-    QCOMPARE(Messages().Texts(), QStringList{BackupExistsText});
+    QCOMPARE(Messages().Texts(), QStringList{BackupExistsText()});
     QCOMPARE(Messages().shown[0].kind, TMessages::Error);
     QCOMPARE(ReadBytes(Other("D2026-03.ZMF")), QByteArray("old"));
 }
@@ -83,8 +83,8 @@ void TestBackup::freeSpace_data() {
     QTest::addColumn<qint64>("space");
     QTest::addColumn<bool>("copied");
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("one byte short") << qint64(1432964) << false << QStringList{BackupNoSpaceText};
-    QTest::newRow("exactly enough") << qint64(1432965) << true << QStringList{BackupDoneText};
+    QTest::newRow("one byte short") << qint64(1432964) << false << QStringList{BackupNoSpaceText()};
+    QTest::newRow("exactly enough") << qint64(1432965) << true << QStringList{BackupDoneText()};
     QTest::newRow("not measurable") << qint64(-1) << false << QStringList{};
 }
 
@@ -121,7 +121,7 @@ void TestBackup::failedBackupLeavesNothing() {
         QVERIFY(sizeLimit.Active());
         QVERIFY(!BackupToDirectory(m->path, Other(), Messages(), Plenty));
     }
-    QCOMPARE(Messages().Texts(), QStringList{BackupFailedText});
+    QCOMPARE(Messages().Texts(), QStringList{BackupFailedText()});
     QCOMPARE(Messages().shown[0].kind, TMessages::Error);
     QVERIFY(Entries(Other()).isEmpty());
     QCOMPARE(m->Bytes(), original);
@@ -130,7 +130,7 @@ void TestBackup::failedBackupLeavesNothing() {
 void TestBackup::backupOntoDirectoryInTheWay() {
     QVERIFY(QDir(Other()).mkdir("D2026-03.ZMF"));
     QVERIFY(!m->file->Backup(m->path, Other("D2026-03.ZMF")));
-    QCOMPARE(Messages().Texts(), QStringList{BackupFailedText});
+    QCOMPARE(Messages().Texts(), QStringList{BackupFailedText()});
     QVERIFY(Entries(Other()).isEmpty());
 }
 
@@ -151,7 +151,7 @@ void TestBackup::importAnsweredYes() {
     QVERIFY(ImportMonthFile(Other("D2026-03.ZMF"), m->path, Messages()));
     QCOMPARE(Messages().Texts(),
              (QStringList{"Wollen Sie die Monatsdatei des Standorts 03/2026 importieren?",
-                          ImportDoneText}));
+                          ImportDoneText()}));
     QCOMPARE(m->Bytes(), original);
 }
 
@@ -186,11 +186,11 @@ void TestBackup::importOfAFilePresent() {
     QVERIFY(!ImportMonthFile(Other("D2026-03.ZMF"), m->path, Messages()));
     QCOMPARE(Messages().Texts(),
              (QStringList{"Wollen Sie die Monatsdatei des Standorts 03/2026 importieren?",
-                          ImportPresentText}));
+                          ImportPresentText()}));
     Messages().Clear();
     // Even when the source is that very file.
     QVERIFY(!ImportMonthFile(m->path, m->path, Messages()));
-    QCOMPARE(Messages().Texts().last(), ImportPresentText);
+    QCOMPARE(Messages().Texts().last(), ImportPresentText());
     QCOMPARE(m->Bytes(), original);
 }
 
@@ -200,7 +200,7 @@ void TestBackup::importOverDamagedFile() {
     damaged[0] = 'X';
     QVERIFY(WriteBytes(m->path, damaged));
     QVERIFY(ImportMonthFile(Other("D2026-03.ZMF"), m->path, Messages()));
-    QCOMPARE(Messages().Texts().last(), ImportDoneText);
+    QCOMPARE(Messages().Texts().last(), ImportDoneText());
     QCOMPARE(m->Bytes(), original);
 }
 
@@ -213,7 +213,7 @@ void TestBackup::failedImportKeepsTheOldFile() {
         QVERIFY(limit.Active());
         QVERIFY(!ImportMonthFile(Other("D2026-03.ZMF"), m->path, Messages()));
     }
-    QCOMPARE(Messages().Texts().last(), ImportFailedText);
+    QCOMPARE(Messages().Texts().last(), ImportFailedText());
     QCOMPARE(Messages().shown.last().kind, TMessages::Error);
     QCOMPARE(m->Bytes(), damaged);
     QCOMPARE(Entries(m->fx.dir.path()).filter(".ZMF", Qt::CaseInsensitive),
@@ -224,7 +224,7 @@ void TestBackup::importTakesTheCanonicalName() {
     // A lower-case name would sit next to the file acquisition uses.
     QVERIFY(QFile::copy(m->path, Other("d2026-03.zmf")));
     QVERIFY(!ImportMonthFile(Other("d2026-03.zmf"), m->fx.Path("d2026-03.zmf"), Messages()));
-    QCOMPARE(Messages().Texts().last(), ImportPresentText);
+    QCOMPARE(Messages().Texts().last(), ImportPresentText());
     QVERIFY(QFile::remove(m->path));
     QVERIFY(ImportMonthFile(Other("d2026-03.zmf"), m->fx.Path("d2026-03.zmf"), Messages()));
     QCOMPARE(Entries(m->fx.dir.path()).filter(".zmf", Qt::CaseInsensitive),

@@ -104,7 +104,7 @@ void TestExceptions::overlap() {
         QCOMPARE(FileTable(), m->doc.exceptions);
         QVERIFY(m->fx.messages.shown.isEmpty());
     } else {
-        QCOMPARE(m->fx.messages.Texts(), QStringList{ExceptionOverlapText});
+        QCOMPARE(m->fx.messages.Texts(), QStringList{ExceptionOverlapText()});
         QCOMPARE(m->fx.messages.shown[0].kind, TMessages::Error);
         QCOMPARE(Count(), 1);
         QCOMPARE(m->doc.exceptions, table);
@@ -118,7 +118,7 @@ void TestExceptions::fullTable() {
     QCOMPARE(FileCount(), 500);
     const QByteArray before = m->Bytes();
     QVERIFY(!Set(5000, 5000, {1}));
-    QCOMPARE(m->fx.messages.Texts(), QStringList{ExceptionTableFullText});
+    QCOMPARE(m->fx.messages.Texts(), QStringList{ExceptionTableFullText()});
     QCOMPARE(m->Bytes(), before);
     QCOMPARE(Count(), 500);
     // Clearing one makes room again.
@@ -133,7 +133,7 @@ void TestExceptions::clearNeedsTheSameChannels() {
     QVERIFY(Set(100, 200, {1, 2}));
     const QByteArray before = m->Bytes();
     QVERIFY(!Clear(100, 200, {1, 2, 3}));
-    QCOMPARE(m->fx.messages.Texts(), QStringList{ExceptionMismatchText});
+    QCOMPARE(m->fx.messages.Texts(), QStringList{ExceptionMismatchText()});
     QVERIFY(!Clear(100, 201, {1, 2}));
     QCOMPARE(m->Bytes(), before);
     QCOMPARE(Count(), 1);

@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(ExceptionAt(d, 2, 90, code), 1);
         QCOMPARE(QByteArray(code, 5), QByteArray(5, '\0'));
         QVERIFY(w->ExceptionCommand("!Not Notiz") == false);
-        QCOMPARE(m->fx.messages.Texts(), QStringList{ExceptionOverlapText});
+        QCOMPARE(m->fx.messages.Texts(), QStringList{ExceptionOverlapText()});
 
         counter.paints = 0;
         QVERIFY(w->ExceptionCommand("ClearExcept"));

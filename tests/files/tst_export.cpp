@@ -66,7 +66,7 @@ void TestExport::acrossMidnight() {
                                 "2026-03-02 00:00;3;3\r\n"
                                 "2026-03-02 00:01;4;4\r\n";
     QCOMPARE(ReadBytes(Out()), expected);
-    QCOMPARE(m->fx.messages.Texts(), QStringList{ExportDoneText});
+    QCOMPARE(m->fx.messages.Texts(), QStringList{ExportDoneText()});
     QCOMPARE(m->fx.messages.shown[0].kind, TMessages::Information);
 }
 
@@ -184,7 +184,7 @@ void TestExport::targetCannotBeCreated() {
     m->Mark(100, 200);
     const QByteArray before = m->Bytes();
     QVERIFY(!ExportCsv(m->doc, m->fx.Path("missing/out.csv"), m->fx.messages));
-    QCOMPARE(m->fx.messages.Texts(), QStringList{ExportCreateFailedText});
+    QCOMPARE(m->fx.messages.Texts(), QStringList{ExportCreateFailedText()});
     QCOMPARE(m->fx.messages.shown[0].kind, TMessages::Error);
     QVERIFY(QDir(m->fx.Path("ausgabe.csv")).mkpath("."));
     QVERIFY(!ExportCsv(m->doc, m->fx.Path("ausgabe.csv"), m->fx.messages));

@@ -1,0 +1,676 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Cacquisition</name>
+    <message>
+        <source>the month file %1 holds only %2 days</source>
+        <translation>the month file %1 holds only %2 days</translation>
+    </message>
+    <message>
+        <source>its month has no such day</source>
+        <translation>its month has no such day</translation>
+    </message>
+    <message>
+        <source>Error - The record of %1 cannot be stored and was removed from the unit: %2!</source>
+        <translation>The record of %1 cannot be stored and was removed from the unit: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Ccommbase</name>
+    <message>
+        <source>Communications port %1 cannot connected!</source>
+        <translation>Communication port %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Communications port %1 it can not be initialized!</source>
+        <translation>Communication port %1 cannot be set up.</translation>
+    </message>
+    <message>
+        <source>Es besteht keine Verbindung zum Akquisitionssystem!</source>
+        <translation>There is no connection to the acquisition unit.</translation>
+    </message>
+</context>
+<context>
+    <name>Cctlmessages</name>
+    <message>
+        <source>error</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>warning</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>information</translation>
+    </message>
+    <message>
+        <source>question</source>
+        <translation>question</translation>
+    </message>
+</context>
+<context>
+    <name>Cdatadirlock</name>
+    <message>
+        <source>Error - The data directory %1 is in use by %2!</source>
+        <translation>The data directory %1 is in use by %2.</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>another program</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (process %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Cfiledata</name>
+    <message>
+        <source>Fehler beim Versuch eine Datei zu öffnen!</source>
+        <translation>The file cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Diese Datei ist keine gültige Datendatei!</source>
+        <translation>This file is not a valid data file.</translation>
+    </message>
+</context>
+<context>
+    <name>Cinifile</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>it is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>it cannot be read whole</source>
+        <translation>it cannot be read completely</translation>
+    </message>
+    <message>
+        <source>Error - The settings file %1 cannot be read: %2!</source>
+        <translation>The settings file %1 cannot be read: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Cmessages</name>
+    <message>
+        <source>Error - File %1 cannot be written!</source>
+        <translation>The file %1 cannot be written.</translation>
+    </message>
+</context>
+<context>
+    <name>Cnotices</name>
+    <message>
+        <source>The data were accepted by system of the account of data,</source>
+        <translation>A record from the acquisition unit was refused:</translation>
+    </message>
+    <message>
+        <source>Date a difference of time is more than 30 days to date</source>
+        <translation>its time differs from the date of the PC</translation>
+    </message>
+    <message>
+        <source>PC is found out. The data do not gather!</source>
+        <translation>by more than 30 days. The record is not stored.</translation>
+    </message>
+    <message>
+        <source>Now there is no connection with system</source>
+        <translation>There is no connection</translation>
+    </message>
+    <message>
+        <source> of the account of the data!</source>
+        <translation> to the acquisition unit.</translation>
+    </message>
+</context>
+<context>
+    <name>Fbackup</name>
+    <message>
+        <source>Wollen Sie die Monatsdatei des Standorts %1 importieren?</source>
+        <translation>Do you want to import the month file %1?</translation>
+    </message>
+    <message>
+        <source>Error - File exist!</source>
+        <translation>The file already exists.</translation>
+    </message>
+    <message>
+        <source>Auf dem angegebenen Laufwerk ist nicht genug freier Speicherplatz vorhanden!</source>
+        <translation>There is not enough free space on the chosen drive.</translation>
+    </message>
+    <message>
+        <source>Die Monatsdatei wurde erfolgreich gesichert!</source>
+        <translation>The month file has been backed up.</translation>
+    </message>
+    <message>
+        <source>Die Monatsdatei konnte nicht erfolgreich gesichert werden!</source>
+        <translation>The month file could not be backed up.</translation>
+    </message>
+    <message>
+        <source>Die zu importierende Monatsdatei befindet sich bereits auf Ihrem System!</source>
+        <translation>The month file to import is already on this system.</translation>
+    </message>
+    <message>
+        <source>Die Monatsdatei wurde erfolgreich importiert!</source>
+        <translation>The month file has been imported.</translation>
+    </message>
+    <message>
+        <source>Die Monatsdatei konnte nicht erfolgreich importiert werden!</source>
+        <translation>The month file could not be imported.</translation>
+    </message>
+</context>
+<context>
+    <name>Fcommandline</name>
+    <message>
+        <source>%1: --%2 takes a whole number from %3 to %4</source>
+        <translation>%1: --%2 takes a whole number from %3 to %4</translation>
+    </message>
+</context>
+<context>
+    <name>Fcommlink</name>
+    <message>
+        <source>Unit: serial (Unit=serial)</source>
+        <translation>Unit: serial line (Unit=serial)</translation>
+    </message>
+    <message>
+        <source>Unit: simulator (Unit=sim)</source>
+        <translation>Unit: simulator (Unit=sim)</translation>
+    </message>
+</context>
+<context>
+    <name>Fctlcommon</name>
+    <message>
+        <source>Data directory (default: the program&apos;s directory when it may be written, otherwise $XDG_DATA_HOME/zeda).</source>
+        <translation>Data directory (default: the program&apos;s directory when it may be written, otherwise $XDG_DATA_HOME/zeda).</translation>
+    </message>
+</context>
+<context>
+    <name>Fexceptions</name>
+    <message>
+        <source>Die Ausnahmebeschreibung konnte nicht gesetzt werden, da es eine Überschneidung mit einer bestehenden Ausnahmebeschreibung gibt!</source>
+        <translation>The exception period cannot be set: it overlaps an existing exception period.</translation>
+    </message>
+    <message>
+        <source>Es wurde bereits die maximal zulässige Anzahl von Ausnahmebeschreibungen, die pro Monatsdatei möglich sind, gesetzt!</source>
+        <translation>The month file already holds the largest possible number of exception periods.</translation>
+    </message>
+    <message>
+        <source>Der markierte Datenbereich stimmt nicht mit einer bestehenden Ausnahmebeschreibung überein!</source>
+        <translation>The marked range does not match an existing exception period.</translation>
+    </message>
+</context>
+<context>
+    <name>Fexport</name>
+    <message>
+        <source>Die Datei EXPORT.CSV konnte nicht erzeugt werden!</source>
+        <translation>The export file could not be created.</translation>
+    </message>
+    <message>
+        <source>Der selektierte Datenbereich wurde erfolgreich exportiert!</source>
+        <translation>The marked range has been exported.</translation>
+    </message>
+</context>
+<context>
+    <name>Foutput</name>
+    <message>
+        <source>Error - File %1 is a month file and is not overwritten!</source>
+        <translation>The file %1 is a month file and is not overwritten.</translation>
+    </message>
+</context>
+<context>
+    <name>Publishing</name>
+    <message>
+        <source>The broker %1 accepted the connection.</source>
+        <translation>The broker %1 accepted the connection.</translation>
+    </message>
+    <message>
+        <source>No connection to the broker %1: %2</source>
+        <translation>No connection to the broker %1: %2</translation>
+    </message>
+    <message>
+        <source>the host name cannot be resolved</source>
+        <translation>the host name cannot be resolved</translation>
+    </message>
+    <message>
+        <source>the CA file %1 cannot be read</source>
+        <translation>the CA file %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>the broker refused the connection: %1</source>
+        <translation>the broker refused the connection: %1</translation>
+    </message>
+    <message>
+        <source>the broker did not answer within %1 s</source>
+        <translation>the broker did not answer within %1 s</translation>
+    </message>
+    <message>
+        <source>Error - No broker or no valid topic is set!</source>
+        <translation>No broker or no valid topic is set.</translation>
+    </message>
+    <message>
+        <source>Error - File %1 cannot be read!</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Error - No connection to the broker %1: %2</source>
+        <translation>No connection to the broker %1: %2</translation>
+    </message>
+    <message>
+        <source>Warning - The connection to the broker %1 was lost: %2</source>
+        <translation>The connection to the broker %1 was lost: %2</translation>
+    </message>
+    <message>
+        <source>Error - Publishing from %1 is already done by %2!</source>
+        <translation>%2 is already publishing from %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TPublishing</name>
+    <message>
+        <source>MQTT: %1</source>
+        <translation>MQTT: %1</translation>
+    </message>
+    <message>
+        <source>MQTT: connecting to %1 ...</source>
+        <translation>MQTT: connecting to %1 ...</translation>
+    </message>
+    <message>
+        <source>MQTT: connected, backlog %1, acknowledged up to %2</source>
+        <translation>MQTT: connected, backlog %1, acknowledged up to %2</translation>
+    </message>
+    <message>
+        <source>MQTT: no connection, backlog %1, acknowledged up to %2</source>
+        <translation>MQTT: no connection, backlog %1, acknowledged up to %2</translation>
+    </message>
+</context>
+<context>
+    <name>TfmACQInfo</name>
+    <message>
+        <source>System information</source>
+        <translation>System information</translation>
+    </message>
+    <message>
+        <source> System information </source>
+        <translation> System information </translation>
+    </message>
+    <message>
+        <source>Firmware-Release:</source>
+        <translation>Firmware release:</translation>
+    </message>
+    <message>
+        <source>System time:</source>
+        <translation>Unit time:</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Records waiting</translation>
+    </message>
+    <message>
+        <source> Installation of time </source>
+        <translation> Set the unit clock </translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Es besteht keine Verbindung zum Akquisitionssystem!</source>
+        <translation>There is no connection to the acquisition unit.</translation>
+    </message>
+</context>
+<context>
+    <name>TfmChannelTest</name>
+    <message>
+        <source>Channel test</source>
+        <translation>Channel test</translation>
+    </message>
+    <message>
+        <source>Channel %1:</source>
+        <translation>Channel %1:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TfmMain</name>
+    <message>
+        <source>Publishing (MQTT)...</source>
+        <translation>Publishing (MQTT)...</translation>
+    </message>
+</context>
+<context>
+    <name>TfmPublishSettings</name>
+    <message>
+        <source>Publishing (MQTT)</source>
+        <translation>Publishing (MQTT)</translation>
+    </message>
+    <message>
+        <source>Publish every stored minute</source>
+        <translation>Publish every stored minute</translation>
+    </message>
+    <message>
+        <source>%1, with a CA file %2</source>
+        <translation>%1, with a CA file %2</translation>
+    </message>
+    <message>
+        <source>none: no TLS</source>
+        <translation>none: no TLS</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Test connection</translation>
+    </message>
+    <message>
+        <source>Broker host:</source>
+        <translation>Broker host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Base topic:</source>
+        <translation>Base topic:</translation>
+    </message>
+    <message>
+        <source>Client id:</source>
+        <translation>Client ID:</translation>
+    </message>
+    <message>
+        <source>User:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>CA file:</source>
+        <translation>CA file:</translation>
+    </message>
+    <message>
+        <source>Error - Please enter the broker&apos;s host name!</source>
+        <translation>Please enter the broker&apos;s host name.</translation>
+    </message>
+    <message>
+        <source>Error - The port is a number from 1 to 65535!</source>
+        <translation>The port is a number from 1 to 65535.</translation>
+    </message>
+    <message>
+        <source>Error - A topic to publish to cannot hold &quot;+&quot; or &quot;#&quot;!</source>
+        <translation>A topic to publish to cannot contain &quot;+&quot; or &quot;#&quot;.</translation>
+    </message>
+    <message>
+        <source>Please enter the broker&apos;s host name.</source>
+        <translation>Please enter the broker&apos;s host name.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2 ...</source>
+        <translation>Connecting to %1:%2 ...</translation>
+    </message>
+</context>
+<context>
+    <name>Ucommunication</name>
+    <message>
+        <source>Auto Detect</source>
+        <translation>Detect</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Trying %1 at %2 Baud ...</source>
+        <translation>Trying %1 at %2 baud ...</translation>
+    </message>
+    <message>
+        <source>Communications parameter</source>
+        <translation>Communication settings</translation>
+    </message>
+    <message>
+        <source> Interface </source>
+        <translation> Port </translation>
+    </message>
+    <message>
+        <source> Speed </source>
+        <translation> Speed </translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Auto detect NO!</source>
+        <translation>The unit was not found.</translation>
+    </message>
+    <message>
+        <source>Auto detect OK!</source>
+        <translation>The unit was found.</translation>
+    </message>
+</context>
+<context>
+    <name>Ulanguagemenu</name>
+    <message>
+        <source>Follow the system</source>
+        <translation>Follow the system</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Untranslated</source>
+        <translation>Untranslated (the program&apos;s own texts)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>The language takes effect at the next start.</source>
+        <translation>The language takes effect at the next start.</translation>
+    </message>
+</context>
+<context>
+    <name>Unotices</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>zeda-unit</name>
+    <message>
+        <source>cannot create a pseudo-terminal</source>
+        <translation>cannot create a pseudo-terminal</translation>
+    </message>
+    <message>
+        <source>--baud names no speed of the line</source>
+        <translation>--baud names no speed of the line</translation>
+    </message>
+    <message>
+        <source>cannot open the device</source>
+        <translation>cannot open the device</translation>
+    </message>
+    <message>
+        <source>cannot set the line</source>
+        <translation>cannot set up the line</translation>
+    </message>
+    <message>
+        <source>Emulates the acquisition unit on a serial device or a new pseudo-terminal (its path is the first line of output).</source>
+        <translation>Emulates the acquisition unit on a serial device or a new pseudo-terminal (its path is the first line of output).</translation>
+    </message>
+    <message>
+        <source>Create a pseudo-terminal and print its path.</source>
+        <translation>Create a pseudo-terminal and print its path.</translation>
+    </message>
+    <message>
+        <source>Serial device to answer on.</source>
+        <translation>Serial device to answer on.</translation>
+    </message>
+    <message>
+        <source>Answer only while the line is set to this speed.</source>
+        <translation>Answer only while the line is set to this speed.</translation>
+    </message>
+    <message>
+        <source>Start the clock at &quot;YYYY-MM-DD HH:MM&quot; (default: local time).</source>
+        <translation>Start the clock at &quot;YYYY-MM-DD HH:MM&quot; (default: local time).</translation>
+    </message>
+    <message>
+        <source>Clock minutes per second (default: real time).</source>
+        <translation>Clock minutes per second (default: real time).</translation>
+    </message>
+    <message>
+        <source>Make this many records, then no more.</source>
+        <translation>Make this many records, then no more.</translation>
+    </message>
+    <message>
+        <source>drop-byte, corrupt-frame, silence (comma-separated).</source>
+        <translation>drop-byte, corrupt-frame, silence (comma-separated).</translation>
+    </message>
+    <message>
+        <source>Seed of the fault dice.</source>
+        <translation>Seed of the fault dice.</translation>
+    </message>
+    <message>
+        <source>en, de or source (the system&apos;s own texts); overrides the locale.</source>
+        <translation>en, de or source (the program&apos;s own texts); overrides the locale.</translation>
+    </message>
+    <message>
+        <source>needs --pty or --device PATH</source>
+        <translation>needs --pty or --device PATH</translation>
+    </message>
+    <message>
+        <source>--faults takes drop-byte, corrupt-frame, silence</source>
+        <translation>--faults takes drop-byte, corrupt-frame, silence</translation>
+    </message>
+    <message>
+        <source>--from takes &quot;YYYY-MM-DD HH:MM&quot;</source>
+        <translation>--from takes &quot;YYYY-MM-DD HH:MM&quot;</translation>
+    </message>
+    <message>
+        <source>faults: %1 drop-byte, %2 corrupt-frame, %3 silence</source>
+        <translation>faults: %1 drop-byte, %2 corrupt-frame, %3 silence</translation>
+    </message>
+</context>
+<context>
+    <name>zedactl</name>
+    <message>
+        <source>print the configuration as JSON</source>
+        <translation>print the configuration as JSON</translation>
+    </message>
+    <message>
+        <source>run the acquisition with the simulated unit on a simulated clock</source>
+        <translation>run the acquisition with the simulated unit on a simulated clock</translation>
+    </message>
+    <message>
+        <source>print what a month file holds as JSON</source>
+        <translation>print what a month file holds as JSON</translation>
+    </message>
+    <message>
+        <source>check a month file (the exit status is the result)</source>
+        <translation>check a month file (the exit status is the result)</translation>
+    </message>
+    <message>
+        <source>paint a month file&apos;s diagram into a PNG picture</source>
+        <translation>draw a month file&apos;s diagram into a PNG picture</translation>
+    </message>
+    <message>
+        <source>write the marked range of a month file as CSV</source>
+        <translation>write the marked range of a month file as CSV</translation>
+    </message>
+    <message>
+        <source>print the figures of a range of a month file as JSON</source>
+        <translation>print the figures of a range of a month file as JSON</translation>
+    </message>
+    <message>
+        <source>set or clear an exception period in a month file</source>
+        <translation>set or clear an exception period in a month file</translation>
+    </message>
+    <message>
+        <source>back a month file up into a directory</source>
+        <translation>back a month file up into a directory</translation>
+    </message>
+    <message>
+        <source>import a month file into the data directory</source>
+        <translation>import a month file into the data directory</translation>
+    </message>
+    <message>
+        <source>show or change a channel definition</source>
+        <translation>show or change a channel definition</translation>
+    </message>
+    <message>
+        <source>list or edit the operator list</source>
+        <translation>list or edit the operator list</translation>
+    </message>
+    <message>
+        <source>set the operator or administrator password</source>
+        <translation>set the operator or administrator password</translation>
+    </message>
+    <message>
+        <source>talk to the unit: detect, info, values, set-clock</source>
+        <translation>talk to the unit: detect, info, values, set-clock</translation>
+    </message>
+    <message>
+        <source>store the unit&apos;s records into the month files until it is idle</source>
+        <translation>store the unit&apos;s records in the month files until it has none left</translation>
+    </message>
+    <message>
+        <source>draw a day or month report or a view print into a PDF</source>
+        <translation>draw a day or month report or a view print into a PDF</translation>
+    </message>
+    <message>
+        <source>print a day or month report on the configured printers</source>
+        <translation>print a day or month report on the configured printers</translation>
+    </message>
+    <message>
+        <source>publish the stored minutes to the MQTT broker</source>
+        <translation>publish the stored minutes to the MQTT broker</translation>
+    </message>
+    <message>
+        <source>Usage: zedactl [--language en|de|source] COMMAND [OPTIONS]
+
+Commands:
+</source>
+        <translation>Usage: zedactl [--language en|de|source] COMMAND [OPTIONS]
+
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>
+&apos;zedactl COMMAND --help&apos; describes the options of a command; &apos;zedactl --version&apos; prints the version. --language may stand before or after the command.
+</source>
+        <translation>
+&apos;zedactl COMMAND --help&apos; describes the options of a command; &apos;zedactl --version&apos; prints the version. --language may stand before or after the command.
+</translation>
+    </message>
+    <message>
+        <source>zedactl: unknown command &apos;%1&apos;</source>
+        <translation>zedactl: unknown command &apos;%1&apos;</translation>
+    </message>
+</context>
+</TS>
