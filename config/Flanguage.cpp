@@ -10,6 +10,7 @@
 namespace {
 
 const char* const LanguageProperty = "zedaLanguage";
+const QString TranslatorName = QStringLiteral("zedaTranslator");
 const QByteArray Section = "ZEDA";
 const QByteArray Key = "Language";
 
@@ -119,17 +120,32 @@ bool StoreLanguage(const QString& iniPath, const QByteArray& name) {
     return TIniFile(iniPath).WriteString(Section, Key, name);
 }
 
+namespace {
+
+// A translator of ours, so that a later choice replaces it.
+QTranslator* NewTranslator(QCoreApplication& app) {
+    auto* t = new QTranslator(&app);
+    t->setObjectName(TranslatorName);
+    return t;
+}
+
+} // namespace
+
 bool InstallLanguage(QCoreApplication& app, Language language) {
+    for (QTranslator* earlier : app.findChildren<QTranslator*>(TranslatorName, Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(earlier);
+        delete earlier;
+    }
     app.setProperty(LanguageProperty, int(language));
     if (language == Language::Source)
         return true;
-    auto* own = new QTranslator(&app);
+    auto* own = NewTranslator(app);
     const bool loaded = own->load(":/i18n/zeda_" + QString::fromLatin1(LanguageName(language)));
     if (loaded)
         QCoreApplication::installTranslator(own);
     // Qt's own texts (standard buttons, file dialogs) are English already.
     if (language == Language::German) {
-        auto* qt = new QTranslator(&app);
+        auto* qt = NewTranslator(app);
         if (qt->load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt);
     }

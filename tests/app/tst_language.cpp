@@ -1,0 +1,115 @@
+// The main window in each of the three languages: the texts come from the
+// catalogue of the language chosen, or are the program's own.
+#include "app/Uhelp.h"
+#include "app/Umain.h"
+#include "config/Cclock.h"
+#include "config/Cenv.h"
+#include "config/Flanguage.h"
+#include "support/Crecordingmessages.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+Q_DECLARE_METATYPE(Language)
+
+class TestLanguageWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    TSimClock clock{SecondsFromLocal({2026, 3, 10, 14, 0, 30}), 1000};
+    TRecordingMessages messages;
+    TEnv env;
+
+    std::unique_ptr<TfmMain> MakeMain() {
+        return std::make_unique<TfmMain>(env, [](int) { return 2; });
+    }
+
+    QByteArray Ini() const {
+        QFile f(env.IniPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void init() {
+        env.dataDir = dir.path();
+        env.clock = &clock;
+        env.messages = &messages;
+        env.notices = nullptr;
+        messages.Clear();
+        QFile::remove(env.IniPath());
+    }
+    void cleanup() { InstallLanguage(*QCoreApplication::instance(), Language::Source); }
+
+    void textsFollowTheLanguage_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<QString>("untranslated");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("guideTitle");
+        QTest::newRow("source") << Language::Source << "&Language"
+                                << "The language takes effect at the next start."
+                                << "Untranslated" << "Error - File %1 cannot be written!"
+                                << "ZEDA – user guide";
+        QTest::newRow("en") << Language::English << "&Language"
+                            << "The language takes effect at the next start."
+                            << "Untranslated (the program's own texts)"
+                            << "The file %1 cannot be written." << "ZEDA – user guide";
+        QTest::newRow("de") << Language::German << "&Sprache"
+                            << "Die Sprache gilt ab dem nächsten Start."
+                            << "Unübersetzt (die eigenen Texte des Programms)"
+                            << "Die Datei %1 kann nicht geschrieben werden."
+                            << "ZEDA – Benutzerhandbuch";
+    }
+    void textsFollowTheLanguage() {
+        QFETCH(Language, language);
+        QFETCH(QString, menu);
+        QFETCH(QString, hint);
+        QFETCH(QString, untranslated);
+        QFETCH(QString, message);
+        QFETCH(QString, guideTitle);
+        InstallLanguage(*QCoreApplication::instance(), language);
+        auto w = MakeMain();
+        auto* languages = w->findChild<QMenu*>("mnLanguage");
+        QVERIFY(languages);
+        QCOMPARE(languages->title(), menu);
+        QCOMPARE(w->findChild<QAction*>("LanguageGerman")->statusTip(), hint);
+        QCOMPARE(w->findChild<QAction*>("LanguageGerman")->text(), QString("Deutsch"));
+        QCOMPARE(w->findChild<QAction*>("LanguageSource")->text(), untranslated);
+
+        // A choice that cannot be kept is reported in the same language.
+        const QString elsewhere = dir.filePath("missing/dir");
+        env.dataDir = elsewhere;
+        w->findChild<QAction*>("LanguageEnglish")->trigger();
+        QCOMPARE(messages.Texts(), QStringList{message.arg(elsewhere + "/zeda.ini")});
+
+        TfmHelp help;
+        QCOMPARE(help.txtHelp->documentTitle(), guideTitle);
+    }
+
+    void choiceIsKeptForTheNextStart() {
+        QFile f(env.IniPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[ZEDA]\nLanguage=en\n");
+        f.close();
+        auto w = MakeMain();
+        QVERIFY(w->findChild<QAction*>("LanguageEnglish")->isChecked());
+        // Usable with no diagram window, unlike the rest of the View menu.
+        QVERIFY(w->findChild<QMenu*>("mnLanguage")->menuAction()->isEnabled());
+        QVERIFY(!w->findChild<QMenu*>("mnScaleX")->menuAction()->isEnabled());
+        w->findChild<QAction*>("LanguageGerman")->trigger();
+        QCOMPARE(Ini(), QByteArray("[ZEDA]\nLanguage=de\n"));
+        w->findChild<QAction*>("LanguageSystem")->trigger();
+        QCOMPARE(Ini(), QByteArray("[ZEDA]\nLanguage=\n"));
+        QVERIFY(messages.Texts().isEmpty());
+        // Nothing changes until the next start.
+        QCOMPARE(InstalledLanguage(), Language::Source);
+    }
+};
+
+QTEST_MAIN(TestLanguageWindow)
+#include "tst_language.moc"
