@@ -8,6 +8,8 @@
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
 
+#include <QCoreApplication>
+
 TAcquisition::TAcquisition(const TEnv& env, TCommBase& comm, TFileAct& file,
                            MonthDocument& document)
     : FEnv(env), FComm(comm), FFile(file), FDocument(document) {

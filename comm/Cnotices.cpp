@@ -2,6 +2,8 @@
 
 #include "config/Cmessages.h"
 
+#include <QCoreApplication>
+
 QStringList TimeDiffLines() {
     return {QCoreApplication::translate("Cnotices", "The data were accepted by system of the account of data,"),
             QCoreApplication::translate("Cnotices", "Date a difference of time is more than 30 days to date"),

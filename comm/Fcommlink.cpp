@@ -6,6 +6,8 @@
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
 
+#include <QCoreApplication>
+
 UnitKind ReadUnitKind(const TEnv& env) {
     const QByteArray kind = TIniFile(env.IniPath()).ReadString(IniSection, "Unit", "sim");
     return kind.toLower() == "serial" ? UnitKind::Serial : UnitKind::Simulator;

@@ -3,6 +3,8 @@
 #include "config/Cenv.h"
 #include "config/Cmessages.h"
 
+#include <QCoreApplication>
+
 QString ValidateMessage(int result) {
     if (result == TFileBase::Valid)
         return QString();

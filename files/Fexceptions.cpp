@@ -6,6 +6,8 @@
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 bool IsBlank(char c) {

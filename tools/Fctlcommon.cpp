@@ -38,6 +38,10 @@ ParseResult ParseOptions(QCommandLineParser& parser, const QString& command,
     return ParseResult::Ok;
 }
 
+void Complain(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+}
+
 QCommandLineOption DataDirOption() {
     return QCommandLineOption("data-dir",
                               QCoreApplication::translate(

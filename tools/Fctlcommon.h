@@ -24,6 +24,8 @@
 inline constexpr char ZedactlDirVariable[] = "ZEDACTL_DIR";
 
 void Print(const QByteArray& text);
+// One line on stderr: why a command cannot run.
+void Complain(const QString& text);
 void PrintJson(const QJsonObject& o);
 
 // The outcome of parsing a command's options.

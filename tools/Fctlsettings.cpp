@@ -8,6 +8,7 @@
 #include "tools/Fctlcommon.h"
 #include "tools/Fjson.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
@@ -42,7 +43,7 @@ bool ParseNumber(const QString& text, long& value) {
 bool ApplyField(ChannelDef& c, const QString& assignment) {
     const qsizetype eq = assignment.indexOf('=');
     if (eq <= 0)
-        return Refuse("channel", "--set takes FIELD=VALUE");
+        return Refuse("channel", QCoreApplication::translate("zedactl", "--set takes FIELD=VALUE"));
     const QString field = assignment.left(eq);
     const QString value = assignment.mid(eq + 1);
     if (field == "name" || field == "dimension") {
@@ -51,13 +52,15 @@ bool ApplyField(ChannelDef& c, const QString& assignment) {
         if (!IsChannelText(text) || text.size() > limit)
             return Refuse(
                 "channel",
-                QString("%1 takes at most %2 characters and no comma").arg(field).arg(limit));
+                QCoreApplication::translate("zedactl", "%1 takes at most %2 characters and no comma")
+                    .arg(field)
+                    .arg(limit));
         (field == "name" ? c.name : c.dimension) = text;
         return true;
     }
     long n = 0;
     if (!ParseNumber(value, n))
-        return Refuse("channel", field + " takes a whole number");
+        return Refuse("channel", QCoreApplication::translate("zedactl", "%1 takes a whole number").arg(field));
     if (field == "active")
         c.active = n != 0 ? 1 : 0;
     else if (field == "dispOffset")
@@ -75,9 +78,9 @@ bool ApplyField(ChannelDef& c, const QString& assignment) {
     else if (field == "colour" && n < ColourEntryCount)
         SetColourEntry(c, int(n));
     else if (field == "colour")
-        return Refuse("channel", "colour takes an entry 0 .. 13 of the colour list");
+        return Refuse("channel", QCoreApplication::translate("zedactl", "colour takes an entry 0 .. 13 of the colour list"));
     else
-        return Refuse("channel", "unknown field " + field);
+        return Refuse("channel", QCoreApplication::translate("zedactl", "unknown field %1").arg(field));
     return true;
 }
 
@@ -95,13 +98,13 @@ bool ReadPasswordTwice(bool fromStdin, QByteArray& password, QByteArray& confirm
     std::string first;
     std::string second;
     if (terminal)
-        std::fprintf(stderr, "New password: ");
+        std::fprintf(stderr, "%s", qPrintable(QCoreApplication::translate("zedactl", "New password: ")));
     const bool gotFirst = bool(std::getline(std::cin, first));
     if (terminal)
-        std::fprintf(stderr, "\nConfirm: ");
+        std::fprintf(stderr, "\n%s", qPrintable(QCoreApplication::translate("zedactl", "Confirm: ")));
     const bool gotSecond = gotFirst && bool(std::getline(std::cin, second));
     if (terminal) {
-        std::fprintf(stderr, "\n");
+        Complain(QCoreApplication::translate("zedactl", ""));
         ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
     }
     password = ToAnsi(QString::fromStdString(first));
@@ -113,15 +116,11 @@ bool ReadPasswordTwice(bool fromStdin, QByteArray& password, QByteArray& confirm
 
 int CmdChannel(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Shows or changes the definition of channel N (1 .. 14) in the INI file, with the ranges "
-        "of the channel dialog. FIELD is active, name, dimension, dispOffset, inputMult, "
-        "minValue, maxValue, offsetValue, decimals or colour (entry 0 .. 13 of the colour "
-        "list: \"Schwarz / 1\" .. \"Grun / 2\").");
+    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Shows or changes the definition of channel N (1 .. 14) in the INI file, with the ranges of the channel dialog. FIELD is active, name, dimension, dispOffset, inputMult, minValue, maxValue, offsetValue, decimals or colour (entry 0 .. 13 of the colour list: \"Schwarz / 1\" .. \"Grun / 2\")."));
     parser.addOption(DataDirOption());
-    parser.addOption({"show", "Print the definition (JSON)."});
-    parser.addOption({"set", "Change a field; may be given several times.", "FIELD=VALUE"});
-    parser.addPositionalArgument("N", "The channel, 1 .. 14.");
+    parser.addOption({"show", QCoreApplication::translate("zedactl", "Print the definition (JSON).")});
+    parser.addOption({"set", QCoreApplication::translate("zedactl", "Change a field; may be given several times."), "FIELD=VALUE"});
+    parser.addPositionalArgument("N", QCoreApplication::translate("zedactl", "The channel, 1 .. 14."));
     const ParseResult pr = ParseOptions(parser, "channel", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
@@ -129,7 +128,7 @@ int CmdChannel(const QStringList& args) {
     const int channel = parser.positionalArguments().value(0).toInt(&ok);
     if (parser.positionalArguments().size() != 1 || !ok || channel < 1 || channel > ChannelCount ||
         parser.isSet("show") == parser.isSet("set")) {
-        std::fprintf(stderr, "zedactl channel: needs N (1 .. 14) and either --show or --set\n");
+        Complain(QCoreApplication::translate("zedactl", "zedactl channel: needs N (1 .. 14) and either --show or --set"));
         return 2;
     }
     CtlEnv ctl(parser.value("data-dir"));
@@ -152,18 +151,16 @@ int CmdChannel(const QStringList& args) {
 
 int CmdOperators(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Lists or edits the operator list operator.dat; names are cut to 15 characters.");
+    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Lists or edits the operator list operator.dat; names are cut to 15 characters."));
     parser.addOption(DataDirOption());
-    parser.addOption({"list", "Print the names, one a line, in file order."});
-    parser.addOption({"add", "Append a name.", "NAME"});
-    parser.addOption({"delete", "Remove the name at INDEX (counting from 0).", "INDEX"});
+    parser.addOption({"list", QCoreApplication::translate("zedactl", "Print the names, one a line, in file order.")});
+    parser.addOption({"add", QCoreApplication::translate("zedactl", "Append a name."), "NAME"});
+    parser.addOption({"delete", QCoreApplication::translate("zedactl", "Remove the name at INDEX (counting from 0)."), "INDEX"});
     const ParseResult pr = ParseOptions(parser, "operators", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
     if (int(parser.isSet("list")) + int(parser.isSet("add")) + int(parser.isSet("delete")) != 1) {
-        std::fprintf(stderr,
-                     "zedactl operators: needs one of --list, --add NAME, --delete INDEX\n");
+        Complain(QCoreApplication::translate("zedactl", "zedactl operators: needs one of --list, --add NAME, --delete INDEX"));
         return 2;
     }
     CtlEnv ctl(parser.value("data-dir"));
@@ -193,18 +190,16 @@ int CmdOperators(const QStringList& args) {
 
 int CmdPassword(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Sets the operator or the administrator password. It is asked twice on the terminal "
-        "without echo, or read as two lines from standard input with --stdin.");
+    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Sets the operator or the administrator password. It is asked twice on the terminal without echo, or read as two lines from standard input with --stdin."));
     parser.addOption(DataDirOption());
-    parser.addOption({"operator", "Set the operator password."});
-    parser.addOption({"admin", "Set the administrator password."});
-    parser.addOption({"stdin", "Read password and confirmation from standard input."});
+    parser.addOption({"operator", QCoreApplication::translate("zedactl", "Set the operator password.")});
+    parser.addOption({"admin", QCoreApplication::translate("zedactl", "Set the administrator password.")});
+    parser.addOption({"stdin", QCoreApplication::translate("zedactl", "Read password and confirmation from standard input.")});
     const ParseResult pr = ParseOptions(parser, "password", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
     if (parser.isSet("operator") == parser.isSet("admin")) {
-        std::fprintf(stderr, "zedactl password: needs either --operator or --admin\n");
+        Complain(QCoreApplication::translate("zedactl", "zedactl password: needs either --operator or --admin"));
         return 2;
     }
     CtlEnv ctl(parser.value("data-dir"));

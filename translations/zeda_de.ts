@@ -672,5 +672,409 @@ Befehle:
         <source>zedactl: unknown command &apos;%1&apos;</source>
         <translation>zedactl: unbekannter Befehl &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>zedactl %1: needs one FILE, --from and --to</source>
+        <translation>zedactl %1: braucht eine DATEI, --from und --to</translation>
+    </message>
+    <message>
+        <source>zedactl %1: times are &quot;YYYY-MM-DD HH:MM&quot;, channels a list of 1..14</source>
+        <translation>zedactl %1: Zeiten sind &quot;JJJJ-MM-TT HH:MM&quot;, Kanäle eine Liste aus 1..14</translation>
+    </message>
+    <message>
+        <source>zedactl %1: --from and --to must be minutes of the file, in order</source>
+        <translation>zedactl %1: --from und --to müssen Minuten der Datei sein, in dieser Reihenfolge</translation>
+    </message>
+    <message>
+        <source>First minute, &quot;YYYY-MM-DD HH:MM&quot;.</source>
+        <translation>Erste Minute, &quot;JJJJ-MM-TT HH:MM&quot;.</translation>
+    </message>
+    <message>
+        <source>Last minute, &quot;YYYY-MM-DD HH:MM&quot;.</source>
+        <translation>Letzte Minute, &quot;JJJJ-MM-TT HH:MM&quot;.</translation>
+    </message>
+    <message>
+        <source>Shown channels, e.g. &quot;1,3,14&quot; (default: all).</source>
+        <translation>Angezeigte Kanäle, z. B. &quot;1,3,14&quot; (Vorgabe: alle).</translation>
+    </message>
+    <message>
+        <source>The month file.</source>
+        <translation>Die Monatsdatei.</translation>
+    </message>
+    <message>
+        <source>Exports the values of the given channels between two minutes of a month file as CSV, exactly as the program&apos;s export of a marked range.</source>
+        <translation>Exportiert die Werte der angegebenen Kanäle zwischen zwei Minuten einer Monatsdatei als CSV, genau wie das Programm einen markierten Bereich exportiert.</translation>
+    </message>
+    <message>
+        <source>zedactl export: needs -o OUT.csv</source>
+        <translation>zedactl export: braucht -o AUS.csv</translation>
+    </message>
+    <message>
+        <source>Sets an exception period (the text of an exception-list entry; its first four characters give the code) or clears the one that matches range and channels exactly.</source>
+        <translation>Setzt einen Ausnahmezeitraum (der Text eines Eintrags der Ausnahmeliste; seine ersten vier Zeichen ergeben das Kürzel) oder hebt den auf, der genau zu Bereich und Kanälen passt.</translation>
+    </message>
+    <message>
+        <source>The entry&apos;s text.</source>
+        <translation>Der Text des Eintrags.</translation>
+    </message>
+    <message>
+        <source>Clear the matching period.</source>
+        <translation>Den passenden Zeitraum aufheben.</translation>
+    </message>
+    <message>
+        <source>zedactl exception: needs either --set TEXT or --clear</source>
+        <translation>zedactl exception: braucht entweder --set TEXT oder --clear</translation>
+    </message>
+    <message>
+        <source>Backs a month file up into a directory.</source>
+        <translation>Sichert eine Monatsdatei in ein Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>The target directory.</source>
+        <translation>Das Zielverzeichnis.</translation>
+    </message>
+    <message>
+        <source>zedactl backup: needs FILE and DIR</source>
+        <translation>zedactl backup: braucht DATEI und VERZ</translation>
+    </message>
+    <message>
+        <source>zedactl backup: %1 is not a directory</source>
+        <translation>zedactl backup: %1 ist kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Imports a month file into the data directory, asking first unless --yes is given.</source>
+        <translation>Importiert eine Monatsdatei in das Datenverzeichnis und fragt vorher, außer mit --yes.</translation>
+    </message>
+    <message>
+        <source>Answer the question with Yes.</source>
+        <translation>Die Frage mit Ja beantworten.</translation>
+    </message>
+    <message>
+        <source>The month file to import.</source>
+        <translation>Die zu importierende Monatsdatei.</translation>
+    </message>
+    <message>
+        <source>zedactl import: needs one FILE</source>
+        <translation>zedactl import: braucht eine DATEI</translation>
+    </message>
+    <message>
+        <source>Runs the acquisition with the simulated unit on a simulated clock that starts at --from and advances in 5-second main-timer ticks, writing the month files into DIR.</source>
+        <translation>Lässt die Datenerfassung mit dem simulierten Gerät auf einer simulierten Uhr laufen, die bei --from beginnt und in Schritten des 5-Sekunden-Haupttakts vorrückt, und schreibt die Monatsdateien nach VERZ.</translation>
+    </message>
+    <message>
+        <source>Start time, &quot;YYYY-MM-DD HH:MM&quot;.</source>
+        <translation>Startzeit, &quot;JJJJ-MM-TT HH:MM&quot;.</translation>
+    </message>
+    <message>
+        <source>Minutes of simulated time (at most ten years).</source>
+        <translation>Minuten simulierter Zeit (höchstens zehn Jahre).</translation>
+    </message>
+    <message>
+        <source>Name of the operator logged in throughout.</source>
+        <translation>Name des Bedieners, der die ganze Zeit angemeldet ist.</translation>
+    </message>
+    <message>
+        <source>zedactl simulate: needs --data-dir DIR, --from &quot;YYYY-MM-DD HH:MM&quot; and --minutes N</source>
+        <translation>zedactl simulate: braucht --data-dir VERZ, --from &quot;JJJJ-MM-TT HH:MM&quot; und --minutes N</translation>
+    </message>
+    <message>
+        <source>zedactl simulate: cannot create %1</source>
+        <translation>zedactl simulate: kann %1 nicht anlegen</translation>
+    </message>
+    <message>
+        <source>Prints what a month file holds (JSON).</source>
+        <translation>Gibt den Inhalt einer Monatsdatei aus (JSON).</translation>
+    </message>
+    <message>
+        <source>zedactl info: needs one FILE</source>
+        <translation>zedactl info: braucht eine DATEI</translation>
+    </message>
+    <message>
+        <source>Checks a month file: 0 valid, 1 cannot be opened, 2 not a data file, 3 the name does not match the month in the file. The exit status is the result.</source>
+        <translation>Prüft eine Monatsdatei: 0 gültig, 1 kann nicht geöffnet werden, 2 keine Datendatei, 3 der Name passt nicht zum Monat in der Datei. Der Rückgabewert ist das Ergebnis.</translation>
+    </message>
+    <message>
+        <source>zedactl validate: needs one FILE</source>
+        <translation>zedactl validate: braucht eine DATEI</translation>
+    </message>
+    <message>
+        <source>Day report of the days FIRST to LAST (counted from 1).</source>
+        <translation>Tagesbericht der Tage ERSTER bis LETZTER (ab 1 gezählt).</translation>
+    </message>
+    <message>
+        <source>Month report with 3, 4 or 5 days on a page.</source>
+        <translation>Monatsbericht mit 3, 4 oder 5 Tagen je Seite.</translation>
+    </message>
+    <message>
+        <source>zedactl %1: give exactly one of --days, --month, --view</source>
+        <translation>zedactl %1: genau eine von --days, --month, --view angeben</translation>
+    </message>
+    <message>
+        <source>zedactl %1: give exactly one of --days, --month</source>
+        <translation>zedactl %1: genau eine von --days, --month angeben</translation>
+    </message>
+    <message>
+        <source>zedactl %1: --days takes FIRST-LAST within 1 .. %2</source>
+        <translation>zedactl %1: --days nimmt ERSTER-LETZTER innerhalb 1 .. %2</translation>
+    </message>
+    <message>
+        <source>zedactl report: --first takes &quot;YYYY-MM-DD HH:MM&quot; within the file&apos;s month</source>
+        <translation>zedactl report: --first nimmt &quot;JJJJ-MM-TT HH:MM&quot; innerhalb des Monats der Datei</translation>
+    </message>
+    <message>
+        <source>Draws the pages that printer 1 (or 2) would receive for a day report, a month report or the print of a window&apos;s view into one multi-page PDF, through the same printing engine as the program. The pages are A4 with a printable area 5 mm inside each edge, at 1200 dpi. Location and printer font come from the INI file of the data directory; the chosen printer counts as enabled and installed.</source>
+        <translation>Zeichnet die Seiten, die Drucker 1 (oder 2) für einen Tagesbericht, einen Monatsbericht oder den Druck der Ansicht eines Fensters erhielte, in ein mehrseitiges PDF, mit demselben Druckwerk wie das Programm. Die Seiten sind A4 mit einem Druckbereich 5 mm innerhalb jedes Rands, bei 1200 dpi. Betriebsort und Druckerschrift kommen aus der INI-Datei des Datenverzeichnisses; der gewählte Drucker gilt als eingeschaltet und installiert.</translation>
+    </message>
+    <message>
+        <source>The print of a window&apos;s view (see --first and the zooms).</source>
+        <translation>Der Druck der Ansicht eines Fensters (siehe --first und die Maßstäbe).</translation>
+    </message>
+    <message>
+        <source>View: first shown minute.</source>
+        <translation>Ansicht: erste angezeigte Minute.</translation>
+    </message>
+    <message>
+        <source>View: time zoom as the View menu has it (-20 .. 10).</source>
+        <translation>Ansicht: Zeitmaßstab wie im Menü Ansicht (-20 .. 10).</translation>
+    </message>
+    <message>
+        <source>View: size zoom (1 .. 20).</source>
+        <translation>Ansicht: Größenmaßstab (1 .. 20).</translation>
+    </message>
+    <message>
+        <source>View: width of the window&apos;s plot area (default 1000).</source>
+        <translation>Ansicht: Breite der Zeichenfläche des Fensters (Vorgabe 1000).</translation>
+    </message>
+    <message>
+        <source>View: height of the window&apos;s plot area (default 600).</source>
+        <translation>Ansicht: Höhe der Zeichenfläche des Fensters (Vorgabe 600).</translation>
+    </message>
+    <message>
+        <source>The printer whose pages are drawn (default 1).</source>
+        <translation>Der Drucker, dessen Seiten gezeichnet werden (Vorgabe 1).</translation>
+    </message>
+    <message>
+        <source>Shown channels, e.g. 1,2,5 (default: the channels in use).</source>
+        <translation>Angezeigte Kanäle, z. B. 1,2,5 (Vorgabe: die benutzten Kanäle).</translation>
+    </message>
+    <message>
+        <source>zedactl report: needs FILE and -o OUT.pdf; see --help</source>
+        <translation>zedactl report: braucht DATEI und -o AUS.pdf; siehe --help</translation>
+    </message>
+    <message>
+        <source>zedactl report: no page for printer %1 (no shown channel of it)</source>
+        <translation>zedactl report: keine Seite für Drucker %1 (keiner seiner Kanäle wird angezeigt)</translation>
+    </message>
+    <message>
+        <source>Prints a day report or a month report of a month file on the printers that the INI file of the data directory names, with their flags, as the program&apos;s print commands do.</source>
+        <translation>Druckt einen Tages- oder Monatsbericht einer Monatsdatei auf den Druckern, die die INI-Datei des Datenverzeichnisses nennt, mit ihren Schaltern, wie die Druckbefehle des Programms.</translation>
+    </message>
+    <message>
+        <source>zedactl print: needs FILE; see --help</source>
+        <translation>zedactl print: braucht DATEI; siehe --help</translation>
+    </message>
+    <message>
+        <source>Publishes the stored minutes to the MQTT broker of the [MQTT] settings: every minute after the cursor (or from --from) up to the newest stored one, and exits when the broker has acknowledged them all; with --follow also the minutes stored later, until SIGTERM.</source>
+        <translation>Veröffentlicht die gespeicherten Minuten an den MQTT-Broker der Einstellungen [MQTT]: jede Minute nach dem Zeiger (oder ab --from) bis zur neuesten gespeicherten, und endet, wenn der Broker alle bestätigt hat; mit --follow auch die später gespeicherten Minuten, bis SIGTERM.</translation>
+    </message>
+    <message>
+        <source>The first minute to publish, whatever the cursor says.</source>
+        <translation>Die erste zu veröffentlichende Minute, gleich was der Zeiger sagt.</translation>
+    </message>
+    <message>
+        <source>Keep publishing new minutes until SIGTERM or SIGINT.</source>
+        <translation>Neue Minuten weiter veröffentlichen bis SIGTERM oder SIGINT.</translation>
+    </message>
+    <message>
+        <source>zedactl publish: --from takes &quot;YYYY-MM-DD HH:MM&quot;</source>
+        <translation>zedactl publish: --from nimmt &quot;JJJJ-MM-TT HH:MM&quot;</translation>
+    </message>
+    <message>
+        <source>--set takes FIELD=VALUE</source>
+        <translation>--set nimmt FELD=WERT</translation>
+    </message>
+    <message>
+        <source>%1 takes at most %2 characters and no comma</source>
+        <translation>%1 nimmt höchstens %2 Zeichen und kein Komma</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number</source>
+        <translation>%1 nimmt eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>colour takes an entry 0 .. 13 of the colour list</source>
+        <translation>colour nimmt einen Eintrag 0 .. 13 der Farbliste</translation>
+    </message>
+    <message>
+        <source>unknown field %1</source>
+        <translation>unbekanntes Feld %1</translation>
+    </message>
+    <message>
+        <source>New password: </source>
+        <translation>Neues Passwort: </translation>
+    </message>
+    <message>
+        <source>Confirm: </source>
+        <translation>Bestätigen: </translation>
+    </message>
+    <message>
+        <source>Shows or changes the definition of channel N (1 .. 14) in the INI file, with the ranges of the channel dialog. FIELD is active, name, dimension, dispOffset, inputMult, minValue, maxValue, offsetValue, decimals or colour (entry 0 .. 13 of the colour list: &quot;Schwarz / 1&quot; .. &quot;Grun / 2&quot;).</source>
+        <translation>Zeigt oder ändert die Definition von Kanal N (1 .. 14) in der INI-Datei, mit den Bereichen des Kanaldialogs. FELD ist active, name, dimension, dispOffset, inputMult, minValue, maxValue, offsetValue, decimals oder colour (Eintrag 0 .. 13 der Farbliste).</translation>
+    </message>
+    <message>
+        <source>Print the definition (JSON).</source>
+        <translation>Die Definition ausgeben (JSON).</translation>
+    </message>
+    <message>
+        <source>Change a field; may be given several times.</source>
+        <translation>Ein Feld ändern; darf mehrmals angegeben werden.</translation>
+    </message>
+    <message>
+        <source>The channel, 1 .. 14.</source>
+        <translation>Der Kanal, 1 .. 14.</translation>
+    </message>
+    <message>
+        <source>zedactl channel: needs N (1 .. 14) and either --show or --set</source>
+        <translation>zedactl channel: braucht N (1 .. 14) und entweder --show oder --set</translation>
+    </message>
+    <message>
+        <source>Lists or edits the operator list operator.dat; names are cut to 15 characters.</source>
+        <translation>Zeigt oder bearbeitet die Bedienerliste operator.dat; Namen werden auf 15 Zeichen gekürzt.</translation>
+    </message>
+    <message>
+        <source>Print the names, one a line, in file order.</source>
+        <translation>Die Namen ausgeben, einen je Zeile, in der Reihenfolge der Datei.</translation>
+    </message>
+    <message>
+        <source>Append a name.</source>
+        <translation>Einen Namen anhängen.</translation>
+    </message>
+    <message>
+        <source>Remove the name at INDEX (counting from 0).</source>
+        <translation>Den Namen an INDEX entfernen (ab 0 gezählt).</translation>
+    </message>
+    <message>
+        <source>zedactl operators: needs one of --list, --add NAME, --delete INDEX</source>
+        <translation>zedactl operators: braucht eine von --list, --add NAME, --delete INDEX</translation>
+    </message>
+    <message>
+        <source>Sets the operator or the administrator password. It is asked twice on the terminal without echo, or read as two lines from standard input with --stdin.</source>
+        <translation>Setzt das Bediener- oder das Administratorpasswort. Es wird zweimal am Terminal ohne Echo abgefragt oder mit --stdin als zwei Zeilen von der Standardeingabe gelesen.</translation>
+    </message>
+    <message>
+        <source>Set the operator password.</source>
+        <translation>Das Bedienerpasswort setzen.</translation>
+    </message>
+    <message>
+        <source>Set the administrator password.</source>
+        <translation>Das Administratorpasswort setzen.</translation>
+    </message>
+    <message>
+        <source>Read password and confirmation from standard input.</source>
+        <translation>Passwort und Bestätigung von der Standardeingabe lesen.</translation>
+    </message>
+    <message>
+        <source>zedactl password: needs either --operator or --admin</source>
+        <translation>zedactl password: braucht entweder --operator oder --admin</translation>
+    </message>
+    <message>
+        <source>Prints the figures of the minutes between two marks of a month file as JSON: per channel the values at both ends, their difference, minimum, maximum, mean and standard deviation in the channel&apos;s units. Minutes of ordinary exception periods and empty minutes are left out and counted as withoutData. Without --channels the channels in use are listed.</source>
+        <translation>Gibt die Kennzahlen der Minuten zwischen zwei Marken einer Monatsdatei als JSON aus: je Kanal die Werte an beiden Enden, ihre Differenz, Minimum, Maximum, Mittelwert und Standardabweichung in den Einheiten des Kanals. Minuten gewöhnlicher Ausnahmezeiträume und leere Minuten bleiben außen vor und werden als withoutData gezählt. Ohne --channels werden die benutzten Kanäle aufgeführt.</translation>
+    </message>
+    <message>
+        <source>zedactl unit set-clock: needs &quot;YYYY-MM-DD HH:MM:SS&quot;</source>
+        <translation>zedactl unit set-clock: braucht &quot;JJJJ-MM-TT HH:MM:SS&quot;</translation>
+    </message>
+    <message>
+        <source>Talks to the unit the INI file names: detect (search the ports), info (firmware, clock, waiting records), values (the channels&apos; raw values), set-clock &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
+        <translation>Spricht mit dem Gerät, das die INI-Datei nennt: detect (die Schnittstellen durchsuchen), info (Firmware, Uhr, wartende Datensätze), values (die Rohwerte der Kanäle), set-clock &quot;JJJJ-MM-TT HH:MM:SS&quot;.</translation>
+    </message>
+    <message>
+        <source>detect, info, values or set-clock.</source>
+        <translation>detect, info, values oder set-clock.</translation>
+    </message>
+    <message>
+        <source>The clock for set-clock.</source>
+        <translation>Die Uhrzeit für set-clock.</translation>
+    </message>
+    <message>
+        <source>zedactl unit: needs detect, info, values or set-clock TIME</source>
+        <translation>zedactl unit: braucht detect, info, values oder set-clock ZEIT</translation>
+    </message>
+    <message>
+        <source>Runs the acquisition cycle against the unit the INI file names and stores its records into the month files of DIR, until the unit has had nothing for --idle seconds; prints the number of records stored. Ends with status 1 when the unit was never reached or did not answer at the end.</source>
+        <translation>Lässt den Erfassungszyklus mit dem Gerät laufen, das die INI-Datei nennt, und speichert seine Datensätze in die Monatsdateien von VERZ, bis das Gerät --idle Sekunden lang nichts hatte; gibt die Zahl der gespeicherten Datensätze aus. Endet mit Status 1, wenn das Gerät nie erreicht wurde oder am Ende nicht antwortete.</translation>
+    </message>
+    <message>
+        <source>Seconds without a record before it ends (default 10).</source>
+        <translation>Sekunden ohne Datensatz, bevor es endet (Vorgabe 10).</translation>
+    </message>
+    <message>
+        <source>zedactl acquire: needs --data-dir DIR</source>
+        <translation>zedactl acquire: braucht --data-dir VERZ</translation>
+    </message>
+    <message>
+        <source>zedactl acquire: cannot create %1</source>
+        <translation>zedactl acquire: kann %1 nicht anlegen</translation>
+    </message>
+    <message>
+        <source>Paints what a month-file window of W x H pixels shows (time strip above, value strip on the left) into a PNG picture.</source>
+        <translation>Zeichnet, was ein Monatsdatei-Fenster von B x H Pixeln zeigt (Zeitstreifen oben, Wertestreifen links), in ein PNG-Bild.</translation>
+    </message>
+    <message>
+        <source>Time zoom as the View menu has it (-20 .. 10).</source>
+        <translation>Zeitmaßstab wie im Menü Ansicht (-20 .. 10).</translation>
+    </message>
+    <message>
+        <source>Size zoom (1 .. 20).</source>
+        <translation>Größenmaßstab (1 .. 20).</translation>
+    </message>
+    <message>
+        <source>Width of the window&apos;s client area (default 1000).</source>
+        <translation>Breite der Innenfläche des Fensters (Vorgabe 1000).</translation>
+    </message>
+    <message>
+        <source>Height of the window&apos;s client area (default 600).</source>
+        <translation>Höhe der Innenfläche des Fensters (Vorgabe 600).</translation>
+    </message>
+    <message>
+        <source>First visible minute slot.</source>
+        <translation>Erste sichtbare Minute.</translation>
+    </message>
+    <message>
+        <source>Shown channels, e.g. 1,2,5 (default all).</source>
+        <translation>Angezeigte Kanäle, z. B. 1,2,5 (Vorgabe: alle).</translation>
+    </message>
+    <message>
+        <source>The two marked slots.</source>
+        <translation>Die beiden markierten Minuten.</translation>
+    </message>
+    <message>
+        <source>1 white, 2 grey.</source>
+        <translation>1 weiß, 2 grau.</translation>
+    </message>
+    <message>
+        <source>zedactl render: needs FILE and -o OUT.png; see --help for the options and their ranges</source>
+        <translation>zedactl render: braucht DATEI und -o AUS.png; siehe --help für die Optionen und ihre Bereiche</translation>
+    </message>
+    <message>
+        <source>Prints the configuration as the program loads it (JSON).</source>
+        <translation>Gibt die Einstellungen aus, wie das Programm sie lädt (JSON).</translation>
+    </message>
+    <message>
+        <source>zedactl-draw: serves zedactl&apos;s commands config, render, report and print; run them through zedactl</source>
+        <translation>zedactl-draw: bedient die Befehle config, render, report und print von zedactl; rufen Sie sie über zedactl auf</translation>
+    </message>
+    <message>
+        <source>The CSV file to write.</source>
+        <translation>Die zu schreibende CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>The PDF file to write.</source>
+        <translation>Die zu schreibende PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>The PNG file to write.</source>
+        <translation>Die zu schreibende PNG-Datei.</translation>
+    </message>
 </context>
 </TS>

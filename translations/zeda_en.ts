@@ -672,5 +672,409 @@ Commands:
         <source>zedactl: unknown command &apos;%1&apos;</source>
         <translation>zedactl: unknown command &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>zedactl %1: needs one FILE, --from and --to</source>
+        <translation>zedactl %1: needs one FILE, --from and --to</translation>
+    </message>
+    <message>
+        <source>zedactl %1: times are &quot;YYYY-MM-DD HH:MM&quot;, channels a list of 1..14</source>
+        <translation>zedactl %1: times are &quot;YYYY-MM-DD HH:MM&quot;, channels a list of 1..14</translation>
+    </message>
+    <message>
+        <source>zedactl %1: --from and --to must be minutes of the file, in order</source>
+        <translation>zedactl %1: --from and --to must be minutes of the file, in order</translation>
+    </message>
+    <message>
+        <source>First minute, &quot;YYYY-MM-DD HH:MM&quot;.</source>
+        <translation>First minute, &quot;YYYY-MM-DD HH:MM&quot;.</translation>
+    </message>
+    <message>
+        <source>Last minute, &quot;YYYY-MM-DD HH:MM&quot;.</source>
+        <translation>Last minute, &quot;YYYY-MM-DD HH:MM&quot;.</translation>
+    </message>
+    <message>
+        <source>Shown channels, e.g. &quot;1,3,14&quot; (default: all).</source>
+        <translation>Shown channels, e.g. &quot;1,3,14&quot; (default: all).</translation>
+    </message>
+    <message>
+        <source>The month file.</source>
+        <translation>The month file.</translation>
+    </message>
+    <message>
+        <source>Exports the values of the given channels between two minutes of a month file as CSV, exactly as the program&apos;s export of a marked range.</source>
+        <translation>Exports the values of the given channels between two minutes of a month file as CSV, exactly as the program exports a marked range.</translation>
+    </message>
+    <message>
+        <source>zedactl export: needs -o OUT.csv</source>
+        <translation>zedactl export: needs -o OUT.csv</translation>
+    </message>
+    <message>
+        <source>Sets an exception period (the text of an exception-list entry; its first four characters give the code) or clears the one that matches range and channels exactly.</source>
+        <translation>Sets an exception period (the text of an exception-list entry; its first four characters give the code) or clears the one that matches range and channels exactly.</translation>
+    </message>
+    <message>
+        <source>The entry&apos;s text.</source>
+        <translation>The entry&apos;s text.</translation>
+    </message>
+    <message>
+        <source>Clear the matching period.</source>
+        <translation>Clear the matching period.</translation>
+    </message>
+    <message>
+        <source>zedactl exception: needs either --set TEXT or --clear</source>
+        <translation>zedactl exception: needs either --set TEXT or --clear</translation>
+    </message>
+    <message>
+        <source>Backs a month file up into a directory.</source>
+        <translation>Backs a month file up into a directory.</translation>
+    </message>
+    <message>
+        <source>The target directory.</source>
+        <translation>The target directory.</translation>
+    </message>
+    <message>
+        <source>zedactl backup: needs FILE and DIR</source>
+        <translation>zedactl backup: needs FILE and DIR</translation>
+    </message>
+    <message>
+        <source>zedactl backup: %1 is not a directory</source>
+        <translation>zedactl backup: %1 is not a directory</translation>
+    </message>
+    <message>
+        <source>Imports a month file into the data directory, asking first unless --yes is given.</source>
+        <translation>Imports a month file into the data directory, asking first unless --yes is given.</translation>
+    </message>
+    <message>
+        <source>Answer the question with Yes.</source>
+        <translation>Answer the question with Yes.</translation>
+    </message>
+    <message>
+        <source>The month file to import.</source>
+        <translation>The month file to import.</translation>
+    </message>
+    <message>
+        <source>zedactl import: needs one FILE</source>
+        <translation>zedactl import: needs one FILE</translation>
+    </message>
+    <message>
+        <source>Runs the acquisition with the simulated unit on a simulated clock that starts at --from and advances in 5-second main-timer ticks, writing the month files into DIR.</source>
+        <translation>Runs the acquisition with the simulated unit on a simulated clock that starts at --from and advances in 5-second main-timer ticks, writing the month files into DIR.</translation>
+    </message>
+    <message>
+        <source>Start time, &quot;YYYY-MM-DD HH:MM&quot;.</source>
+        <translation>Start time, &quot;YYYY-MM-DD HH:MM&quot;.</translation>
+    </message>
+    <message>
+        <source>Minutes of simulated time (at most ten years).</source>
+        <translation>Minutes of simulated time (at most ten years).</translation>
+    </message>
+    <message>
+        <source>Name of the operator logged in throughout.</source>
+        <translation>Name of the operator logged in throughout.</translation>
+    </message>
+    <message>
+        <source>zedactl simulate: needs --data-dir DIR, --from &quot;YYYY-MM-DD HH:MM&quot; and --minutes N</source>
+        <translation>zedactl simulate: needs --data-dir DIR, --from &quot;YYYY-MM-DD HH:MM&quot; and --minutes N</translation>
+    </message>
+    <message>
+        <source>zedactl simulate: cannot create %1</source>
+        <translation>zedactl simulate: cannot create %1</translation>
+    </message>
+    <message>
+        <source>Prints what a month file holds (JSON).</source>
+        <translation>Prints what a month file holds (JSON).</translation>
+    </message>
+    <message>
+        <source>zedactl info: needs one FILE</source>
+        <translation>zedactl info: needs one FILE</translation>
+    </message>
+    <message>
+        <source>Checks a month file: 0 valid, 1 cannot be opened, 2 not a data file, 3 the name does not match the month in the file. The exit status is the result.</source>
+        <translation>Checks a month file: 0 valid, 1 cannot be opened, 2 not a data file, 3 the name does not match the month in the file. The exit status is the result.</translation>
+    </message>
+    <message>
+        <source>zedactl validate: needs one FILE</source>
+        <translation>zedactl validate: needs one FILE</translation>
+    </message>
+    <message>
+        <source>Day report of the days FIRST to LAST (counted from 1).</source>
+        <translation>Day report of the days FIRST to LAST (counted from 1).</translation>
+    </message>
+    <message>
+        <source>Month report with 3, 4 or 5 days on a page.</source>
+        <translation>Month report with 3, 4 or 5 days on a page.</translation>
+    </message>
+    <message>
+        <source>zedactl %1: give exactly one of --days, --month, --view</source>
+        <translation>zedactl %1: give exactly one of --days, --month, --view</translation>
+    </message>
+    <message>
+        <source>zedactl %1: give exactly one of --days, --month</source>
+        <translation>zedactl %1: give exactly one of --days, --month</translation>
+    </message>
+    <message>
+        <source>zedactl %1: --days takes FIRST-LAST within 1 .. %2</source>
+        <translation>zedactl %1: --days takes FIRST-LAST within 1 .. %2</translation>
+    </message>
+    <message>
+        <source>zedactl report: --first takes &quot;YYYY-MM-DD HH:MM&quot; within the file&apos;s month</source>
+        <translation>zedactl report: --first takes &quot;YYYY-MM-DD HH:MM&quot; within the file&apos;s month</translation>
+    </message>
+    <message>
+        <source>Draws the pages that printer 1 (or 2) would receive for a day report, a month report or the print of a window&apos;s view into one multi-page PDF, through the same printing engine as the program. The pages are A4 with a printable area 5 mm inside each edge, at 1200 dpi. Location and printer font come from the INI file of the data directory; the chosen printer counts as enabled and installed.</source>
+        <translation>Draws the pages that printer 1 (or 2) would receive for a day report, a month report or the print of a window&apos;s view into one multi-page PDF, through the same printing engine as the program. The pages are A4 with a printable area 5 mm inside each edge, at 1200 dpi. Location and printer font come from the INI file of the data directory; the chosen printer counts as enabled and installed.</translation>
+    </message>
+    <message>
+        <source>The print of a window&apos;s view (see --first and the zooms).</source>
+        <translation>The print of a window&apos;s view (see --first and the zooms).</translation>
+    </message>
+    <message>
+        <source>View: first shown minute.</source>
+        <translation>View: first shown minute.</translation>
+    </message>
+    <message>
+        <source>View: time zoom as the View menu has it (-20 .. 10).</source>
+        <translation>View: time zoom as the View menu has it (-20 .. 10).</translation>
+    </message>
+    <message>
+        <source>View: size zoom (1 .. 20).</source>
+        <translation>View: size zoom (1 .. 20).</translation>
+    </message>
+    <message>
+        <source>View: width of the window&apos;s plot area (default 1000).</source>
+        <translation>View: width of the window&apos;s plot area (default 1000).</translation>
+    </message>
+    <message>
+        <source>View: height of the window&apos;s plot area (default 600).</source>
+        <translation>View: height of the window&apos;s plot area (default 600).</translation>
+    </message>
+    <message>
+        <source>The printer whose pages are drawn (default 1).</source>
+        <translation>The printer whose pages are drawn (default 1).</translation>
+    </message>
+    <message>
+        <source>Shown channels, e.g. 1,2,5 (default: the channels in use).</source>
+        <translation>Shown channels, e.g. 1,2,5 (default: the channels in use).</translation>
+    </message>
+    <message>
+        <source>zedactl report: needs FILE and -o OUT.pdf; see --help</source>
+        <translation>zedactl report: needs FILE and -o OUT.pdf; see --help</translation>
+    </message>
+    <message>
+        <source>zedactl report: no page for printer %1 (no shown channel of it)</source>
+        <translation>zedactl report: no page for printer %1 (none of its channels is shown)</translation>
+    </message>
+    <message>
+        <source>Prints a day report or a month report of a month file on the printers that the INI file of the data directory names, with their flags, as the program&apos;s print commands do.</source>
+        <translation>Prints a day report or a month report of a month file on the printers that the INI file of the data directory names, with their flags, as the program&apos;s print commands do.</translation>
+    </message>
+    <message>
+        <source>zedactl print: needs FILE; see --help</source>
+        <translation>zedactl print: needs FILE; see --help</translation>
+    </message>
+    <message>
+        <source>Publishes the stored minutes to the MQTT broker of the [MQTT] settings: every minute after the cursor (or from --from) up to the newest stored one, and exits when the broker has acknowledged them all; with --follow also the minutes stored later, until SIGTERM.</source>
+        <translation>Publishes the stored minutes to the MQTT broker of the [MQTT] settings: every minute after the cursor (or from --from) up to the newest stored one, and exits when the broker has acknowledged them all; with --follow also the minutes stored later, until SIGTERM.</translation>
+    </message>
+    <message>
+        <source>The first minute to publish, whatever the cursor says.</source>
+        <translation>The first minute to publish, whatever the cursor says.</translation>
+    </message>
+    <message>
+        <source>Keep publishing new minutes until SIGTERM or SIGINT.</source>
+        <translation>Keep publishing new minutes until SIGTERM or SIGINT.</translation>
+    </message>
+    <message>
+        <source>zedactl publish: --from takes &quot;YYYY-MM-DD HH:MM&quot;</source>
+        <translation>zedactl publish: --from takes &quot;YYYY-MM-DD HH:MM&quot;</translation>
+    </message>
+    <message>
+        <source>--set takes FIELD=VALUE</source>
+        <translation>--set takes FIELD=VALUE</translation>
+    </message>
+    <message>
+        <source>%1 takes at most %2 characters and no comma</source>
+        <translation>%1 takes at most %2 characters and no comma</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number</source>
+        <translation>%1 takes a whole number</translation>
+    </message>
+    <message>
+        <source>colour takes an entry 0 .. 13 of the colour list</source>
+        <translation>colour takes an entry 0 .. 13 of the colour list</translation>
+    </message>
+    <message>
+        <source>unknown field %1</source>
+        <translation>unknown field %1</translation>
+    </message>
+    <message>
+        <source>New password: </source>
+        <translation>New password: </translation>
+    </message>
+    <message>
+        <source>Confirm: </source>
+        <translation>Confirm: </translation>
+    </message>
+    <message>
+        <source>Shows or changes the definition of channel N (1 .. 14) in the INI file, with the ranges of the channel dialog. FIELD is active, name, dimension, dispOffset, inputMult, minValue, maxValue, offsetValue, decimals or colour (entry 0 .. 13 of the colour list: &quot;Schwarz / 1&quot; .. &quot;Grun / 2&quot;).</source>
+        <translation>Shows or changes the definition of channel N (1 .. 14) in the INI file, with the ranges of the channel dialog. FIELD is active, name, dimension, dispOffset, inputMult, minValue, maxValue, offsetValue, decimals or colour (entry 0 .. 13 of the colour list).</translation>
+    </message>
+    <message>
+        <source>Print the definition (JSON).</source>
+        <translation>Print the definition (JSON).</translation>
+    </message>
+    <message>
+        <source>Change a field; may be given several times.</source>
+        <translation>Change a field; may be given several times.</translation>
+    </message>
+    <message>
+        <source>The channel, 1 .. 14.</source>
+        <translation>The channel, 1 .. 14.</translation>
+    </message>
+    <message>
+        <source>zedactl channel: needs N (1 .. 14) and either --show or --set</source>
+        <translation>zedactl channel: needs N (1 .. 14) and either --show or --set</translation>
+    </message>
+    <message>
+        <source>Lists or edits the operator list operator.dat; names are cut to 15 characters.</source>
+        <translation>Lists or edits the operator list operator.dat; names are cut to 15 characters.</translation>
+    </message>
+    <message>
+        <source>Print the names, one a line, in file order.</source>
+        <translation>Print the names, one per line, in file order.</translation>
+    </message>
+    <message>
+        <source>Append a name.</source>
+        <translation>Append a name.</translation>
+    </message>
+    <message>
+        <source>Remove the name at INDEX (counting from 0).</source>
+        <translation>Remove the name at INDEX (counting from 0).</translation>
+    </message>
+    <message>
+        <source>zedactl operators: needs one of --list, --add NAME, --delete INDEX</source>
+        <translation>zedactl operators: needs one of --list, --add NAME, --delete INDEX</translation>
+    </message>
+    <message>
+        <source>Sets the operator or the administrator password. It is asked twice on the terminal without echo, or read as two lines from standard input with --stdin.</source>
+        <translation>Sets the operator or the administrator password. It is asked twice on the terminal without echo, or read as two lines from standard input with --stdin.</translation>
+    </message>
+    <message>
+        <source>Set the operator password.</source>
+        <translation>Set the operator password.</translation>
+    </message>
+    <message>
+        <source>Set the administrator password.</source>
+        <translation>Set the administrator password.</translation>
+    </message>
+    <message>
+        <source>Read password and confirmation from standard input.</source>
+        <translation>Read password and confirmation from standard input.</translation>
+    </message>
+    <message>
+        <source>zedactl password: needs either --operator or --admin</source>
+        <translation>zedactl password: needs either --operator or --admin</translation>
+    </message>
+    <message>
+        <source>Prints the figures of the minutes between two marks of a month file as JSON: per channel the values at both ends, their difference, minimum, maximum, mean and standard deviation in the channel&apos;s units. Minutes of ordinary exception periods and empty minutes are left out and counted as withoutData. Without --channels the channels in use are listed.</source>
+        <translation>Prints the figures of the minutes between two marks of a month file as JSON: per channel the values at both ends, their difference, minimum, maximum, mean and standard deviation in the channel&apos;s units. Minutes of ordinary exception periods and empty minutes are left out and counted as withoutData. Without --channels the channels in use are listed.</translation>
+    </message>
+    <message>
+        <source>zedactl unit set-clock: needs &quot;YYYY-MM-DD HH:MM:SS&quot;</source>
+        <translation>zedactl unit set-clock: needs &quot;YYYY-MM-DD HH:MM:SS&quot;</translation>
+    </message>
+    <message>
+        <source>Talks to the unit the INI file names: detect (search the ports), info (firmware, clock, waiting records), values (the channels&apos; raw values), set-clock &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
+        <translation>Talks to the unit the INI file names: detect (search the ports), info (firmware, clock, waiting records), values (the channels&apos; raw values), set-clock &quot;YYYY-MM-DD HH:MM:SS&quot;.</translation>
+    </message>
+    <message>
+        <source>detect, info, values or set-clock.</source>
+        <translation>detect, info, values or set-clock.</translation>
+    </message>
+    <message>
+        <source>The clock for set-clock.</source>
+        <translation>The time for set-clock.</translation>
+    </message>
+    <message>
+        <source>zedactl unit: needs detect, info, values or set-clock TIME</source>
+        <translation>zedactl unit: needs detect, info, values or set-clock TIME</translation>
+    </message>
+    <message>
+        <source>Runs the acquisition cycle against the unit the INI file names and stores its records into the month files of DIR, until the unit has had nothing for --idle seconds; prints the number of records stored. Ends with status 1 when the unit was never reached or did not answer at the end.</source>
+        <translation>Runs the acquisition cycle against the unit the INI file names and stores its records in the month files of DIR until the unit has had nothing for --idle seconds; prints the number of records stored. Ends with status 1 when the unit was never reached or did not answer at the end.</translation>
+    </message>
+    <message>
+        <source>Seconds without a record before it ends (default 10).</source>
+        <translation>Seconds without a record before it ends (default 10).</translation>
+    </message>
+    <message>
+        <source>zedactl acquire: needs --data-dir DIR</source>
+        <translation>zedactl acquire: needs --data-dir DIR</translation>
+    </message>
+    <message>
+        <source>zedactl acquire: cannot create %1</source>
+        <translation>zedactl acquire: cannot create %1</translation>
+    </message>
+    <message>
+        <source>Paints what a month-file window of W x H pixels shows (time strip above, value strip on the left) into a PNG picture.</source>
+        <translation>Draws what a month-file window of W x H pixels shows (time strip above, value strip on the left) into a PNG picture.</translation>
+    </message>
+    <message>
+        <source>Time zoom as the View menu has it (-20 .. 10).</source>
+        <translation>Time zoom as the View menu has it (-20 .. 10).</translation>
+    </message>
+    <message>
+        <source>Size zoom (1 .. 20).</source>
+        <translation>Size zoom (1 .. 20).</translation>
+    </message>
+    <message>
+        <source>Width of the window&apos;s client area (default 1000).</source>
+        <translation>Width of the window&apos;s client area (default 1000).</translation>
+    </message>
+    <message>
+        <source>Height of the window&apos;s client area (default 600).</source>
+        <translation>Height of the window&apos;s client area (default 600).</translation>
+    </message>
+    <message>
+        <source>First visible minute slot.</source>
+        <translation>First visible minute slot.</translation>
+    </message>
+    <message>
+        <source>Shown channels, e.g. 1,2,5 (default all).</source>
+        <translation>Shown channels, e.g. 1,2,5 (default: all).</translation>
+    </message>
+    <message>
+        <source>The two marked slots.</source>
+        <translation>The two marked minutes.</translation>
+    </message>
+    <message>
+        <source>1 white, 2 grey.</source>
+        <translation>1 white, 2 grey.</translation>
+    </message>
+    <message>
+        <source>zedactl render: needs FILE and -o OUT.png; see --help for the options and their ranges</source>
+        <translation>zedactl render: needs FILE and -o OUT.png; see --help for the options and their ranges</translation>
+    </message>
+    <message>
+        <source>Prints the configuration as the program loads it (JSON).</source>
+        <translation>Prints the configuration as the program loads it (JSON).</translation>
+    </message>
+    <message>
+        <source>zedactl-draw: serves zedactl&apos;s commands config, render, report and print; run them through zedactl</source>
+        <translation>zedactl-draw: serves zedactl&apos;s commands config, render, report and print; run them through zedactl</translation>
+    </message>
+    <message>
+        <source>The CSV file to write.</source>
+        <translation>The CSV file to write.</translation>
+    </message>
+    <message>
+        <source>The PDF file to write.</source>
+        <translation>The PDF file to write.</translation>
+    </message>
+    <message>
+        <source>The PNG file to write.</source>
+        <translation>The PNG file to write.</translation>
+    </message>
 </context>
 </TS>
