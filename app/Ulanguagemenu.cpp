@@ -12,7 +12,7 @@ namespace {
 
 struct Choice {
     const char* caption;
-    const char* name;  // the INI value; empty follows the locale
+    const char* name; // the INI value; empty follows the locale
     const char* objectName;
 };
 
@@ -27,8 +27,8 @@ QMenu* AddLanguageMenu(QMenu* view, TEnv& env) {
     };
     QMenu* menu = view->addMenu(QCoreApplication::translate("Ulanguagemenu", "&Language"));
     menu->setObjectName("mnLanguage");
-    const QString hint =
-        QCoreApplication::translate("Ulanguagemenu", "The language takes effect at the next start.");
+    const QString hint = QCoreApplication::translate(
+        "Ulanguagemenu", "The language takes effect at the next start.");
     menu->menuAction()->setStatusTip(hint);
     const auto stored = ParseLanguage(StoredLanguage(env.IniPath()).trimmed());
     const QByteArray current = stored ? LanguageName(*stored) : QByteArray();

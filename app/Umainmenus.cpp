@@ -1,7 +1,7 @@
 #include "app/Umain.h"
-#include "app/Ulanguagemenu.h"
 
 #include "app/Fmainshared.h"
+#include "app/Ulanguagemenu.h"
 #include "config/Cenv.h"
 #include "config/Fcodec.h"
 #include "files/Fexceptions.h"

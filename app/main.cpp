@@ -24,8 +24,7 @@ const QCommandLineOption DataDir(
     "DIR");
 const QCommandLineOption LanguageChoice(
     "language",
-    "en, de or source (the system's own texts); overrides View > Language and the locale.",
-    "LANG");
+    "en, de or source (the system's own texts); overrides View > Language and the locale.", "LANG");
 
 void SetUpParser(QCommandLineParser& parser) {
     QCoreApplication::setApplicationName("ZEDA");

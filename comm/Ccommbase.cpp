@@ -98,7 +98,8 @@ QString TCommBase::TryOpenPort() {
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(device);
     if (device.isEmpty() || !port->open(QIODevice::ReadWrite))
-        return QCoreApplication::translate("Ccommbase", "Communications port %1 cannot connected!").arg(PortName());
+        return QCoreApplication::translate("Ccommbase", "Communications port %1 cannot connected!")
+            .arg(PortName());
     // 8N1 at the configured speed; a speed the port refuses (0 among them)
     // fails here.
     const bool ready = port->setBaudRate(BaudRate) && port->setDataBits(QSerialPort::Data8) &&
@@ -106,7 +107,9 @@ QString TCommBase::TryOpenPort() {
                        port->setStopBits(QSerialPort::OneStop);
     if (!ready) {
         port->close();
-        return QCoreApplication::translate("Ccommbase", "Communications port %1 it can not be initialized!").arg(PortName());
+        return QCoreApplication::translate("Ccommbase",
+                                           "Communications port %1 it can not be initialized!")
+            .arg(PortName());
     }
     port->clear(QSerialPort::AllDirections);
     PortHandle = std::move(port);
@@ -114,7 +117,8 @@ QString TCommBase::TryOpenPort() {
     DeviceInfo info;
     if (GetInfo(info) == 0) {
         ClosePort();
-        return QCoreApplication::translate("Ccommbase", "Es besteht keine Verbindung zum Akquisitionssystem!");
+        return QCoreApplication::translate("Ccommbase",
+                                           "Es besteht keine Verbindung zum Akquisitionssystem!");
     }
     return QString();
 }

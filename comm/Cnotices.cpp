@@ -5,13 +5,16 @@
 #include <QCoreApplication>
 
 QStringList TimeDiffLines() {
-    return {QCoreApplication::translate("Cnotices", "The data were accepted by system of the account of data,"),
-            QCoreApplication::translate("Cnotices", "Date a difference of time is more than 30 days to date"),
+    return {QCoreApplication::translate("Cnotices",
+                                        "The data were accepted by system of the account of data,"),
+            QCoreApplication::translate("Cnotices",
+                                        "Date a difference of time is more than 30 days to date"),
             QCoreApplication::translate("Cnotices", "PC is found out. The data do not gather!")};
 }
 
 QStringList DisconnectLines() {
-    return {QCoreApplication::translate("Cnotices", "Now there is no connection with system"), QCoreApplication::translate("Cnotices", " of the account of the data!")};
+    return {QCoreApplication::translate("Cnotices", "Now there is no connection with system"),
+            QCoreApplication::translate("Cnotices", " of the account of the data!")};
 }
 
 void TMessageNotices::TimeDiff() {

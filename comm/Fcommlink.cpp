@@ -20,8 +20,9 @@ std::unique_ptr<TCommBase> CreateComm(const TEnv& env) {
 }
 
 QString UnitKindText(const TCommBase& comm) {
-    return dynamic_cast<const TCommSerial*>(&comm) ? QCoreApplication::translate("Fcommlink", "Unit: serial (Unit=serial)")
-                                                   : QCoreApplication::translate("Fcommlink", "Unit: simulator (Unit=sim)");
+    return dynamic_cast<const TCommSerial*>(&comm)
+               ? QCoreApplication::translate("Fcommlink", "Unit: serial (Unit=serial)")
+               : QCoreApplication::translate("Fcommlink", "Unit: simulator (Unit=sim)");
 }
 
 int PortItemFromIni(const TEnv& env) {

@@ -24,7 +24,8 @@ TfmChannelTest::TfmChannelTest(const TEnv&, TCommBase& comm, QWidget* parent)
         auto* value = new QLabel("#INV", this);
         value->setObjectName(QStringLiteral("lblValue%1").arg(k + 1));
         // Every channel's name, in use or not.
-        auto* name = new QLabel(Config ? FromAnsi(Config->channels[k].name) : tr("Description"), this);
+        auto* name =
+            new QLabel(Config ? FromAnsi(Config->channels[k].name) : tr("Description"), this);
         name->setObjectName(QStringLiteral("lblName%1").arg(k + 1));
         grid->addWidget(caption, k, 0);
         grid->addWidget(value, k, 1);

@@ -5,8 +5,8 @@
 #include "config/Cenv.h"
 #include "config/Cmessages.h"
 
-#include <QCoreApplication>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QGroupBox>
@@ -28,7 +28,9 @@ constexpr const char* SpeedCaptions[] = {"  600 Baud", " 1200 Baud", " 2400 Baud
 class TDetectProgress : public TDetectObserver {
 public:
     explicit TDetectProgress(QWidget* parent)
-        : FDialog(QCoreApplication::translate("Ucommunication", "Auto Detect"), QCoreApplication::translate("Ucommunication", "&Cancel"), 0, int(4 * DetectSpeeds.size()), parent) {
+        : FDialog(QCoreApplication::translate("Ucommunication", "Auto Detect"),
+                  QCoreApplication::translate("Ucommunication", "&Cancel"), 0,
+                  int(4 * DetectSpeeds.size()), parent) {
         FDialog.setObjectName("pdDetect");
         FDialog.setWindowTitle(QCoreApplication::translate("Ucommunication", "Auto Detect"));
         FDialog.setWindowModality(Qt::WindowModal);
@@ -39,7 +41,10 @@ public:
     }
 
     bool Trying(const QString& portName, uint32_t speed) override {
-        FDialog.setLabelText(QCoreApplication::translate("Ucommunication", "Trying %1 at %2 Baud ...").arg(portName).arg(speed));
+        FDialog.setLabelText(
+            QCoreApplication::translate("Ucommunication", "Trying %1 at %2 Baud ...")
+                .arg(portName)
+                .arg(speed));
         FDialog.setValue(++FStep);
         return !FDialog.wasCanceled();
     }
@@ -85,17 +90,23 @@ TfmCommunication::TfmCommunication(const TEnv& env, TCommBase& comm, QWidget* pa
     QStringList speeds;
     for (const char* s : SpeedCaptions)
         speeds << QString::fromLatin1(s);
-    rgComm = RadioGroup(this, "rgComm", QCoreApplication::translate("Ucommunication", " Interface "), {"COM1", "COM2", "COM3", "COM4"}, FPorts);
-    rgSpeed = RadioGroup(this, "rgSpeed", QCoreApplication::translate("Ucommunication", " Speed "), speeds, FSpeeds);
+    rgComm =
+        RadioGroup(this, "rgComm", QCoreApplication::translate("Ucommunication", " Interface "),
+                   {"COM1", "COM2", "COM3", "COM4"}, FPorts);
+    rgSpeed = RadioGroup(this, "rgSpeed", QCoreApplication::translate("Ucommunication", " Speed "),
+                         speeds, FSpeeds);
     lblUnit = new QLabel(UnitKindText(comm), this);
     lblUnit->setObjectName("lblUnit");
     auto* buttons = new QDialogButtonBox(this);
-    btnOk = buttons->addButton(QCoreApplication::translate("Ucommunication", "&Ok"), QDialogButtonBox::AcceptRole);
+    btnOk = buttons->addButton(QCoreApplication::translate("Ucommunication", "&Ok"),
+                               QDialogButtonBox::AcceptRole);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
-    btnDetect = buttons->addButton(QCoreApplication::translate("Ucommunication", "Auto Detect"), QDialogButtonBox::ActionRole);
+    btnDetect = buttons->addButton(QCoreApplication::translate("Ucommunication", "Auto Detect"),
+                                   QDialogButtonBox::ActionRole);
     btnDetect->setObjectName("btnDetect");
-    btnCancel = buttons->addButton(QCoreApplication::translate("Ucommunication", "&Cancel"), QDialogButtonBox::RejectRole);
+    btnCancel = buttons->addButton(QCoreApplication::translate("Ucommunication", "&Cancel"),
+                                   QDialogButtonBox::RejectRole);
     btnCancel->setObjectName("btnCancel");
 
     auto* groups = new QHBoxLayout;
@@ -150,10 +161,12 @@ void TfmCommunication::btnDetectClick() {
     if (cancelled)
         return;
     if (!found) {
-        FEnv.messages->Show(TMessages::Warning, QCoreApplication::translate("Ucommunication", "Auto detect NO!"));
+        FEnv.messages->Show(TMessages::Warning,
+                            QCoreApplication::translate("Ucommunication", "Auto detect NO!"));
         return;
     }
-    FEnv.messages->Show(TMessages::Information, QCoreApplication::translate("Ucommunication", "Auto detect OK!"));
+    FEnv.messages->Show(TMessages::Information,
+                        QCoreApplication::translate("Ucommunication", "Auto detect OK!"));
     SelectPort(port - 1);
     for (int i = 0; i < int(DialogSpeeds.size()); ++i) {
         if (DialogSpeeds[i] == speed)

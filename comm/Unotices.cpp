@@ -14,7 +14,8 @@ TfmNotice::TfmNotice(const QStringList& lines, QWidget* parent) : QDialog(parent
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->setCenterButtons(true);
-    btnOk = buttons->addButton(QCoreApplication::translate("Unotices", "&OK"), QDialogButtonBox::AcceptRole);
+    btnOk = buttons->addButton(QCoreApplication::translate("Unotices", "&OK"),
+                               QDialogButtonBox::AcceptRole);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
     layout->addWidget(buttons);

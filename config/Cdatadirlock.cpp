@@ -1,7 +1,7 @@
 #include "config/Cdatadirlock.h"
 
-#include <QCoreApplication>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QList>
 
@@ -92,7 +92,9 @@ bool TDataDirLock::TryLock(const QString& program) {
 }
 
 QString TDataDirLock::RefusalText() const {
-    return QCoreApplication::translate("Cdatadirlock", "Error - The data directory %1 is in use by %2!").arg(FDir, HolderText());
+    return QCoreApplication::translate("Cdatadirlock",
+                                       "Error - The data directory %1 is in use by %2!")
+        .arg(FDir, HolderText());
 }
 
 QString TDataDirLock::HolderText() const {

@@ -154,7 +154,8 @@ QString IniReadProblem(const QString& path) {
     if (!S_ISREG(st.st_mode))
         return QCoreApplication::translate("Cinifile", "it is not a regular file");
     if (st.st_size > MaxIniSize)
-        return QCoreApplication::translate("Cinifile", "it is larger than %1 bytes").arg(MaxIniSize);
+        return QCoreApplication::translate("Cinifile", "it is larger than %1 bytes")
+            .arg(MaxIniSize);
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return qt_error_string(errno);
@@ -166,7 +167,9 @@ QString IniReadProblem(const QString& path) {
 }
 
 QString UnreadableIniText(const QString& path, const QString& why) {
-    return QCoreApplication::translate("Cinifile", "Error - The settings file %1 cannot be read: %2!").arg(path, why);
+    return QCoreApplication::translate("Cinifile",
+                                       "Error - The settings file %1 cannot be read: %2!")
+        .arg(path, why);
 }
 
 bool ParseIniInteger(const QByteArray& text, int& value) {

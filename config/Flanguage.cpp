@@ -132,7 +132,8 @@ QTranslator* NewTranslator(QCoreApplication& app) {
 } // namespace
 
 bool InstallLanguage(QCoreApplication& app, Language language) {
-    for (QTranslator* earlier : app.findChildren<QTranslator*>(TranslatorName, Qt::FindDirectChildrenOnly)) {
+    for (QTranslator* earlier :
+         app.findChildren<QTranslator*>(TranslatorName, Qt::FindDirectChildrenOnly)) {
         QCoreApplication::removeTranslator(earlier);
         delete earlier;
     }

@@ -9,8 +9,10 @@ QString ValidateMessage(int result) {
     if (result == TFileBase::Valid)
         return QString();
     return result == TFileBase::CannotOpen
-               ? QCoreApplication::translate("Cfiledata", "Fehler beim Versuch eine Datei zu öffnen!")
-               : QCoreApplication::translate("Cfiledata", "Diese Datei ist keine gültige Datendatei!");
+               ? QCoreApplication::translate("Cfiledata",
+                                             "Fehler beim Versuch eine Datei zu öffnen!")
+               : QCoreApplication::translate("Cfiledata",
+                                             "Diese Datei ist keine gültige Datendatei!");
 }
 
 TFileData::TFileData(MonthDocument* document, const TEnv& env) : TFileBase(document, env) {}

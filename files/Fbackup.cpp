@@ -83,7 +83,8 @@ bool BackupToDirectory(const QString& source, const QString& directory, TMessage
 QString ImportQuestion(uint8_t year, uint8_t month) {
     char text[80];
     std::snprintf(text, sizeof text, "%.2u/%4u", unsigned(month), unsigned(year) + 1980u);
-    return QCoreApplication::translate("Fbackup", "Wollen Sie die Monatsdatei des Standorts %1 importieren?")
+    return QCoreApplication::translate("Fbackup",
+                                       "Wollen Sie die Monatsdatei des Standorts %1 importieren?")
         .arg(QString::fromLatin1(text));
 }
 
@@ -116,36 +117,33 @@ bool ImportMonthFile(const QString& source, const QString& target, TMessages& me
 }
 
 QString BackupExistsText() {
-    return QCoreApplication::translate("Fbackup",
-    "Error - File exist!");
+    return QCoreApplication::translate("Fbackup", "Error - File exist!");
 }
 
 QString BackupNoSpaceText() {
-    return QCoreApplication::translate("Fbackup",
-    "Auf dem angegebenen Laufwerk ist nicht genug freier Speicherplatz vorhanden!");
+    return QCoreApplication::translate(
+        "Fbackup", "Auf dem angegebenen Laufwerk ist nicht genug freier Speicherplatz vorhanden!");
 }
 
 QString BackupDoneText() {
-    return QCoreApplication::translate("Fbackup",
-    "Die Monatsdatei wurde erfolgreich gesichert!");
+    return QCoreApplication::translate("Fbackup", "Die Monatsdatei wurde erfolgreich gesichert!");
 }
 
 QString BackupFailedText() {
-    return QCoreApplication::translate("Fbackup",
-    "Die Monatsdatei konnte nicht erfolgreich gesichert werden!");
+    return QCoreApplication::translate(
+        "Fbackup", "Die Monatsdatei konnte nicht erfolgreich gesichert werden!");
 }
 
 QString ImportPresentText() {
-    return QCoreApplication::translate("Fbackup",
-    "Die zu importierende Monatsdatei befindet sich bereits auf Ihrem System!");
+    return QCoreApplication::translate(
+        "Fbackup", "Die zu importierende Monatsdatei befindet sich bereits auf Ihrem System!");
 }
 
 QString ImportDoneText() {
-    return QCoreApplication::translate("Fbackup",
-    "Die Monatsdatei wurde erfolgreich importiert!");
+    return QCoreApplication::translate("Fbackup", "Die Monatsdatei wurde erfolgreich importiert!");
 }
 
 QString ImportFailedText() {
-    return QCoreApplication::translate("Fbackup",
-    "Die Monatsdatei konnte nicht erfolgreich importiert werden!");
+    return QCoreApplication::translate(
+        "Fbackup", "Die Monatsdatei konnte nicht erfolgreich importiert werden!");
 }

@@ -177,19 +177,22 @@ bool ApplyException(MonthDocument& document, const QByteArray& text, TMessages& 
 }
 
 QString ExceptionOverlapText() {
-    return QCoreApplication::translate("Fexceptions",
-    "Die Ausnahmebeschreibung konnte nicht gesetzt werden, da es eine Überschneidung mit einer "
-    "bestehenden Ausnahmebeschreibung gibt!");
+    return QCoreApplication::translate(
+        "Fexceptions",
+        "Die Ausnahmebeschreibung konnte nicht gesetzt werden, da es eine Überschneidung mit einer "
+        "bestehenden Ausnahmebeschreibung gibt!");
 }
 
 QString ExceptionTableFullText() {
-    return QCoreApplication::translate("Fexceptions",
-    "Es wurde bereits die maximal zulässige Anzahl von Ausnahmebeschreibungen, die pro "
-    "Monatsdatei möglich sind, gesetzt!");
+    return QCoreApplication::translate(
+        "Fexceptions",
+        "Es wurde bereits die maximal zulässige Anzahl von Ausnahmebeschreibungen, die pro "
+        "Monatsdatei möglich sind, gesetzt!");
 }
 
 QString ExceptionMismatchText() {
-    return QCoreApplication::translate("Fexceptions",
-    "Der markierte Datenbereich stimmt nicht mit einer bestehenden Ausnahmebeschreibung "
-    "überein!");
+    return QCoreApplication::translate(
+        "Fexceptions",
+        "Der markierte Datenbereich stimmt nicht mit einer bestehenden Ausnahmebeschreibung "
+        "überein!");
 }

@@ -60,4 +60,3 @@ bool ReadExceptionTable(TFileAccess& f, int daysStored, uint16_t& count, QByteAr
 QString ExceptionOverlapText();
 QString ExceptionTableFullText();
 QString ExceptionMismatchText();
-

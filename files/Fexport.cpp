@@ -198,10 +198,10 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
 
 QString ExportCreateFailedText() {
     return QCoreApplication::translate("Fexport",
-    "Die Datei EXPORT.CSV konnte nicht erzeugt werden!");
+                                       "Die Datei EXPORT.CSV konnte nicht erzeugt werden!");
 }
 
 QString ExportDoneText() {
-    return QCoreApplication::translate("Fexport",
-    "Der selektierte Datenbereich wurde erfolgreich exportiert!");
+    return QCoreApplication::translate(
+        "Fexport", "Der selektierte Datenbereich wurde erfolgreich exportiert!");
 }

@@ -3,8 +3,8 @@
 #include "config/Cfileaccess.h"
 #include "files/Fmonthfile.h"
 
-#include <QCoreApplication>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -33,5 +33,7 @@ QString RefusedOutputTarget(const QString& target, const QString& source) {
 }
 
 QString OutputIsMonthFileText(const QString& path) {
-    return QCoreApplication::translate("Foutput", "Error - File %1 is a month file and is not overwritten!").arg(path);
+    return QCoreApplication::translate("Foutput",
+                                       "Error - File %1 is a month file and is not overwritten!")
+        .arg(path);
 }

@@ -171,7 +171,8 @@ mosquitto* TMqttLink::Core::NewClient(QString& error) {
         if (!QFileInfo(ca).isReadable() ||
             mosquitto_tls_set(m, target.caFile.constData(), nullptr, nullptr, nullptr, nullptr) !=
                 MOSQ_ERR_SUCCESS) {
-            error = QCoreApplication::translate("Publishing", "the CA file %1 cannot be read").arg(ca);
+            error =
+                QCoreApplication::translate("Publishing", "the CA file %1 cannot be read").arg(ca);
             mosquitto_destroy(m);
             return nullptr;
         }
@@ -210,8 +211,9 @@ bool TMqttLink::Core::Session(QString& error) {
         rc = mosquitto_loop(m, LoopWaitMs, 1);
         const int savedErrno = errno;
         if (connack > 0) {
-            error = QCoreApplication::translate("Publishing", "the broker refused the connection: %1")
-                        .arg(QString::fromUtf8(mosquitto_connack_string(connack)));
+            error =
+                QCoreApplication::translate("Publishing", "the broker refused the connection: %1")
+                    .arg(QString::fromUtf8(mosquitto_connack_string(connack)));
             break;
         }
         if (rc != MOSQ_ERR_SUCCESS) {
@@ -219,8 +221,9 @@ bool TMqttLink::Core::Session(QString& error) {
             break;
         }
         if (!up && Clock::now() > deadline) {
-            error = QCoreApplication::translate("Publishing", "the broker did not answer within %1 s")
-                        .arg(options.connectTimeoutMs / 1000.0, 0, 'g', 3);
+            error =
+                QCoreApplication::translate("Publishing", "the broker did not answer within %1 s")
+                    .arg(options.connectTimeoutMs / 1000.0, 0, 'g', 3);
             break;
         }
     }

@@ -59,7 +59,9 @@ void TPublisher::Begin(bool fromGiven, WallMinute first) {
     if (FRunning)
         return;
     if (FSettings.host.trimmed().isEmpty() || !IsPublishTopic(FBaseTopic)) {
-        SetState(PublishStatus::Off, QCoreApplication::translate("Publishing", "Error - No broker or no valid topic is set!"));
+        SetState(PublishStatus::Off,
+                 QCoreApplication::translate("Publishing",
+                                             "Error - No broker or no valid topic is set!"));
         emit failed(FStatus.error);
         return;
     }
@@ -73,7 +75,8 @@ void TPublisher::Begin(bool fromGiven, WallMinute first) {
     const TPublishState::ReadResult read = state->ReadCursor(cursor);
     if (read == TPublishState::Unreadable) {
         SetState(PublishStatus::Off,
-                 QCoreApplication::translate("Publishing", "Error - File %1 cannot be read!").arg(state->Path()));
+                 QCoreApplication::translate("Publishing", "Error - File %1 cannot be read!")
+                     .arg(state->Path()));
         emit failed(FStatus.error);
         return;
     }
@@ -156,7 +159,8 @@ void TPublisher::OnConnected(int session) {
 
 void TPublisher::OnAttemptFailed(const QString& error) {
     SetState(PublishStatus::Waiting,
-             QCoreApplication::translate("Publishing", "Error - No connection to the broker %1: %2").arg(FStatus.broker, error));
+             QCoreApplication::translate("Publishing", "Error - No connection to the broker %1: %2")
+                 .arg(FStatus.broker, error));
     emit attemptFailed(FStatus.error);
 }
 
@@ -167,7 +171,9 @@ void TPublisher::OnDisconnected(int session, const QString& error) {
     LoseFlight();
     WriteCursor();
     SetState(PublishStatus::Waiting,
-             QCoreApplication::translate("Publishing", "Warning - The connection to the broker %1 was lost: %2").arg(FStatus.broker, error));
+             QCoreApplication::translate("Publishing",
+                                         "Warning - The connection to the broker %1 was lost: %2")
+                 .arg(FStatus.broker, error));
     emit connectionLost(FStatus.error);
 }
 

@@ -62,8 +62,8 @@ bool TakeLanguageOption(int& argc, char* argv[], QByteArray& language) {
 }
 
 void InstallCtlLanguage(QCoreApplication& app, const QByteArray& option) {
-    InstallLanguage(app, ChooseLanguage(option, QByteArray(),
-                                        QProcessEnvironment::systemEnvironment()));
+    InstallLanguage(app,
+                    ChooseLanguage(option, QByteArray(), QProcessEnvironment::systemEnvironment()));
 }
 
 bool ParseDateTime(const QString& text, LocalTime& t) {

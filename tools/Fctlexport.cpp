@@ -42,7 +42,9 @@ std::optional<uint16_t> SlotOf(const MonthDocument& d, const LocalTime& t) {
 
 int OpenMarked(const QCommandLineParser& parser, const char* command, CtlEnv& ctl, MarkedFile& m) {
     if (parser.positionalArguments().size() != 1 || !parser.isSet("from") || !parser.isSet("to")) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl %1: needs one FILE, --from and --to").arg(command));
+        Complain(
+            QCoreApplication::translate("zedactl", "zedactl %1: needs one FILE, --from and --to")
+                .arg(command));
         return 2;
     }
     LocalTime from;
@@ -51,8 +53,9 @@ int OpenMarked(const QCommandLineParser& parser, const char* command, CtlEnv& ct
     shown.fill(true);
     if (!ParseDateTime(parser.value("from"), from) || !ParseDateTime(parser.value("to"), to) ||
         (parser.isSet("channels") && !ParseChannelList(parser.value("channels"), shown))) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl %1: times are \"YYYY-MM-DD HH:MM\", channels a list "
-                                             "of 1..14")
+        Complain(QCoreApplication::translate(
+                     "zedactl", "zedactl %1: times are \"YYYY-MM-DD HH:MM\", channels a list "
+                                "of 1..14")
                      .arg(command));
         return 2;
     }
@@ -69,8 +72,9 @@ int OpenMarked(const QCommandLineParser& parser, const char* command, CtlEnv& ct
     const std::optional<uint16_t> first = SlotOf(m.document, from);
     const std::optional<uint16_t> last = SlotOf(m.document, to);
     if (!first || !last || *first > *last) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl %1: --from and --to must be minutes of the file, "
-                                             "in order")
+        Complain(QCoreApplication::translate(
+                     "zedactl", "zedactl %1: --from and --to must be minutes of the file, "
+                                "in order")
                      .arg(command));
         return 2;
     }
@@ -83,17 +87,27 @@ int OpenMarked(const QCommandLineParser& parser, const char* command, CtlEnv& ct
 
 void AddRangeOptions(QCommandLineParser& parser) {
     parser.addOption(DataDirOption());
-    parser.addOption({"from", QCoreApplication::translate("zedactl", "First minute, \"YYYY-MM-DD HH:MM\"."), "TIME"});
-    parser.addOption({"to", QCoreApplication::translate("zedactl", "Last minute, \"YYYY-MM-DD HH:MM\"."), "TIME"});
-    parser.addOption({"channels", QCoreApplication::translate("zedactl", "Shown channels, e.g. \"1,3,14\" (default: all)."), "LIST"});
+    parser.addOption({"from",
+                      QCoreApplication::translate("zedactl", "First minute, \"YYYY-MM-DD HH:MM\"."),
+                      "TIME"});
+    parser.addOption({"to",
+                      QCoreApplication::translate("zedactl", "Last minute, \"YYYY-MM-DD HH:MM\"."),
+                      "TIME"});
+    parser.addOption(
+        {"channels",
+         QCoreApplication::translate("zedactl", "Shown channels, e.g. \"1,3,14\" (default: all)."),
+         "LIST"});
     parser.addPositionalArgument("FILE", QCoreApplication::translate("zedactl", "The month file."));
 }
 
 int CmdExport(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Exports the values of the given channels between two minutes of a month file as CSV, exactly as the program's export of a marked range."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl", "Exports the values of the given channels between two minutes of a month file "
+                   "as CSV, exactly as the program's export of a marked range."));
     AddRangeOptions(parser);
-    parser.addOption({{"o", "output"}, QCoreApplication::translate("zedactl", "The CSV file to write."), "OUT"});
+    parser.addOption(
+        {{"o", "output"}, QCoreApplication::translate("zedactl", "The CSV file to write."), "OUT"});
     const ParseResult pr = ParseOptions(parser, "export", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
@@ -110,15 +124,20 @@ int CmdExport(const QStringList& args) {
 
 int CmdException(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Sets an exception period (the text of an exception-list entry; its first four characters give the code) or clears the one that matches range and channels exactly."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl",
+        "Sets an exception period (the text of an exception-list entry; its first four characters "
+        "give the code) or clears the one that matches range and channels exactly."));
     AddRangeOptions(parser);
     parser.addOption({"set", QCoreApplication::translate("zedactl", "The entry's text."), "TEXT"});
-    parser.addOption({"clear", QCoreApplication::translate("zedactl", "Clear the matching period.")});
+    parser.addOption(
+        {"clear", QCoreApplication::translate("zedactl", "Clear the matching period.")});
     const ParseResult pr = ParseOptions(parser, "exception", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
     if (parser.isSet("set") == parser.isSet("clear")) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl exception: needs either --set TEXT or --clear"));
+        Complain(QCoreApplication::translate(
+            "zedactl", "zedactl exception: needs either --set TEXT or --clear"));
         return 2;
     }
     CtlEnv ctl(parser.value("data-dir"));
@@ -131,9 +150,11 @@ int CmdException(const QStringList& args) {
 
 int CmdBackup(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Backs a month file up into a directory."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("zedactl", "Backs a month file up into a directory."));
     parser.addPositionalArgument("FILE", QCoreApplication::translate("zedactl", "The month file."));
-    parser.addPositionalArgument("DIR", QCoreApplication::translate("zedactl", "The target directory."));
+    parser.addPositionalArgument("DIR",
+                                 QCoreApplication::translate("zedactl", "The target directory."));
     const ParseResult pr = ParseOptions(parser, "backup", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
@@ -153,7 +174,8 @@ int CmdBackup(const QStringList& args) {
         return 1;
     }
     if (!QFileInfo(dir).isDir()) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl backup: %1 is not a directory").arg(dir));
+        Complain(QCoreApplication::translate("zedactl", "zedactl backup: %1 is not a directory")
+                     .arg(dir));
         return 2;
     }
     return BackupToDirectory(path, dir, ctl.messages) ? 0 : 1;
@@ -161,10 +183,14 @@ int CmdBackup(const QStringList& args) {
 
 int CmdImport(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Imports a month file into the data directory, asking first unless --yes is given."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl",
+        "Imports a month file into the data directory, asking first unless --yes is given."));
     parser.addOption(DataDirOption());
-    parser.addOption({"yes", QCoreApplication::translate("zedactl", "Answer the question with Yes.")});
-    parser.addPositionalArgument("FILE", QCoreApplication::translate("zedactl", "The month file to import."));
+    parser.addOption(
+        {"yes", QCoreApplication::translate("zedactl", "Answer the question with Yes.")});
+    parser.addPositionalArgument(
+        "FILE", QCoreApplication::translate("zedactl", "The month file to import."));
     const ParseResult pr = ParseOptions(parser, "import", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);

@@ -38,11 +38,22 @@ QSet<QString> MonthFiles(const QString& dir) {
 
 int CmdSimulate(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Runs the acquisition with the simulated unit on a simulated clock that starts at --from and advances in 5-second main-timer ticks, writing the month files into DIR."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl",
+        "Runs the acquisition with the simulated unit on a simulated clock that starts at --from "
+        "and advances in 5-second main-timer ticks, writing the month files into DIR."));
     parser.addOption(DataDirOption());
-    parser.addOption({"from", QCoreApplication::translate("zedactl", "Start time, \"YYYY-MM-DD HH:MM\"."), "TIME"});
-    parser.addOption({"minutes", QCoreApplication::translate("zedactl", "Minutes of simulated time (at most ten years)."), "N"});
-    parser.addOption({"operator", QCoreApplication::translate("zedactl", "Name of the operator logged in throughout."), "NAME"});
+    parser.addOption({"from",
+                      QCoreApplication::translate("zedactl", "Start time, \"YYYY-MM-DD HH:MM\"."),
+                      "TIME"});
+    parser.addOption(
+        {"minutes",
+         QCoreApplication::translate("zedactl", "Minutes of simulated time (at most ten years)."),
+         "N"});
+    parser.addOption(
+        {"operator",
+         QCoreApplication::translate("zedactl", "Name of the operator logged in throughout."),
+         "NAME"});
     const ParseResult pr = ParseOptions(parser, "simulate", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
@@ -51,14 +62,17 @@ int CmdSimulate(const QStringList& args) {
     if (!ParseBoundedInt(parser, "minutes", 0LL, MaxSimulatedMinutes, minutes))
         return 2;
     if (!parser.isSet("data-dir") || !ParseDateTime(parser.value("from"), from) || minutes < 0) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl simulate: needs --data-dir DIR, --from \"YYYY-MM-DD HH:MM\" and --minutes N"));
+        Complain(QCoreApplication::translate(
+            "zedactl",
+            "zedactl simulate: needs --data-dir DIR, --from \"YYYY-MM-DD HH:MM\" and --minutes N"));
         return 2;
     }
     auto simClock = std::make_unique<TSimClock>(SecondsFromLocal(from));
     TSimClock& clock = *simClock;
     CtlEnv ctl(parser.value("data-dir"), std::move(simClock));
     if (!QDir().mkpath(ctl.env.dataDir)) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl simulate: cannot create %1").arg(ctl.env.dataDir));
+        Complain(QCoreApplication::translate("zedactl", "zedactl simulate: cannot create %1")
+                     .arg(ctl.env.dataDir));
         return 1;
     }
     if (!ctl.LockDataDir())
@@ -92,7 +106,8 @@ int CmdSimulate(const QStringList& args) {
 
 int CmdInfo(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Prints what a month file holds (JSON)."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("zedactl", "Prints what a month file holds (JSON)."));
     parser.addOption(DataDirOption());
     parser.addPositionalArgument("FILE", QCoreApplication::translate("zedactl", "The month file."));
     const ParseResult pr = ParseOptions(parser, "info", args);
@@ -159,7 +174,9 @@ int CmdInfo(const QStringList& args) {
 
 int CmdValidate(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Checks a month file: 0 valid, 1 cannot be opened, 2 not a data file, 3 the name does not match the month in the file. The exit status is the result."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl", "Checks a month file: 0 valid, 1 cannot be opened, 2 not a data file, 3 the "
+                   "name does not match the month in the file. The exit status is the result."));
     parser.addPositionalArgument("FILE", QCoreApplication::translate("zedactl", "The month file."));
     const ParseResult pr = ParseOptions(parser, "validate", args);
     if (pr != ParseResult::Ok)

@@ -33,9 +33,14 @@ constexpr double PdfMarginMm = 5;
 void AddReportKindOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE", QCoreApplication::translate("zedactl", "The month file."));
     parser.addOption(DataDirOption());
+    parser.addOption({"days",
+                      QCoreApplication::translate(
+                          "zedactl", "Day report of the days FIRST to LAST (counted from 1)."),
+                      "FIRST-LAST"});
     parser.addOption(
-        {"days", QCoreApplication::translate("zedactl", "Day report of the days FIRST to LAST (counted from 1)."), "FIRST-LAST"});
-    parser.addOption({"month", QCoreApplication::translate("zedactl", "Month report with 3, 4 or 5 days on a page."), "N"});
+        {"month",
+         QCoreApplication::translate("zedactl", "Month report with 3, 4 or 5 days on a page."),
+         "N"});
 }
 
 // "3-5" as two day numbers within 1 .. maxDay.
@@ -56,15 +61,19 @@ bool ParseRequest(const QCommandLineParser& parser, const char* command, bool vi
     const int kinds = int(parser.isSet("days")) + int(parser.isSet("month")) +
                       int(viewAllowed && parser.isSet("view"));
     if (kinds != 1) {
-        Complain((viewAllowed ? QCoreApplication::translate("zedactl", "zedactl %1: give exactly one of --days, --month, --view")
-                              : QCoreApplication::translate("zedactl", "zedactl %1: give exactly one of --days, --month"))
+        Complain((viewAllowed
+                      ? QCoreApplication::translate(
+                            "zedactl", "zedactl %1: give exactly one of --days, --month, --view")
+                      : QCoreApplication::translate(
+                            "zedactl", "zedactl %1: give exactly one of --days, --month"))
                      .arg(command));
         return false;
     }
     if (parser.isSet("days")) {
         request.kind = TPrintRequest::Days;
         if (!ParseDayRange(parser.value("days"), maxDay, request.first, request.last)) {
-            Complain(QCoreApplication::translate("zedactl", "zedactl %1: --days takes FIRST-LAST within 1 .. %2")
+            Complain(QCoreApplication::translate(
+                         "zedactl", "zedactl %1: --days takes FIRST-LAST within 1 .. %2")
                          .arg(command)
                          .arg(maxDay));
             return false;
@@ -120,7 +129,9 @@ bool SetUpView(const QCommandLineParser& parser, MonthDocument& doc) {
         const MonthInfo info = doc.Info();
         if (!ParseDateTime(parser.value("first"), t) || t.year != 1980 + info.year ||
             t.month != info.month) {
-            Complain(QCoreApplication::translate("zedactl", "zedactl report: --first takes \"YYYY-MM-DD HH:MM\" within the file's month"));
+            Complain(QCoreApplication::translate(
+                "zedactl",
+                "zedactl report: --first takes \"YYYY-MM-DD HH:MM\" within the file's month"));
             return false;
         }
         first = uint32_t((t.day - 1) * SlotsPerDay + t.hour * 60 + t.minute);
@@ -135,18 +146,44 @@ bool SetUpView(const QCommandLineParser& parser, MonthDocument& doc) {
 
 int CmdReport(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Draws the pages that printer 1 (or 2) would receive for a day report, a month report or the print of a window's view into one multi-page PDF, through the same printing engine as the program. The pages are A4 with a printable area 5 mm inside each edge, at 1200 dpi. Location and printer font come from the INI file of the data directory; the chosen printer counts as enabled and installed."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl",
+        "Draws the pages that printer 1 (or 2) would receive for a day report, a month report or "
+        "the print of a window's view into one multi-page PDF, through the same printing engine as "
+        "the program. The pages are A4 with a printable area 5 mm inside each edge, at 1200 dpi. "
+        "Location and printer font come from the INI file of the data directory; the chosen "
+        "printer counts as enabled and installed."));
     AddReportKindOptions(parser);
-    parser.addOption({"view", QCoreApplication::translate("zedactl", "The print of a window's view (see --first and the zooms).")});
-    parser.addOption({{"o", "output"}, QCoreApplication::translate("zedactl", "The PDF file to write."), "OUT.pdf"});
-    parser.addOption({"first", QCoreApplication::translate("zedactl", "View: first shown minute."), "YYYY-MM-DD HH:MM"});
-    parser.addOption({"time-zoom", QCoreApplication::translate("zedactl", "View: time zoom as the View menu has it (-20 .. 10)."), "N"});
-    parser.addOption({"size-zoom", QCoreApplication::translate("zedactl", "View: size zoom (1 .. 20)."), "N"});
-    parser.addOption({"width", QCoreApplication::translate("zedactl", "View: width of the window's plot area (default 1000)."), "W"});
-    parser.addOption({"height", QCoreApplication::translate("zedactl", "View: height of the window's plot area (default 600)."), "H"});
-    parser.addOption({"printer", QCoreApplication::translate("zedactl", "The printer whose pages are drawn (default 1)."), "1|2"});
     parser.addOption(
-        {"channels", QCoreApplication::translate("zedactl", "Shown channels, e.g. 1,2,5 (default: the channels in use)."), "LIST"});
+        {"view", QCoreApplication::translate(
+                     "zedactl", "The print of a window's view (see --first and the zooms).")});
+    parser.addOption({{"o", "output"},
+                      QCoreApplication::translate("zedactl", "The PDF file to write."),
+                      "OUT.pdf"});
+    parser.addOption({"first", QCoreApplication::translate("zedactl", "View: first shown minute."),
+                      "YYYY-MM-DD HH:MM"});
+    parser.addOption({"time-zoom",
+                      QCoreApplication::translate(
+                          "zedactl", "View: time zoom as the View menu has it (-20 .. 10)."),
+                      "N"});
+    parser.addOption(
+        {"size-zoom", QCoreApplication::translate("zedactl", "View: size zoom (1 .. 20)."), "N"});
+    parser.addOption({"width",
+                      QCoreApplication::translate(
+                          "zedactl", "View: width of the window's plot area (default 1000)."),
+                      "W"});
+    parser.addOption({"height",
+                      QCoreApplication::translate(
+                          "zedactl", "View: height of the window's plot area (default 600)."),
+                      "H"});
+    parser.addOption(
+        {"printer",
+         QCoreApplication::translate("zedactl", "The printer whose pages are drawn (default 1)."),
+         "1|2"});
+    parser.addOption({"channels",
+                      QCoreApplication::translate(
+                          "zedactl", "Shown channels, e.g. 1,2,5 (default: the channels in use)."),
+                      "LIST"});
     const ParseResult pr = ParseOptions(parser, "report", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
@@ -156,7 +193,8 @@ int CmdReport(const QStringList& args) {
     std::array<bool, ChannelCount> channels{};
     if (parser.positionalArguments().size() != 1 || !parser.isSet("output") ||
         (parser.isSet("channels") && !ParseChannelList(parser.value("channels"), channels))) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl report: needs FILE and -o OUT.pdf; see --help"));
+        Complain(QCoreApplication::translate(
+            "zedactl", "zedactl report: needs FILE and -o OUT.pdf; see --help"));
         return 2;
     }
     const QString path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
@@ -215,7 +253,8 @@ int CmdReport(const QStringList& args) {
     }
     if (pageCount == 0) {
         out.cancelWriting();
-        Complain(QCoreApplication::translate("zedactl", "zedactl report: no page for printer %1 (no shown channel of it)")
+        Complain(QCoreApplication::translate(
+                     "zedactl", "zedactl report: no page for printer %1 (no shown channel of it)")
                      .arg(printer));
         return 1;
     }
@@ -229,7 +268,10 @@ int CmdReport(const QStringList& args) {
 
 int CmdPrint(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Prints a day report or a month report of a month file on the printers that the INI file of the data directory names, with their flags, as the program's print commands do."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl",
+        "Prints a day report or a month report of a month file on the printers that the INI file "
+        "of the data directory names, with their flags, as the program's print commands do."));
     AddReportKindOptions(parser);
     const ParseResult pr = ParseOptions(parser, "print", args);
     if (pr != ParseResult::Ok)

@@ -43,17 +43,26 @@ void Quit() {
 
 int CmdPublish(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Publishes the stored minutes to the MQTT broker of the [MQTT] settings: every minute after the cursor (or from --from) up to the newest stored one, and exits when the broker has acknowledged them all; with --follow also the minutes stored later, until SIGTERM."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl",
+        "Publishes the stored minutes to the MQTT broker of the [MQTT] settings: every minute "
+        "after the cursor (or from --from) up to the newest stored one, and exits when the broker "
+        "has acknowledged them all; with --follow also the minutes stored later, until SIGTERM."));
     parser.addOption(DataDirOption());
-    parser.addOption({"from", QCoreApplication::translate("zedactl", "The first minute to publish, whatever the cursor says."),
+    parser.addOption({"from",
+                      QCoreApplication::translate(
+                          "zedactl", "The first minute to publish, whatever the cursor says."),
                       "YYYY-MM-DD HH:MM"});
-    parser.addOption({"follow", QCoreApplication::translate("zedactl", "Keep publishing new minutes until SIGTERM or SIGINT.")});
+    parser.addOption(
+        {"follow", QCoreApplication::translate(
+                       "zedactl", "Keep publishing new minutes until SIGTERM or SIGINT.")});
     const ParseResult pr = ParseOptions(parser, "publish", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
     LocalTime from;
     if (parser.isSet("from") && !ParseDateTime(parser.value("from"), from)) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl publish: --from takes \"YYYY-MM-DD HH:MM\""));
+        Complain(QCoreApplication::translate("zedactl",
+                                             "zedactl publish: --from takes \"YYYY-MM-DD HH:MM\""));
         return 2;
     }
     const bool follow = parser.isSet("follow");

@@ -50,17 +50,17 @@ bool ApplyField(ChannelDef& c, const QString& assignment) {
         const QByteArray text = ToAnsi(value);
         const int limit = field == "name" ? ChannelNameLength : ChannelDimensionLength;
         if (!IsChannelText(text) || text.size() > limit)
-            return Refuse(
-                "channel",
-                QCoreApplication::translate("zedactl", "%1 takes at most %2 characters and no comma")
-                    .arg(field)
-                    .arg(limit));
+            return Refuse("channel", QCoreApplication::translate(
+                                         "zedactl", "%1 takes at most %2 characters and no comma")
+                                         .arg(field)
+                                         .arg(limit));
         (field == "name" ? c.name : c.dimension) = text;
         return true;
     }
     long n = 0;
     if (!ParseNumber(value, n))
-        return Refuse("channel", QCoreApplication::translate("zedactl", "%1 takes a whole number").arg(field));
+        return Refuse("channel",
+                      QCoreApplication::translate("zedactl", "%1 takes a whole number").arg(field));
     if (field == "active")
         c.active = n != 0 ? 1 : 0;
     else if (field == "dispOffset")
@@ -78,9 +78,12 @@ bool ApplyField(ChannelDef& c, const QString& assignment) {
     else if (field == "colour" && n < ColourEntryCount)
         SetColourEntry(c, int(n));
     else if (field == "colour")
-        return Refuse("channel", QCoreApplication::translate("zedactl", "colour takes an entry 0 .. 13 of the colour list"));
+        return Refuse("channel",
+                      QCoreApplication::translate(
+                          "zedactl", "colour takes an entry 0 .. 13 of the colour list"));
     else
-        return Refuse("channel", QCoreApplication::translate("zedactl", "unknown field %1").arg(field));
+        return Refuse("channel",
+                      QCoreApplication::translate("zedactl", "unknown field %1").arg(field));
     return true;
 }
 
@@ -98,10 +101,12 @@ bool ReadPasswordTwice(bool fromStdin, QByteArray& password, QByteArray& confirm
     std::string first;
     std::string second;
     if (terminal)
-        std::fprintf(stderr, "%s", qPrintable(QCoreApplication::translate("zedactl", "New password: ")));
+        std::fprintf(stderr, "%s",
+                     qPrintable(QCoreApplication::translate("zedactl", "New password: ")));
     const bool gotFirst = bool(std::getline(std::cin, first));
     if (terminal)
-        std::fprintf(stderr, "\n%s", qPrintable(QCoreApplication::translate("zedactl", "Confirm: ")));
+        std::fprintf(stderr, "\n%s",
+                     qPrintable(QCoreApplication::translate("zedactl", "Confirm: ")));
     const bool gotSecond = gotFirst && bool(std::getline(std::cin, second));
     if (terminal) {
         Complain(QCoreApplication::translate("zedactl", ""));
@@ -116,11 +121,20 @@ bool ReadPasswordTwice(bool fromStdin, QByteArray& password, QByteArray& confirm
 
 int CmdChannel(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Shows or changes the definition of channel N (1 .. 14) in the INI file, with the ranges of the channel dialog. FIELD is active, name, dimension, dispOffset, inputMult, minValue, maxValue, offsetValue, decimals or colour (entry 0 .. 13 of the colour list: \"Schwarz / 1\" .. \"Grun / 2\")."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl", "Shows or changes the definition of channel N (1 .. 14) in the INI file, with "
+                   "the ranges of the channel dialog. FIELD is active, name, dimension, "
+                   "dispOffset, inputMult, minValue, maxValue, offsetValue, decimals or colour "
+                   "(entry 0 .. 13 of the colour list: \"Schwarz / 1\" .. \"Grun / 2\")."));
     parser.addOption(DataDirOption());
-    parser.addOption({"show", QCoreApplication::translate("zedactl", "Print the definition (JSON).")});
-    parser.addOption({"set", QCoreApplication::translate("zedactl", "Change a field; may be given several times."), "FIELD=VALUE"});
-    parser.addPositionalArgument("N", QCoreApplication::translate("zedactl", "The channel, 1 .. 14."));
+    parser.addOption(
+        {"show", QCoreApplication::translate("zedactl", "Print the definition (JSON).")});
+    parser.addOption(
+        {"set",
+         QCoreApplication::translate("zedactl", "Change a field; may be given several times."),
+         "FIELD=VALUE"});
+    parser.addPositionalArgument("N",
+                                 QCoreApplication::translate("zedactl", "The channel, 1 .. 14."));
     const ParseResult pr = ParseOptions(parser, "channel", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
@@ -128,7 +142,8 @@ int CmdChannel(const QStringList& args) {
     const int channel = parser.positionalArguments().value(0).toInt(&ok);
     if (parser.positionalArguments().size() != 1 || !ok || channel < 1 || channel > ChannelCount ||
         parser.isSet("show") == parser.isSet("set")) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl channel: needs N (1 .. 14) and either --show or --set"));
+        Complain(QCoreApplication::translate(
+            "zedactl", "zedactl channel: needs N (1 .. 14) and either --show or --set"));
         return 2;
     }
     CtlEnv ctl(parser.value("data-dir"));
@@ -151,16 +166,23 @@ int CmdChannel(const QStringList& args) {
 
 int CmdOperators(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Lists or edits the operator list operator.dat; names are cut to 15 characters."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl",
+        "Lists or edits the operator list operator.dat; names are cut to 15 characters."));
     parser.addOption(DataDirOption());
-    parser.addOption({"list", QCoreApplication::translate("zedactl", "Print the names, one a line, in file order.")});
+    parser.addOption({"list", QCoreApplication::translate(
+                                  "zedactl", "Print the names, one a line, in file order.")});
     parser.addOption({"add", QCoreApplication::translate("zedactl", "Append a name."), "NAME"});
-    parser.addOption({"delete", QCoreApplication::translate("zedactl", "Remove the name at INDEX (counting from 0)."), "INDEX"});
+    parser.addOption(
+        {"delete",
+         QCoreApplication::translate("zedactl", "Remove the name at INDEX (counting from 0)."),
+         "INDEX"});
     const ParseResult pr = ParseOptions(parser, "operators", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
     if (int(parser.isSet("list")) + int(parser.isSet("add")) + int(parser.isSet("delete")) != 1) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl operators: needs one of --list, --add NAME, --delete INDEX"));
+        Complain(QCoreApplication::translate(
+            "zedactl", "zedactl operators: needs one of --list, --add NAME, --delete INDEX"));
         return 2;
     }
     CtlEnv ctl(parser.value("data-dir"));
@@ -190,16 +212,24 @@ int CmdOperators(const QStringList& args) {
 
 int CmdPassword(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Sets the operator or the administrator password. It is asked twice on the terminal without echo, or read as two lines from standard input with --stdin."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl",
+        "Sets the operator or the administrator password. It is asked twice on the terminal "
+        "without echo, or read as two lines from standard input with --stdin."));
     parser.addOption(DataDirOption());
-    parser.addOption({"operator", QCoreApplication::translate("zedactl", "Set the operator password.")});
-    parser.addOption({"admin", QCoreApplication::translate("zedactl", "Set the administrator password.")});
-    parser.addOption({"stdin", QCoreApplication::translate("zedactl", "Read password and confirmation from standard input.")});
+    parser.addOption(
+        {"operator", QCoreApplication::translate("zedactl", "Set the operator password.")});
+    parser.addOption(
+        {"admin", QCoreApplication::translate("zedactl", "Set the administrator password.")});
+    parser.addOption(
+        {"stdin", QCoreApplication::translate(
+                      "zedactl", "Read password and confirmation from standard input.")});
     const ParseResult pr = ParseOptions(parser, "password", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
     if (parser.isSet("operator") == parser.isSet("admin")) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl password: needs either --operator or --admin"));
+        Complain(QCoreApplication::translate(
+            "zedactl", "zedactl password: needs either --operator or --admin"));
         return 2;
     }
     CtlEnv ctl(parser.value("data-dir"));

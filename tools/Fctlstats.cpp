@@ -80,7 +80,12 @@ QByteArray StatsJson(const MonthDocument& d, const TRangeStats& r) {
 
 int CmdStats(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Prints the figures of the minutes between two marks of a month file as JSON: per channel the values at both ends, their difference, minimum, maximum, mean and standard deviation in the channel's units. Minutes of ordinary exception periods and empty minutes are left out and counted as withoutData. Without --channels the channels in use are listed."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl",
+        "Prints the figures of the minutes between two marks of a month file as JSON: per channel "
+        "the values at both ends, their difference, minimum, maximum, mean and standard deviation "
+        "in the channel's units. Minutes of ordinary exception periods and empty minutes are left "
+        "out and counted as withoutData. Without --channels the channels in use are listed."));
     AddRangeOptions(parser);
     const ParseResult pr = ParseOptions(parser, "stats", args);
     if (pr != ParseResult::Ok)

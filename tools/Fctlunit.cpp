@@ -79,7 +79,8 @@ int Values(CtlEnv& ctl, TCommBase& comm, const TConfig& config) {
 int SetClockTo(CtlEnv& ctl, TCommBase& comm, const QString& text) {
     LocalTime t;
     if (!ParseClockTime(text, t)) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl unit set-clock: needs \"YYYY-MM-DD HH:MM:SS\""));
+        Complain(QCoreApplication::translate(
+            "zedactl", "zedactl unit set-clock: needs \"YYYY-MM-DD HH:MM:SS\""));
         return 2;
     }
     switch (SetUnitClock(comm, t)) {
@@ -100,10 +101,15 @@ int SetClockTo(CtlEnv& ctl, TCommBase& comm, const QString& text) {
 
 int CmdUnit(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Talks to the unit the INI file names: detect (search the ports), info (firmware, clock, waiting records), values (the channels' raw values), set-clock \"YYYY-MM-DD HH:MM:SS\"."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl",
+        "Talks to the unit the INI file names: detect (search the ports), info (firmware, clock, "
+        "waiting records), values (the channels' raw values), set-clock \"YYYY-MM-DD HH:MM:SS\"."));
     parser.addOption(DataDirOption());
-    parser.addPositionalArgument("ACTION", QCoreApplication::translate("zedactl", "detect, info, values or set-clock."));
-    parser.addPositionalArgument("TIME", QCoreApplication::translate("zedactl", "The clock for set-clock."), "[TIME]");
+    parser.addPositionalArgument(
+        "ACTION", QCoreApplication::translate("zedactl", "detect, info, values or set-clock."));
+    parser.addPositionalArgument(
+        "TIME", QCoreApplication::translate("zedactl", "The clock for set-clock."), "[TIME]");
     const ParseResult pr = ParseOptions(parser, "unit", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
@@ -112,7 +118,8 @@ int CmdUnit(const QStringList& args) {
     const bool withTime = action == "set-clock";
     const QStringList actions = {"detect", "info", "values", "set-clock"};
     if (!actions.contains(action) || pos.size() != (withTime ? 2 : 1)) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl unit: needs detect, info, values or set-clock TIME"));
+        Complain(QCoreApplication::translate(
+            "zedactl", "zedactl unit: needs detect, info, values or set-clock TIME"));
         return 2;
     }
     CtlEnv ctl(parser.value("data-dir"));
@@ -131,9 +138,16 @@ int CmdUnit(const QStringList& args) {
 
 int CmdAcquire(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Runs the acquisition cycle against the unit the INI file names and stores its records into the month files of DIR, until the unit has had nothing for --idle seconds; prints the number of records stored. Ends with status 1 when the unit was never reached or did not answer at the end."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl", "Runs the acquisition cycle against the unit the INI file names and stores its "
+                   "records into the month files of DIR, until the unit has had nothing for --idle "
+                   "seconds; prints the number of records stored. Ends with status 1 when the unit "
+                   "was never reached or did not answer at the end."));
     parser.addOption(DataDirOption());
-    parser.addOption({"idle", QCoreApplication::translate("zedactl", "Seconds without a record before it ends (default 10)."), "SECONDS"});
+    parser.addOption({"idle",
+                      QCoreApplication::translate(
+                          "zedactl", "Seconds without a record before it ends (default 10)."),
+                      "SECONDS"});
     const ParseResult pr = ParseOptions(parser, "acquire", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
@@ -146,7 +160,8 @@ int CmdAcquire(const QStringList& args) {
     }
     CtlEnv ctl(parser.value("data-dir"));
     if (!QDir().mkpath(ctl.env.dataDir)) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl acquire: cannot create %1").arg(ctl.env.dataDir));
+        Complain(QCoreApplication::translate("zedactl", "zedactl acquire: cannot create %1")
+                     .arg(ctl.env.dataDir));
         return 1;
     }
     if (!ctl.LockDataDir())

@@ -33,18 +33,38 @@ bool ParseMarks(const QString& text, TRenderRequest& r) {
 
 int CmdRender(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Paints what a month-file window of W x H pixels shows (time strip above, value strip on the left) into a PNG picture."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl", "Paints what a month-file window of W x H pixels shows (time strip above, value "
+                   "strip on the left) into a PNG picture."));
     parser.addPositionalArgument("FILE", QCoreApplication::translate("zedactl", "The month file."));
     parser.addOption(DataDirOption());
-    parser.addOption({{"o", "output"}, QCoreApplication::translate("zedactl", "The PNG file to write."), "OUT.png"});
-    parser.addOption({"time-zoom", QCoreApplication::translate("zedactl", "Time zoom as the View menu has it (-20 .. 10)."), "N"});
-    parser.addOption({"size-zoom", QCoreApplication::translate("zedactl", "Size zoom (1 .. 20)."), "N"});
-    parser.addOption({"width", QCoreApplication::translate("zedactl", "Width of the window's client area (default 1000)."), "W"});
-    parser.addOption({"height", QCoreApplication::translate("zedactl", "Height of the window's client area (default 600)."), "H"});
-    parser.addOption({"first", QCoreApplication::translate("zedactl", "First visible minute slot."), "SLOT"});
-    parser.addOption({"channels", QCoreApplication::translate("zedactl", "Shown channels, e.g. 1,2,5 (default all)."), "LIST"});
-    parser.addOption({"marks", QCoreApplication::translate("zedactl", "The two marked slots."), "A,B"});
-    parser.addOption({"background", QCoreApplication::translate("zedactl", "1 white, 2 grey."), "1|2"});
+    parser.addOption({{"o", "output"},
+                      QCoreApplication::translate("zedactl", "The PNG file to write."),
+                      "OUT.png"});
+    parser.addOption(
+        {"time-zoom",
+         QCoreApplication::translate("zedactl", "Time zoom as the View menu has it (-20 .. 10)."),
+         "N"});
+    parser.addOption(
+        {"size-zoom", QCoreApplication::translate("zedactl", "Size zoom (1 .. 20)."), "N"});
+    parser.addOption({"width",
+                      QCoreApplication::translate(
+                          "zedactl", "Width of the window's client area (default 1000)."),
+                      "W"});
+    parser.addOption({"height",
+                      QCoreApplication::translate(
+                          "zedactl", "Height of the window's client area (default 600)."),
+                      "H"});
+    parser.addOption(
+        {"first", QCoreApplication::translate("zedactl", "First visible minute slot."), "SLOT"});
+    parser.addOption(
+        {"channels",
+         QCoreApplication::translate("zedactl", "Shown channels, e.g. 1,2,5 (default all)."),
+         "LIST"});
+    parser.addOption(
+        {"marks", QCoreApplication::translate("zedactl", "The two marked slots."), "A,B"});
+    parser.addOption(
+        {"background", QCoreApplication::translate("zedactl", "1 white, 2 grey."), "1|2"});
     const ParseResult pr = ParseOptions(parser, "render", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
@@ -63,7 +83,9 @@ int CmdRender(const QStringList& args) {
     if (ok && parser.isSet("marks"))
         ok = ParseMarks(parser.value("marks"), r);
     if (!ok) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl render: needs FILE and -o OUT.png; see --help for the options and their ranges"));
+        Complain(
+            QCoreApplication::translate("zedactl", "zedactl render: needs FILE and -o OUT.png; see "
+                                                   "--help for the options and their ranges"));
         return 2;
     }
     r.path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();

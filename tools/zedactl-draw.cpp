@@ -48,7 +48,8 @@ QJsonObject ConfigToJson(const TConfig& config) {
 
 int CmdConfig(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("zedactl", "Prints the configuration as the program loads it (JSON)."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl", "Prints the configuration as the program loads it (JSON)."));
     parser.addOption(DataDirOption());
     const ParseResult pr = ParseOptions(parser, "config", args);
     if (pr != ParseResult::Ok)
@@ -80,7 +81,9 @@ int main(int argc, char* argv[]) {
     args.removeFirst();
     const auto it = args.isEmpty() ? commands.end() : commands.find(args.takeFirst());
     if (it == commands.end()) {
-        Complain(QCoreApplication::translate("zedactl", "zedactl-draw: serves zedactl's commands config, render, report and print; run them through zedactl"));
+        Complain(QCoreApplication::translate("zedactl",
+                                             "zedactl-draw: serves zedactl's commands config, "
+                                             "render, report and print; run them through zedactl"));
         return 2;
     }
     return RunCommand(it->second, args);

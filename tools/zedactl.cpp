@@ -23,8 +23,8 @@
 #include <cstring>
 #include <functional>
 #include <map>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -38,30 +38,59 @@ const std::map<QString, Command>& Commands() {
     static const std::map<QString, Command> commands = {
         {"config", {QT_TRANSLATE_NOOP("zedactl", "print the configuration as JSON"), nullptr}},
         {"simulate",
-         {QT_TRANSLATE_NOOP("zedactl", "run the acquisition with the simulated unit on a simulated clock"), CmdSimulate}},
+         {QT_TRANSLATE_NOOP("zedactl",
+                            "run the acquisition with the simulated unit on a simulated clock"),
+          CmdSimulate}},
         {"info", {QT_TRANSLATE_NOOP("zedactl", "print what a month file holds as JSON"), CmdInfo}},
-        {"validate", {QT_TRANSLATE_NOOP("zedactl", "check a month file (the exit status is the result)"), CmdValidate}},
-        {"render", {QT_TRANSLATE_NOOP("zedactl", "paint a month file's diagram into a PNG picture"), nullptr}},
-        {"export", {QT_TRANSLATE_NOOP("zedactl", "write the marked range of a month file as CSV"), CmdExport}},
-        {"stats", {QT_TRANSLATE_NOOP("zedactl", "print the figures of a range of a month file as JSON"), CmdStats}},
-        {"exception", {QT_TRANSLATE_NOOP("zedactl", "set or clear an exception period in a month file"), CmdException}},
-        {"backup", {QT_TRANSLATE_NOOP("zedactl", "back a month file up into a directory"), CmdBackup}},
-        {"import", {QT_TRANSLATE_NOOP("zedactl", "import a month file into the data directory"), CmdImport}},
-        {"channel", {QT_TRANSLATE_NOOP("zedactl", "show or change a channel definition"), CmdChannel}},
-        {"operators", {QT_TRANSLATE_NOOP("zedactl", "list or edit the operator list"), CmdOperators}},
-        {"password", {QT_TRANSLATE_NOOP("zedactl", "set the operator or administrator password"), CmdPassword}},
-        {"unit", {QT_TRANSLATE_NOOP("zedactl", "talk to the unit: detect, info, values, set-clock"), CmdUnit}},
-        {"acquire", {QT_TRANSLATE_NOOP("zedactl", "store the unit's records into the month files until it is idle"), CmdAcquire}},
-        {"report", {QT_TRANSLATE_NOOP("zedactl", "draw a day or month report or a view print into a PDF"), nullptr}},
-        {"print", {QT_TRANSLATE_NOOP("zedactl", "print a day or month report on the configured printers"), nullptr}},
-        {"publish", {QT_TRANSLATE_NOOP("zedactl", "publish the stored minutes to the MQTT broker"), CmdPublish}},
+        {"validate",
+         {QT_TRANSLATE_NOOP("zedactl", "check a month file (the exit status is the result)"),
+          CmdValidate}},
+        {"render",
+         {QT_TRANSLATE_NOOP("zedactl", "paint a month file's diagram into a PNG picture"),
+          nullptr}},
+        {"export",
+         {QT_TRANSLATE_NOOP("zedactl", "write the marked range of a month file as CSV"),
+          CmdExport}},
+        {"stats",
+         {QT_TRANSLATE_NOOP("zedactl", "print the figures of a range of a month file as JSON"),
+          CmdStats}},
+        {"exception",
+         {QT_TRANSLATE_NOOP("zedactl", "set or clear an exception period in a month file"),
+          CmdException}},
+        {"backup",
+         {QT_TRANSLATE_NOOP("zedactl", "back a month file up into a directory"), CmdBackup}},
+        {"import",
+         {QT_TRANSLATE_NOOP("zedactl", "import a month file into the data directory"), CmdImport}},
+        {"channel",
+         {QT_TRANSLATE_NOOP("zedactl", "show or change a channel definition"), CmdChannel}},
+        {"operators",
+         {QT_TRANSLATE_NOOP("zedactl", "list or edit the operator list"), CmdOperators}},
+        {"password",
+         {QT_TRANSLATE_NOOP("zedactl", "set the operator or administrator password"), CmdPassword}},
+        {"unit",
+         {QT_TRANSLATE_NOOP("zedactl", "talk to the unit: detect, info, values, set-clock"),
+          CmdUnit}},
+        {"acquire",
+         {QT_TRANSLATE_NOOP("zedactl",
+                            "store the unit's records into the month files until it is idle"),
+          CmdAcquire}},
+        {"report",
+         {QT_TRANSLATE_NOOP("zedactl", "draw a day or month report or a view print into a PDF"),
+          nullptr}},
+        {"print",
+         {QT_TRANSLATE_NOOP("zedactl", "print a day or month report on the configured printers"),
+          nullptr}},
+        {"publish",
+         {QT_TRANSLATE_NOOP("zedactl", "publish the stored minutes to the MQTT broker"),
+          CmdPublish}},
     };
     return commands;
 }
 
 void PrintUsage() {
-    QString text = QCoreApplication::translate("zedactl", "Usage: zedactl [--language en|de|source] "
-                                                          "COMMAND [OPTIONS]\n\nCommands:\n");
+    QString text =
+        QCoreApplication::translate("zedactl", "Usage: zedactl [--language en|de|source] "
+                                               "COMMAND [OPTIONS]\n\nCommands:\n");
     for (const auto& [name, command] : Commands())
         text += "  " + name.leftJustified(11, ' ') +
                 QCoreApplication::translate("zedactl", command.summary) + '\n';
@@ -125,9 +154,10 @@ int main(int argc, char* argv[]) {
     const QString name = args.takeFirst();
     const auto it = Commands().find(name);
     if (it == Commands().end()) {
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(QCoreApplication::translate("zedactl", "zedactl: unknown command '%1'")
-                                    .arg(name)));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(
+                QCoreApplication::translate("zedactl", "zedactl: unknown command '%1'").arg(name)));
         PrintUsage();
         return 2;
     }

@@ -267,24 +267,46 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QCoreApplication app(argc, argv);
-    InstallLanguage(app, ChooseLanguage(language, QByteArray(),
-                                        QProcessEnvironment::systemEnvironment()));
+    InstallLanguage(
+        app, ChooseLanguage(language, QByteArray(), QProcessEnvironment::systemEnvironment()));
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "zeda-unit",
         "Emulates the acquisition unit on a serial device or a new pseudo-terminal (its path is "
         "the first line of output)."));
     parser.addHelpOption();
-    parser.addOption({"pty", QCoreApplication::translate("zeda-unit", "Create a pseudo-terminal and print its path.")});
-    parser.addOption({"device", QCoreApplication::translate("zeda-unit", "Serial device to answer on."), "PATH"});
-    parser.addOption({"baud", QCoreApplication::translate("zeda-unit", "Answer only while the line is set to this speed."), "N"});
+    parser.addOption({"pty", QCoreApplication::translate(
+                                 "zeda-unit", "Create a pseudo-terminal and print its path.")});
+    parser.addOption({"device",
+                      QCoreApplication::translate("zeda-unit", "Serial device to answer on."),
+                      "PATH"});
+    parser.addOption({"baud",
+                      QCoreApplication::translate(
+                          "zeda-unit", "Answer only while the line is set to this speed."),
+                      "N"});
     parser.addOption(
-        {"from", QCoreApplication::translate("zeda-unit", "Start the clock at \"YYYY-MM-DD HH:MM\" (default: local time)."), "TIME"});
-    parser.addOption({"speed", QCoreApplication::translate("zeda-unit", "Clock minutes per second (default: real time)."), "N"});
-    parser.addOption({"records", QCoreApplication::translate("zeda-unit", "Make this many records, then no more."), "N"});
-    parser.addOption({"faults", QCoreApplication::translate("zeda-unit", "drop-byte, corrupt-frame, silence (comma-separated)."), "LIST"});
-    parser.addOption({"seed", QCoreApplication::translate("zeda-unit", "Seed of the fault dice."), "N"});
-    parser.addOption({"language", QCoreApplication::translate("zeda-unit", "en, de or source (the system's own texts); overrides the locale."), "LANG"});
+        {"from",
+         QCoreApplication::translate(
+             "zeda-unit", "Start the clock at \"YYYY-MM-DD HH:MM\" (default: local time)."),
+         "TIME"});
+    parser.addOption(
+        {"speed",
+         QCoreApplication::translate("zeda-unit", "Clock minutes per second (default: real time)."),
+         "N"});
+    parser.addOption(
+        {"records",
+         QCoreApplication::translate("zeda-unit", "Make this many records, then no more."), "N"});
+    parser.addOption({"faults",
+                      QCoreApplication::translate(
+                          "zeda-unit", "drop-byte, corrupt-frame, silence (comma-separated)."),
+                      "LIST"});
+    parser.addOption(
+        {"seed", QCoreApplication::translate("zeda-unit", "Seed of the fault dice."), "N"});
+    parser.addOption(
+        {"language",
+         QCoreApplication::translate(
+             "zeda-unit", "en, de or source (the system's own texts); overrides the locale."),
+         "LANG"});
     parser.process(app);
 
     UnitOptions o;
@@ -307,7 +329,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (!ParseFaults(parser.value("faults"), o)) {
-        Complain(QT_TRANSLATE_NOOP("zeda-unit", "--faults takes drop-byte, corrupt-frame, silence"));
+        Complain(
+            QT_TRANSLATE_NOOP("zeda-unit", "--faults takes drop-byte, corrupt-frame, silence"));
         return 2;
     }
     o.seed = uint32_t(seed);
@@ -354,11 +377,11 @@ int main(int argc, char* argv[]) {
         if (n > 0)
             receiver.Feed(buffer, n, now);
     }
-    const QString faults =
-        QCoreApplication::translate("zeda-unit", "faults: %1 drop-byte, %2 corrupt-frame, %3 silence")
-            .arg(unit.dropped)
-            .arg(unit.corrupted)
-            .arg(unit.silences);
+    const QString faults = QCoreApplication::translate(
+                               "zeda-unit", "faults: %1 drop-byte, %2 corrupt-frame, %3 silence")
+                               .arg(unit.dropped)
+                               .arg(unit.corrupted)
+                               .arg(unit.silences);
     std::fprintf(stderr, "zeda-unit: %s\n", qPrintable(faults));
     return 0;
 }

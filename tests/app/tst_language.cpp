@@ -53,12 +53,14 @@ private slots:
         QTest::addColumn<QString>("guideTitle");
         QTest::newRow("source") << Language::Source << "&Language"
                                 << "The language takes effect at the next start."
-                                << "Untranslated" << "Error - File %1 cannot be written!"
+                                << "Untranslated"
+                                << "Error - File %1 cannot be written!"
                                 << "ZEDA – user guide";
         QTest::newRow("en") << Language::English << "&Language"
                             << "The language takes effect at the next start."
                             << "Untranslated (the program's own texts)"
-                            << "The file %1 cannot be written." << "ZEDA – user guide";
+                            << "The file %1 cannot be written."
+                            << "ZEDA – user guide";
         QTest::newRow("de") << Language::German << "&Sprache"
                             << "Die Sprache gilt ab dem nächsten Start."
                             << "Unübersetzt (die eigenen Texte des Programms)"

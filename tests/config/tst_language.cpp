@@ -52,8 +52,8 @@ private slots:
             << Env({{"LC_ALL", "de_CH"}, {"LC_MESSAGES", "en_US"}}) << Language::German;
         QTest::newRow("empty LC_ALL skipped")
             << Env({{"LC_ALL", ""}, {"LC_MESSAGES", "de_DE"}, {"LANG", "C"}}) << Language::German;
-        QTest::newRow("LANG last") << Env({{"LC_MESSAGES", ""}, {"LANG", "de_DE"}})
-                                   << Language::German;
+        QTest::newRow("LANG last")
+            << Env({{"LC_MESSAGES", ""}, {"LANG", "de_DE"}}) << Language::German;
         QTest::newRow("French in Germany") << Env({{"LANG", "fr_DE.UTF-8"}}) << Language::English;
     }
     void localeDecides() {

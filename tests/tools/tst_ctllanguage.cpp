@@ -70,7 +70,8 @@ private slots:
     void coreMessagesFollowTheLocale_data() {
         QTest::addColumn<QByteArray>("lang");
         QTest::addColumn<QString>("said");
-        QTest::newRow("C") << QByteArray("C") << "error: Fehler beim Versuch eine Datei zu öffnen!\n";
+        QTest::newRow("C") << QByteArray("C")
+                           << "error: Fehler beim Versuch eine Datei zu öffnen!\n";
         QTest::newRow("en") << QByteArray("en_GB.UTF-8") << "error: The file cannot be opened.\n";
         QTest::newRow("de") << QByteArray("de_AT.UTF-8")
                             << "Fehler: Die Datei kann nicht geöffnet werden.\n";
@@ -99,8 +100,8 @@ private slots:
 
     void drawingCommandsTakeTheOptionToo() {
         // zedactl hands the command line over with --language in it.
-        const Said s = RunIn(Ctl, {"--language", "de", "config", "--data-dir", dir.path()},
-                             {{"LANG", "C"}});
+        const Said s =
+            RunIn(Ctl, {"--language", "de", "config", "--data-dir", dir.path()}, {{"LANG", "C"}});
         QCOMPARE(s.exitCode, 0);
         QVERIFY2(s.out.startsWith("{"), qPrintable(s.err));
     }
