@@ -28,6 +28,8 @@ class TestLanguageWindow : public QObject {
         return std::make_unique<TfmMain>(env, [](int) { return 2; });
     }
 
+    QByteArray missingPort = QFile::encodeName(dir.filePath("no-such-tty"));
+
     QByteArray Ini() const {
         QFile f(env.IniPath());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -51,21 +53,25 @@ private slots:
         QTest::addColumn<QString>("untranslated");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("guideTitle");
+        QTest::addColumn<QString>("port");
         QTest::newRow("source") << Language::Source << "&Language"
                                 << "The language takes effect at the next start."
                                 << "Untranslated"
                                 << "Error - File %1 cannot be written!"
-                                << "ZEDA – user guide";
+                                << "ZEDA – user guide"
+                                << "Communications port COM2 cannot connected!";
         QTest::newRow("en") << Language::English << "&Language"
                             << "The language takes effect at the next start."
                             << "Untranslated (the program's own texts)"
                             << "The file %1 cannot be written."
-                            << "ZEDA – user guide";
+                            << "ZEDA – user guide"
+                            << "Communication port COM2 cannot be opened.";
         QTest::newRow("de") << Language::German << "&Sprache"
                             << "Die Sprache gilt ab dem nächsten Start."
                             << "Unübersetzt (die eigenen Texte des Programms)"
                             << "Die Datei %1 kann nicht geschrieben werden."
-                            << "ZEDA – Benutzerhandbuch";
+                            << "ZEDA – Benutzerhandbuch"
+                            << "Die Schnittstelle COM2 kann nicht geöffnet werden.";
     }
     void textsFollowTheLanguage() {
         QFETCH(Language, language);
@@ -74,8 +80,16 @@ private slots:
         QFETCH(QString, untranslated);
         QFETCH(QString, message);
         QFETCH(QString, guideTitle);
+        QFETCH(QString, port);
         InstallLanguage(*QCoreApplication::instance(), language);
+        QFile f(env.IniPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[ZEDA]\nCOM1=" + missingPort + "\nCOM2=" + missingPort + "\n");
+        f.close();
         auto w = MakeMain();
+        // The port that cannot be opened at start.
+        QCOMPARE(messages.Texts(), QStringList{port});
+        messages.Clear();
         auto* languages = w->findChild<QMenu*>("mnLanguage");
         QVERIFY(languages);
         QCOMPARE(languages->title(), menu);
@@ -99,6 +113,7 @@ private slots:
         f.write("[ZEDA]\nLanguage=en\n");
         f.close();
         auto w = MakeMain();
+        messages.Clear();
         QVERIFY(w->findChild<QAction*>("LanguageEnglish")->isChecked());
         // Usable with no diagram window, unlike the rest of the View menu.
         QVERIFY(w->findChild<QMenu*>("mnLanguage")->menuAction()->isEnabled());
