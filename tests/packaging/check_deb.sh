@@ -2,6 +2,8 @@
 # Builds the Debian package with cpack and checks its control data and
 # contents with dpkg-deb.
 set -euo pipefail
+# grep reads a here-string: "echo | grep -q" under pipefail fails when grep
+# stops reading early and echo is cut off.
 build=$1
 version=$2
 out=$(mktemp -d)
@@ -12,12 +14,12 @@ dpkg-deb --field "$deb" Package | grep -qx zeda
 dpkg-deb --field "$deb" Version | grep -qx "$version"
 depends=$(dpkg-deb --field "$deb" Depends)
 for lib in libqt6core6 libqt6widgets6 libqt6printsupport6 libqt6serialport6; do
-  echo "$depends" | grep -q "$lib" || { echo "Depends lacks $lib: $depends"; exit 1; }
+  grep -q "$lib" <<< "$depends" || { echo "Depends lacks $lib: $depends"; exit 1; }
 done
 contents=$(dpkg-deb --contents "$deb")
 for f in ./usr/bin/zeda ./usr/bin/zedactl ./usr/bin/zeda-unit ./usr/libexec/zeda/zedactl-draw \
          ./usr/share/applications/net.zeda.Zeda.desktop \
          ./usr/share/icons/hicolor/scalable/apps/net.zeda.Zeda.svg ./usr/share/man/man1/zedactl.1; do
-  echo "$contents" | grep -q " $f$" || { echo "package lacks $f"; exit 1; }
+  grep -q " $f$" <<< "$contents" || { echo "package lacks $f"; exit 1; }
 done
 echo "built $(basename "$deb")"

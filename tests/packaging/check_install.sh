@@ -21,7 +21,7 @@ out=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/zedactl" --version)
 data=$(mktemp -d)
 trap 'rm -rf "$prefix" "$data"' EXIT
 out=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/zedactl" config --data-dir "$data")
-echo "$out" | grep -q '"channels"' || { echo "zedactl config printed: $out"; exit 1; }
+grep -q '"channels"' <<< "$out" || { echo "zedactl config printed: $out"; exit 1; }
 # The manual pages are well-formed for man, and zedactl's names every command
 # that the program lists.
 if command -v man > /dev/null; then
@@ -34,7 +34,7 @@ if command -v man > /dev/null; then
              sed -n 's/^  \([a-z]*\)  .*/\1/p')
   [ -n "$commands" ] || { echo "zedactl --help lists no commands"; exit 1; }
   for c in $commands; do
-    echo "$manual" | grep -q "^ *$c\b" || { echo "zedactl.1 lacks the command $c"; exit 1; }
+    grep -q "^ *$c\b" <<< "$manual" || { echo "zedactl.1 lacks the command $c"; exit 1; }
   done
 fi
 echo "installed and ran zedactl $version"
