@@ -26,8 +26,8 @@ grep -q '"channels"' <<< "$out" || { echo "zedactl config printed: $out"; exit 1
 # that the program lists.
 if command -v man > /dev/null; then
   for page in zeda zedactl zeda-unit; do
-    MANWIDTH=80 man -l "$prefix/share/man/man1/$page.1" 2> /dev/null | grep -q "$page" ||
-      { echo "man cannot show $page.1"; exit 1; }
+    shown=$(MANWIDTH=80 man -l "$prefix/share/man/man1/$page.1" 2> /dev/null)
+    grep -q "$page" <<< "$shown" || { echo "man cannot show $page.1"; exit 1; }
   done
   manual=$(MANWIDTH=200 man -l "$prefix/share/man/man1/zedactl.1" 2> /dev/null)
   commands=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/zedactl" --help 2> /dev/null |
