@@ -7,6 +7,7 @@
 // commands never load the font, widget and printer libraries.
 
 #include "tools/Fctlcommon.h"
+#include "tools/Fctlexceptions.h"
 #include "tools/Fctlexport.h"
 #include "tools/Fctlfiles.h"
 #include "tools/Fctlpublish.h"
@@ -44,6 +45,7 @@ const std::map<QString, Command>& Commands() {
         {"export", {"write the marked range of a month file as CSV", CmdExport}},
         {"stats", {"print the figures of a range of a month file as JSON", CmdStats}},
         {"exception", {"set or clear an exception period in a month file", CmdException}},
+        {"exceptions", {"list or edit the exception descriptions", CmdExceptions}},
         {"backup", {"back a month file up into a directory", CmdBackup}},
         {"import", {"import a month file into the data directory", CmdImport}},
         {"channel", {"show or change a channel definition", CmdChannel}},
