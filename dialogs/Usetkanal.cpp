@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPixmap>
@@ -37,6 +38,24 @@ QLineEdit* TextField(QWidget* parent, const char* name, int maxLength) {
     e->setPlaceholderText(limit);
     e->setToolTip(limit);
     return e;
+}
+
+// The field with the characters still free beside it.
+QWidget* WithCountLeft(QLineEdit* e) {
+    auto* box = new QWidget(e->parentWidget());
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* left = new QLabel(box);
+    left->setObjectName(e->objectName() + "Left");
+    const auto show = [e, left] {
+        left->setText(QCoreApplication::translate("TfmSetKanal", "%1 characters left")
+                          .arg(e->maxLength() - e->text().size()));
+    };
+    QObject::connect(e, &QLineEdit::textChanged, left, show);
+    show();
+    row->addWidget(e);
+    row->addWidget(left);
+    return box;
 }
 
 TNumberEdit* NumberField(QWidget* parent, const char* name, long maximum) {
@@ -115,8 +134,8 @@ TfmSetKanal::TfmSetKanal(const TEnv& env, int channel, QWidget* parent)
 
     auto* description = new QGroupBox(tr(" Description "), this);
     auto* d = new QFormLayout(description);
-    d->addRow(tr("Name:"), edtName);
-    d->addRow(tr("Dimension:"), edtDimension);
+    d->addRow(tr("Name:"), WithCountLeft(edtName));
+    d->addRow(tr("Dimension:"), WithCountLeft(edtDimension));
     auto* parameters = new QGroupBox(tr(" Parameters "), this);
     auto* p = new QFormLayout(parameters);
     p->addRow(tr("Offset:"), edtDispOffset);

@@ -134,6 +134,8 @@ private slots:
                  QString::fromUtf8("Shown range -1.250 … 999.999"));
         QCOMPARE(d.edtName->maxLength(), 20);
         QCOMPARE(d.edtDimension->maxLength(), 8);
+        QCOMPARE(d.findChild<QLabel*>("edtDimensionLeft")->text(), QString("5 characters left"));
+        QCOMPARE(d.findChild<QLabel*>("edtNameLeft")->text(), QString("20 characters left"));
         QCOMPARE(ColourEntryCaption(13), QString::fromUtf8("Grun — printer 2"));
         QCOMPARE(ColourEntryNames()[13], QString("Grun / 2")); // as stored
     }
