@@ -1,6 +1,7 @@
 #include "app/Umain.h"
 
 #include "app/Fmainshared.h"
+#include "app/Udialogwidth.h"
 #include "app/Uhelp.h"
 #include "app/Upublishing.h"
 #include "comm/Ccommbase.h"
@@ -63,6 +64,8 @@ TfmMain::TfmMain(TEnv& env, TLoginRunner login, QWidget* parent)
     : QMainWindow(parent), FEnv(env), FLogin(std::move(login)) {
     fmMain = this;
     setObjectName("fmMain");
+    // No dialog of the program is narrower than its title.
+    qApp->installEventFilter(new TDialogWidthFilter(this));
     programDir = QCoreApplication::applicationDirPath();
     programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     InstallDefaultDialogs();
@@ -308,7 +311,11 @@ void TfmMain::EndOfSession() {
 
 bool TfmMain::FormCloseQuery() {
     if (FAccessLevel != 1)
-        return true;
+        // No login guards the administrator's close; acquisition stops.
+        return !Timer1->isActive() ||
+               FEnv.messages->Show(TMessages::Confirmation,
+                                   tr("Acquisition stops until ZEDA is started again.\n"
+                                      "Close ZEDA?"));
     if (RunLoginDialog(1) == 0) {
         FEnv.messages->Show(TMessages::Error, "Cancel close!");
         return false;

@@ -175,6 +175,13 @@ public slots:
     void CHTestExecute();
     void CommunicationExecute();
     void PublishingExecute();
+    // Edits AUSNAHME.LST and rebuilds the exception menu from it at once.
+    void ExceptionListExecute();
+    // Version, licence, the data directory in use and the Qt version.
+    void HelpAboutExecute();
+    // Cut, Copy and Paste are enabled only for a text field with focus that
+    // has something for them.
+    void UpdateEditCommands();
 
 protected:
     void showEvent(QShowEvent* event) override;

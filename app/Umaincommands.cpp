@@ -8,8 +8,10 @@
 #include "comm/Ucommunication.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
+#include "config/Cmessages.h"
 #include "config/Fcodec.h"
 #include "config/Ffont.h"
+#include "dialogs/Uexceptions.h"
 #include "dialogs/Ulocation.h"
 #include "dialogs/Umonth.h"
 #include "dialogs/Usetkanal.h"
@@ -22,6 +24,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -90,6 +93,29 @@ void TfmMain::PrinterSetupExecute() {
 }
 
 // ---------------------------------------------------------------- Edit menu
+
+void TfmMain::UpdateEditCommands() {
+    QWidget* w = QApplication::focusWidget();
+    bool selected = false;
+    bool editable = false;
+    bool any = false;
+    if (auto* line = qobject_cast<QLineEdit*>(w)) {
+        any = true;
+        selected = line->hasSelectedText() && line->echoMode() == QLineEdit::Normal;
+        editable = !line->isReadOnly();
+    } else if (auto* text = qobject_cast<QTextEdit*>(w)) {
+        any = true;
+        selected = text->textCursor().hasSelection();
+        editable = !text->isReadOnly();
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
+        any = true;
+        selected = plain->textCursor().hasSelection();
+        editable = !plain->isReadOnly();
+    }
+    EditCut1->setEnabled(selected && editable);
+    EditCopy1->setEnabled(selected);
+    EditPaste1->setEnabled(any && editable && !QApplication::clipboard()->text().isEmpty());
+}
 
 void TfmMain::EditCut1Execute() {
     QWidget* w = QApplication::focusWidget();
@@ -318,6 +344,20 @@ void TfmMain::UsersExecute() {
 void TfmMain::PasswordExecute() {
     TfmPassword dialog(FEnv, this);
     ExecDialog(dialog);
+}
+
+void TfmMain::ExceptionListExecute() {
+    TfmExceptions dialog(FEnv, this);
+    if (ExecDialog(dialog) == QDialog::Accepted)
+        LoadExceptionDescriptions();
+}
+
+void TfmMain::HelpAboutExecute() {
+    FEnv.messages->Show(TMessages::Information,
+                        tr("ZEDA %1\nLicence: proprietary\nData directory: %2\nQt %3")
+                            .arg(QStringLiteral(ZEDA_VERSION),
+                                 QDir::toNativeSeparators(FEnv.dataDir),
+                                 QString::fromLatin1(qVersion())));
 }
 
 void TfmMain::LocationExecute() {

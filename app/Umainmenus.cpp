@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QDir>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -154,6 +155,9 @@ void TfmMain::BuildEditMenu() {
     connect(EditCut1, &QAction::triggered, this, &TfmMain::EditCut1Execute);
     connect(EditCopy1, &QAction::triggered, this, &TfmMain::EditCopy1Execute);
     connect(EditPaste1, &QAction::triggered, this, &TfmMain::EditPaste1Execute);
+    connect(edit, &QMenu::aboutToShow, this, &TfmMain::UpdateEditCommands);
+    connect(qApp, &QApplication::focusChanged, this, &TfmMain::UpdateEditCommands);
+    UpdateEditCommands();
 }
 
 void TfmMain::BuildViewMenu() {
@@ -253,6 +257,8 @@ void TfmMain::BuildHelpMenu() {
     QAction* a = AddItem(help, "Contents", "Help2", 0);
     a->setShortcut(QKeySequence(Qt::Key_F1));
     connect(a, &QAction::triggered, this, &TfmMain::Help2Click);
+    connect(AddItem(help, tr("About ZEDA..."), "HelpAbout", 0), &QAction::triggered, this,
+            &TfmMain::HelpAboutExecute);
 }
 
 void TfmMain::BuildAdminMenu() {
@@ -294,8 +300,10 @@ void TfmMain::BuildAdminMenu() {
     connect(AddItem(Setup1, "Communications parameter...", "Communication", 0,
                     "&Kommunikationsparameter..."),
             &QAction::triggered, this, &TfmMain::CommunicationExecute);
-    connect(AddItem(Setup1, tr("Publishing (MQTT)..."), "Publishing", 0), &QAction::triggered,
-            this, &TfmMain::PublishingExecute);
+    connect(AddItem(Setup1, tr("Publishing (MQTT)..."), "Publishing", 0), &QAction::triggered, this,
+            &TfmMain::PublishingExecute);
+    connect(AddItem(Setup1, tr("Exception descriptions..."), "ExceptionList", 0),
+            &QAction::triggered, this, &TfmMain::ExceptionListExecute);
 }
 
 void TfmMain::BuildToolBar() {
@@ -310,11 +318,21 @@ void TfmMain::BuildToolBar() {
 }
 
 void TfmMain::FillExceptionMenu(const QList<std::pair<QString, int>>& items) {
+    // The items of an earlier list go; the clear command stays.
+    for (QAction* a : mnExcept->actions()) {
+        if (a->data().toInt() > 0) {
+            mnExcept->removeAction(a);
+            delete a;
+        }
+    }
     for (const auto& [caption, tag] : items) {
         if (tag <= 0)
             continue;
-        // An ampersand of the description is shown, not taken as a mnemonic.
-        QAction* a = mnExcept->addAction(QString(caption).replace("&", "&&"));
+        // A note-only description is named so, without its "!"; an
+        // ampersand of the description is shown, not taken as a mnemonic.
+        const QString shown =
+            caption.startsWith('!') ? tr("%1 (note only)").arg(caption.mid(1)) : caption;
+        QAction* a = mnExcept->addAction(QString(shown).replace("&", "&&"));
         a->setData(tag);
         a->setObjectName(QString("Except%1").arg(tag));
         a->setStatusTip(caption);
@@ -325,8 +343,7 @@ void TfmMain::FillExceptionMenu(const QList<std::pair<QString, int>>& items) {
 
 void TfmMain::LoadExceptionDescriptions() {
     std::vector<ExceptionMenuEntry> entries;
-    if (!LoadExceptionMenu(QDir(FEnv.dataDir).filePath("AUSNAHME.LST"), entries))
-        return;
+    LoadExceptionMenu(QDir(FEnv.dataDir).filePath("AUSNAHME.LST"), entries);
     QList<std::pair<QString, int>> items;
     for (const ExceptionMenuEntry& e : entries)
         items.append({FromAnsi(e.text), e.tag});

@@ -69,7 +69,18 @@ TCommBase::~TCommBase() {
 
 bool TCommBase::Start() {
     ReadPortSettings();
-    return OpenPort();
+    if (!UsesPort())
+        return true;
+    const QString failure = TryOpenPort();
+    if (failure.isEmpty())
+        return true;
+    const QString device = PortDevice(TIniFile(FEnv.IniPath()), PortNumber);
+    const QString tried = device.isEmpty() ? PortName() : PortName() + " (" + device + ')';
+    Inform(failure + '\n' +
+           QCoreApplication::translate("Ccommbase", "Tried: %1. The port of the unit is chosen "
+                                                    "under Settings › Communication.")
+               .arg(tried));
+    return false;
 }
 
 void TCommBase::ReadPortSettings() {
@@ -83,6 +94,8 @@ QString TCommBase::PortName() const {
 }
 
 bool TCommBase::OpenPort() {
+    if (!UsesPort())
+        return true;
     const QString failure = TryOpenPort();
     if (failure.isEmpty())
         return true;

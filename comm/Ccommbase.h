@@ -66,8 +66,12 @@ public:
     TCommBase(const TCommBase&) = delete;
     TCommBase& operator=(const TCommBase&) = delete;
 
-    // ReadPortSettings, then OpenPort; the result of OpenPort.
+    // ReadPortSettings, then, for a link that uses the port, OpenPort; its
+    // failure message names the port tried and where it is chosen. True
+    // when the link is ready.
     bool Start();
+    // False for a link that never uses the port (the simulated unit).
+    virtual bool UsesPort() const { return true; }
 
     // Once per main-timer tick, before the cycle: a simulated unit makes its
     // records here; a real one makes them by itself.
@@ -89,7 +93,8 @@ public:
     // kept in 16 bits.
     void ReadPortSettings();
     // Opens and sets up the port, then checks that the unit answers. False,
-    // after a message and with the port closed, when any step fails.
+    // after a message and with the port closed, when any step fails. True
+    // at once for a link that never uses the port.
     bool OpenPort();
     void ClosePort();
 

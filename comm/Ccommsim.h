@@ -28,6 +28,7 @@ public:
     // other than the last one queued and there is room.
     void Tick() override;
     bool ForgetsRemovedRecords() const override { return false; }
+    bool UsesPort() const override { return false; }
     void Clear() { Count = 0; }
 
     int32_t Count = 0;                           // records waiting, 0..100

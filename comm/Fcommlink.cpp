@@ -26,7 +26,8 @@ QString UnitKindText(const TCommBase& comm) {
 }
 
 int PortItemFromIni(const TEnv& env) {
-    const int port = TIniFile(env.IniPath()).ReadInteger(IniSection, "Kommunikationsport", 0);
+    // A missing key: the port the link tries at start.
+    const int port = TIniFile(env.IniPath()).ReadInteger(IniSection, "Kommunikationsport", 2);
     return port >= 1 && port <= 4 ? port - 1 : -1;
 }
 

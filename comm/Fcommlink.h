@@ -25,8 +25,9 @@ QString UnitKindText(const TCommBase& comm);
 // The speeds of the communication dialog, in its order.
 constexpr std::array<uint32_t, 6> DialogSpeeds = {600, 1200, 2400, 4800, 9600, 19200};
 
-// The port item the dialog selects for "Kommunikationsport" (0 .. 3), or -1
-// (none) when the key is missing or holds anything but 1 .. 4.
+// The port item the dialog selects for "Kommunikationsport" (0 .. 3): that
+// of COM2 when the key is missing, as the link tries COM2 then; -1 (none)
+// when the key holds anything but 1 .. 4.
 int PortItemFromIni(const TEnv& env);
 // The speed item for "Baudrate": that of 600 .. 9600, otherwise 19200's.
 int SpeedItemFromIni(const TEnv& env);

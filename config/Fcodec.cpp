@@ -21,6 +21,10 @@ QString FromAnsi(const QByteArray& bytes) {
     return s;
 }
 
+bool FitsAnsi(const QString& text) {
+    return FromAnsi(ToAnsi(text)) == text;
+}
+
 QByteArray ToAnsi(const QString& text) {
     QByteArray out;
     out.reserve(text.size());

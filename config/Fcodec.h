@@ -8,3 +8,6 @@
 QString FromAnsi(const QByteArray& bytes);
 // Characters without a Windows-1252 byte become '?'.
 QByteArray ToAnsi(const QString& text);
+// True when every character has a Windows-1252 byte, so that ToAnsi keeps
+// the text as typed.
+bool FitsAnsi(const QString& text);

@@ -7,20 +7,31 @@
 #include "files/Fmonthfile.h"
 
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 TfmLocation::TfmLocation(const TEnv& env, QWidget* parent) : QDialog(parent), FEnv(env) {
     setObjectName("fmLocation");
-    setWindowTitle("Location");
+    setWindowTitle(tr("Location"));
     edtLocation = new QLineEdit(this);
     edtLocation->setObjectName("edtLocation");
     // A month file header keeps no more.
     edtLocation->setMaxLength(int(LocationSize - 1));
     const TIniFile ini(env.IniPath());
     edtLocation->setText(FromAnsi(ini.ReadString(IniSection, "Betriebsort", QByteArray())));
+    edtLocation->setPlaceholderText(tr("At most %1 characters").arg(edtLocation->maxLength()));
+    lblLeft = new QLabel(this);
+    lblLeft->setObjectName("lblLeft");
+    const auto showLeft = [this] {
+        lblLeft->setText(
+            tr("%1 characters left").arg(edtLocation->maxLength() - edtLocation->text().size()));
+    };
+    connect(edtLocation, &QLineEdit::textChanged, this, showLeft);
+    showLeft();
     auto* form = new QFormLayout;
-    form->addRow("Location:", edtLocation);
+    form->addRow(tr("Location:"), edtLocation);
+    form->addRow(QString(), lblLeft);
     AddButtons(this, form, btnOk, btnCancel);
     connect(btnOk, &QPushButton::clicked, this, &TfmLocation::btnOkClick);
 }
@@ -28,7 +39,7 @@ TfmLocation::TfmLocation(const TEnv& env, QWidget* parent) : QDialog(parent), FE
 void TfmLocation::btnOkClick() {
     const QByteArray location = ToAnsi(edtLocation->text()).left(LocationSize - 1);
     if (location.isEmpty()) {
-        Inform(FEnv, "Empty Betriebsort!");
+        Inform(FEnv, tr("Empty Betriebsort!"));
         return;
     }
     if (!WriteConfigKey(FEnv, "Betriebsort", location))

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -16,6 +17,7 @@ public:
     explicit TfmLocation(const TEnv& env, QWidget* parent = nullptr);
 
     QLineEdit* edtLocation;
+    QLabel* lblLeft; // the characters still free
     QPushButton* btnOk;
     QPushButton* btnCancel;
 

@@ -2,31 +2,46 @@
 
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
-#include "dialogs/Unumberedit.h"
 #include "dialogs/Usettingsform.h"
 
 #include <QFormLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
+
+#include <algorithm>
 
 TfmMonth::TfmMonth(const TEnv& env, QWidget* parent) : QDialog(parent), FEnv(env) {
     setObjectName("fmMonth");
-    setWindowTitle("Month");
-    edtMonth = new TNumberEdit(0, 12, this);
+    setWindowTitle(tr("Month"));
+    edtMonth = new QSpinBox(this);
     edtMonth->setObjectName("edtMonth");
-    edtMonth->SetValue(TIniFile(env.IniPath()).ReadInteger(IniSection, "Datenerhaltzeitraum", 0));
+    // A value outside cannot be typed: nothing is changed unseen.
+    edtMonth->setRange(0, 12);
+    edtMonth->setSuffix(tr(" months"));
+    edtMonth->setToolTip(tr("Whole number, 0 … 12"));
+    const int stored = TIniFile(env.IniPath()).ReadInteger(IniSection, "Datenerhaltzeitraum", 0);
+    edtMonth->setValue(std::clamp(stored, 0, 12));
+    auto* explanation =
+        new QLabel(tr("How many months the month files are kept (1 to 12); 0, the setting of a "
+                      "new installation, keeps them all."),
+                   this);
+    explanation->setObjectName("lblExplanation");
+    explanation->setWordWrap(true);
     auto* form = new QFormLayout;
-    form->addRow("Month", edtMonth);
+    form->addRow(tr("Month"), edtMonth);
+    form->addRow(explanation);
     AddButtons(this, form, btnOk, btnCancel);
     connect(btnOk, &QPushButton::clicked, this, &TfmMonth::btnOkClick);
 }
 
 void TfmMonth::btnOkClick() {
-    const long months = edtMonth->Value();
+    const int months = edtMonth->value();
     if (months <= 0) {
-        Inform(FEnv, "Month not valid!");
+        Inform(FEnv, tr("Month not valid!"));
         return;
     }
-    if (!WriteConfigKey(FEnv, "Datenerhaltzeitraum", int(months)))
+    if (!WriteConfigKey(FEnv, "Datenerhaltzeitraum", months))
         return;
     if (Config)
         Config->Reload(1);

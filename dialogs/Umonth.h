@@ -5,15 +5,16 @@
 #include <QDialog>
 
 class QPushButton;
-class TNumberEdit;
+class QSpinBox;
 
-// The retention period in months ("Datenerhaltzeitraum"), 1 … 12.
+// The retention period in months ("Datenerhaltzeitraum"), 1 … 12; the
+// unset 0 keeps every month file.
 class TfmMonth : public QDialog {
     Q_OBJECT
 public:
     explicit TfmMonth(const TEnv& env, QWidget* parent = nullptr);
 
-    TNumberEdit* edtMonth;
+    QSpinBox* edtMonth;
     QPushButton* btnOk;
     QPushButton* btnCancel;
 

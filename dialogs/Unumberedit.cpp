@@ -1,14 +1,18 @@
 #include "dialogs/Unumberedit.h"
 
+#include "config/Cmessages.h"
+
 #include <QKeyEvent>
 
 #include <algorithm>
 
 TNumberEdit::TNumberEdit(long minimum, long maximum, QWidget* parent)
     : QLineEdit(parent), FMin(minimum), FMax(maximum) {
-    // Digits and a sign; the limits come when the field is left.
+    // Digits and a sign; the range is checked on OK.
     setMaxLength(12);
-    connect(this, &QLineEdit::editingFinished, this, &TNumberEdit::Normalise);
+    const QString range = tr("Whole number, %1 … %2").arg(FMin).arg(FMax);
+    setPlaceholderText(range);
+    setToolTip(range);
     SetValue(minimum);
 }
 
@@ -20,12 +24,18 @@ long TNumberEdit::Value() const {
     return long(std::clamp<long long>(v, FMin, FMax));
 }
 
-void TNumberEdit::SetValue(long value) {
-    setText(QString::number(std::clamp(value, FMin, FMax)));
+bool TNumberEdit::InRange() const {
+    bool ok = false;
+    const long long v = text().trimmed().toLongLong(&ok);
+    return ok && v >= FMin && v <= FMax;
 }
 
-void TNumberEdit::Normalise() {
-    SetValue(Value());
+QString TNumberEdit::RangeText() const {
+    return tr("Enter a whole number from %1 to %2.").arg(FMin).arg(FMax);
+}
+
+void TNumberEdit::SetValue(long value) {
+    setText(QString::number(std::clamp(value, FMin, FMax)));
 }
 
 void TNumberEdit::keyPressEvent(QKeyEvent* event) {
@@ -35,4 +45,17 @@ void TNumberEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+bool RefuseOutOfRange(const TEnv& env, std::initializer_list<TNumberEdit*> fields) {
+    for (TNumberEdit* field : fields) {
+        if (field->InRange())
+            continue;
+        if (env.messages)
+            env.messages->Show(TMessages::Information, field->RangeText());
+        field->setFocus();
+        field->selectAll();
+        return true;
+    }
+    return false;
 }

@@ -1,26 +1,39 @@
 #pragma once
 
+#include "config/Cenv.h"
+
 #include <QLineEdit>
 
-// A whole-number field of the settings dialogs: a value outside the range
-// is brought to the nearest limit when the field is left, and a text that
-// is not a number reads as 0 and is replaced by "0". Value() applies the
-// same rule to a text still being typed, so OK never takes a value outside.
+#include <initializer_list>
+
+// A whole-number field of the settings dialogs. It shows its range as
+// placeholder and tooltip; a value outside the range or a text that is not
+// a whole number stays as typed until OK, which refuses it with a message
+// naming the range (RefuseOutOfRange) instead of changing it unseen. Up and
+// Down step the value within the range.
 class TNumberEdit : public QLineEdit {
     Q_OBJECT
 public:
     TNumberEdit(long minimum, long maximum, QWidget* parent = nullptr);
 
+    // The value brought into the range; 0 (or the nearest limit) for a text
+    // that is not a whole number.
     long Value() const;
     // Shows the value brought into the range.
     void SetValue(long value);
+    // True when the text is a whole number within the range.
+    bool InRange() const;
+    // "Enter a whole number from <min> to <max>."
+    QString RangeText() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Normalise();
-
     long FMin;
     long FMax;
 };
+
+// The first field whose text is out of its range is named with its range
+// (an information message) and gets the focus: true. False when all fit.
+bool RefuseOutOfRange(const TEnv& env, std::initializer_list<TNumberEdit*> fields);

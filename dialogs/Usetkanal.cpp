@@ -2,14 +2,20 @@
 
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
+#include "config/Ctablecolor.h"
 #include "config/Fcodec.h"
 #include "dialogs/Unumberedit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
@@ -26,7 +32,30 @@ QLineEdit* TextField(QWidget* parent, const char* name, int maxLength) {
     e->setObjectName(name);
     e->setMaxLength(maxLength);
     e->setValidator(new QRegularExpressionValidator(QRegularExpression("[^,]*"), e));
+    const QString limit =
+        QCoreApplication::translate("TfmSetKanal", "At most %1 characters, no comma")
+            .arg(maxLength);
+    e->setPlaceholderText(limit);
+    e->setToolTip(limit);
     return e;
+}
+
+// The field with the characters still free beside it.
+QWidget* WithCountLeft(QLineEdit* e) {
+    auto* box = new QWidget(e->parentWidget());
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* left = new QLabel(box);
+    left->setObjectName(e->objectName() + "Left");
+    const auto show = [e, left] {
+        left->setText(QCoreApplication::translate("TfmSetKanal", "%1 characters left")
+                          .arg(e->maxLength() - e->text().size()));
+    };
+    QObject::connect(e, &QLineEdit::textChanged, left, show);
+    show();
+    row->addWidget(e);
+    row->addWidget(left);
+    return box;
 }
 
 TNumberEdit* NumberField(QWidget* parent, const char* name, long maximum) {
@@ -46,12 +75,37 @@ QStringList ColourEntryNames() {
     return names;
 }
 
+QString ColourEntryCaption(int entry) {
+    // The colour names of the printers' list; the printer is named apart,
+    // for the choice moves the channel to that printer.
+    static const char* const colours[] = {
+        QT_TRANSLATE_NOOP("TfmSetKanal", "Schwarz"), QT_TRANSLATE_NOOP("TfmSetKanal", "Rot"),
+        QT_TRANSLATE_NOOP("TfmSetKanal", "Blau"),    QT_TRANSLATE_NOOP("TfmSetKanal", "Violett"),
+        QT_TRANSLATE_NOOP("TfmSetKanal", "Gelb"),    QT_TRANSLATE_NOOP("TfmSetKanal", "Orange"),
+        QT_TRANSLATE_NOOP("TfmSetKanal", "Grun")};
+    return QCoreApplication::translate("TfmSetKanal", "%1 — printer %2")
+        .arg(QCoreApplication::translate("TfmSetKanal", colours[entry % PrintColours]))
+        .arg(entry / PrintColours + 1);
+}
+
+QString ShownRangeText(long minimum, long maximum, int decimals, const QString& unit) {
+    // The stored numbers are hundredths, tenths … as the decimals say.
+    double scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    const QLocale locale;
+    return QCoreApplication::translate("TfmSetKanal", "Shown range %1 … %2 %3")
+        .arg(locale.toString(double(minimum) / scale, 'f', decimals),
+             locale.toString(double(maximum) / scale, 'f', decimals), unit)
+        .trimmed();
+}
+
 TfmSetKanal::TfmSetKanal(const TEnv& env, int channel, QWidget* parent)
     : QDialog(parent), FEnv(env), FChannel(channel) {
     setObjectName("fmSetKanal");
-    setWindowTitle(QString("Setting channel %1").arg(channel));
+    setWindowTitle(tr("Setting channel %1").arg(channel));
 
-    chkActive = new QCheckBox("The channel of the data is activated", this);
+    chkActive = new QCheckBox(tr("The channel of the data is activated"), this);
     chkActive->setObjectName("chkActive");
     edtName = TextField(this, "edtName", ChannelNameLength);
     edtDimension = TextField(this, "edtDimension", ChannelDimensionLength);
@@ -63,29 +117,37 @@ TfmSetKanal::TfmSetKanal(const TEnv& env, int channel, QWidget* parent)
     edtDecimals = NumberField(this, "edtDecimals", MaxDecimals);
     cmbColor = new QComboBox(this);
     cmbColor->setObjectName("cmbColor");
-    cmbColor->addItems(ColourEntryNames());
+    const TTableColor screen;
+    for (int entry = 0; entry < ColourEntryCount; ++entry) {
+        QPixmap swatch(16, 16);
+        swatch.fill(ColourToQColor(screen.Color(entry)));
+        cmbColor->addItem(QIcon(swatch), ColourEntryCaption(entry));
+    }
+    lblShown = new QLabel(this);
+    lblShown->setObjectName("lblShown");
     auto* buttons = new QDialogButtonBox(this);
-    btnOk = buttons->addButton("&Ok", QDialogButtonBox::AcceptRole);
+    btnOk = buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
-    btnCancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+    btnCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     btnCancel->setObjectName("btnCancel");
 
-    auto* description = new QGroupBox(" Description ", this);
+    auto* description = new QGroupBox(tr(" Description "), this);
     auto* d = new QFormLayout(description);
-    d->addRow("Name:", edtName);
-    d->addRow("Dimension:", edtDimension);
-    auto* parameters = new QGroupBox(" Parameters ", this);
+    d->addRow(tr("Name:"), WithCountLeft(edtName));
+    d->addRow(tr("Dimension:"), WithCountLeft(edtDimension));
+    auto* parameters = new QGroupBox(tr(" Parameters "), this);
     auto* p = new QFormLayout(parameters);
-    p->addRow("Offset:", edtDispOffset);
-    p->addRow("Multiplier:", edtInputMult);
-    p->addRow("Minimal value:", edtMin);
-    p->addRow("Maximal value:", edtMax);
-    p->addRow("Offset-value:", edtOffset);
-    p->addRow("Decimal:", edtDecimals);
-    auto* colour = new QGroupBox(" Color ", this);
+    p->addRow(tr("Offset:"), edtDispOffset);
+    p->addRow(tr("Multiplier:"), edtInputMult);
+    p->addRow(tr("Minimal value:"), edtMin);
+    p->addRow(tr("Maximal value:"), edtMax);
+    p->addRow(tr("Offset-value:"), edtOffset);
+    p->addRow(tr("Decimal:"), edtDecimals);
+    p->addRow(lblShown);
+    auto* colour = new QGroupBox(tr(" Color "), this);
     auto* c = new QFormLayout(colour);
-    c->addRow("Screen/Printer:", cmbColor);
+    c->addRow(tr("Screen/Printer:"), cmbColor);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(chkActive);
     layout->addWidget(description);
@@ -95,7 +157,16 @@ TfmSetKanal::TfmSetKanal(const TEnv& env, int channel, QWidget* parent)
 
     connect(btnOk, &QPushButton::clicked, this, &TfmSetKanal::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    for (QLineEdit* e : {static_cast<QLineEdit*>(edtMin), static_cast<QLineEdit*>(edtMax),
+                         static_cast<QLineEdit*>(edtDecimals), edtDimension})
+        connect(e, &QLineEdit::textChanged, this, &TfmSetKanal::ShowRange);
     LoadChannel();
+    ShowRange();
+}
+
+void TfmSetKanal::ShowRange() {
+    lblShown->setText(ShownRangeText(edtMin->Value(), edtMax->Value(), int(edtDecimals->Value()),
+                                     edtDimension->text()));
 }
 
 void TfmSetKanal::LoadChannel() {
@@ -136,6 +207,9 @@ ChannelDef TfmSetKanal::Edited() const {
 }
 
 void TfmSetKanal::btnOkClick() {
+    if (RefuseOutOfRange(FEnv,
+                         {edtDispOffset, edtInputMult, edtMin, edtMax, edtOffset, edtDecimals}))
+        return;
     // A key that cannot be written keeps the dialog open, and the
     // configuration keeps what the file still holds.
     if (!WriteConfigKey(FEnv, ChannelKey(FChannel), FormatChannelDef(Edited())))

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class TNumberEdit;
@@ -32,6 +33,7 @@ public:
     TNumberEdit* edtOffset;
     TNumberEdit* edtDecimals;
     QComboBox* cmbColor;
+    QLabel* lblShown; // what the stored numbers mean on screen
     QPushButton* btnOk;
     QPushButton* btnCancel;
 
@@ -40,11 +42,17 @@ public slots:
 
 private:
     void LoadChannel();
+    void ShowRange();
 
     TEnv FEnv;
     int FChannel;
     ChannelDef FLoaded; // as read, for what the controls do not show
 };
 
-// The 14 entries of the colour list, "Schwarz / 1" … "Grun / 2".
+// The 14 entries of the colour list as stored, "Schwarz / 1" … "Grun / 2".
 QStringList ColourEntryNames();
+// The entry as the list shows it: colour and printer apart ("Grun — printer 2").
+QString ColourEntryCaption(int entry);
+// "Shown range 0.00 … 0.10 bar": the limits as the screen shows them with
+// the decimals applied.
+QString ShownRangeText(long minimum, long maximum, int decimals, const QString& unit);

@@ -2,6 +2,7 @@
 
 #include "config/Cmessages.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QPushButton>
@@ -9,10 +10,12 @@
 
 void AddButtons(QDialog* d, QFormLayout* form, QPushButton*& ok, QPushButton*& cancel) {
     auto* buttons = new QDialogButtonBox(d);
-    ok = buttons->addButton("&Ok", QDialogButtonBox::AcceptRole);
+    ok = buttons->addButton(QCoreApplication::translate("Usettingsform", "&Ok"),
+                            QDialogButtonBox::AcceptRole);
     ok->setObjectName("btnOk");
     ok->setDefault(true);
-    cancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+    cancel = buttons->addButton(QCoreApplication::translate("Usettingsform", "&Cancel"),
+                                QDialogButtonBox::RejectRole);
     cancel->setObjectName("btnCancel");
     auto* layout = new QVBoxLayout(d);
     layout->addLayout(form);

@@ -7,32 +7,129 @@
 #include "config/Fcodec.h"
 #include "dialogs/Usettingsform.h"
 
+#include <QDateEdit>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+namespace {
+
+// "DD.MM/HH" of a day and hour.
+QString DayHourText(const QDate& day, int hour) {
+    return QStringLiteral("%1.%2/%3")
+        .arg(day.day(), 2, 10, QChar('0'))
+        .arg(day.month(), 2, 10, QChar('0'))
+        .arg(hour, 2, 10, QChar('0'));
+}
+
+// The day and hour of "DD.MM/HH" in year; false unless all are digits of a
+// real day and an hour 0 … 23.
+bool ReadDayHour(const QString& text, int year, QDate& day, int& hour) {
+    bool okDay = false, okMonth = false, okHour = false;
+    const int d = text.mid(0, 2).toInt(&okDay);
+    const int m = text.mid(3, 2).toInt(&okMonth);
+    hour = text.mid(6, 2).toInt(&okHour);
+    day = QDate(year, okMonth ? m : 0, okDay ? d : 0);
+    return okDay && okMonth && okHour && day.isValid() && hour >= 0 && hour <= 23;
+}
+
+QSpinBox* HourField(QWidget* parent, const char* name) {
+    auto* e = new QSpinBox(parent);
+    e->setObjectName(name);
+    e->setRange(0, 23);
+    e->setSuffix(":00");
+    return e;
+}
+
+QDateEdit* DayField(QWidget* parent, const char* name, int year) {
+    auto* e = new QDateEdit(parent);
+    e->setObjectName(name);
+    e->setDisplayFormat("dd.MM.");
+    e->setDateRange(QDate(year, 1, 1), QDate(year, 12, 31));
+    e->setCalendarPopup(true);
+    return e;
+}
+
+} // namespace
 
 TfmSummerTime::TfmSummerTime(const TEnv& env, QWidget* parent) : QDialog(parent), FEnv(env) {
     setObjectName("fmSummerTime");
-    setWindowTitle("Summer Time");
+    setWindowTitle(tr("Summer Time"));
+    dtpStart = DayField(this, "dtpStart", Year());
+    edtStartHour = HourField(this, "edtStartHour");
+    dtpEnd = DayField(this, "dtpEnd", Year());
+    edtEndHour = HourField(this, "edtEndHour");
     edtPeriod = new QLineEdit(this);
     edtPeriod->setObjectName("edtPeriod");
+    edtPeriod->setToolTip(tr("DD.MM/HH,DD.MM/HH: the start and the end of summer time"));
+    edtPeriod->setPlaceholderText("29.03/02,25.10/03");
+    // Last Sunday of March, 2 o'clock, to last Sunday of October, 3 o'clock,
+    // until the stored text says otherwise.
+    dtpStart->setDate(QDate(Year(), 3, 31).addDays(-(QDate(Year(), 3, 31).dayOfWeek() % 7)));
+    edtStartHour->setValue(2);
+    dtpEnd->setDate(QDate(Year(), 10, 31).addDays(-(QDate(Year(), 10, 31).dayOfWeek() % 7)));
+    edtEndHour->setValue(3);
     edtPeriod->setText(
         FromAnsi(TIniFile(env.IniPath()).ReadString(IniSection, Key(), QByteArray())));
+    // Nothing stored yet: the proposal of the pickers, to be confirmed.
+    if (edtPeriod->text().isEmpty())
+        ShowText();
+    ShowPickers();
+
+    auto* start = new QHBoxLayout;
+    start->addWidget(dtpStart);
+    start->addWidget(edtStartHour);
+    auto* end = new QHBoxLayout;
+    end->addWidget(dtpEnd);
+    end->addWidget(edtEndHour);
     auto* form = new QFormLayout;
-    form->addRow("Hour ", edtPeriod);
+    form->addRow(tr("Start (day, hour):"), start);
+    form->addRow(tr("End (day, hour):"), end);
+    form->addRow(tr("Hour "), edtPeriod);
     AddButtons(this, form, btnOk, btnCancel);
     connect(btnOk, &QPushButton::clicked, this, &TfmSummerTime::btnOkClick);
+    connect(dtpStart, &QDateEdit::dateChanged, this, &TfmSummerTime::ShowText);
+    connect(dtpEnd, &QDateEdit::dateChanged, this, &TfmSummerTime::ShowText);
+    connect(edtStartHour, &QSpinBox::valueChanged, this, &TfmSummerTime::ShowText);
+    connect(edtEndHour, &QSpinBox::valueChanged, this, &TfmSummerTime::ShowText);
+    connect(edtPeriod, &QLineEdit::textEdited, this, &TfmSummerTime::ShowPickers);
+}
+
+int TfmSummerTime::Year() const {
+    return FEnv.clock ? FEnv.clock->Local().year : TSystemClock().Local().year;
 }
 
 QByteArray TfmSummerTime::Key() const {
-    const int year = FEnv.clock ? FEnv.clock->Local().year : TSystemClock().Local().year;
-    return "SZ_" + QByteArray::number(year);
+    return "SZ_" + QByteArray::number(Year());
+}
+
+void TfmSummerTime::ShowText() {
+    edtPeriod->setText(DayHourText(dtpStart->date(), edtStartHour->value()) + ',' +
+                       DayHourText(dtpEnd->date(), edtEndHour->value()));
+}
+
+void TfmSummerTime::ShowPickers() {
+    const QString text = edtPeriod->text();
+    QDate start, end;
+    int startHour = 0, endHour = 0;
+    if (text.size() != 17 || text[8] != ',' ||
+        !ReadDayHour(text.left(8), Year(), start, startHour) ||
+        !ReadDayHour(text.mid(9), Year(), end, endHour))
+        return;
+    const QSignalBlocker b1(dtpStart), b2(dtpEnd), b3(edtStartHour), b4(edtEndHour);
+    dtpStart->setDate(start);
+    edtStartHour->setValue(startHour);
+    dtpEnd->setDate(end);
+    edtEndHour->setValue(endHour);
 }
 
 void TfmSummerTime::btnOkClick() {
     const QByteArray period = ToAnsi(edtPeriod->text());
     if (!IsSummerPeriodText(period)) {
-        Inform(FEnv, "Period not valid!");
+        Inform(FEnv, tr("Period not valid!"));
         return;
     }
     if (!WriteConfigKey(FEnv, Key(), period))

@@ -12,6 +12,10 @@ struct TEnv;
 // The checks of a new password: an empty text for an acceptable one,
 // otherwise "Empty Password!" or "Password not Confirm!".
 QString PasswordRefusal(const QByteArray& password, const QByteArray& confirmation);
+// The same checks on the typed text, first of all that every character has
+// a byte of the 8-bit code page: a character without one would be stored as
+// '?', and any other such character would then unlock the same level.
+QString TypedPasswordRefusal(const QString& password, const QString& confirmation);
 // Writes the scrambled password under "KennwortAdmin" or
 // "KennwortOperator"; false (after the error message) when it cannot.
 bool StorePassword(const TEnv& env, bool administrator, const QByteArray& password);

@@ -30,11 +30,11 @@ constexpr int AdministratorItem = 1;
 TfmLogin::TfmLogin(const TEnv& env, int mode, QWidget* parent)
     : QDialog(parent), FEnv(env), FMode(mode) {
     setObjectName("fmLogin");
-    setWindowTitle("Login");
+    setWindowTitle(tr("Login"));
 
     cmbUser = new QComboBox(this);
     cmbUser->setObjectName("cmbUser");
-    cmbUser->addItems({"Operator", "Administrator"});
+    cmbUser->addItems({tr("Operator"), tr("Administrator")});
     cmbUser->setCurrentIndex(OperatorItem);
 
     edtPassword = new QLineEdit(this);
@@ -44,32 +44,37 @@ TfmLogin::TfmLogin(const TEnv& env, int mode, QWidget* parent)
 
     lblMessage = new QLabel(this);
     lblMessage->setObjectName("lblMessage");
+    lblExpiry = new QLabel(FMode == 1 ? tr("When the time runs out, ZEDA keeps running.")
+                                      : tr("When the time runs out, ZEDA starts at the "
+                                           "operator level."),
+                           this);
+    lblExpiry->setObjectName("lblExpiry");
+    lblExpiry->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    btnOk = buttons->addButton("&Ok", QDialogButtonBox::AcceptRole);
+    btnOk = buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
-    btnCancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+    btnCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     btnCancel->setObjectName("btnCancel");
 
     auto* form = new QFormLayout;
-    form->addRow("User", cmbUser);
-    form->addRow("Password:", edtPassword);
+    form->addRow(tr("User"), cmbUser);
+    form->addRow(tr("Password:"), edtPassword);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(lblMessage);
+    layout->addWidget(lblExpiry);
     layout->addWidget(buttons);
 
     connect(cmbUser, &QComboBox::currentIndexChanged, this, &TfmLogin::cmbUserChange);
-    if (FMode == 1) {
-        // Someone at the keyboard: the close waits for them.
-        const auto restart = [this] {
-            FCountdown = 30;
-            ShowCountdown();
-        };
-        connect(cmbUser, &QComboBox::activated, this, restart);
-        connect(edtPassword, &QLineEdit::textEdited, this, restart);
-    }
+    // Someone at the keyboard gets time; an unattended start still goes on.
+    const auto restart = [this] {
+        FCountdown = 30;
+        ShowCountdown();
+    };
+    connect(cmbUser, &QComboBox::activated, this, restart);
+    connect(edtPassword, &QLineEdit::textEdited, this, restart);
     connect(btnOk, &QPushButton::clicked, this, &TfmLogin::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -86,18 +91,21 @@ int TfmLogin::Level() const {
 }
 
 void TfmLogin::ShowCountdown() {
-    lblMessage->setText(QString("Remaining time within seconds: %1").arg(FCountdown));
+    lblMessage->setText(tr("Remaining time within seconds: %1").arg(FCountdown));
 }
 
 void TfmLogin::Timer1Timer() {
     if (FCountdown < 1) {
-        // Time is up: at start the operator level needs no password, the
-        // administrator level is never granted without one; a close is
-        // never granted without the password.
-        if (FMode == 1 || cmbUser->currentIndex() == AdministratorItem)
+        // Time is up: a close is never granted without the password; a
+        // start goes on at the operator level, which needs none, so that
+        // nobody's hesitation leaves the installation without acquisition.
+        // The administrator level is never granted without its password.
+        if (FMode == 1) {
             reject();
-        else
-            accept();
+            return;
+        }
+        cmbUser->setCurrentIndex(OperatorItem);
+        accept();
         return;
     }
     ShowCountdown();
@@ -112,7 +120,9 @@ void TfmLogin::cmbUserChange() {
 bool TfmLogin::PasswordMatches(const QByteArray& key) const {
     const TIniFile ini(FEnv.IniPath());
     const QByteArray stored = UnscramblePassword(PasswordKey, ini.ReadString(IniSection, key, ""));
-    return ToAnsi(edtPassword->text()) == stored;
+    // What was typed, exactly: a character without a byte of the code page
+    // would become '?' and match any other such character.
+    return FitsAnsi(edtPassword->text()) && ToAnsi(edtPassword->text()) == stored;
 }
 
 void TfmLogin::btnOkClick() {
@@ -123,11 +133,9 @@ void TfmLogin::btnOkClick() {
         key = "KennwortOperator";
     if (!key.isEmpty() && !PasswordMatches(key)) {
         if (FEnv.messages)
-            FEnv.messages->Show(TMessages::Warning, "The password is not true!");
-        if (FMode == 1) {
-            FCountdown = 30;
-            ShowCountdown();
-        }
+            FEnv.messages->Show(TMessages::Warning, tr("The password is not true!"));
+        FCountdown = 30;
+        ShowCountdown();
         return;
     }
     accept();
@@ -147,17 +155,17 @@ int RunLogin(const TEnv& env, int mode, QWidget* parent) {
 
 TfmLoginOperator::TfmLoginOperator(const TEnv& env, QWidget* parent) : QDialog(parent) {
     setObjectName("fmLoginOperator");
-    setWindowTitle("Operator - manager");
+    setWindowTitle(tr("Operator - manager"));
     edtName = new QLineEdit(this);
     edtName->setObjectName("edtName");
     edtName->setReadOnly(true);
     lstOperators = new QListWidget(this);
     lstOperators->setObjectName("lstOperators");
     auto* buttons = new QDialogButtonBox(this);
-    btnOk = buttons->addButton("Ok", QDialogButtonBox::AcceptRole);
+    btnOk = buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
-    btnCansel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    btnCansel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     btnCansel->setObjectName("btnCansel");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(edtName);

@@ -11,11 +11,12 @@ class QPushButton;
 class QTimer;
 
 // The access-level login: operator or administrator, with a 30-second
-// countdown. Mode 0 (start): the operator level needs no password; the end
-// of the countdown confirms "Operator" and cancels "Administrator". Mode 1
-// (closing the program): the operator level needs the operator password;
-// every key or choice starts the countdown again, and its end cancels, so
-// that waiting never closes the program.
+// countdown that every key or choice starts again. Mode 0 (start): the
+// operator level needs no password, and the end of the countdown starts the
+// program at the operator level whatever is chosen; only Cancel ends the
+// program. Mode 1 (closing the program): the operator level needs the
+// operator password, and the end of the countdown cancels, so that waiting
+// never closes the program.
 class TfmLogin : public QDialog {
     Q_OBJECT
 public:
@@ -29,6 +30,7 @@ public:
     QComboBox* cmbUser;
     QLineEdit* edtPassword;
     QLabel* lblMessage;
+    QLabel* lblExpiry;
     QPushButton* btnOk;
     QPushButton* btnCancel;
     QTimer* Timer1;

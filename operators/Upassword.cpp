@@ -13,10 +13,10 @@
 
 TfmPassword::TfmPassword(const TEnv& env, QWidget* parent) : QDialog(parent), FEnv(env) {
     setObjectName("fmPassword");
-    setWindowTitle("Password");
+    setWindowTitle(tr("Password"));
     cmbUser = new QComboBox(this);
     cmbUser->setObjectName("cmbUser");
-    cmbUser->addItems({"Operator", "Administrator"});
+    cmbUser->addItems({tr("Operator"), tr("Administrator")});
     edtPassword = new QLineEdit(this);
     edtPassword->setObjectName("edtPassword");
     edtPassword->setEchoMode(QLineEdit::Password);
@@ -24,15 +24,15 @@ TfmPassword::TfmPassword(const TEnv& env, QWidget* parent) : QDialog(parent), FE
     edtConfirm->setObjectName("edtConfirm");
     edtConfirm->setEchoMode(QLineEdit::Password);
     auto* buttons = new QDialogButtonBox(this);
-    btnOk = buttons->addButton("&Ok", QDialogButtonBox::AcceptRole);
+    btnOk = buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
-    btnCancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+    btnCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     btnCancel->setObjectName("btnCancel");
     auto* form = new QFormLayout;
-    form->addRow("User", cmbUser);
-    form->addRow("New password:", edtPassword);
-    form->addRow("Confirm:", edtConfirm);
+    form->addRow(tr("User"), cmbUser);
+    form->addRow(tr("New password:"), edtPassword);
+    form->addRow(tr("Confirm:"), edtConfirm);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -42,7 +42,7 @@ TfmPassword::TfmPassword(const TEnv& env, QWidget* parent) : QDialog(parent), FE
 
 void TfmPassword::btnOkClick() {
     const QByteArray password = ToAnsi(edtPassword->text());
-    const QString refusal = PasswordRefusal(password, ToAnsi(edtConfirm->text()));
+    const QString refusal = TypedPasswordRefusal(edtPassword->text(), edtConfirm->text());
     if (!refusal.isEmpty()) {
         if (FEnv.messages)
             FEnv.messages->Show(TMessages::Information, refusal);

@@ -5,15 +5,16 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TfmUsers::TfmUsers(const TEnv& env, QWidget* parent)
-    : QDialog(parent), FEnv(env), FEntries(ReadOperatorList(OperatorListPath(env))) {
+TfmUsers::TfmUsers(const TEnv& env, QWidget* parent) : QDialog(parent), FEnv(env) {
     setObjectName("fmUsers");
-    setWindowTitle("Operator - Managment");
+    setWindowTitle(tr("Operator - Managment"));
+    FReadable = ReadOperatorList(OperatorListPath(env), FEntries);
     lstOperators = new QListWidget(this);
     lstOperators->setObjectName("lstOperators");
     lstOperators->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -21,14 +22,23 @@ TfmUsers::TfmUsers(const TEnv& env, QWidget* parent)
     edtName->setObjectName("edtName");
     // The room of a record; a longer name is never written uncut.
     edtName->setMaxLength(TOperator::MaxNameLength);
+    edtName->setPlaceholderText(tr("Name, at most %1 characters").arg(TOperator::MaxNameLength));
+    lblLeft = new QLabel(this);
+    lblLeft->setObjectName("lblLeft");
+    const auto showLeft = [this] {
+        lblLeft->setText(
+            tr("%1 characters left").arg(TOperator::MaxNameLength - edtName->text().size()));
+    };
+    connect(edtName, &QLineEdit::textChanged, this, showLeft);
+    showLeft();
     auto* buttons = new QDialogButtonBox(this);
-    btnOk = buttons->addButton("Ok", QDialogButtonBox::AcceptRole);
+    btnOk = buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
     btnOk->setObjectName("btnOk");
-    btnCansel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    btnCansel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     btnCansel->setObjectName("btnCansel");
-    btnAdd = new QPushButton("Add", this);
+    btnAdd = new QPushButton(tr("Add"), this);
     btnAdd->setObjectName("btnAdd");
-    btnDelete = new QPushButton("Delete", this);
+    btnDelete = new QPushButton(tr("Delete"), this);
     btnDelete->setObjectName("btnDelete");
 
     auto* edit = new QHBoxLayout;
@@ -38,6 +48,7 @@ TfmUsers::TfmUsers(const TEnv& env, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lstOperators);
     layout->addLayout(edit);
+    layout->addWidget(lblLeft);
     layout->addWidget(buttons);
 
     for (const TOperator& o : FEntries)
@@ -51,12 +62,31 @@ TfmUsers::TfmUsers(const TEnv& env, QWidget* parent)
     connect(btnDelete, &QPushButton::clicked, this, &TfmUsers::btnDeleteClick);
     connect(btnOk, &QPushButton::clicked, this, &TfmUsers::btnOkClick);
     connect(btnCansel, &QPushButton::clicked, this, &QDialog::reject);
+    if (!FReadable) {
+        // A list that could not be read whole is never written back.
+        for (QPushButton* b : {btnOk, btnAdd, btnDelete})
+            b->setEnabled(false);
+        lblLeft->setText(UnreadableOperatorListText(OperatorListPath(env)));
+        lblLeft->setWordWrap(true);
+        if (FEnv.messages)
+            FEnv.messages->Show(TMessages::Error, lblLeft->text());
+    }
 }
 
 void TfmUsers::btnAddClick() {
-    const TOperator o = TOperator::FromName(ToAnsi(edtName->text()));
+    const QByteArray name = ToAnsi(edtName->text());
+    const QString refusal = OperatorNameRefusal(FEntries, name);
+    if (!refusal.isEmpty()) {
+        if (FEnv.messages)
+            FEnv.messages->Show(TMessages::Information, refusal);
+        return;
+    }
+    const TOperator o = TOperator::FromName(TrimmedOperatorName(name));
     FEntries.push_back(o);
     lstOperators->addItem(FromAnsi(o.Name()));
+    // A second press adds nothing twice.
+    lstOperators->setCurrentRow(-1);
+    edtName->clear();
 }
 
 void TfmUsers::btnDeleteClick() {
@@ -69,6 +99,8 @@ void TfmUsers::btnDeleteClick() {
 }
 
 void TfmUsers::btnOkClick() {
+    if (!FReadable)
+        return;
     const QString path = OperatorListPath(FEnv);
     if (WriteOperatorList(path, FEntries)) {
         accept();

@@ -5,12 +5,15 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 
 // Edits the operator list "operator.dat": names are added and deleted in
-// the dialog and written on OK.
+// the dialog and written on OK. Names are trimmed and never twice in the
+// list; a list on disk that cannot be read whole is shown as such and never
+// written back.
 class TfmUsers : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +27,7 @@ public:
     QPushButton* btnCansel;
     QPushButton* btnAdd;
     QPushButton* btnDelete;
+    QLabel* lblLeft;
 
 public slots:
     void btnAddClick();
@@ -33,4 +37,5 @@ public slots:
 private:
     TEnv FEnv;
     TOperatorList FEntries; // one per line of lstOperators
+    bool FReadable = true;  // false: the list on disk is left alone
 };

@@ -89,7 +89,7 @@ bool ApplyField(ChannelDef& c, const QString& assignment) {
 
 // The new password twice: from standard input, or asked on the terminal
 // without echo.
-bool ReadPasswordTwice(bool fromStdin, QByteArray& password, QByteArray& confirmation) {
+bool ReadPasswordTwice(bool fromStdin, QString& password, QString& confirmation) {
     const bool terminal = !fromStdin && ::isatty(STDIN_FILENO);
     termios saved{};
     if (terminal) {
@@ -112,8 +112,8 @@ bool ReadPasswordTwice(bool fromStdin, QByteArray& password, QByteArray& confirm
         Complain(QCoreApplication::translate("zedactl", ""));
         ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
     }
-    password = ToAnsi(QString::fromStdString(first));
-    confirmation = ToAnsi(QString::fromStdString(second));
+    password = QString::fromStdString(first);
+    confirmation = QString::fromStdString(second);
     return gotSecond;
 }
 
@@ -187,14 +187,24 @@ int CmdOperators(const QStringList& args) {
     }
     CtlEnv ctl(parser.value("data-dir"));
     const QString path = OperatorListPath(ctl.env);
-    TOperatorList list = ReadOperatorList(path);
+    TOperatorList list;
+    if (!ReadOperatorList(path, list)) {
+        ctl.messages.Show(TMessages::Error, UnreadableOperatorListText(path));
+        return 1;
+    }
     if (parser.isSet("list")) {
         for (const TOperator& o : list)
             Print(FromAnsi(o.Name()).toUtf8() + '\n');
         return 0;
     }
     if (parser.isSet("add")) {
-        list.push_back(TOperator::FromName(ToAnsi(parser.value("add"))));
+        const QByteArray name = ToAnsi(parser.value("add"));
+        const QString refusal = OperatorNameRefusal(list, name);
+        if (!refusal.isEmpty()) {
+            ctl.messages.Show(TMessages::Error, refusal);
+            return 1;
+        }
+        list.push_back(TOperator::FromName(TrimmedOperatorName(name)));
     } else {
         int index = -1;
         if (!ParseBoundedInt(parser, "delete", 0, int(list.size()) - 1, index))
@@ -233,15 +243,15 @@ int CmdPassword(const QStringList& args) {
         return 2;
     }
     CtlEnv ctl(parser.value("data-dir"));
-    QByteArray password;
-    QByteArray confirmation;
+    QString password;
+    QString confirmation;
     ReadPasswordTwice(parser.isSet("stdin"), password, confirmation);
-    const QString refusal = PasswordRefusal(password, confirmation);
+    const QString refusal = TypedPasswordRefusal(password, confirmation);
     if (!refusal.isEmpty()) {
         ctl.messages.Show(TMessages::Error, refusal);
         return 1;
     }
     if (!ctl.LockDataDir())
         return 1;
-    return StorePassword(ctl.env, parser.isSet("admin"), password) ? 0 : 1;
+    return StorePassword(ctl.env, parser.isSet("admin"), ToAnsi(password)) ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 // commands never load the font, widget and printer libraries.
 
 #include "tools/Fctlcommon.h"
+#include "tools/Fctlexceptions.h"
 #include "tools/Fctlexport.h"
 #include "tools/Fctlfiles.h"
 #include "tools/Fctlpublish.h"
@@ -57,6 +58,8 @@ const std::map<QString, Command>& Commands() {
         {"exception",
          {QT_TRANSLATE_NOOP("zedactl", "set or clear an exception period in a month file"),
           CmdException}},
+        {"exceptions",
+         {QT_TRANSLATE_NOOP("zedactl", "list or edit the exception descriptions"), CmdExceptions}},
         {"backup",
          {QT_TRANSLATE_NOOP("zedactl", "back a month file up into a directory"), CmdBackup}},
         {"import",

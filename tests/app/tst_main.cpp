@@ -374,7 +374,10 @@ private slots:
         messages.Clear();
         QVERIFY(w->close());
         const QString text = "Error - File " + env.IniPath() + " cannot be written!";
-        QCOMPARE(messages.Texts(), (QStringList{text, text, text}));
+        // The administrator's close asks first: acquisition stops.
+        QCOMPARE(messages.Texts(),
+                 (QStringList{"Acquisition stops until ZEDA is started again.\nClose ZEDA?", text,
+                              text, text}));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "app/Udialogwidth.h"
 #include "app/Uhelp.h"
 #include "app/Umain.h"
 #include "config/Cclock.h"
@@ -5,6 +6,7 @@
 #include "config/Cenv.h"
 #include "config/Fcodec.h"
 #include "config/Ffont.h"
+#include "dialogs/Uexceptions.h"
 #include "files/Fmonthfile.h"
 #include "support/Crecordingmessages.h"
 #include "view/Fviewtestsupport.h"
@@ -12,12 +14,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -199,15 +205,15 @@ private slots:
         QTest::newRow("cut") << "EditCut1"
                              << "Cu&t"
                              << "Cu&t"
-                             << "Ctrl+X" << true;
+                             << "Ctrl+X" << false; // nothing to act on
         QTest::newRow("copy") << "EditCopy1"
                               << "&Copy"
                               << "&Copy"
-                              << "Ctrl+C" << true;
+                              << "Ctrl+C" << false;
         QTest::newRow("paste") << "EditPaste1"
                                << "&Paste"
                                << "&Paste"
-                               << "Ctrl+V" << true;
+                               << "Ctrl+V" << false;
         QTest::newRow("all") << "KanaleAll"
                              << "All Channels"
                              << "Alle Anzeigen"
@@ -692,6 +698,88 @@ private slots:
         w->EditPaste1Execute();
         // The clipboard now holds "Nord" (the copy replaced the cut text).
         QCOMPARE(edit->text(), QString("NordNordNord"));
+    }
+
+    void editCommandsAreEnabledOnlyWithSomethingToActOn() {
+        ShowMain();
+        QApplication::clipboard()->clear();
+        auto* edit = new QLineEdit("Werk Nord", w.get());
+        edit->setGeometry(0, 0, 200, 20);
+        edit->show();
+        QApplication::setActiveWindow(w.get());
+        edit->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+        w->UpdateEditCommands();
+        QVERIFY(!Item("EditCut1")->isEnabled());
+        QVERIFY(!Item("EditCopy1")->isEnabled());
+        QVERIFY(!Item("EditPaste1")->isEnabled()); // an empty clipboard
+        edit->setSelection(0, 4);
+        w->UpdateEditCommands();
+        QVERIFY(Item("EditCut1")->isEnabled());
+        QVERIFY(Item("EditCopy1")->isEnabled());
+        w->EditCopy1Execute();
+        w->UpdateEditCommands();
+        QVERIFY(Item("EditPaste1")->isEnabled());
+        edit->setReadOnly(true);
+        w->UpdateEditCommands();
+        QVERIFY(!Item("EditCut1")->isEnabled());
+        QVERIFY(Item("EditCopy1")->isEnabled());
+        QVERIFY(!Item("EditPaste1")->isEnabled());
+    }
+
+    void exceptionDescriptionsAreEditedInTheProgram() {
+        QVERIFY(WriteBytes(dir.filePath("AUSNAHME.LST"), "WART Wartung\r\n"));
+        ShowMain();
+        w->ExecDialog = [](QDialog& d) {
+            auto* e = qobject_cast<TfmExceptions*>(&d);
+            if (!e)
+                return int(QDialog::Rejected);
+            e->edtText->setText("NOTE Hinweis");
+            e->chkNoteOnly->setChecked(true);
+            e->btnAdd->click();
+            e->btnOk->click();
+            return e->result();
+        };
+        w->ExceptionListExecute();
+        QCOMPARE(ReadFile(dir.filePath("AUSNAHME.LST")),
+                 QByteArray("WART Wartung\n!NOTE Hinweis\n"));
+        QMenu* except = w->findChild<QMenu*>("mnExcept");
+        QStringList captions;
+        for (QAction* a : except->actions())
+            if (!a->isSeparator())
+                captions << a->text();
+        // Rebuilt at once: no entry twice, the note-only one named so.
+        QCOMPARE(captions, (QStringList{"Stop", "WART Wartung", "NOTE Hinweis (note only)"}));
+        QCOMPARE(Item("ExceptionList")->text(), QString("Exception descriptions..."));
+    }
+
+    void aboutNamesVersionDataDirectoryAndQt() {
+        MakeMain();
+        w->HelpAboutExecute();
+        QCOMPARE(messages.Texts(),
+                 QStringList{QString("ZEDA %1\nLicence: proprietary\nData directory: %2\nQt %3")
+                                 .arg(ZEDA_VERSION, dir.path(), qVersion())});
+    }
+
+    // "Communicat...s parameter": dialogs were narrower than their titles.
+    void dialogsAreAsWideAsTheirTitles() {
+        MakeMain();
+        QDialog d;
+        d.setWindowTitle("Communications parameter with a title longer than its contents");
+        d.show();
+        QVERIFY(TitleWidth(d) > QFontMetrics(d.font()).horizontalAdvance(d.windowTitle()));
+        QVERIFY(d.width() >= TitleWidth(d));
+        QVERIFY(d.minimumWidth() >= TitleWidth(d));
+    }
+
+    void administratorExitAsksWhileAcquiring() {
+        MakeMain();
+        messages.answer = false;
+        QVERIFY(!w->close());
+        QCOMPARE(messages.Texts(),
+                 QStringList{"Acquisition stops until ZEDA is started again.\nClose ZEDA?"});
+        messages.answer = true;
+        QVERIFY(w->close());
     }
 
     void windowCommandsArrangeTheWindows() {

@@ -322,7 +322,12 @@ private slots:
         QVERIFY(!link.PortHandle);
         QCOMPARE(messages.shown.size(), 1);
         QCOMPARE(messages.shown[0].kind, TMessages::Information);
-        QCOMPARE(messages.shown[0].text, text);
+        // The message names the port tried and where it is chosen.
+        const QString tried =
+            device ? QString::fromLocal8Bit(pty.slavePath) : dir.filePath("ttyNone");
+        QCOMPARE(messages.shown[0].text, text + "\nTried: COM2 (" + tried +
+                                             "). The port of the unit is chosen under "
+                                             "Settings › Communication.");
 
         // The port was let go: it can be taken again.
         if (device) {
@@ -335,7 +340,9 @@ private slots:
         WriteIni("Kommunikationsport", "7");
         TFakeUnit link(env);
         QVERIFY(!link.Start());
-        QCOMPARE(messages.Texts(), QStringList{"Communications port COM7 cannot connected!"});
+        QCOMPARE(messages.Texts(),
+                 QStringList{"Communications port COM7 cannot connected!\nTried: COM7. The port "
+                             "of the unit is chosen under Settings › Communication."});
         QCOMPARE(link.infoCalls, 0);
     }
 };

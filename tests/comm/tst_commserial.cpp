@@ -196,7 +196,10 @@ private slots:
         QVERIFY(UseUnit("none", dir.filePath("missing").toLocal8Bit()));
         TCommSerial link(env);
         QVERIFY(!link.Start());
-        QCOMPARE(messages.Texts(), QStringList{"Communications port COM2 cannot connected!"});
+        QCOMPARE(messages.Texts(),
+                 QStringList{"Communications port COM2 cannot connected!\nTried: COM2 (" +
+                             dir.filePath("missing") +
+                             "). The port of the unit is chosen under Settings › Communication."});
         SampleRecord r;
         QCOMPARE(link.ReadOldest(r), -1);
         QCOMPARE(link.NoConnection, 1);

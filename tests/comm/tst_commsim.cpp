@@ -2,6 +2,10 @@
 #include "config/Cclock.h"
 #include "support/Crecordingmessages.h"
 
+#include "config/Cconfig.h"
+#include "config/Cinifile.h"
+
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -39,6 +43,20 @@ private slots:
         QCOMPARE(sim.LastStamp, SampleTime{});
         QVERIFY(!sim.PortHandle);
         QVERIFY(messages.shown.isEmpty());
+    }
+
+    // The simulator needs no port: at the first start it used to open COM2
+    // all the same and greet the user with "cannot connected!".
+    void simulatorOpensNoPort() {
+        QTemporaryDir dir;
+        env.dataDir = dir.path();
+        QVERIFY(TIniFile(env.IniPath())
+                    .WriteString(IniSection, "COM2", dir.filePath("ttyNone").toLocal8Bit()));
+        TCommSim sim(env);
+        QVERIFY(sim.Start());
+        QVERIFY(!sim.PortHandle);
+        QVERIFY(sim.KeepConnected());
+        QCOMPARE(messages.shown.size(), 0);
     }
 
     void tickQueuesOneRecordPerMinute() {

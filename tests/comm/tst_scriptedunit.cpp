@@ -370,7 +370,9 @@ private slots:
         TCommSerial link(env);
         QVERIFY(!link.Start());
         QCOMPARE(messages.Texts(),
-                 QStringList{"Es besteht keine Verbindung zum Akquisitionssystem!"});
+                 QStringList{"Es besteht keine Verbindung zum Akquisitionssystem!\nTried: COM2 (" +
+                             QString::fromLocal8Bit(unit.Path()) +
+                             "). The port of the unit is chosen under Settings › Communication."});
         QCOMPARE(unit.Count(GetInfo), 3);
         QVERIFY(!link.Reached());
 

@@ -1,6 +1,7 @@
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
+#include "dialogs/Uexceptions.h"
 #include "dialogs/Ulocation.h"
 #include "dialogs/Umonth.h"
 #include "dialogs/Unumberedit.h"
@@ -10,16 +11,21 @@
 #include "operators/Fpassword.h"
 #include "operators/Upassword.h"
 #include "operators/Uusers.h"
+#include "support/Cfilesizelimit.h"
 #include "support/Crecordingmessages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 // The settings and operator dialogs, driven by their controls: what they
 // store, what they refuse, and that a failed write keeps them open.
@@ -35,6 +41,14 @@ class TestDialogs : public QObject {
     QByteArray Key(const QByteArray& key) {
         return TIniFile(env.IniPath()).ReadString(IniSection, key, "<none>");
     }
+    static bool WriteFile(const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }
+    static QByteArray ReadAll(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
     // A directory in place of the INI file: no write can succeed.
     void BlockIni() {
         QFile::remove(env.IniPath());
@@ -46,6 +60,7 @@ private slots:
         QDir(env.IniPath()).removeRecursively();
         QFile::remove(env.IniPath());
         QFile::remove(dir.filePath("operator.dat"));
+        QFile::remove(dir.filePath("AUSNAHME.LST"));
         env.dataDir = dir.path();
         env.clock = &clock;
         env.messages = &messages;
@@ -64,19 +79,65 @@ private slots:
         // A missing key: not in use, empty, zeros, "Schwarz / 1".
         QVERIFY(!d.chkActive->isChecked());
         QCOMPARE(d.edtInputMult->text(), QString("0"));
-        QCOMPARE(d.cmbColor->currentText(), QString("Schwarz / 1"));
+        QCOMPARE(d.cmbColor->currentText(), QString::fromUtf8("Schwarz — printer 1"));
         d.chkActive->setChecked(true);
         QTest::keyClicks(d.edtName, "Temp, outside");
         QCOMPARE(d.edtName->text(), QString("Temp outside")); // no comma
         d.edtDimension->setText(QString::fromUtf8("°C"));
-        d.edtDispOffset->setText("12345"); // still being typed when OK comes
-        d.edtDecimals->setText("x");
-        d.cmbColor->setCurrentText("Blau / 2");
+        d.edtDispOffset->setText("999");
+        d.cmbColor->setCurrentIndex(9);
+        QCOMPARE(d.cmbColor->currentText(), QString::fromUtf8("Blau — printer 2"));
+        QVERIFY(!d.cmbColor->itemIcon(9).isNull()); // a swatch of the colour
         d.btnOk->click();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(Key("Kanal_3"), QByteArray("1,Temp outside,\xB0"
                                             "C,999,0,0,0,0,0,1,2,9"));
         QCOMPARE(config->channels[2].name, QByteArray("Temp outside")); // reloaded
+    }
+
+    // "-10" or "12345" became 0 or the limit when the field was left, with
+    // no hint of what is allowed.
+    void outOfRangeFieldIsRefusedWithItsRange() {
+        TfmSetKanal d(env, 3);
+        QCOMPARE(d.edtDispOffset->toolTip(), QString::fromUtf8("Whole number, 0 … 999"));
+        QCOMPARE(d.edtDispOffset->placeholderText(), d.edtDispOffset->toolTip());
+        d.edtDispOffset->setText("12345");
+        d.edtDecimals->setText("x");
+        d.btnOk->click();
+        QCOMPARE(messages.Texts(), QStringList{"Enter a whole number from 0 to 999."});
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QCOMPARE(Key("Kanal_3"), QByteArray("<none>"));
+        QCOMPARE(d.edtDispOffset->text(), QString("12345")); // kept as typed
+        d.edtDispOffset->setText("-10");
+        d.btnOk->click();
+        QCOMPARE(messages.Texts().last(), QString("Enter a whole number from 0 to 999."));
+        d.edtDispOffset->setText("10");
+        d.btnOk->click();
+        QCOMPARE(messages.Texts().last(), QString("Enter a whole number from 0 to 9."));
+        d.edtDecimals->setText("2");
+        d.btnOk->click();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(messages.Texts().size(), 3);
+    }
+
+    // "Maximal value 10" with 2 decimals is 0.10 on screen.
+    void channelDialogShowsTheRangeOnScreen() {
+        TfmSetKanal d(env, 1);
+        d.edtDimension->setText("bar");
+        d.edtMax->setText("10");
+        d.edtDecimals->setText("2");
+        QCOMPARE(d.lblShown->text(), QString::fromUtf8("Shown range 0.00 … 0.10 bar"));
+        d.edtDecimals->setText("0");
+        d.edtMin->setText("5");
+        QCOMPARE(d.lblShown->text(), QString::fromUtf8("Shown range 5 … 10 bar"));
+        QCOMPARE(ShownRangeText(-1250, 999999, 3, ""),
+                 QString::fromUtf8("Shown range -1.250 … 999.999"));
+        QCOMPARE(d.edtName->maxLength(), 20);
+        QCOMPARE(d.edtDimension->maxLength(), 8);
+        QCOMPARE(d.findChild<QLabel*>("edtDimensionLeft")->text(), QString("5 characters left"));
+        QCOMPARE(d.findChild<QLabel*>("edtNameLeft")->text(), QString("20 characters left"));
+        QCOMPARE(ColourEntryCaption(13), QString::fromUtf8("Grun — printer 2"));
+        QCOMPARE(ColourEntryNames()[13], QString("Grun / 2")); // as stored
     }
 
     void colourListWithoutASelection() {
@@ -114,10 +175,15 @@ private slots:
         location.btnOk->click();
         QCOMPARE(Key("Betriebsort"), QByteArray("")); // a blank is stored, read back trimmed
 
+        QCOMPARE(location.lblLeft->text(), QString("20 characters left"));
+
         TfmMonth month(env);
+        QCOMPARE(month.edtMonth->suffix(), QString(" months"));
+        QCOMPARE(month.edtMonth->maximum(), 12);
         month.btnOk->click();
         QCOMPARE(messages.Texts().last(), QString("Month not valid!"));
-        month.edtMonth->setText("20");
+        month.edtMonth->setValue(20); // a spin box takes nothing beyond its range
+        QCOMPARE(month.edtMonth->value(), 12);
         month.btnOk->click();
         QCOMPARE(Key("Datenerhaltzeitraum"), QByteArray("12"));
         QCOMPARE(config->retentionMonths, uint16_t(12));
@@ -131,6 +197,27 @@ private slots:
         QCOMPARE(summer.result(), int(QDialog::Accepted));
         QCOMPARE(Key("SZ_2026"), QByteArray("ab.cd/ef,gh.ij/kl"));
         QCOMPARE(messages.shown.size(), 3);
+    }
+
+    void summerTimePickersMakeAndReadTheRuleText() {
+        {
+            TfmSummerTime proposal(env); // nothing stored: the last Sundays
+            QCOMPARE(proposal.edtPeriod->text(), QString("29.03/02,25.10/03"));
+        }
+        QVERIFY(TIniFile(env.IniPath()).WriteString(IniSection, "SZ_2026", "30.03/02,26.10/03"));
+        TfmSummerTime summer(env);
+        QCOMPARE(summer.dtpStart->date(), QDate(2026, 3, 30));
+        QCOMPARE(summer.edtStartHour->value(), 2);
+        QCOMPARE(summer.dtpEnd->date(), QDate(2026, 10, 26));
+        summer.edtEndHour->setValue(4);
+        summer.dtpStart->setDate(QDate(2026, 4, 5));
+        QCOMPARE(summer.edtPeriod->text(), QString("05.04/02,26.10/04"));
+        QTest::keyClick(summer.edtPeriod, Qt::Key_Backspace);
+        QTest::keyClick(summer.edtPeriod, '5');
+        QCOMPARE(summer.edtEndHour->value(), 5); // typed text sets the pickers
+        summer.btnOk->click();
+        QCOMPARE(summer.result(), int(QDialog::Accepted));
+        QCOMPARE(Key("SZ_2026"), QByteArray("05.04/02,26.10/05"));
     }
 
     // A slip that let one character more through was missed: the period is
@@ -154,29 +241,126 @@ private slots:
         QCOMPARE(d.windowTitle(), QString("Operator - Managment"));
         QCOMPARE(d.edtName->text(), QString("Anna"));
         QCOMPARE(d.edtName->maxLength(), 15);
+        QCOMPARE(d.lblLeft->text(), QString("11 characters left"));
         d.btnAdd->click(); // the same name again
-        d.edtName->setText("Bernd");
+        QCOMPARE(messages.Texts(), QStringList{"This name is already in the list."});
+        d.edtName->setText(" Bernd ");
         d.btnAdd->click();
+        QCOMPARE(d.edtName->text(), QString()); // a second press adds nothing
+        QCOMPARE(d.lblLeft->text(), QString("15 characters left"));
+        d.btnAdd->click();
+        QCOMPARE(messages.Texts().last(), QString("Type a name first."));
+        QCOMPARE(d.lstOperators->count(), 2);
         d.lstOperators->setCurrentRow(0);
         d.btnDelete->click();
         QVERIFY(d.edtName->text().isEmpty());
         d.btnOk->click();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         const TOperatorList list = ReadOperatorList(dir.filePath("operator.dat"));
-        QCOMPARE(list.size(), size_t(2));
-        QCOMPARE(list[0].Name(), QByteArray("Anna"));
-        QCOMPARE(list[1].Name(), QByteArray("Bernd"));
+        QCOMPARE(list.size(), size_t(1));
+        QCOMPARE(list[0].Name(), QByteArray("Bernd"));
+    }
+
+    void unreadableOperatorListIsNeverWrittenBack() {
+        const QString path = dir.filePath("operator.dat");
+        const QByteArray huge(1024 * 1024 + 16, 'A');
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(huge) == huge.size());
+        }
+        TfmUsers d(env);
+        QCOMPARE(messages.Texts(), QStringList{UnreadableOperatorListText(path)});
+        QVERIFY(!d.btnOk->isEnabled());
+        QVERIFY(!d.btnAdd->isEnabled());
+        d.edtName->setText("Anna");
+        d.btnAddClick();
+        d.btnOkClick();
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), huge);
     }
 
     void lostOperatorListKeepsTheDialogOpen() {
-        QVERIFY(QDir().mkpath(dir.filePath("operator.dat/x")));
         TfmUsers d(env);
         d.edtName->setText("Anna");
         d.btnAdd->click();
-        d.btnOk->click();
+        {
+            TFileSizeLimit limit(4);
+            QVERIFY(limit.Active());
+            d.btnOk->click();
+        }
         QCOMPARE(d.result(), int(QDialog::Rejected));
         QCOMPARE(messages.Texts(), QStringList{CannotWriteText(dir.filePath("operator.dat"))});
-        QVERIFY(QDir(dir.filePath("operator.dat")).removeRecursively());
+        QVERIFY(!QFile::exists(dir.filePath("operator.dat")));
+    }
+
+    void passwordOutsideCodePageIsRefused() {
+        TfmPassword d(env);
+        d.cmbUser->setCurrentIndex(1);
+        d.edtPassword->setText(QString::fromUtf8("Пароль"));
+        d.edtConfirm->setText(QString::fromUtf8("Пароль"));
+        d.btnOk->click();
+        QCOMPARE(messages.Texts(),
+                 QStringList{"A password can only use letters, digits and signs of Western "
+                             "European languages."});
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QCOMPARE(Key("KennwortAdmin"), QByteArray("<none>"));
+    }
+
+    void exceptionDialogEditsTheList() {
+        QVERIFY(WriteFile(dir.filePath("AUSNAHME.LST"), "WART Wartung\r\n!NOTE Hinweis\r\n"));
+        TfmExceptions d(env);
+        QCOMPARE(d.lstEntries->topLevelItemCount(), 2);
+        QCOMPARE(d.lstEntries->topLevelItem(1)->text(0), QString("!NOT")); // the stored code
+        QCOMPARE(d.lstEntries->topLevelItem(1)->text(1), QString("NOTE Hinweis"));
+        QCOMPARE(d.lstEntries->topLevelItem(1)->checkState(2), Qt::Checked);
+        QCOMPARE(d.edtText->text(), QString("WART Wartung"));
+        QCOMPARE(d.lblLeft->text(), QString("58 characters left; 2 of 30 descriptions"));
+        d.chkNoteOnly->setChecked(true);
+        QCOMPARE(d.edtText->maxLength(), 69);
+        d.edtText->setText(QString::fromUtf8("STÖR Störung"));
+        d.btnAdd->click();
+        QCOMPARE(d.edtText->text(), QString()); // a second press adds nothing
+        d.btnAdd->click();
+        QCOMPARE(messages.Texts(), QStringList{"Type a description first."});
+        d.lstEntries->setCurrentItem(d.lstEntries->topLevelItem(2));
+        d.btnUp->click();
+        d.btnUp->click();
+        QCOMPARE(d.lstEntries->currentItem()->text(0), QString::fromUtf8("!STÖ"));
+        // A new code: the periods that carry the old one keep it.
+        d.lstEntries->setCurrentItem(d.lstEntries->topLevelItem(1));
+        d.edtText->setText("WRT2 Wartung");
+        d.chkNoteOnly->setChecked(false);
+        d.btnChange->click();
+        QCOMPARE(messages.Texts().last(),
+                 QString("Periods already set with the code \"WART\" keep their code."));
+        d.lstEntries->setCurrentItem(d.lstEntries->topLevelItem(2));
+        d.btnDelete->click();
+        QCOMPARE(messages.Texts().last(),
+                 QString("Periods already set with the code \"!NOT\" keep their code."));
+        d.edtText->setText(QString::fromUtf8("Пауза"));
+        d.btnAdd->click();
+        QCOMPARE(messages.Texts().last(),
+                 QString("A description can only use letters, digits and signs of Western "
+                         "European languages."));
+        QCOMPARE(messages.Texts().size(), 4);
+        d.btnOk->click();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(ReadAll(dir.filePath("AUSNAHME.LST")),
+                 QByteArray("!ST\xD6R St\xF6rung\nWRT2 Wartung\n"));
+    }
+
+    void exceptionDialogStopsAtThirtyEntries() {
+        QByteArray full;
+        for (int i = 0; i < 30; ++i)
+            full += "E" + QByteArray::number(i) + "\n";
+        QVERIFY(WriteFile(dir.filePath("AUSNAHME.LST"), full));
+        TfmExceptions d(env);
+        d.edtText->setText("NEU");
+        d.btnAdd->click();
+        QCOMPARE(messages.Texts(), QStringList{"The list holds at most 30 descriptions."});
+        QCOMPARE(d.Entries().size(), size_t(30));
     }
 
     void passwordDialogChecksAndScrambles() {

@@ -79,7 +79,9 @@ private slots:
         QTest::newRow("operator, start") << 0 << Operator << int(QDialog::Accepted);
         // Waiting never closes the program.
         QTest::newRow("operator, close, cancels") << 1 << Operator << int(QDialog::Rejected);
-        QTest::newRow("administrator") << 0 << Administrator << int(QDialog::Rejected);
+        // A start goes on at the operator level whatever is chosen.
+        QTest::newRow("administrator, start") << 0 << Administrator << int(QDialog::Accepted);
+        QTest::newRow("administrator, close") << 1 << Administrator << int(QDialog::Rejected);
     }
 
     void countdownEndsOn31stTick() {
@@ -103,8 +105,69 @@ private slots:
         login.Timer1Timer();
         QCOMPARE(finished.size(), 1);
         QCOMPARE(login.result(), result);
+        if (result == QDialog::Accepted)
+            QCOMPARE(login.Level(), 1);
         QVERIFY(!login.Timer1->isActive());
         QVERIFY(messages.shown.isEmpty());
+    }
+
+    // Someone who chose "Administrator" and hesitated used to lose the whole
+    // program, and with it the acquisition. Now every key starts the
+    // countdown again, and its end starts the program at the operator level.
+    void startupLoginExpiryStartsAtOperatorLevel() {
+        StorePassword("KennwortAdmin", "Geheim");
+        TfmLogin login(env, 0);
+        QCOMPARE(login.lblExpiry->text(),
+                 QString("When the time runs out, ZEDA starts at the operator level."));
+        login.show();
+        QSignalSpy finished(&login, &QDialog::finished);
+        login.cmbUser->setCurrentIndex(Administrator);
+        for (int tick = 0; tick < 25; ++tick)
+            login.Timer1Timer();
+        QCOMPARE(login.lblMessage->text(), Countdown(6));
+        QTest::keyClicks(login.edtPassword, "Ge");
+        QCOMPARE(login.lblMessage->text(), Countdown(30));
+        for (int tick = 0; tick < 30; ++tick)
+            login.Timer1Timer();
+        QCOMPARE(finished.size(), 0);
+        QCOMPARE(login.lblMessage->text(), Countdown(1));
+        login.Timer1Timer();
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(login.result(), int(QDialog::Accepted));
+        QCOMPARE(login.Level(), 1);
+        QCOMPARE(login.edtPassword->text(), QString()); // nothing typed is kept
+        QVERIFY(messages.shown.isEmpty());
+    }
+
+    // A wrong password at start gives the typist time again as well.
+    void wrongPasswordAtStartRestartsTheCountdown() {
+        StorePassword("KennwortAdmin", "Geheim");
+        TfmLogin login(env, 0);
+        login.cmbUser->setCurrentIndex(Administrator);
+        for (int tick = 0; tick < 10; ++tick)
+            login.Timer1Timer();
+        login.edtPassword->setText("x");
+        login.btnOk->click();
+        QCOMPARE(login.lblMessage->text(), Countdown(30));
+        QCOMPARE(messages.shown.size(), 1);
+    }
+
+    // A character without a byte of the code page became '?' before it was
+    // compared, so any six such letters matched a stored "??????".
+    void passwordOutsideCodePageIsRefused() {
+        StorePassword("KennwortAdmin", "??????");
+        TfmLogin login(env, 0);
+        login.cmbUser->setCurrentIndex(Administrator);
+        login.edtPassword->setText(QString::fromUtf8("Пароль"));
+        login.show();
+        QSignalSpy finished(&login, &QDialog::finished);
+        login.btnOk->click();
+        QCOMPARE(finished.size(), 0);
+        QCOMPARE(messages.Texts(), QStringList{"The password is not true!"});
+        login.edtPassword->setText("??????");
+        login.btnOk->click();
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(login.Level(), 2);
     }
 
     void closePasswordCannotBeBypassedByWaiting() {
@@ -175,9 +238,9 @@ private slots:
             QCOMPARE(messages.shown.size(), 1);
             QCOMPARE(messages.shown[0].kind, TMessages::Warning);
             QCOMPARE(messages.shown[0].text, QString("The password is not true!"));
-            // The countdown runs on; at a close it starts again.
+            // The countdown starts again: the typist gets time.
             login.Timer1Timer();
-            QCOMPARE(login.lblMessage->text(), Countdown(mode == 1 ? 30 : 29));
+            QCOMPARE(login.lblMessage->text(), Countdown(30));
         }
     }
 

@@ -1,6 +1,7 @@
 #include "operators/Coperator.h"
 #include "support/Cfilesizelimit.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +50,37 @@ private slots:
         QVERIFY(WriteOperatorList(Path(), {foreign, added, TOperator::FromName("C")}));
         QCOMPARE(Read().size(), 48);
         QCOMPARE(Read().left(16), QByteArray("0123456789abcdef"));
+    }
+
+    // A list over 1 MiB was read as an empty one, and the next Add or OK
+    // replaced the whole file.
+    void unreadableOperatorListIsNeverWrittenBack() {
+        TOperatorList list{TOperator::FromName("stale")};
+        QVERIFY(ReadOperatorList(Path(), list)); // missing: an empty list
+        QCOMPARE(list.size(), size_t(0));
+        QVERIFY(Write(QByteArray(1024 * 1024 + 16, 'A')));
+        QVERIFY(!ReadOperatorList(Path(), list));
+        QCOMPARE(list.size(), size_t(0));
+        QVERIFY(QFile::remove(Path()));
+        QVERIFY(QDir().mkpath(Path()));
+        QVERIFY(!ReadOperatorList(Path(), list));
+        QVERIFY(QDir(Path()).removeRecursively());
+        QVERIFY(Write(QByteArray(1024 * 1024, 'A'))); // exactly at the cap: 65536 names
+        QVERIFY(ReadOperatorList(Path(), list));
+        QCOMPARE(list.size(), size_t(65536));
+        QCOMPARE(UnreadableOperatorListText("/d/operator.dat"),
+                 QString("The operator list /d/operator.dat cannot be read whole (it is "
+                         "unreadable, not a regular file or larger than 1048576 bytes). It is "
+                         "left as it is and cannot be changed here."));
+    }
+
+    void namesAreTrimmedAndNeverTwice() {
+        const TOperatorList list{TOperator::FromName("Anna")};
+        QCOMPARE(OperatorNameRefusal(list, "  Anna "),
+                 QString("This name is already in the list."));
+        QCOMPARE(OperatorNameRefusal(list, "   "), QString("Type a name first."));
+        QCOMPARE(OperatorNameRefusal(list, "Bernd"), QString());
+        QCOMPARE(TrimmedOperatorName(" Bernd\t"), QByteArray("Bernd"));
     }
 
     void lostOperatorListOnAFullDisk() {

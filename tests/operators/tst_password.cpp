@@ -1,3 +1,4 @@
+#include "config/Fcodec.h"
 #include "operators/Fpassword.h"
 
 #include <QTest>
@@ -30,6 +31,22 @@ private slots:
         QCOMPARE(ScramblePassword(key, password), text);
         QCOMPARE(UnscramblePassword(key, text), password);
         QCOMPARE(UnscramblePassword(key, text.toUpper()), password);
+    }
+
+    // "Пароль" was stored as "??????", and any six such letters unlocked the
+    // level; the 8-bit signs of Western European languages stay allowed.
+    void passwordOutsideCodePageIsRefused() {
+        const QString refusal("A password can only use letters, digits and signs of Western "
+                              "European languages.");
+        const QString russian = QString::fromUtf8("Пароль");
+        QCOMPARE(TypedPasswordRefusal(russian, russian), refusal);
+        QCOMPARE(TypedPasswordRefusal("Geheim", russian), refusal);
+        QCOMPARE(TypedPasswordRefusal(QString::fromUtf8("Grüße€"), QString::fromUtf8("Grüße€")),
+                 QString());
+        QCOMPARE(TypedPasswordRefusal("", ""), QString("Empty Password!"));
+        QCOMPARE(TypedPasswordRefusal("a", "b"), QString("Password not Confirm!"));
+        QVERIFY(FitsAnsi(QString::fromUtf8("?Ÿ")));
+        QVERIFY(!FitsAnsi(QString::fromUtf8("Ω")));
     }
 
     void roundTripOfEveryByte() {

@@ -315,6 +315,75 @@ private slots:
         QVERIFY(ReadFile(data + "/zeda.ini").contains("KennwortAdmin=5f545c57515c"));
     }
 
+    void passwordOutsideCodePageIsRefused() {
+        const QString data = dir.filePath("codepage");
+        QVERIFY(QDir().mkpath(data));
+        QProcess p;
+        p.start(QStringLiteral(ZEDACTL_PATH),
+                {"password", "--operator", "--stdin", "--data-dir", data});
+        p.write("Пароль\nПароль\n");
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(p.readAllStandardError().contains("signs of Western European languages"));
+        QVERIFY(!ReadFile(data + "/zeda.ini").contains("KennwortOperator"));
+    }
+
+    void exceptionDescriptionsFromAScript() {
+        const QString data = dir.filePath("exceptionlist");
+        QVERIFY(QDir().mkpath(data));
+        const QString list = data + "/AUSNAHME.LST";
+        QCOMPARE(Ctl({"exceptions", "--data-dir", data, "--list"}).out, QByteArray());
+        QCOMPARE(Ctl({"exceptions", "--data-dir", data, "--add", "WART Wartung"}).exitCode, 0);
+        QCOMPARE(Ctl({"exceptions", "--data-dir", data, "--add", "NOTE Hinweis", "--note-only"})
+                     .exitCode,
+                 0);
+        QCOMPARE(Ctl({"exceptions", "--data-dir", data, "--add", "STÖR Störung"}).exitCode, 0);
+        QCOMPARE(ReadFile(list), QByteArray("WART Wartung\n!NOTE Hinweis\nST\xD6R St\xF6rung\n"));
+        QCOMPARE(Ctl({"exceptions", "--data-dir", data, "--set", "1", "WRT2 Wartung"}).exitCode, 0);
+        QCOMPARE(Ctl({"exceptions", "--data-dir", data, "--delete", "2"}).exitCode, 0);
+        QCOMPARE(Ctl({"exceptions", "--data-dir", data, "--list"}).out,
+                 QByteArray("WRT2 Wartung\nSTÖR Störung\n"));
+        // Refusals leave the list as it is.
+        const QByteArray before = ReadFile(list);
+        const Run tooLong =
+            Ctl({"exceptions", "--data-dir", data, "--add", QString(71, QChar('x'))});
+        QCOMPARE(tooLong.exitCode, 1);
+        QVERIFY2(tooLong.err.contains("at most 70 characters"), tooLong.err.constData());
+        QCOMPARE(Ctl({"exceptions", "--data-dir", data, "--add", "Пауза"}).exitCode, 1);
+        QCOMPARE(Ctl({"exceptions", "--data-dir", data, "--delete", "3"}).exitCode, 2);
+        QCOMPARE(Ctl({"exceptions", "--data-dir", data, "--set", "1"}).exitCode, 2);
+        QCOMPARE(ReadFile(list), before);
+        for (int i = 2; i < 30; ++i)
+            QVERIFY(WriteFile(list, ReadFile(list) + "E" + QByteArray::number(i) + "\n"));
+        const Run full = Ctl({"exceptions", "--data-dir", data, "--add", "E31"});
+        QCOMPARE(full.exitCode, 1);
+        QVERIFY2(full.err.contains("at most 30 descriptions"), full.err.constData());
+        // A writer holds the data directory's lock.
+        TDataDirLock program(data, "zeda");
+        QVERIFY(program.TryLock("zeda"));
+        const Run locked = Ctl({"exceptions", "--data-dir", data, "--delete", "1"});
+        QCOMPARE(locked.exitCode, 1);
+        QVERIFY2(locked.err.contains("is in use by zeda"), locked.err.constData());
+        QCOMPARE(Ctl({"exceptions", "--data-dir", data, "--list"}).exitCode, 0);
+    }
+
+    void unreadableOperatorListIsNeverWrittenBack() {
+        const QString data = dir.filePath("bigoperators");
+        QVERIFY(QDir().mkpath(data));
+        const QByteArray huge(1024 * 1024 + 1, 'A');
+        QVERIFY(WriteFile(data + "/operator.dat", huge));
+        const Run add = Ctl({"operators", "--data-dir", data, "--add", "Anna"});
+        QCOMPARE(add.exitCode, 1);
+        QVERIFY2(add.err.contains("cannot be read whole"), add.err.constData());
+        QCOMPARE(Ctl({"operators", "--data-dir", data, "--list"}).exitCode, 1);
+        QCOMPARE(ReadFile(data + "/operator.dat"), huge);
+        QVERIFY(QFile::remove(data + "/operator.dat"));
+        QCOMPARE(Ctl({"operators", "--data-dir", data, "--add", " Anna "}).exitCode, 0);
+        QCOMPARE(Ctl({"operators", "--data-dir", data, "--add", "Anna"}).exitCode, 1);
+        QCOMPARE(Ctl({"operators", "--data-dir", data, "--list"}).out, QByteArray("Anna\n"));
+    }
+
     void hugeNumbersAreRefused() {
         const Run sim = Ctl({"simulate", "--data-dir", dir.filePath("huge"), "--from",
                              "2026-03-10 08:00", "--minutes", "9223372036854775807"});

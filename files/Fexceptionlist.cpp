@@ -1,0 +1,88 @@
+#include "files/Fexceptionlist.h"
+
+#include "config/Cfileaccess.h"
+#include "files/Fexceptions.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("Fexceptionlist", text);
+}
+
+} // namespace
+
+QString ExceptionListPath(const QString& dataDir) {
+    return QDir(dataDir).filePath("AUSNAHME.LST");
+}
+
+bool ReadExceptionList(const QString& path, std::vector<QByteArray>& entries) {
+    entries.clear();
+    std::vector<ExceptionMenuEntry> menu;
+    if (!LoadExceptionMenu(path, menu)) {
+        // Missing or empty: nothing to keep. Anything else stays untouched.
+        const QFileInfo info(path);
+        return !info.exists() || (info.isFile() && info.size() == 0);
+    }
+    for (const ExceptionMenuEntry& e : menu)
+        entries.push_back(e.text);
+    return true;
+}
+
+bool WriteExceptionList(const QString& path, const std::vector<QByteArray>& entries) {
+    QByteArray data;
+    for (const QByteArray& e : entries)
+        data += e + '\n';
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    // An unfinished save file is thrown away when it goes out of scope.
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+        return false;
+    return CommitWhole(file);
+}
+
+QByteArray ExceptionEntry(const QByteArray& text, bool noteOnly) {
+    return noteOnly ? '!' + text : text;
+}
+
+bool IsNoteOnlyEntry(const QByteArray& entry) {
+    return entry.startsWith('!');
+}
+
+QByteArray ExceptionEntryText(const QByteArray& entry) {
+    return IsNoteOnlyEntry(entry) ? entry.mid(1) : entry;
+}
+
+QString ExceptionEntryRefusal(const QByteArray& entry) {
+    if (ExceptionEntryText(entry).isEmpty())
+        return Tr("Type a description first.");
+    if (entry[0] == ' ' || entry[0] == '\t')
+        return Tr("A description cannot start with a blank.");
+    for (const char c : entry)
+        if (static_cast<unsigned char>(c) < 0x20)
+            return Tr("A description cannot hold tabs or line breaks.");
+    if (entry.size() > ExceptionTextMaxLength)
+        return Tr("A description holds at most %1 characters, the \"!\" of a note-only one "
+                  "included.")
+            .arg(ExceptionTextMaxLength);
+    return QString();
+}
+
+QString ExceptionListFullRefusal(int count) {
+    if (count < ExceptionListMaxLines)
+        return QString();
+    return Tr("The list holds at most %1 descriptions.").arg(ExceptionListMaxLines);
+}
+
+QString UnreadableExceptionListText(const QString& path) {
+    return Tr("The exception list %1 cannot be read. It is left as it is.").arg(path);
+}
+
+QString ExceptionTextOutsideCodePage() {
+    return Tr("A description can only use letters, digits and signs of Western European "
+              "languages.");
+}
