@@ -167,8 +167,19 @@ void TfmMain::RefreshPanels() {
     TfmChildBase* w = ActiveChild();
     const MonthDocument* document = w ? &w->Document() : nullptr;
     FChannelPanel->ShowDocument(document);
+    ShowNewestValues(w);
     FRangePanel->ShowRange(document);
     FRangeStatus->setText(FRangePanel->Summary());
+}
+
+void TfmMain::ShowNewestValues(TfmChildBase* w) {
+    // The running month's panel shows the newest values while no cursor
+    // line reads another minute.
+    if (!w || w->Tag != 1 || w->CursorActive())
+        return;
+    const int newest = int(HeaderEndSlot(w->Document().header)) - 1;
+    if (newest >= 0)
+        FChannelPanel->ShowCursor(&w->Document(), newest);
 }
 
 void TfmMain::ZoomChanged(int timeZoom, int sizeZoom) {
@@ -184,6 +195,7 @@ void TfmMain::CursorMoved(MonthDocument& document, int slot) {
 void TfmMain::DataChanged(MonthDocument& document) {
     TfmChildBase* w = ActiveChild();
     if (w && &w->Document() == &document) {
+        ShowNewestValues(w);
         FRangePanel->ShowRange(&document);
         FRangeStatus->setText(FRangePanel->Summary());
     }
@@ -198,7 +210,9 @@ void TfmMain::InstallDefaultDialogs() {
     ChooseSaveFile = [this](const QString& dir, const QString& filter) {
         QFileDialog dialog(this, QString(), dir, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(filter == CsvFilter ? "csv" : "ZMF");
+        dialog.setDefaultSuffix(filter == CsvFilter   ? "csv"
+                                : filter == PdfFilter ? "pdf"
+                                                      : "ZMF");
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                    ? dialog.selectedFiles().first()
                    : QString();
@@ -275,6 +289,10 @@ void TfmMain::FormShow() {
     child->ApplyTimeZoom(Config->timeZoom);
     child->ApplyValueZoom(Config->sizeZoom);
     CheckZoomItems(Config->timeZoom, Config->sizeZoom);
+    RefreshPanels();
+    // The unit's waiting records are fetched as soon as the window is up,
+    // not on the main timer's first tick.
+    QTimer::singleShot(0, this, &TfmMain::Timer1Timer);
 }
 
 void TfmMain::Timer1Timer() {
@@ -392,6 +410,7 @@ void TfmMain::RunningWindowChanged(MonthDocument& document, int timeZoom, int si
     SetViewMenuEnabled(true);
     CheckZoomItems(timeZoom, sizeZoom);
     UpdateMarkCommands(document);
+    RefreshPanels();
 }
 
 void TfmMain::UpdateMarkCommands(MonthDocument& document) {

@@ -3,6 +3,7 @@
 #include "comm/Cacquisition.h"
 #include "comm/Ccommbase.h"
 
+#include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Ctablecolor.h"
@@ -10,10 +11,12 @@
 #include "config/Ffont.h"
 #include "files/Cfileact.h"
 #include "files/Cfiledata.h"
+#include "files/Csamplerecord.h"
 #include "files/Fexceptions.h"
 #include "files/Fmonthfile.h"
 #include "view/Cchildhooks.h"
 #include "view/Cviewbase.h"
+#include "view/Fviewchannel.h"
 #include "view/Uplotwidgets.h"
 #include "view/Uviewchannel.h"
 
@@ -209,8 +212,21 @@ void TfmChildBase::SetBackgroundColour(uint32_t colour) {
         pw->update();
 }
 
+void TfmChildBase::LoadExceptionTexts() {
+    if (!FView)
+        return;
+    std::vector<ExceptionMenuEntry> entries;
+    FView->exceptionTexts.clear();
+    if (!LoadExceptionMenu(FEnv.FilePath("AUSNAHME.LST"), entries))
+        return;
+    for (const ExceptionMenuEntry& e : entries)
+        FView->exceptionTexts.push_back(e.text);
+}
+
 void TfmChildBase::FormActivate() {
-    // Periods may have been set or cleared in another window meanwhile.
+    // Periods, and the list that names them, may have been changed in
+    // another window meanwhile.
+    LoadExceptionTexts();
     RefreshExceptions();
     if (FView && FHooks)
         FHooks->ChildActivated(FDocument, GetTimeZoom(), GetValueZoom());
@@ -288,14 +304,23 @@ void TfmChildBase::OpenValueWindow(int x) {
         return;
     }
     auto* w = new TfmViewChannel(this);
-    const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1024, 768);
-    // Away from the cursor: left edge when it is in the right half.
-    const int visibleX = x - sb->HorzPosition();
-    const int left = visibleX > width() / 2 ? 5 : screen.width() - w->width() - 5;
-    w->move(screen.left() + left, screen.top() + 5);
-    w->show();
     w->SetUp(FDocument);
+    PlaceValueWindow(x);
+    w->show();
     w->ShowSlot(FDocument, MinuteUnder(x));
+}
+
+void TfmChildBase::PlaceValueWindow(int x) {
+    if (!fmViewChannel || fmViewChannel->parent() != this)
+        return;
+    // Inside the plot area, which lies below the menu bar and the toolbar
+    // and beside the panels, away from the cursor.
+    const QRect area(pw->mapToGlobal(QPoint(0, 0)), pw->size());
+    const int cursor = pw->mapToGlobal(QPoint(x - sb->HorzPosition(), 0)).x();
+    const QRect place =
+        ValueWindowPlace(area, fmViewChannel->size(), cursor, fmViewChannel->geometry());
+    if (place != fmViewChannel->geometry())
+        fmViewChannel->move(place.topLeft());
 }
 
 int TfmChildBase::MinuteUnder(int x) const {
@@ -383,8 +408,10 @@ void TfmChildBase::pwMouseMove(int x) {
     FCursorX = x;
     RepaintCursorColumn(x);
     const int minute = MinuteUnder(x);
-    if (fmViewChannel)
+    if (fmViewChannel) {
+        PlaceValueWindow(x);
         fmViewChannel->ShowSlot(FDocument, minute);
+    }
     if (FHooks)
         FHooks->CursorMoved(FDocument, minute);
 }
@@ -422,8 +449,25 @@ TfmChildAct::TfmChildAct(TEnv& env, TChildHooks* hooks, QWidget* parent)
     setMinimumWidth(400);
     Attach(std::make_unique<TViewAct>(&FDocument, sb),
            std::make_unique<TFileAct>(&FDocument, env, *Config));
+    ShowStoredDays();
     FormActivate();
     AttachAcquisition();
+}
+
+bool TfmChildAct::ShowStoredDays() {
+    if (!FEnv.clock || !FileAct())
+        return false;
+    const SampleTime t = SampleTimeFromLocal(FEnv.clock->Local());
+    SampleRecord now;
+    now.year = t.year;
+    now.month = t.month;
+    now.minute = t.minute;
+    if (!FileAct()->LoadStoredMonth(now))
+        return false;
+    ViewAct()->MarkDataReady();
+    ViewAct()->Refresh();
+    ReportScale();
+    return true;
 }
 
 TfmChildAct::~TfmChildAct() {
