@@ -2,7 +2,9 @@
 
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
+#include "config/Fcodec.h"
 #include "view/Cpaintarea.h"
+#include "view/Fexceptionbands.h"
 
 #include <QPainter>
 
@@ -115,6 +117,30 @@ void TViewBase::PaintValueGrid(QPainter& p) {
     diagram->DrawValueGrid(p, rel, bottom, span, left, left + width);
 }
 
+void TViewBase::PaintExceptionBands(QPainter& p) {
+    int first = 0;
+    int count = 0;
+    VisibleMinutes(first, count);
+    const int last = first + count;
+    const int top = scrollArea->VertPosition();
+    for (const ExceptionBand& b : ShownExceptionBands(*document, first, last)) {
+        const int from = std::max(int(b.from), first);
+        const int to = std::min(int(b.to), last);
+        const QString label = FromAnsi(ExceptionBandLabel(b.code, exceptionTexts));
+        diagram->ExceptionBand(p, MinuteColumn(from), MinuteColumn(to + 1), top, b.noteOnly,
+                               label);
+    }
+}
+
+void TViewBase::PaintMarks(QPainter& p) {
+    const MonthDisplay& d = document->display;
+    const int h = diagram->area->Height();
+    if (d.HasStart())
+        diagram->VerticalLine(p, MinuteColumn(d.markStart), h, 0, Green);
+    if (d.HasEnd())
+        diagram->VerticalLine(p, MinuteColumn(d.markEnd), h, 0, Olive);
+}
+
 void TViewBase::VisibleHeightRange(int& bottomPx, int& heightPx) const {
     // The full height counts the frame and the horizontal scroll bar, so a
     // window taller than the band gets a negative bottom.
@@ -201,8 +227,15 @@ void TViewAct::PaintData(QPainter& p) {
 
 void TViewAct::Paint(QPainter& p) {
     PaintGrid(p);
-    if (dataReady)
+    if (dataReady) {
+        PaintExceptionBands(p);
+        PaintMarks(p);
         PaintData(p);
+    }
+}
+
+int TViewAct::MinuteColumn(int minute) const {
+    return scale.MinutesToPixels(minute - OriginMinute());
 }
 
 void TViewAct::Refresh() {
@@ -265,6 +298,7 @@ void TViewData::Paint(QPainter& p) {
     PaintGrid(p);
     PaintDataEnds(p);
     if (dataReady) {
+        PaintExceptionBands(p);
         PaintMarks(p);
         PaintData(p);
     }
@@ -276,12 +310,8 @@ void TViewData::DataLoaded() {
     dataReady = 1;
 }
 
-void TViewData::PaintMarks(QPainter& p) {
-    const MonthDisplay& d = document->display;
-    if (d.HasStart())
-        diagram->MarkLine(p, d.markStart, Green);
-    if (d.HasEnd())
-        diagram->MarkLine(p, d.markEnd, Olive);
+int TViewData::MinuteColumn(int minute) const {
+    return scale.MinutesToPixels(minute);
 }
 
 void TViewData::PaintDataEnds(QPainter& p) {

@@ -4,8 +4,11 @@
 #include "view/Cdiagram.h"
 #include "view/Cscale.h"
 
+#include <QByteArray>
+
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QPainter;
 class TPaintArea;
@@ -58,6 +61,12 @@ public:
     virtual int VisiblePixels(int& first, int& count) const = 0;
     virtual void PaintData(QPainter& p) = 0;
     virtual int FirstVisibleMinute(int& minute) const = 0;
+    // The exception periods over the visible minutes, as labelled bands.
+    void PaintExceptionBands(QPainter& p);
+    // The two marks: a line at the column of each marked minute.
+    void PaintMarks(QPainter& p);
+    // The column of a minute in this view's plot-area coordinates.
+    virtual int MinuteColumn(int minute) const = 0;
     // Heights count up from the bottom of the plot area.
     void VisibleHeightRange(int& bottomPx, int& heightPx) const;
     void VisibleValueRange(int& bottom, int& span) const;
@@ -72,6 +81,8 @@ public:
     std::unique_ptr<TAxisY> valueAxis;
     std::unique_ptr<TDiagram> diagram;
     int32_t dataReady = 0;
+    // The lines of the exception list, which name the periods' codes.
+    std::vector<QByteArray> exceptionTexts;
 
 protected:
     // The scroll ranges depend on the kind of view: the subclass's
@@ -96,6 +107,7 @@ public:
     void PaintData(QPainter& p) override;
     int FirstVisibleMinute(int& minute) const override;
     void Paint(QPainter& p) override;
+    int MinuteColumn(int minute) const override;
 
     // After every stored record.
     void MarkDataReady() { dataReady = 1; }
@@ -127,9 +139,10 @@ public:
     int FirstVisibleMinute(int& minute) const override;
     void Paint(QPainter& p) override;
 
+    int MinuteColumn(int minute) const override;
+
     // After the month file was opened and its days loaded.
     void DataLoaded();
-    void PaintMarks(QPainter& p);
     void PaintDataEnds(QPainter& p);
 
 private:
