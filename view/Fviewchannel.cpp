@@ -1,5 +1,7 @@
 #include "view/Fviewchannel.h"
 
+#include <algorithm>
+
 #include "config/Fcalendar.h"
 #include "config/Fchannel.h"
 #include "files/Cmonthdocument.h"
@@ -87,4 +89,24 @@ QByteArray CursorValueText(const MonthDocument& document, int channel, int slot)
         return "\x97";
     const ChannelDef c = HeaderChannel(document.header, channel);
     return ValueText(c, ScaledValue(c, SlotValue(block, minute, channel)), false);
+}
+
+QRect ValueWindowPlace(const QRect& area, const QSize& size, int cursorX, const QRect& current) {
+    // Closer than this to the window, the cursor counts as near.
+    constexpr int Near = 40;
+    constexpr int Gap = 5;
+    const int top = area.top() + Gap;
+    const QRect left(QPoint(area.left() + Gap, top), size);
+    const QRect right(QPoint(std::max(area.right() + 1 - Gap - size.width(), area.left()), top),
+                      size);
+    const auto clear = [cursorX](const QRect& r) {
+        return cursorX < r.left() - Near || cursorX > r.right() + Near;
+    };
+    if ((current == left || current == right) && clear(current))
+        return current;
+    const QRect& away = cursorX > area.center().x() ? left : right;
+    const QRect& other = &away == &left ? right : left;
+    // A plot area too narrow for either side to keep clear of the cursor
+    // keeps the side away from it.
+    return clear(away) || !clear(other) ? away : other;
 }

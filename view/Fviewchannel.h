@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
 
 #include <cstdint>
 #include <vector>
@@ -49,3 +50,9 @@ QByteArray CursorValueText(const MonthDocument& document, int channel, int slot)
 
 // True when the slot's day block is in memory.
 bool SlotInMemory(const MonthDocument& document, int slot);
+
+// Where the value window goes inside the plot area `area` (screen
+// coordinates): at its top, on the side away from the cursor column
+// cursorX. It stays where it is (current) while the cursor keeps its
+// distance; it moves to the other side when the cursor comes near.
+QRect ValueWindowPlace(const QRect& area, const QSize& size, int cursorX, const QRect& current);

@@ -218,9 +218,12 @@ private slots:
         QVERIFY(fmViewChannel->isVisible());
         QCOMPARE(fmViewChannel->Label1->text().trimmed(),
                  QString("Day: 2026.03.01  /  Hour:  1:40"));
-        // Left half of the window: the value window at the right screen edge.
-        const QRect screen = w->screen()->geometry();
-        QCOMPARE(fmViewChannel->pos(), QPoint(screen.width() - fmViewChannel->width() - 5, 5));
+        // Left half of the window: the value window at the right edge of the
+        // plot area (it went to the screen's corner, over the main window's
+        // menu bar and toolbar).
+        const QRect plot(w->pw->mapToGlobal(QPoint(0, 0)), w->pw->size());
+        QCOMPARE(fmViewChannel->pos(),
+                 QPoint(plot.right() + 1 - 5 - fmViewChannel->width(), plot.top() + 5));
 
         w->pwMouseMove(130);
         QCOMPARE(w->CursorX(), 130);
@@ -256,7 +259,8 @@ private slots:
         const int x = w->width() / 2 + 50;
         w->pwMouseDown(Qt::RightButton, x);
         QVERIFY(fmViewChannel);
-        QCOMPARE(fmViewChannel->pos(), QPoint(5, 5));
+        const QPoint plot = w->pw->mapToGlobal(QPoint(0, 0));
+        QCOMPARE(fmViewChannel->pos(), plot + QPoint(5, 5));
         // Two listed channels: 2 x 25 + 50 pixels high.
         QCOMPARE(fmViewChannel->height(), 100);
         w->pwMouseUp(Qt::RightButton, x);
