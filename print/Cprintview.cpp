@@ -172,7 +172,7 @@ int TPrintBase::PrintView(const MonthDocument& d, int n) {
         CannotPrint();
         return 0;
     }
-    const QSize font = StartPage(*page);
+    const QSize font = StartPage(*page, ViewLayoutWidthMm);
     TViewPage sections(page->Painter(), *this, d, span, font);
     const int32_t pageWidth = horzRes;
     const int32_t pageHeight = vertRes;
