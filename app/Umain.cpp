@@ -104,7 +104,7 @@ TfmMain::TfmMain(TEnv& env, TLoginRunner login, QWidget* parent)
     // can swallow the end.
     FAccessLevel = RunLoginDialog(0);
     if (FAccessLevel == 0) {
-        FEnv.messages->Show(TMessages::Error, "Login cancel. Application Terminate!");
+        FEnv.messages->Show(TMessages::Error, tr("Login cancel. Application Terminate!"));
         Terminate(0);
         return;
     }
@@ -282,7 +282,7 @@ void TfmMain::FormShow() {
     auto* child = new TfmChildAct(FEnv, this);
     fmChildAct = child;
     FMdi->addSubWindow(child);
-    child->setWindowTitle("Aktuell:");
+    child->setWindowTitle(tr("Aktuell:"));
     child->Tag = 1;
     child->SetBackgroundColour(Config->backgroundColour);
     child->showMaximized();
@@ -328,7 +328,7 @@ bool TfmMain::FormCloseQuery() {
     if (FAccessLevel != 1)
         return true;
     if (RunLoginDialog(1) == 0) {
-        FEnv.messages->Show(TMessages::Error, "Cancel close!");
+        FEnv.messages->Show(TMessages::Error, tr("Cancel close!"));
         return false;
     }
     return true;

@@ -328,7 +328,7 @@ void TfmMain::LoginExecute() {
     ExecDialog(dialog);
     if (!ApplyOperatorLogin(dialog, *Config))
         return;
-    setWindowTitle("ZEDA - Operator:" + FromAnsi(Config->operatorName));
+    setWindowTitle(tr("ZEDA - Operator:") + FromAnsi(Config->operatorName));
     UpdateOperatorCommands();
 }
 

@@ -269,7 +269,8 @@ void TPrintBase::NoPrinter() const {
 
 void TPrintBase::CannotPrint() const {
     if (FEnv.messages)
-        FEnv.messages->Show(TMessages::Error, CannotPrintText);
+        FEnv.messages->Show(TMessages::Error, QCoreApplication::translate(
+                                                  "Cprintbase", "Es kann nicht gedruckt werden!"));
 }
 
 void TPrintBase::FileError() {
@@ -305,7 +306,7 @@ QString TPrintBase::DocumentName(const MonthDocument& d, const QString& what, in
     const QString file = d.fileName.isEmpty()
                              ? MonthFileName(HeaderYear(d.header), HeaderMonth(d.header))
                              : d.fileName;
-    return QStringLiteral("ZEDA %1 %2, printer %3")
+    return QCoreApplication::translate("Cprintbase", "ZEDA %1 %2, printer %3")
         .arg(QFileInfo(file).completeBaseName(), what)
         .arg(printer + 1);
 }
@@ -339,8 +340,10 @@ int TPrintBase::PrintReportPage(const MonthDocument& d, int n, int firstDay, int
     }
     const int lastDay = int(span.lastMinute / MinutesPerDay) + 1;
     const QString what = daysPerPage == 1
-                             ? QStringLiteral("day %1").arg(firstDay + 1)
-                             : QStringLiteral("days %1-%2").arg(firstDay + 1).arg(lastDay);
+                             ? QCoreApplication::translate("Cprintbase", "day %1").arg(firstDay + 1)
+                             : QCoreApplication::translate("Cprintbase", "days %1-%2")
+                                   .arg(firstDay + 1)
+                                   .arg(lastDay);
     TPrintJobGuard page(FSystem->BeginJob(printerName, DocumentName(d, what, n)));
     if (!page.Valid()) {
         CannotPrint();

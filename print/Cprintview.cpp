@@ -10,6 +10,7 @@
 #include "print/Cprinttrace.h"
 #include "print/Fpagesections.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -93,7 +94,7 @@ void TViewPage::TimeGrid() const {
          m += FSpan.stepMinutes, row += FSpan.stepRows) {
         QString text;
         if (m % SlotsPerDay == 0)
-            text = QStringLiteral("%1.Tag").arg(SlotDay(info, m));
+            text = QCoreApplication::translate("Cprintview", "%1.Tag").arg(SlotDay(info, m));
         else if ((show60 && m % 60 == 0) || (show15 && m % 15 == 0) || (show5 && m % 5 == 0))
             text = QString::asprintf("%u:%.2u", unsigned(SlotHour(m)), unsigned(m % 60));
         else
@@ -167,7 +168,7 @@ int TPrintBase::PrintView(const MonthDocument& d, int n) {
             return 0;
         }
     }
-    TPrintJobGuard page(FSystem->BeginJob(name, DocumentName(d, QStringLiteral("view"), n)));
+    TPrintJobGuard page(FSystem->BeginJob(name, DocumentName(d, QCoreApplication::translate("Cprintview", "view"), n)));
     if (!page.Valid()) {
         CannotPrint();
         return 0;

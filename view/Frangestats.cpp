@@ -7,6 +7,7 @@
 #include "files/Fexport.h"
 #include "files/Fmonthfile.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -188,22 +189,32 @@ QString ReadoutNumber(std::optional<double> scaled, int decimals) {
     return QString::number(InUnits(*scaled, decimals), 'f', decimals);
 }
 
+QString WithoutDataText(int minutes) {
+    return (minutes == 1 ? QCoreApplication::translate("Frangestats", "%1 minute without data")
+                         : QCoreApplication::translate("Frangestats", "%1 minutes without data"))
+        .arg(minutes);
+}
+
 QString DurationText(int minutes) {
     const int days = minutes / 1440;
     const int hours = minutes / 60 % 24;
     const int mins = minutes % 60;
-    const QString hm = QString("%1 h %2 min").arg(hours).arg(mins, 2, 10, QChar('0'));
-    return days > 0 ? QString("%1 d %2").arg(days).arg(hm) : hm;
+    const QString hm = QCoreApplication::translate("Frangestats", "%1 h %2 min")
+                           .arg(hours)
+                           .arg(mins, 2, 10, QChar('0'));
+    return days > 0 ? QCoreApplication::translate("Frangestats", "%1 d %2").arg(days).arg(hm) : hm;
 }
 
 QString RangeStatsTable(const MonthDocument& document, const TRangeStats& stats) {
     QStringList lines;
-    lines << QStringList{"Start",    TimeText(document, stats.from),
-                         "End",      TimeText(document, stats.to),
-                         "Duration", DurationText(stats.to - stats.from)}
+    const auto tr = [](const char* text) { return QCoreApplication::translate("Frangestats", text); };
+    lines << QStringList{tr("Start"),    TimeText(document, stats.from),
+                         tr("End"),      TimeText(document, stats.to),
+                         tr("Duration"), DurationText(stats.to - stats.from)}
                  .join('\t');
-    lines << QStringList{"Channel", "Name",    "Unit", "Start",   "End",     "Difference",
-                         "Minimum", "Maximum", "Mean", "Std dev", "Counted", "Without data"}
+    lines << QStringList{tr("Channel"), tr("Name"),    tr("Unit"),    tr("Start"),
+                         tr("End"),     tr("Difference"), tr("Minimum"), tr("Maximum"),
+                         tr("Mean"),    tr("Std dev"), tr("Counted"), tr("Without data")}
                  .join('\t');
     for (const TChannelStats& c : stats.channels) {
         lines << (QStringList{QString::number(c.channel + 1), FromAnsi(c.name), FromAnsi(c.unit)} +
@@ -215,13 +226,13 @@ QString RangeStatsTable(const MonthDocument& document, const TRangeStats& stats)
 }
 
 QString RangeSummaryText(const MonthDocument& document, const TRangeStats& stats) {
-    QString text = QString::fromUtf8("Range %1 – %2, %3")
+    QString text = QCoreApplication::translate("Frangestats", "Range %1 – %2, %3")
                        .arg(TimeText(document, stats.from), TimeText(document, stats.to),
                             DurationText(stats.to - stats.from));
     int without = 0;
     for (const TChannelStats& c : stats.channels)
         without = std::max(without, c.withoutData);
     if (without > 0)
-        text += QString(", %1 minute%2 without data").arg(without).arg(without == 1 ? "" : "s");
+        text += ", " + WithoutDataText(without);
     return text;
 }

@@ -1,5 +1,9 @@
 #include "view/Fviewchannel.h"
 
+#include "config/Fcodec.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "config/Fcalendar.h"
@@ -59,17 +63,20 @@ QByteArray ChannelRowNoDataText(int row, const ChannelDef& c) {
 
 QByteArray SlotTimeText(const MonthDocument& document, uint32_t slot) {
     const MonthInfo info = document.Info();
-    return "Day: " + PadLeft(QByteArray::number(SlotYear(info, slot)), 4) + '.' +
-           TwoDigits(SlotMonth(info, slot)) + '.' + TwoDigits(SlotDay(info, slot)) +
-           "  /  Hour: " + PadLeft(QByteArray::number(SlotHour(slot)), 2) + ':' +
-           TwoDigits(int(slot % 60)) + "      ";
+    const QByteArray date = PadLeft(QByteArray::number(SlotYear(info, slot)), 4) + '.' +
+                            TwoDigits(SlotMonth(info, slot)) + '.' + TwoDigits(SlotDay(info, slot));
+    const QByteArray hour =
+        PadLeft(QByteArray::number(SlotHour(slot)), 2) + ':' + TwoDigits(int(slot % 60));
+    return ToAnsi(QCoreApplication::translate("Fviewchannel", "Day: %1  /  Hour: %2      ")
+                      .arg(QString::fromLatin1(date), QString::fromLatin1(hour)));
 }
 
 QByteArray OperatorLineText(const MonthDocument& document, uint8_t operatorIndex) {
     if (operatorIndex == NoOperator || operatorIndex >= HeaderOperatorCount(document.header) ||
         operatorIndex >= MaxOperators)
-        return "Operator: Unknown";
-    return "Operator: " + OperatorName(document.operators, operatorIndex);
+        return ToAnsi(QCoreApplication::translate("Fviewchannel", "Operator: Unknown"));
+    return ToAnsi(QCoreApplication::translate("Fviewchannel", "Operator: ")) +
+           OperatorName(document.operators, operatorIndex);
 }
 
 bool SlotInMemory(const MonthDocument& document, int slot) {

@@ -43,7 +43,7 @@ constexpr int ValueStripWidth = 20;
 TfmChildBase::TfmChildBase(TEnv& env, TChildHooks* hooks, QWidget* parent)
     : QMdiSubWindow(parent), FEnv(env), FHooks(hooks) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("Child");
+    setWindowTitle(tr("Child"));
     setFont(NamedFont("MS Sans Serif", 8));
 
     // The main window's close command owns Ctrl+W and Ctrl+F4; the same
