@@ -207,14 +207,25 @@ QString DurationText(int minutes) {
 
 QString RangeStatsTable(const MonthDocument& document, const TRangeStats& stats) {
     QStringList lines;
-    const auto tr = [](const char* text) { return QCoreApplication::translate("Frangestats", text); };
-    lines << QStringList{tr("Start"),    TimeText(document, stats.from),
-                         tr("End"),      TimeText(document, stats.to),
-                         tr("Duration"), DurationText(stats.to - stats.from)}
+    lines << QStringList{QCoreApplication::translate("Frangestats", "Start"),
+                         TimeText(document, stats.from),
+                         QCoreApplication::translate("Frangestats", "End"),
+                         TimeText(document, stats.to),
+                         QCoreApplication::translate("Frangestats", "Duration"),
+                         DurationText(stats.to - stats.from)}
                  .join('\t');
-    lines << QStringList{tr("Channel"), tr("Name"),    tr("Unit"),    tr("Start"),
-                         tr("End"),     tr("Difference"), tr("Minimum"), tr("Maximum"),
-                         tr("Mean"),    tr("Std dev"), tr("Counted"), tr("Without data")}
+    lines << QStringList{QCoreApplication::translate("Frangestats", "Channel"),
+                         QCoreApplication::translate("Frangestats", "Name"),
+                         QCoreApplication::translate("Frangestats", "Unit"),
+                         QCoreApplication::translate("Frangestats", "Start"),
+                         QCoreApplication::translate("Frangestats", "End"),
+                         QCoreApplication::translate("Frangestats", "Difference"),
+                         QCoreApplication::translate("Frangestats", "Minimum"),
+                         QCoreApplication::translate("Frangestats", "Maximum"),
+                         QCoreApplication::translate("Frangestats", "Mean"),
+                         QCoreApplication::translate("Frangestats", "Std dev"),
+                         QCoreApplication::translate("Frangestats", "Counted"),
+                         QCoreApplication::translate("Frangestats", "Without data")}
                  .join('\t');
     for (const TChannelStats& c : stats.channels) {
         lines << (QStringList{QString::number(c.channel + 1), FromAnsi(c.name), FromAnsi(c.unit)} +
