@@ -186,8 +186,27 @@ int TViewAct::FitMinutes() const {
     return scale.PixelToMinute(scrollArea->FullWidth() - LabelRoom);
 }
 
-int TViewAct::OriginMinute() const {
+int TViewAct::NewestOrigin() const {
     return std::max(NewestMinute() - FitMinutes(), 0);
+}
+
+int TViewAct::OriginMinute() const {
+    return FPinned < 0 ? NewestOrigin() : std::min(FPinned, NewestOrigin());
+}
+
+int TViewAct::LastShownMinute() const {
+    return std::min(OriginMinute() + FitMinutes(), NewestMinute());
+}
+
+int TViewAct::BackMinutes() const {
+    return NewestOrigin() - OriginMinute();
+}
+
+void TViewAct::ScrollBack(int minutes) {
+    const int newest = NewestOrigin();
+    const int origin = int(std::clamp<int64_t>(int64_t(OriginMinute()) - minutes, 0, newest));
+    // Back at the newest minutes, the view follows them again.
+    FPinned = origin >= newest ? -1 : origin;
 }
 
 int TViewAct::MinuteAt(int x) const {
@@ -196,14 +215,14 @@ int TViewAct::MinuteAt(int x) const {
 
 int TViewAct::VisibleMinutes(int& first, int& count) const {
     first = OriginMinute();
-    count = std::max(NewestMinute() - first + 1, 0);
+    count = std::max(LastShownMinute() - first + 1, 0);
     return 1;
 }
 
 int TViewAct::VisiblePixels(int& first, int& count) const {
     const int origin = OriginMinute();
     first = scale.MinutesToPixels(origin);
-    count = scale.MinutesToPixels(std::max(NewestMinute() - origin, 0)) + 1;
+    count = scale.MinutesToPixels(std::max(LastShownMinute() - origin, 0)) + 1;
     return 1;
 }
 
@@ -219,10 +238,9 @@ void TViewAct::UpdateHorzRange() {
 }
 
 void TViewAct::PaintData(QPainter& p) {
-    const int newest = NewestMinute();
-    if (newest < 0)
+    if (NewestMinute() < 0)
         return;
-    diagram->PlotRunning(p, OriginMinute(), newest, *document);
+    diagram->PlotRunning(p, OriginMinute(), LastShownMinute(), *document);
 }
 
 void TViewAct::Paint(QPainter& p) {

@@ -91,9 +91,10 @@ protected:
     int PlotAreaHeight() const;
 };
 
-// The running month: never scrolls horizontally and always shows the newest
-// minutes, ending 300 pixels before the right edge, where the current values
-// are written.
+// The running month: shows the newest minutes, ending 300 pixels before the
+// right edge, where the current values are written; scrolled back (Home,
+// the wheel) it shows older minutes and their values at that place, until
+// End follows the newest minute again. It has no horizontal scroll bar.
 class TViewAct final : public TViewBase {
 public:
     TViewAct(MonthDocument* document, TScrollArea* scrollArea);
@@ -120,10 +121,26 @@ public:
     int MinuteAt(int x) const;
     // The minute drawn at column 0.
     int OriginMinute() const;
+    // The minute at the right end of the curves: the newest one unless the
+    // view was scrolled back.
+    int LastShownMinute() const;
+    // Scrolls the view by a number of minutes, positive towards the start
+    // of the month, between the start and the newest minute.
+    void ScrollBack(int minutes);
+    // Minutes the view is scrolled back from the newest ones; 0 follows the
+    // newest minute. A view scrolled back keeps its minutes while new ones
+    // arrive.
+    int BackMinutes() const;
 
 private:
     int NewestMinute() const;
     int FitMinutes() const;
+
+    // The origin of the newest minutes.
+    int NewestOrigin() const;
+
+    int FPinned = -1; // the origin of a view scrolled back, -1 following
+
 };
 
 // A month file: scrolls over the whole month, shows where the data begins

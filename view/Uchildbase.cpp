@@ -346,16 +346,36 @@ void TfmChildBase::WheelZoom(int steps, int viewportX) {
 void TfmChildBase::ScrollTime(int angle) {
     const int step = std::max(sb->horizontalScrollBar()->singleStep(), 1);
     const int lines = std::max(QApplication::wheelScrollLines(), 1);
-    sb->SetHorzPosition(sb->HorzPosition() - int(int64_t(angle) * lines * step / 120));
+    const int pixels = int(int64_t(angle) * lines * step / 120);
+    if (auto* act = dynamic_cast<TViewAct*>(FView.get())) {
+        // The running month scrolls by minutes back from the newest one.
+        ScrollRunning(act, act->scale.PixelToMinute(pixels));
+        return;
+    }
+    sb->SetHorzPosition(sb->HorzPosition() - pixels);
 }
 
 void TfmChildBase::ScrollToStart() {
+    if (auto* act = dynamic_cast<TViewAct*>(FView.get())) {
+        ScrollRunning(act, int(HeaderEndSlot(FDocument.header)));
+        return;
+    }
     sb->SetHorzPosition(0);
 }
 
 void TfmChildBase::ScrollToNewest() {
+    if (auto* act = dynamic_cast<TViewAct*>(FView.get())) {
+        ScrollRunning(act, -act->BackMinutes());
+        return;
+    }
     // The scroll bar stops where the end of the data is in view.
     sb->SetHorzPosition(sb->HorzRange());
+}
+
+void TfmChildBase::ScrollRunning(TViewAct* act, int minutes) {
+    act->ScrollBack(minutes);
+    px->update();
+    pw->update();
 }
 
 bool TfmChildBase::pwWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPoint viewportPos) {

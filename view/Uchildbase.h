@@ -129,6 +129,8 @@ private:
     // Has the plot-area columns of the cursor line repainted.
     void RepaintCursorColumn(int x);
     void DrawCursor(QPainter& p) const;
+    // Scrolls the running month's view by minutes towards the start.
+    void ScrollRunning(TViewAct* act, int minutes);
 
     QMetaObject::Connection FStateConnection;
     std::unique_ptr<TWidgetArea> FTimeArea;

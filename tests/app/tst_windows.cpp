@@ -13,6 +13,8 @@
 #include "view/Uviewchannel.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QScrollBar>
 #include <QDockWidget>
 #include <QFile>
 #include <QMdiArea>
@@ -226,6 +228,36 @@ private slots:
         QVERIFY(!c->Document().display.AnyMark());
         QCOMPARE(ColumnColour(c, 100, green), 0);
         QCOMPARE(ColumnColour(c, 200, olive), 0);
+    }
+
+    // Home, End and Shift+wheel did nothing in the running-month window.
+    void runningWindowScrollsWithHomeEndAndTheWheel() {
+        QVERIFY(MakeRunningMonth());
+        Start(false);
+        TfmChildAct* c = fmChildAct;
+        c->showMaximized();
+        TViewAct* view = c->ViewAct();
+        const int newestOrigin = view->OriginMinute();
+        QVERIFY(newestOrigin > 1000);
+        QCOMPARE(view->LastShownMinute(), Stored - 1);
+        QTest::keyClick(c, Qt::Key_Home);
+        QCOMPARE(view->OriginMinute(), 0);
+        QCOMPARE(c->MinuteUnder(0), 0);
+        // Shift+wheel towards the end, by whole minutes at 1:1.
+        QVERIFY(c->pwWheel(QPoint(0, -120), Qt::ShiftModifier, QPoint(10, 10)));
+        const int line =
+            c->sb->horizontalScrollBar()->singleStep() * QApplication::wheelScrollLines();
+        QCOMPARE(view->OriginMinute(), line);
+        QCOMPARE(view->LastShownMinute(), line + (newestOrigin == 0 ? 0 : Stored - 1 - newestOrigin));
+        QTest::keyClick(c, Qt::Key_End);
+        QCOMPARE(view->OriginMinute(), newestOrigin);
+        QCOMPARE(view->BackMinutes(), 0);
+        // Scrolled back, the view keeps its minutes while new ones arrive.
+        QTest::keyClick(c, Qt::Key_Home);
+        QTRY_COMPARE(int(c->Document().display.minutesShown), 13801);
+        QCOMPARE(view->OriginMinute(), 0);
+        QTest::keyClick(c, Qt::Key_End);
+        QCOMPARE(view->LastShownMinute(), 13800);
     }
 
     // The value window popped up in a screen corner, over the menu bar and
