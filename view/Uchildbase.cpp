@@ -250,6 +250,14 @@ void TfmChildBase::closeEvent(QCloseEvent* event) {
 void TfmChildBase::FormResize() {
     FDocument.display.viewWidth = int16_t(sb->ClientWidth());
     FDocument.display.viewHeight = int16_t(sb->ClientHeight());
+    // The value band follows the window's height: a maximised or tiled
+    // window shows the whole band at value zoom 1.
+    if (FView && FView->scale.fitHeight != sb->ClientHeight()) {
+        FView->scale.SetFitHeight(sb->ClientHeight());
+        FView->UpdateVertRange();
+        py->update();
+        pw->update();
+    }
 }
 
 void TfmChildBase::ScrollHook(Qt::Orientation orientation) {

@@ -336,6 +336,31 @@ private slots:
                  QByteArray("WART Wartung der Pumpe"));
     }
 
+    // A maximised window left its top half empty and a tiled one cut the
+    // curves near 0 off: the value band kept 300 pixels whatever the height.
+    void valueBandFollowsTheWindowsHeight() {
+        QVERIFY(MakeRunningMonth());
+        Start();
+        TfmChildData* c = OpenMonth();
+        QVERIFY(c);
+        c->showMaximized();
+        QCOMPARE(c->sb->VertRange(), c->sb->ClientHeight());
+        // Channel 1 at 120 of 300 units: at two fifths of the height.
+        const QImage img = c->pw->grab().toImage();
+        const int h = c->pw->height();
+        QCOMPARE(img.pixelColor(50, h - 120 * h / 300), ChannelColour(1));
+        w->findChild<QAction*>("WindowTileHorizontal1")->trigger();
+        for (QMdiSubWindow* s : w->MdiArea()->subWindowList()) {
+            auto* child = qobject_cast<TfmChildBase*>(s);
+            QVERIFY(child->sb->ClientHeight() < h);
+            QCOMPARE(child->sb->VertRange(), child->sb->ClientHeight());
+            QCOMPARE(child->sb->VertPosition(), 0);
+        }
+        // Value zoom 2 doubles the band: the window scrolls over it.
+        c->ApplyValueZoom(2);
+        QCOMPARE(c->sb->VertRange(), 2 * c->sb->ClientHeight());
+    }
+
     // Cascade shrank the windows to about 400 x 240 pixels in one corner.
     void cascadeGivesEveryWindowTwoThirdsOfTheArea() {
         QVERIFY(MakeRunningMonth());

@@ -192,7 +192,8 @@ private slots:
         QCOMPARE(w->sb->HorzRange(), 30001);
         w->ApplyValueZoom(20);
         QCOMPARE(w->GetValueZoom(), 20);
-        QCOMPARE(w->sb->VertRange(), 6000);
+        // The band fills the window's height at zoom 1: twenty heights.
+        QCOMPARE(w->sb->VertRange(), 20 * w->sb->ClientHeight());
         w->ShowChannel(3, false);
         QCOMPARE(w->Document().display.channelVisible[3], 0u);
         w->ShowChannel(-1, false);
@@ -303,10 +304,12 @@ private slots:
         TfmChildData* w = OpenWindow(MakeFile());
         const QImage img = w->pw->grab().toImage();
         const int h = w->pw->height();
-        QCOMPARE(QColor(img.pixel(50, h - 100)), QColor(255, 0, 0));
-        QCOMPARE(QColor(img.pixel(50, h - 50)), QColor(0, 0, 255)); // 250 on base 200
-        QCOMPARE(QColor(img.pixel(1, h - 180)), QColor(0, 128, 0));
-        QCOMPARE(QColor(img.pixel(50, h - 180)), QColor(Qt::white));
+        // The band of 300 units fills the plot area's height.
+        const auto y = [h](int value) { return h - value * h / 300; };
+        QCOMPARE(QColor(img.pixel(50, y(100))), QColor(255, 0, 0));
+        QCOMPARE(QColor(img.pixel(50, y(50))), QColor(0, 0, 255)); // 250 on base 200
+        QCOMPARE(QColor(img.pixel(1, y(180))), QColor(0, 128, 0));
+        QCOMPARE(QColor(img.pixel(50, y(180))), QColor(Qt::white));
         const QImage strip = w->px->grab().toImage();
         QCOMPARE(QColor(strip.pixel(strip.width() - 1, 0)), QColor(255, 251, 240));
     }
