@@ -135,6 +135,8 @@ private:
     bool Enabled(int n) const { return (n == 0 ? printer1Enabled : printer2Enabled) != 0; }
     // "Es kann nicht gedruckt werden!"
     void CannotPrint() const;
+    // The lines of the exception list, which name the periods' codes.
+    std::vector<QByteArray> ExceptionTexts() const;
     // The location of the page headers, from the configuration.
     QString Location() const;
     // The colours of the traces and the legend.
