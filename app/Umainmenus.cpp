@@ -198,8 +198,7 @@ void TfmMain::BuildOperatorMenu() {
 void TfmMain::BuildTimeMenu() {
     QMenu* time = menuBar()->addMenu(tr("&Time"));
     time->setObjectName("mnTime");
-    TrmClear = AddItem(time, tr("Mark delete"), "TrmClear", 0,
-                       tr("Zeitraumdefinition &löschen"));
+    TrmClear = AddItem(time, tr("Mark delete"), "TrmClear", 0, tr("Zeitraumdefinition &löschen"));
     connect(TrmClear, &QAction::triggered, this, &TfmMain::TrmClearExecute);
     TrmExport = AddItem(time, tr("Export"), "TrmExport", 0, tr("Daten &exportieren..."));
     connect(TrmExport, &QAction::triggered, this, &TfmMain::TrmExportExecute);
@@ -227,11 +226,10 @@ void TfmMain::BuildSettingMenu() {
 void TfmMain::BuildWindowMenu() {
     FWindowMenu = menuBar()->addMenu(tr("&Window"));
     FWindowMenu->setObjectName("mnWindow");
-    WindowCascade1 =
-        AddItem(FWindowMenu, tr("Cascade"), "WindowCascade1", 0, tr("Über&lappend"));
+    WindowCascade1 = AddItem(FWindowMenu, tr("Cascade"), "WindowCascade1", 0, tr("Über&lappend"));
     connect(WindowCascade1, &QAction::triggered, this, &TfmMain::WindowCascade1Execute);
-    WindowTileHorizontal1 =
-        AddItem(FWindowMenu, tr("Tile Horizontal"), "WindowTileHorizontal1", 0, tr("&Nebeneinander"));
+    WindowTileHorizontal1 = AddItem(FWindowMenu, tr("Tile Horizontal"), "WindowTileHorizontal1", 0,
+                                    tr("&Nebeneinander"));
     connect(WindowTileHorizontal1, &QAction::triggered, this,
             &TfmMain::WindowTileHorizontal1Execute);
     WindowTileVertical1 =
@@ -263,8 +261,8 @@ void TfmMain::BuildAdminMenu() {
     connect(LoginAdmin, &QAction::triggered, this, &TfmMain::LoginAdminExecute);
     connect(LogoffAdmin, &QAction::triggered, this, &TfmMain::LogoffAdminExecute);
     Setup1->addSeparator()->setData(0);
-    connect(AddItem(Setup1, tr("Location"), "Location", 0, tr("Betriebsort")), &QAction::triggered, this,
-            &TfmMain::LocationExecute);
+    connect(AddItem(Setup1, tr("Location"), "Location", 0, tr("Betriebsort")), &QAction::triggered,
+            this, &TfmMain::LocationExecute);
     QMenu* channels = AddMenu(Setup1, tr("Channels"), "mnSetKanal");
     for (int i = 1; i <= ChannelCount; ++i) {
         QAction* a = AddItem(channels, tr("Channel %1").arg(i),
@@ -278,23 +276,23 @@ void TfmMain::BuildAdminMenu() {
     connect(FontScreen, &QAction::triggered, this, &TfmMain::FontScreenExecute);
     FontPrint = AddItem(font, tr("Print"), "FontPrint", 0, tr("&Druckerschrift..."));
     connect(FontPrint, &QAction::triggered, this, &TfmMain::FontPrintExecute);
-    connect(AddItem(Setup1, tr("Summer time"), "SummerTime", 0, tr("Sommer&zeit...")), &QAction::triggered,
-            this, &TfmMain::SummerTimeExecute);
+    connect(AddItem(Setup1, tr("Summer time"), "SummerTime", 0, tr("Sommer&zeit...")),
+            &QAction::triggered, this, &TfmMain::SummerTimeExecute);
     Printer = AddItem(Setup1, tr("Printers..."), "Printer", 0, tr("&Druckparameter..."));
     connect(Printer, &QAction::triggered, this, &TfmMain::PrinterExecute);
     connect(AddItem(Setup1, tr("Password..."), "Password", 0, tr("&Paßwort ändern...")),
             &QAction::triggered, this, &TfmMain::PasswordExecute);
     QMenu* system = AddMenu(Setup1, tr("System"), "mnSystem");
-    connect(AddItem(system, tr("&System information..."), "ACQInfo", 0, tr("&Systeminformation...")),
-            &QAction::triggered, this, &TfmMain::ACQInfoExecute);
-    connect(AddItem(system, tr("Channels group"), "CHTest", 0,
-                    tr("&Datenkanalüberprüfung...")),
+    connect(
+        AddItem(system, tr("&System information..."), "ACQInfo", 0, tr("&Systeminformation...")),
+        &QAction::triggered, this, &TfmMain::ACQInfoExecute);
+    connect(AddItem(system, tr("Channels group"), "CHTest", 0, tr("&Datenkanalüberprüfung...")),
             &QAction::triggered, this, &TfmMain::CHTestExecute);
     connect(AddItem(Setup1, tr("Communications parameter..."), "Communication", 0,
                     tr("&Kommunikationsparameter...")),
             &QAction::triggered, this, &TfmMain::CommunicationExecute);
-    connect(AddItem(Setup1, tr("Publishing (MQTT)..."), "Publishing", 0), &QAction::triggered,
-            this, &TfmMain::PublishingExecute);
+    connect(AddItem(Setup1, tr("Publishing (MQTT)..."), "Publishing", 0), &QAction::triggered, this,
+            &TfmMain::PublishingExecute);
 }
 
 void TfmMain::BuildToolBar() {

@@ -72,10 +72,10 @@ int main(int argc, char* argv[]) {
     env.messages = &messages;
     env.notices = &notices;
     if (!QDir().mkpath(env.dataDir)) {
-        QMessageBox::critical(nullptr, "ZEDA",
-                              QCoreApplication::translate(
-                                  "main", "Error - Directory %1 cannot be created!")
-                                  .arg(env.dataDir));
+        QMessageBox::critical(
+            nullptr, "ZEDA",
+            QCoreApplication::translate("main", "Error - Directory %1 cannot be created!")
+                .arg(env.dataDir));
         return 1;
     }
 

@@ -134,8 +134,8 @@ void TViewPage::ExceptionBands(const std::vector<QByteArray>& descriptions) cons
     };
     const int32_t left = X(0);
     const int32_t right = X(FDocument.display.viewHeight);
-    for (const ExceptionBand& b : ShownExceptionBands(FDocument, int(FSpan.firstMinute),
-                                                      int(FSpan.endMinute) - 1)) {
+    for (const ExceptionBand& b :
+         ShownExceptionBands(FDocument, int(FSpan.firstMinute), int(FSpan.endMinute) - 1)) {
         const uint32_t from = std::max(b.from, FSpan.firstMinute);
         const uint32_t to = std::min(b.to + 1, FSpan.endMinute);
         const QRect band(QPoint(left, Y(row(from))), QPoint(right, Y(row(to)) - 1));
@@ -216,7 +216,8 @@ int TPrintBase::PrintView(const MonthDocument& d, int n) {
             return 0;
         }
     }
-    TPrintJobGuard page(FSystem->BeginJob(name, DocumentName(d, QCoreApplication::translate("Cprintview", "view"), n)));
+    TPrintJobGuard page(FSystem->BeginJob(
+        name, DocumentName(d, QCoreApplication::translate("Cprintview", "view"), n)));
     if (!page.Valid()) {
         CannotPrint();
         return 0;

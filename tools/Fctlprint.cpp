@@ -143,10 +143,9 @@ int CmdReport(const QStringList& args) {
     parser.addOption({"printer", "The printer whose pages are drawn (default 1).", "1|2"});
     parser.addOption(
         {"channels", "Shown channels, e.g. 1,2,5 (default: the channels in use).", "LIST"});
-    parser.addOption({"actual-size",
-                      QCoreApplication::translate("Fctlprint",
-                                                  "Keep the layout's millimetres instead of "
-                                                  "fitting the page's printable width.")});
+    parser.addOption({"actual-size", QCoreApplication::translate(
+                                         "Fctlprint", "Keep the layout's millimetres instead of "
+                                                      "fitting the page's printable width.")});
     const ParseResult pr = ParseOptions(parser, "report", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);

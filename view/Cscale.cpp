@@ -87,8 +87,7 @@ void TScale::SetValueZoom(int n) {
         valuePixels = FValueZoom * fitHeight;
         // The print of the current view draws what the window shows: the
         // pixels of a value unit, in thousandths of the base.
-        document->display.valueZoomUnits =
-            int32_t(int64_t(Base) * valuePixels / FitBandUnits);
+        document->display.valueZoomUnits = int32_t(int64_t(Base) * valuePixels / FitBandUnits);
     }
     valueStep = 50;
     UpdatePixelHeight();

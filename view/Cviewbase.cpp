@@ -1,8 +1,8 @@
 #include "view/Cviewbase.h"
 
+#include "config/Fcodec.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
-#include "config/Fcodec.h"
 #include "view/Cpaintarea.h"
 #include "view/Fexceptionbands.h"
 
@@ -127,8 +127,7 @@ void TViewBase::PaintExceptionBands(QPainter& p) {
         const int from = std::max(int(b.from), first);
         const int to = std::min(int(b.to), last);
         const QString label = FromAnsi(ExceptionBandLabel(b.code, exceptionTexts));
-        diagram->ExceptionBand(p, MinuteColumn(from), MinuteColumn(to + 1), top, b.noteOnly,
-                               label);
+        diagram->ExceptionBand(p, MinuteColumn(from), MinuteColumn(to + 1), top, b.noteOnly, label);
     }
 }
 

@@ -140,7 +140,6 @@ private:
     int NewestOrigin() const;
 
     int FPinned = -1; // the origin of a view scrolled back, -1 following
-
 };
 
 // A month file: scrolls over the whole month, shows where the data begins

@@ -93,9 +93,8 @@ void TRangePanel::ShowRange(const MonthDocument* document) {
             Cell(QString("%1 %2").arg(c.channel + 1).arg(FromAnsi(c.name)), false);
         name->setData(Qt::DecorationRole, ChannelColour(c.colourChoice));
         name->setForeground(ChannelColour(c.colourChoice));
-        const QStringList values =
-            QStringList{FromAnsi(c.unit)} + FigureTexts(c) +
-            QStringList{tr("%1 of %2").arg(c.counted).arg(stats.minutes)};
+        const QStringList values = QStringList{FromAnsi(c.unit)} + FigureTexts(c) +
+                                   QStringList{tr("%1 of %2").arg(c.counted).arg(stats.minutes)};
         tblRange->setItem(r, 0, name);
         for (int k = 0; k < int(values.size()); ++k)
             tblRange->setItem(r, k + 1, Cell(values[k], k > 0));

@@ -14,11 +14,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QScrollBar>
 #include <QDockWidget>
 #include <QFile>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -248,7 +248,8 @@ private slots:
         const int line =
             c->sb->horizontalScrollBar()->singleStep() * QApplication::wheelScrollLines();
         QCOMPARE(view->OriginMinute(), line);
-        QCOMPARE(view->LastShownMinute(), line + (newestOrigin == 0 ? 0 : Stored - 1 - newestOrigin));
+        QCOMPARE(view->LastShownMinute(),
+                 line + (newestOrigin == 0 ? 0 : Stored - 1 - newestOrigin));
         QTest::keyClick(c, Qt::Key_End);
         QCOMPARE(view->OriginMinute(), newestOrigin);
         QCOMPARE(view->BackMinutes(), 0);

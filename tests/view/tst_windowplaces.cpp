@@ -27,7 +27,8 @@ private slots:
         QCOMPARE(many[10].topLeft(), QPoint(300, 300));
         QCOMPARE(many[11].topLeft(), QPoint(0, 0));
         QVERIFY(CascadePlaces(area, 0, 30).isEmpty());
-        QCOMPARE(CascadePlaces(QRect(10, 20, 300, 300), 1, 30), QList<QRect>{QRect(10, 20, 300, 300)});
+        QCOMPARE(CascadePlaces(QRect(10, 20, 300, 300), 1, 30),
+                 QList<QRect>{QRect(10, 20, 300, 300)});
     }
 
     void valueWindowGoesAwayFromTheCursor() {
