@@ -32,9 +32,6 @@ QByteArray ChannelRowText(int row, const ChannelDef& c, uint32_t value);
 // "—" (Windows-1252 0x97), right-aligned in six characters.
 QByteArray ChannelRowNoDataText(int row, const ChannelDef& c);
 
-// Written after the date line of a minute without data.
-inline const QByteArray NoDataText = "no data";
-
 // "Day: %4u.%.2u.%.2u  /  Hour: %2u:%.2u      " for a slot of the document's
 // month file (overflow slots belong to the following month).
 QByteArray SlotTimeText(const MonthDocument& document, uint32_t slot);
