@@ -33,18 +33,18 @@ QToolButton* Button(const QString& text, const char* name, QWidget* parent) {
 
 TfmHelp::TfmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("fmHelp");
-    setWindowTitle("ZEDA - Help");
+    setWindowTitle(tr("ZEDA - Help"));
     setWindowIcon(ProgramIcon());
     resize(820, 700);
 
-    btnBack = Button("Back", "btnBack", this);
-    btnForward = Button("Forward", "btnForward", this);
-    btnContents = Button("Contents", "btnContents", this);
+    btnBack = Button(tr("Back"), "btnBack", this);
+    btnForward = Button(tr("Forward"), "btnForward", this);
+    btnContents = Button(tr("Contents"), "btnContents", this);
     edtSearch = new QLineEdit(this);
     edtSearch->setObjectName("edtSearch");
-    edtSearch->setPlaceholderText("Search");
+    edtSearch->setPlaceholderText(tr("Search"));
     edtSearch->setClearButtonEnabled(true);
-    btnFind = Button("Find", "btnFind", this);
+    btnFind = Button(tr("Find"), "btnFind", this);
     lblFound = new QLabel(this);
     lblFound->setObjectName("lblFound");
     txtHelp = new QTextBrowser(this);
@@ -103,6 +103,6 @@ bool TfmHelp::FindNext() {
         txtHelp->setTextCursor(top);
         found = txtHelp->find(text);
     }
-    lblFound->setText(found ? QString() : QString("Not found"));
+    lblFound->setText(found ? QString() : tr("Not found"));
     return found;
 }

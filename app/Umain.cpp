@@ -107,7 +107,7 @@ TfmMain::TfmMain(TEnv& env, TLoginRunner login, QWidget* parent)
     // can swallow the end.
     FAccessLevel = RunLoginDialog(0);
     if (FAccessLevel == 0) {
-        FEnv.messages->Show(TMessages::Error, "Login cancel. Application Terminate!");
+        FEnv.messages->Show(TMessages::Error, tr("Login cancel. Application Terminate!"));
         Terminate(0);
         return;
     }
@@ -170,8 +170,19 @@ void TfmMain::RefreshPanels() {
     TfmChildBase* w = ActiveChild();
     const MonthDocument* document = w ? &w->Document() : nullptr;
     FChannelPanel->ShowDocument(document);
+    ShowNewestValues(w);
     FRangePanel->ShowRange(document);
     FRangeStatus->setText(FRangePanel->Summary());
+}
+
+void TfmMain::ShowNewestValues(TfmChildBase* w) {
+    // The running month's panel shows the newest values while no cursor
+    // line reads another minute.
+    if (!w || w->Tag != 1 || w->CursorActive())
+        return;
+    const int newest = int(HeaderEndSlot(w->Document().header)) - 1;
+    if (newest >= 0)
+        FChannelPanel->ShowCursor(&w->Document(), newest);
 }
 
 void TfmMain::ZoomChanged(int timeZoom, int sizeZoom) {
@@ -187,6 +198,7 @@ void TfmMain::CursorMoved(MonthDocument& document, int slot) {
 void TfmMain::DataChanged(MonthDocument& document) {
     TfmChildBase* w = ActiveChild();
     if (w && &w->Document() == &document) {
+        ShowNewestValues(w);
         FRangePanel->ShowRange(&document);
         FRangeStatus->setText(FRangePanel->Summary());
     }
@@ -201,7 +213,7 @@ void TfmMain::InstallDefaultDialogs() {
     ChooseSaveFile = [this](const QString& dir, const QString& filter) {
         QFileDialog dialog(this, QString(), dir, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(filter == CsvFilter ? "csv" : "ZMF");
+        dialog.setDefaultSuffix(filter == CsvFilter ? "csv" : filter == PdfFilter ? "pdf" : "ZMF");
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                    ? dialog.selectedFiles().first()
                    : QString();
@@ -271,13 +283,17 @@ void TfmMain::FormShow() {
     auto* child = new TfmChildAct(FEnv, this);
     fmChildAct = child;
     FMdi->addSubWindow(child);
-    child->setWindowTitle("Aktuell:");
+    child->setWindowTitle(tr("Aktuell:"));
     child->Tag = 1;
     child->SetBackgroundColour(Config->backgroundColour);
     child->showMaximized();
     child->ApplyTimeZoom(Config->timeZoom);
     child->ApplyValueZoom(Config->sizeZoom);
     CheckZoomItems(Config->timeZoom, Config->sizeZoom);
+    RefreshPanels();
+    // The unit's waiting records are fetched as soon as the window is up,
+    // not on the main timer's first tick.
+    QTimer::singleShot(0, this, &TfmMain::Timer1Timer);
 }
 
 void TfmMain::Timer1Timer() {
@@ -317,7 +333,7 @@ bool TfmMain::FormCloseQuery() {
                                    tr("Acquisition stops until ZEDA is started again.\n"
                                       "Close ZEDA?"));
     if (RunLoginDialog(1) == 0) {
-        FEnv.messages->Show(TMessages::Error, "Cancel close!");
+        FEnv.messages->Show(TMessages::Error, tr("Cancel close!"));
         return false;
     }
     return true;
@@ -399,6 +415,7 @@ void TfmMain::RunningWindowChanged(MonthDocument& document, int timeZoom, int si
     SetViewMenuEnabled(true);
     CheckZoomItems(timeZoom, sizeZoom);
     UpdateMarkCommands(document);
+    RefreshPanels();
 }
 
 void TfmMain::UpdateMarkCommands(MonthDocument& document) {

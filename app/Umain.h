@@ -28,6 +28,7 @@ class TfmHelp;
 class TRangePanel;
 class TfmChildData;
 class TfmPrintPreview;
+struct TPrintRequest;
 class TDataDirLock;
 class TPublishing;
 struct TEnv;
@@ -113,6 +114,7 @@ public:
     // The "Range" and "Channels" panels and the status bar's range line
     // follow the active window.
     void RefreshPanels();
+    void ShowNewestValues(TfmChildBase* w);
     TRangePanel* RangePanel() const { return FRangePanel; }
     TChannelPanel* ChannelPanel() const { return FChannelPanel; }
     // The help window, once Help › Contents has opened it.
@@ -135,6 +137,10 @@ public slots:
     void PrintMonthExecute(QAction* item);
     void PrintCopyExecute();
     void PrintPreviewExecute();
+    // Data › Export report as PDF: the preview's choices, written into a
+    // PDF file instead of sent to a printer.
+    void ExportReportExecute();
+    void ExportReportOf(TfmChildBase* w, const TPrintRequest& request, int printer);
     void PrinterExecute();
     void EditCut1Execute();
     void EditCopy1Execute();
@@ -246,6 +252,7 @@ private:
     QAction* PrintDay = nullptr;
     QAction* PrintCopy = nullptr;
     QAction* PrintPreview = nullptr;
+    QAction* ExportReport = nullptr;
     QAction* PrinterSetup = nullptr;
     QAction* FileClose1 = nullptr;
     QAction* Import1 = nullptr;

@@ -20,6 +20,7 @@
 #include "operators/Ulogin.h"
 #include "operators/Upassword.h"
 #include "operators/Uusers.h"
+#include "view/Fwindowplaces.h"
 #include "view/Uchildbase.h"
 
 #include <QAction>
@@ -32,6 +33,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QTextEdit>
 
 // The command handlers of the main window's menus.
@@ -41,6 +43,12 @@ namespace {
 // The property that keeps the canonical path of an opened month file on its
 // window, so that no file is opened twice.
 constexpr char PathProperty[] = "zedaCanonicalPath";
+
+// One cascade step: a window's title bar and frame.
+int CascadeStep(const QMdiArea* mdi) {
+    return mdi->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, mdi) +
+           2 * mdi->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, mdi);
+}
 
 } // namespace
 
@@ -187,8 +195,9 @@ void TfmMain::KanaleZeroExecute() {
 // ---------------------------------------------------------------- Time menu
 
 void TfmMain::TrmClearExecute() {
+    // The running month's marks are cleared like a month file's.
     TfmChildBase* w = ActiveChild();
-    if (!w || w->Tag != 0)
+    if (!w)
         return;
     w->ClearMarks();
     for (int kind : {0, 1, 2})
@@ -208,7 +217,20 @@ void TfmMain::ColorChangeExecute(QAction* item) {
 }
 
 void TfmMain::WindowCascade1Execute() {
-    FMdi->cascadeSubWindows();
+    QList<QMdiSubWindow*> shown;
+    for (QMdiSubWindow* w : FMdi->subWindowList()) {
+        if (w->isVisible() && !w->isMinimized())
+            shown.append(w);
+    }
+    const QRect area = FMdi->viewport()->rect();
+    const QList<QRect> places = CascadePlaces(area, int(shown.size()), CascadeStep(FMdi));
+    for (int i = 0; i < int(shown.size()); ++i) {
+        shown[i]->showNormal();
+        shown[i]->setGeometry(places[i]);
+        shown[i]->raise();
+    }
+    if (!shown.isEmpty())
+        FMdi->setActiveSubWindow(shown.last());
 }
 
 void TfmMain::WindowTileHorizontal1Execute() {
@@ -332,7 +354,7 @@ void TfmMain::LoginExecute() {
     ExecDialog(dialog);
     if (!ApplyOperatorLogin(dialog, *Config))
         return;
-    setWindowTitle("ZEDA - Operator:" + FromAnsi(Config->operatorName));
+    setWindowTitle(tr("ZEDA - Operator:") + FromAnsi(Config->operatorName));
     UpdateOperatorCommands();
 }
 

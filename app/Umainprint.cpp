@@ -1,13 +1,19 @@
 #include "app/Umain.h"
 
 #include "app/Fmainshared.h"
+#include "config/Cconfig.h"
+#include "config/Cenv.h"
+#include "config/Cmessages.h"
 #include "files/Fmonthfile.h"
+#include "files/Foutput.h"
 #include "print/Cprintbase.h"
 #include "print/Fprintwindow.h"
+#include "print/Freportpdf.h"
 #include "print/Uprintpreview.h"
 #include "view/Uchildbase.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QPointer>
 
 // The print commands of the Data menu and the printer parameters of the
@@ -74,7 +80,35 @@ void TfmMain::PrintPreviewExecute() {
         RunOnWindow(printer, w.data(), request);
     };
     TfmPrintPreview preview(*Prnt, run, run, HeaderDaysStored(active->Document().header), this);
+    preview.SetExporter([this, w](const TPrintRequest& request, int printer) {
+        ExportReportOf(w.data(), request, printer);
+    });
     ShowPrintPreview(preview);
+}
+
+void TfmMain::ExportReportExecute() {
+    PrintPreviewExecute();
+}
+
+void TfmMain::ExportReportOf(TfmChildBase* w, const TPrintRequest& request, int printer) {
+    if (!w || !Prnt)
+        return;
+    const QString path = ChooseSaveFile(FEnv.dataDir, PdfFilter);
+    if (path.isEmpty())
+        return;
+    const QString refusal = RefusedOutputTarget(path, w->Document().FilePath());
+    if (!refusal.isEmpty()) {
+        FEnv.messages->Show(TMessages::Error, refusal);
+        return;
+    }
+    const TBusyScope busy(*this);
+    TReportPdfJob job;
+    job.request = request;
+    job.printer = printer;
+    job.fitToPage = Prnt->fitToPage;
+    job.output = path;
+    job.title = QFileInfo(w->Document().FilePath()).fileName();
+    WriteReportPdf(FEnv, Config, w->Document(), w->View(), w->File(), job, nullptr);
 }
 
 void TfmMain::PrinterExecute() {

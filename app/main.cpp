@@ -18,9 +18,10 @@ namespace {
 
 const QCommandLineOption DataDir(
     "data-dir",
-    "Directory of the INI file, the operator list and the month files (default: the program's "
-    "directory when it may be written, otherwise $XDG_DATA_HOME/zeda, usually "
-    "~/.local/share/zeda).",
+    QCoreApplication::translate(
+        "main", "Directory of the INI file, the operator list and the month files (default: the "
+                "program's directory when it may be written, otherwise $XDG_DATA_HOME/zeda, "
+                "usually ~/.local/share/zeda)."),
     "DIR");
 const QCommandLineOption LanguageChoice(
     "language",
@@ -29,10 +30,11 @@ const QCommandLineOption LanguageChoice(
 void SetUpParser(QCommandLineParser& parser) {
     QCoreApplication::setApplicationName("ZEDA");
     QCoreApplication::setApplicationVersion(ZEDA_VERSION);
-    parser.setApplicationDescription(
-        "ZEDA - desktop companion of the 14-channel acquisition unit.\n"
-        "Fetches the unit's minute records, keeps one month file per month and shows them as "
-        "time diagrams. 'zedactl --help' lists the command-line companion's commands.");
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "ZEDA - desktop companion of the 14-channel acquisition unit.\n"
+                "Fetches the unit's minute records, keeps one month file per month and shows "
+                "them as time diagrams. 'zedactl --help' lists the command-line companion's "
+                "commands."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(DataDir);
@@ -84,8 +86,10 @@ int main(int argc, char* argv[]) {
     env.notices = &notices;
     InstallLanguage(app, ChooseLanguage(language, StoredLanguage(env.IniPath()), system));
     if (!QDir().mkpath(env.dataDir)) {
-        QMessageBox::critical(nullptr, "ZEDA",
-                              "Error - Directory " + env.dataDir + " cannot be created!");
+        QMessageBox::critical(
+            nullptr, "ZEDA",
+            QCoreApplication::translate("main", "Error - Directory %1 cannot be created!")
+                .arg(env.dataDir));
         return 1;
     }
 

@@ -64,7 +64,7 @@ bool TFileAct::WriteRecord(const SampleRecord& record) {
 
 bool TFileAct::ChooseFile(const SampleRecord& record) {
     const QByteArray& h = document->header;
-    if (opened) {
+    if (opened && !FOnlyShown) {
         if (record.year == HeaderYear(h) && record.month == HeaderMonth(h)) {
             currentSlot = record.minute;
             return true;
@@ -82,6 +82,49 @@ bool TFileAct::ChooseFile(const SampleRecord& record) {
     return SwitchFile(record);
 }
 
+bool TFileAct::PlaceOf(const SampleRecord& record, uint8_t& year, uint8_t& month, uint32_t& slot,
+                       bool& previous) {
+    year = record.year;
+    month = record.month;
+    slot = record.minute;
+    previous = false;
+    if (record.minute >= OverflowMinutes)
+        return true;
+    uint8_t previousYear = record.year;
+    uint8_t previousMonth = record.month;
+    AddMonths(previousYear, previousMonth, -1);
+    const Check c = CheckFile(MonthFilePath(previousYear, previousMonth), FEnv.lockWaitMs);
+    // Busy is not missing: where the record belongs is decided once the
+    // previous file can be read.
+    if (c.why == TFileAccess::Busy)
+        return false;
+    const uint32_t overflowSlot =
+        DaysInMonth(previousYear, previousMonth) * SlotsPerDay + record.minute;
+    // A damaged previous file without overflow days leaves the record to
+    // its own month's file.
+    if (c.result == Valid && overflowSlot < uint32_t(c.daysStored) * SlotsPerDay) {
+        year = previousYear;
+        month = previousMonth;
+        slot = overflowSlot;
+        previous = true;
+    }
+    return true;
+}
+
+bool TFileAct::LoadStoredMonth(const SampleRecord& now) {
+    uint8_t year = 0;
+    uint8_t month = 0;
+    uint32_t slot = 0;
+    bool previous = false;
+    if (!PlaceOf(now, year, month, slot, previous))
+        return false;
+    const QString path = MonthFilePath(year, month);
+    if (!FileValid(year, month) || !Open(path, year, month) || !LoadDays())
+        return false;
+    FOnlyShown = true;
+    return true;
+}
+
 bool TFileAct::SwitchFile(const SampleRecord& record) {
     uint8_t purgeYear = record.year;
     uint8_t purgeMonth = record.month;
@@ -89,35 +132,18 @@ bool TFileAct::SwitchFile(const SampleRecord& record) {
     if (FileValid(purgeYear, purgeMonth))
         PurgeMonth(purgeYear, purgeMonth);
 
-    uint8_t year = record.year;
-    uint8_t month = record.month;
-    uint32_t slot = record.minute;
+    uint8_t year = 0;
+    uint8_t month = 0;
+    uint32_t slot = 0;
     bool previous = false;
-    if (record.minute < OverflowMinutes) {
-        uint8_t previousYear = record.year;
-        uint8_t previousMonth = record.month;
-        AddMonths(previousYear, previousMonth, -1);
-        const Check c = CheckFile(MonthFilePath(previousYear, previousMonth), FEnv.lockWaitMs);
-        // Busy is not missing: where the record belongs is decided once the
-        // previous file can be read.
-        if (c.why == TFileAccess::Busy)
-            return false;
-        const uint32_t overflowSlot =
-            DaysInMonth(previousYear, previousMonth) * SlotsPerDay + record.minute;
-        // A damaged previous file without overflow days leaves the record to
-        // its own month's file.
-        if (c.result == Valid && overflowSlot < uint32_t(c.daysStored) * SlotsPerDay) {
-            year = previousYear;
-            month = previousMonth;
-            slot = overflowSlot;
-            previous = true;
-        }
-    }
+    if (!PlaceOf(record, year, month, slot, previous))
+        return false;
     // Keeping the old file on a failure would store the record in the wrong
     // month; the next record chooses again.
     if (!previous && !OwnMonthFile(year, month))
         return false;
     FreeDays();
+    FOnlyShown = false;
     if (!Open(MonthFilePath(year, month), year, month))
         return false; // Open has left the document without a file
     currentSlot = static_cast<uint16_t>(slot);

@@ -46,6 +46,11 @@ public:
     bool CreateMonthFile(uint8_t year, uint8_t month);
     // Month files are kept: this changes nothing.
     bool PurgeMonth(uint8_t year, uint8_t month);
+    // Reads the stored days of the file a record made at `now` would go to,
+    // so that the window shows them before the first record arrives. Only
+    // reads: the first record still chooses (and creates) its file as
+    // usual. False when there is no such valid file.
+    bool LoadStoredMonth(const SampleRecord& now);
 
     // How a store reaches the disk: each write at its offset, in order, then
     // the flush of the file's data to the disk (none when storeSync is
@@ -64,6 +69,11 @@ private:
 
     bool ChooseFile(const SampleRecord& record);
     bool SwitchFile(const SampleRecord& record);
+    // The file and slot a record belongs to: the previous month's file when
+    // it holds the record's minute among its overflow days. False when the
+    // previous file is busy.
+    bool PlaceOf(const SampleRecord& record, uint8_t& year, uint8_t& month, uint32_t& slot,
+                 bool& previous);
     // The document's file for the record's own month: an existing valid one
     // or a new one. False (transient) when the file is busy or its name is
     // taken by a file that is no data file.
@@ -83,4 +93,5 @@ private:
     bool TakeOver(TFileAccess& f, QByteArray& header, const QString& previousPath);
 
     const TConfig& FConfig;
+    bool FOnlyShown = false; // the open file was loaded for the window only
 };

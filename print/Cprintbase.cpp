@@ -14,10 +14,12 @@
 #include "print/Fpagesections.h"
 #include "print/Fprintparams.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 TPrintBase* Prnt = nullptr;
 
@@ -198,6 +200,7 @@ void TPrintBase::ReadParameters() {
         printer2Enabled = printer2Configured;
         automaticPrint = flags.automatic ? 1 : 0;
     }
+    fitToPage = ParsePrintFit(ini.ReadString(IniSection, PrintFitKey, QByteArray()));
     printer1Name = FromAnsi(ini.ReadString(IniSection, Printer1Key, QByteArray()));
     printer2Name = FromAnsi(ini.ReadString(IniSection, Printer2Key, QByteArray()));
 }
@@ -245,9 +248,29 @@ const TTableColor& TPrintBase::Table() const {
     return Colors ? *Colors : FDefaultColors;
 }
 
+bool TPrintBase::HasPrinter() const {
+    for (int n = 0; n < 2; ++n) {
+        if (Enabled(n) && !SelectPrinter(n).isEmpty())
+            return true;
+    }
+    return false;
+}
+
+QString NoPrinterText() {
+    return QCoreApplication::translate(
+        "Cprintbase", "Es kann nicht gedruckt werden: kein Drucker gewählt. Die Drucker werden "
+                      "unter Admin › Printers... gewählt.");
+}
+
+void TPrintBase::NoPrinter() const {
+    if (FEnv.messages)
+        FEnv.messages->Show(TMessages::Error, NoPrinterText());
+}
+
 void TPrintBase::CannotPrint() const {
     if (FEnv.messages)
-        FEnv.messages->Show(TMessages::Error, CannotPrintText);
+        FEnv.messages->Show(TMessages::Error, QCoreApplication::translate(
+                                                  "Cprintbase", "Es kann nicht gedruckt werden!"));
 }
 
 void TPrintBase::FileError() {
@@ -258,7 +281,7 @@ void TPrintBase::FileError() {
         FEnv.messages->Show(TMessages::Error, ValidateMessage(TFileBase::CannotOpen));
 }
 
-QSize TPrintBase::StartPage(TPrintPage& page) {
+QSize TPrintBase::StartPage(TPrintPage& page, int layoutWidthMm) {
     QPainter& p = page.Painter();
     p.setFont(FConfig ? PrinterFont(*FConfig) : QFont());
     const TPageMetrics metrics = page.Metrics();
@@ -266,6 +289,16 @@ QSize TPrintBase::StartPage(TPrintPage& page) {
     vertSize = metrics.heightMm * 6;
     horzRes = metrics.widthPx;
     vertRes = metrics.heightPx;
+    if (fitToPage && metrics.widthMm > 0 && layoutWidthMm > metrics.widthMm) {
+        // The page is drawn as if it were wide enough and shrunk as a
+        // whole, text included; hairlines stay one device pixel wide.
+        const double f = double(metrics.widthMm) / layoutWidthMm;
+        p.scale(f, f);
+        horzSize = layoutWidthMm;
+        vertSize = int32_t(std::lround(metrics.heightMm * 6 / f));
+        horzRes = int32_t(std::lround(metrics.widthPx / f));
+        vertRes = int32_t(std::lround(metrics.heightPx / f));
+    }
     return QSize(p.fontMetrics().maxWidth(), p.fontMetrics().height());
 }
 
@@ -273,7 +306,7 @@ QString TPrintBase::DocumentName(const MonthDocument& d, const QString& what, in
     const QString file = d.fileName.isEmpty()
                              ? MonthFileName(HeaderYear(d.header), HeaderMonth(d.header))
                              : d.fileName;
-    return QStringLiteral("ZEDA %1 %2, printer %3")
+    return QCoreApplication::translate("Cprintbase", "ZEDA %1 %2, printer %3")
         .arg(QFileInfo(file).completeBaseName(), what)
         .arg(printer + 1);
 }
@@ -307,14 +340,16 @@ int TPrintBase::PrintReportPage(const MonthDocument& d, int n, int firstDay, int
     }
     const int lastDay = int(span.lastMinute / MinutesPerDay) + 1;
     const QString what = daysPerPage == 1
-                             ? QStringLiteral("day %1").arg(firstDay + 1)
-                             : QStringLiteral("days %1-%2").arg(firstDay + 1).arg(lastDay);
+                             ? QCoreApplication::translate("Cprintbase", "day %1").arg(firstDay + 1)
+                             : QCoreApplication::translate("Cprintbase", "days %1-%2")
+                                   .arg(firstDay + 1)
+                                   .arg(lastDay);
     TPrintJobGuard page(FSystem->BeginJob(printerName, DocumentName(d, what, n)));
     if (!page.Valid()) {
         CannotPrint();
         return 0;
     }
-    const QSize font = StartPage(*page);
+    const QSize font = StartPage(*page, ReportLayoutWidthMm);
     leftMargin = ToDeviceX(7);
     topMargin = ToDeviceY(210);
     const TReportPage sections(page->Painter(), *this, d, span, font.height());

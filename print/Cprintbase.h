@@ -82,6 +82,11 @@ public:
     // bottom line of its rectangle.
     void DrawLabels(QPainter& p, const std::vector<PrintLabel>& labels, int count) const;
 
+    // True when an enabled printer is installed: a print can start.
+    bool HasPrinter() const;
+    // Tells the user that no printer is chosen and where to choose one.
+    void NoPrinter() const;
+
     // Where the pages go; the previous system is handed back.
     std::unique_ptr<TPrintSystem> ReplaceSystem(std::unique_ptr<TPrintSystem> system);
     TPrintSystem& System() const { return *FSystem; }
@@ -102,6 +107,9 @@ public:
     int32_t printer2Configured = 0;
     QString printer1Name;
     QString printer2Name;
+    // Scales a layout wider than the printable area down to its width
+    // (both directions alike); false keeps the layout's millimetres.
+    bool fitToPage = true;
     // Kept and shown; nothing prints on its own.
     int32_t automaticPrint = 0;
     // Day blocks read from month files so far: a page reads one at a time.
@@ -113,8 +121,11 @@ private:
     // Tells the user that the month file cannot be read: once for a run.
     void FileError();
     // Sets the printer font on a new page and takes the page's metrics; the
-    // font's line height and widest character in printer pixels.
-    QSize StartPage(TPrintPage& page);
+    // font's line height and widest character in printer pixels. A layout
+    // of layoutWidthMm that is wider than the printable area is drawn
+    // scaled down to it when fitToPage is set: the page then counts as
+    // that much larger, in both directions.
+    QSize StartPage(TPrintPage& page, int layoutWidthMm);
     // Draws the traces of the channels, then their labels over them, and
     // sends the page: 1 when sent, 0 after the message of what failed.
     int FinishPage(TPrintJobGuard& page, const MonthDocument& document,
@@ -124,6 +135,8 @@ private:
     bool Enabled(int n) const { return (n == 0 ? printer1Enabled : printer2Enabled) != 0; }
     // "Es kann nicht gedruckt werden!"
     void CannotPrint() const;
+    // The lines of the exception list, which name the periods' codes.
+    std::vector<QByteArray> ExceptionTexts() const;
     // The location of the page headers, from the configuration.
     QString Location() const;
     // The colours of the traces and the legend.
@@ -154,5 +167,12 @@ private:
     TPrintBase& FPrinter;
 };
 
+// The widths of the layouts, margins included: the report's hour labels,
+// 300 mm of grid and the operator column; the view print's legend.
+constexpr int ReportLayoutWidthMm = 340;
+constexpr int ViewLayoutWidthMm = 310;
+
 // "Es kann nicht gedruckt werden!"
 inline const QString CannotPrintText = QStringLiteral("Es kann nicht gedruckt werden!");
+// A print asked for before any installed printer was chosen.
+QString NoPrinterText();

@@ -3,13 +3,18 @@
 
 #include "print/Cprintview.h"
 
+#include "config/Cenv.h"
 #include "config/Fcalendar.h"
+#include "config/Fcodec.h"
 #include "files/Cmonthdocument.h"
+#include "files/Fexceptions.h"
 #include "files/Fmonthfile.h"
 #include "print/Cprintbase.h"
 #include "print/Cprinttrace.h"
 #include "print/Fpagesections.h"
+#include "view/Fexceptionbands.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -38,6 +43,10 @@ public:
     void TimeGrid() const;
     // Plot positions 0 to 300, numbered above the diagram.
     void ValueGrid() const;
+    // The exception periods over the printed minutes, as bands across the
+    // diagram labelled at their first row: shaded, or outlined when the
+    // period only notes.
+    void ExceptionBands(const std::vector<QByteArray>& descriptions) const;
     TTraceFrame Frame() const;
 
 private:
@@ -93,7 +102,7 @@ void TViewPage::TimeGrid() const {
          m += FSpan.stepMinutes, row += FSpan.stepRows) {
         QString text;
         if (m % SlotsPerDay == 0)
-            text = QStringLiteral("%1.Tag").arg(SlotDay(info, m));
+            text = QCoreApplication::translate("Cprintview", "%1.Tag").arg(SlotDay(info, m));
         else if ((show60 && m % 60 == 0) || (show15 && m % 15 == 0) || (show5 && m % 5 == 0))
             text = QString::asprintf("%u:%.2u", unsigned(SlotHour(m)), unsigned(m % 60));
         else
@@ -116,12 +125,52 @@ void TViewPage::ValueGrid() const {
                              Y(0), Y(FDocument.display.viewWidth), true});
 }
 
+void TViewPage::ExceptionBands(const std::vector<QByteArray>& descriptions) const {
+    if (FSpan.endMinute <= FSpan.firstMinute)
+        return;
+    const auto row = [this](uint32_t minute) {
+        return int32_t(int64_t(minute - FSpan.firstMinute) * FSpan.stepRows /
+                       int32_t(FSpan.stepMinutes));
+    };
+    const int32_t left = X(0);
+    const int32_t right = X(FDocument.display.viewHeight);
+    for (const ExceptionBand& b :
+         ShownExceptionBands(FDocument, int(FSpan.firstMinute), int(FSpan.endMinute) - 1)) {
+        const uint32_t from = std::max(b.from, FSpan.firstMinute);
+        const uint32_t to = std::min(b.to + 1, FSpan.endMinute);
+        const QRect band(QPoint(left, Y(row(from))), QPoint(right, Y(row(to)) - 1));
+        FPainter.save();
+        if (b.noteOnly) {
+            FPainter.setPen(QPen(Qt::black, 0, Qt::DashLine));
+            FPainter.setBrush(Qt::NoBrush);
+            FPainter.drawRect(band);
+        } else {
+            FPainter.fillRect(band, QColor(224, 224, 224));
+        }
+        FPainter.setPen(Qt::black);
+        FPainter.drawText(QRect(left + FCharWidth, band.top(), right - left, FLineHeight),
+                          Qt::AlignLeft | Qt::AlignTop,
+                          FromAnsi(ExceptionBandLabel(b.code, descriptions)));
+        FPainter.restore();
+    }
+}
+
 TTraceFrame TViewPage::Frame() const {
     return {[this](int32_t position) { return PlotX(position); },
             [this](int32_t row) { return Y(row); }, FCharWidth, FLineHeight};
 }
 
 } // namespace
+
+std::vector<QByteArray> TPrintBase::ExceptionTexts() const {
+    std::vector<QByteArray> texts;
+    std::vector<ExceptionMenuEntry> entries;
+    if (LoadExceptionMenu(FEnv.FilePath("AUSNAHME.LST"), entries)) {
+        for (const ExceptionMenuEntry& e : entries)
+            texts.push_back(e.text);
+    }
+    return texts;
+}
 
 bool ViewSpanOf(const MonthDisplay& display, TViewSpan& span) {
     const uint32_t zoom = display.timeZoomUnits;
@@ -167,12 +216,13 @@ int TPrintBase::PrintView(const MonthDocument& d, int n) {
             return 0;
         }
     }
-    TPrintJobGuard page(FSystem->BeginJob(name, DocumentName(d, QStringLiteral("view"), n)));
+    TPrintJobGuard page(FSystem->BeginJob(
+        name, DocumentName(d, QCoreApplication::translate("Cprintview", "view"), n)));
     if (!page.Valid()) {
         CannotPrint();
         return 0;
     }
-    const QSize font = StartPage(*page);
+    const QSize font = StartPage(*page, ViewLayoutWidthMm);
     TViewPage sections(page->Painter(), *this, d, span, font);
     const int32_t pageWidth = horzRes;
     const int32_t pageHeight = vertRes;
@@ -187,6 +237,7 @@ int TPrintBase::PrintView(const MonthDocument& d, int n) {
     horzSize = d.display.viewHeight;
     vertRes = pageHeight - topMargin - 2 * font.height();
     vertSize = d.display.viewWidth;
+    sections.ExceptionBands(ExceptionTexts());
     sections.TimeGrid();
     sections.ValueGrid();
     // Nothing more left of the margin or above it, the labels included.

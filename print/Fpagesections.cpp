@@ -5,6 +5,7 @@
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 QString DateText(const MonthInfo& info, uint32_t minute) {
@@ -13,7 +14,8 @@ QString DateText(const MonthInfo& info, uint32_t minute) {
 }
 
 QString PageTitle(const QString& location, const MonthInfo& info, uint32_t minute) {
-    return QStringLiteral("ZEDA-/-%1: %2").arg(location, DateText(info, minute));
+    return QCoreApplication::translate("Fpagesections", "ZEDA-/-%1: %2")
+        .arg(location, DateText(info, minute));
 }
 
 void DrawPageHeader(QPainter& p, const QRect& box, const QString& title) {

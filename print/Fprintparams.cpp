@@ -18,3 +18,7 @@ QByteArray FormatPrintFlags(const TPrintFlags& flags) {
     text += flags.automatic ? '1' : '0';
     return text;
 }
+
+bool ParsePrintFit(const QByteArray& text) {
+    return text.trimmed() != "0";
+}

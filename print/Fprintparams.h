@@ -10,6 +10,14 @@ inline const QByteArray PrintFlagsKey = "Druckparameter";
 inline const QByteArray Printer1Key = "Druck1";
 inline const QByteArray Printer2Key = "Druck2";
 
+// How report pages meet the paper: "1" (or no key) scales a layout wider
+// than the printable area down to its width, "0" keeps the layout's
+// millimetres for wide paper.
+inline const QByteArray PrintFitKey = "DruckAnpassen";
+
+// True unless the text is "0".
+bool ParsePrintFit(const QByteArray& text);
+
 struct TPrintFlags {
     bool printer1 = false;
     bool printer2 = false;

@@ -22,19 +22,19 @@ QSpinBox* DayField(QWidget* parent, const char* name, int value, int maxDay) {
 
 TfmPrintDay::TfmPrintDay(int first, int last, int maxDay, QWidget* parent) : QDialog(parent) {
     setObjectName("fmPrintDay");
-    setWindowTitle("Printed establishment of the period");
+    setWindowTitle(tr("Printed establishment of the period"));
     edtBeginDay = DayField(this, "edtBeginDay", first, maxDay);
     edtEndDay = DayField(this, "edtEndDay", last, maxDay);
     auto* buttons = new QDialogButtonBox(this);
-    btnOk = buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
+    btnOk = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
-    btnCancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    btnCancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     btnCancel->setObjectName("btnCancel");
 
     auto* form = new QFormLayout;
-    form->addRow("Print from", edtBeginDay);
-    form->addRow(". Day to", edtEndDay);
+    form->addRow(tr("Print from"), edtBeginDay);
+    form->addRow(tr(". Day to"), edtEndDay);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);

@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -47,20 +48,24 @@ QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption, b
 TfmPrinter::TfmPrinter(const TEnv& env, const QStringList& printers, QWidget* parent)
     : QDialog(parent), FEnv(env) {
     setObjectName("fmPrinter");
-    setWindowTitle("Setting printers");
+    setWindowTitle(tr("Setting printers"));
 
-    grpPrinters = new QGroupBox(" Printers ", this);
+    grpPrinters = new QGroupBox(tr(" Printers "), this);
     grpPrinters->setObjectName("grpPrinters");
-    chkPrinter1 = CheckBox(grpPrinters, "chkPrinter1", "Printer1", true);
+    chkPrinter1 = CheckBox(grpPrinters, "chkPrinter1", tr("Printer1"), true);
     cmbPrinter1 = PrinterList(grpPrinters, "cmbPrinter1", printers);
-    chkPrinter2 = CheckBox(grpPrinters, "chkPrinter2", "Printer2", true);
+    chkPrinter2 = CheckBox(grpPrinters, "chkPrinter2", tr("Printer2"), true);
     cmbPrinter2 = PrinterList(grpPrinters, "cmbPrinter2", printers);
-    chkAutomat = CheckBox(this, "chkAutomat", "Automatic print", false);
+    chkAutomat = CheckBox(this, "chkAutomat", tr("Automatic print"), false);
+    rbFitToPage = new QRadioButton(tr("Fit to page"), this);
+    rbFitToPage->setObjectName("rbFitToPage");
+    rbActualSize = new QRadioButton(tr("Actual size"), this);
+    rbActualSize->setObjectName("rbActualSize");
     auto* buttons = new QDialogButtonBox(this);
-    btnOk = buttons->addButton("&Ok", QDialogButtonBox::AcceptRole);
+    btnOk = buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
-    btnCancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+    btnCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     btnCancel->setObjectName("btnCancel");
 
     auto* group = new QVBoxLayout(grpPrinters);
@@ -70,6 +75,8 @@ TfmPrinter::TfmPrinter(const TEnv& env, const QStringList& printers, QWidget* pa
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grpPrinters);
     layout->addWidget(chkAutomat);
+    layout->addWidget(rbFitToPage);
+    layout->addWidget(rbActualSize);
     layout->addWidget(buttons);
 
     const TIniFile ini(FEnv.IniPath());
@@ -79,6 +86,9 @@ TfmPrinter::TfmPrinter(const TEnv& env, const QStringList& printers, QWidget* pa
         chkPrinter2->setChecked(flags.printer2);
         chkAutomat->setChecked(flags.automatic);
     }
+    const bool fit = ParsePrintFit(ini.ReadString(IniSection, PrintFitKey, QByteArray()));
+    rbFitToPage->setChecked(fit);
+    rbActualSize->setChecked(!fit);
     SelectByName(cmbPrinter1, FromAnsi(ini.ReadString(IniSection, Printer1Key, QByteArray())));
     SelectByName(cmbPrinter2, FromAnsi(ini.ReadString(IniSection, Printer2Key, QByteArray())));
     ApplyCheckRule(chkPrinter1, cmbPrinter1);
@@ -109,7 +119,8 @@ void TfmPrinter::btnOkClick() {
     // open so that nothing is taken for stored that is not.
     if (!WriteConfigKey(FEnv, PrintFlagsKey, FormatPrintFlags(flags)) ||
         !WriteConfigKey(FEnv, Printer1Key, ToAnsi(name1)) ||
-        !WriteConfigKey(FEnv, Printer2Key, ToAnsi(name2)))
+        !WriteConfigKey(FEnv, Printer2Key, ToAnsi(name2)) ||
+        !WriteConfigKey(FEnv, PrintFitKey, rbFitToPage->isChecked() ? "1" : "0"))
         return;
     accept();
 }

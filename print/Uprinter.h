@@ -9,10 +9,11 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QPushButton;
+class QRadioButton;
 
 // "Setting printers": the two printers reports go to, each switched on or
-// off, and the automatic-print flag; OK writes "Druckparameter", "Druck1"
-// and "Druck2".
+// off, the automatic-print flag and the page fit; OK writes
+// "Druckparameter", "Druck1", "Druck2" and "DruckAnpassen".
 class TfmPrinter : public QDialog {
     Q_OBJECT
 public:
@@ -25,6 +26,10 @@ public:
     QCheckBox* chkPrinter2;
     QComboBox* cmbPrinter2;
     QCheckBox* chkAutomat;
+    // How report pages meet the paper: fitted to the printable width, or
+    // at the layout's own millimetres.
+    QRadioButton* rbFitToPage;
+    QRadioButton* rbActualSize;
     QPushButton* btnOk;
     QPushButton* btnCancel;
 

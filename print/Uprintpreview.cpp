@@ -34,6 +34,40 @@ private:
     std::unique_ptr<TPrintSystem> FOld;
 };
 
+// The names the preview's pages go to: whatever printers are chosen or
+// installed, the preview shows the pages.
+const QString PreviewPrinter1 = QStringLiteral("preview printer 1");
+const QString PreviewPrinter2 = QStringLiteral("preview printer 2");
+
+// Makes the engine draw for the preview's two stand-in printers while it
+// lives: the enabled printers, or both when none is.
+class TPreviewPrinters {
+public:
+    explicit TPreviewPrinters(TPrintBase& printer)
+        : FPrinter(printer), FName1(printer.printer1Name), FName2(printer.printer2Name),
+          FEnabled1(printer.printer1Enabled), FEnabled2(printer.printer2Enabled) {
+        printer.printer1Name = PreviewPrinter1;
+        printer.printer2Name = PreviewPrinter2;
+        if (!FEnabled1 && !FEnabled2)
+            printer.printer1Enabled = printer.printer2Enabled = 1;
+    }
+    ~TPreviewPrinters() {
+        FPrinter.printer1Name = FName1;
+        FPrinter.printer2Name = FName2;
+        FPrinter.printer1Enabled = FEnabled1;
+        FPrinter.printer2Enabled = FEnabled2;
+    }
+    TPreviewPrinters(const TPreviewPrinters&) = delete;
+    TPreviewPrinters& operator=(const TPreviewPrinters&) = delete;
+
+private:
+    TPrintBase& FPrinter;
+    QString FName1;
+    QString FName2;
+    int32_t FEnabled1;
+    int32_t FEnabled2;
+};
+
 QSpinBox* DayField(QWidget* parent, const char* name, int maxDay) {
     auto* field = new QSpinBox(parent);
     field->setObjectName(name);
@@ -49,7 +83,7 @@ TfmPrintPreview::TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner p
     : QDialog(parent), FPrinter(printer), FPreview(std::move(preview)), FPrint(std::move(print)),
       FPreviewPrinter(QPrinter::HighResolution) {
     setObjectName("fmPrintPreview");
-    setWindowTitle("Print preview");
+    setWindowTitle(tr("Print preview"));
 
     // The pages are laid out on printer 1 when it is installed; otherwise on
     // A4 with a printable area 5 mm inside each edge.
@@ -62,23 +96,23 @@ TfmPrintPreview::TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner p
                                                   QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
     }
 
-    rbDays = new QRadioButton("Day report, days", this);
+    rbDays = new QRadioButton(tr("Day report, days"), this);
     rbDays->setObjectName("rbDays");
     rbDays->setChecked(true);
     edtBeginDay = DayField(this, "edtBeginDay", maxDay);
     edtEndDay = DayField(this, "edtEndDay", maxDay);
-    rbMonth = new QRadioButton("Month report, days on page", this);
+    rbMonth = new QRadioButton(tr("Month report, days on page"), this);
     rbMonth->setObjectName("rbMonth");
     cmbDaysPerPage = new QComboBox(this);
     cmbDaysPerPage->setObjectName("cmbDaysPerPage");
     for (int n : {3, 4, 5})
         cmbDaysPerPage->addItem(QString::number(n), n);
-    rbView = new QRadioButton("Current view", this);
+    rbView = new QRadioButton(tr("Current view"), this);
     rbView->setObjectName("rbView");
     auto* kinds = new QButtonGroup(this);
     for (QRadioButton* b : {rbDays, rbMonth, rbView})
         kinds->addButton(b);
-    btnShow = new QPushButton("&Show", this);
+    btnShow = new QPushButton(tr("&Show"), this);
     btnShow->setObjectName("btnShow");
     lstPages = new QListWidget(this);
     lstPages->setObjectName("lstPages");
@@ -86,15 +120,23 @@ TfmPrintPreview::TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner p
     pvPages->setObjectName("pvPages");
     // No accepting button: Enter never sends pages to a printer.
     auto* buttons = new QDialogButtonBox(this);
-    btnPrint = buttons->addButton("&Print", QDialogButtonBox::ActionRole);
+    cmbPrinter = new QComboBox(this);
+    cmbPrinter->setObjectName("cmbPrinter");
+    cmbPrinter->addItem(tr("Printer1"), 0);
+    cmbPrinter->addItem(tr("Printer2"), 1);
+    btnExport = new QPushButton(tr("Export as PDF..."), this);
+    btnExport->setObjectName("btnExport");
+    cmbPrinter->setEnabled(false);
+    btnExport->setEnabled(false);
+    btnPrint = buttons->addButton(tr("&Print"), QDialogButtonBox::ActionRole);
     btnPrint->setObjectName("btnPrint");
-    btnClose = buttons->addButton("Close", QDialogButtonBox::RejectRole);
+    btnClose = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     btnClose->setObjectName("btnClose");
 
     auto* choice = new QGridLayout;
     choice->addWidget(rbDays, 0, 0);
     choice->addWidget(edtBeginDay, 0, 1);
-    choice->addWidget(new QLabel("to", this), 0, 2);
+    choice->addWidget(new QLabel(tr("to"), this), 0, 2);
     choice->addWidget(edtEndDay, 0, 3);
     choice->addWidget(rbMonth, 1, 0);
     choice->addWidget(cmbDaysPerPage, 1, 1);
@@ -102,8 +144,12 @@ TfmPrintPreview::TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner p
     choice->addWidget(btnShow, 3, 0);
     auto* side = new QVBoxLayout;
     side->addLayout(choice);
-    side->addWidget(new QLabel("Pages:", this));
+    side->addWidget(new QLabel(tr("Pages:"), this));
     side->addWidget(lstPages, 1);
+    auto* pdf = new QHBoxLayout;
+    pdf->addWidget(cmbPrinter);
+    pdf->addWidget(btnExport, 1);
+    side->addLayout(pdf);
     side->addWidget(buttons);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(side);
@@ -113,6 +159,7 @@ TfmPrintPreview::TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner p
     connect(pvPages, &QPrintPreviewWidget::paintRequested, this, &TfmPrintPreview::PaintPages);
     connect(btnShow, &QPushButton::clicked, this, &TfmPrintPreview::btnShowClick);
     connect(btnPrint, &QPushButton::clicked, this, &TfmPrintPreview::btnPrintClick);
+    connect(btnExport, &QPushButton::clicked, this, &TfmPrintPreview::btnExportClick);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -127,19 +174,36 @@ TPrintRequest TfmPrintPreview::Request() const {
     return r;
 }
 
+void TfmPrintPreview::SetExporter(TExporter exporter) {
+    FExport = std::move(exporter);
+    cmbPrinter->setEnabled(bool(FExport));
+    btnExport->setEnabled(bool(FExport));
+}
+
+void TfmPrintPreview::btnExportClick() {
+    if (FExport)
+        FExport(Request(), cmbPrinter->currentData().toInt());
+}
+
 void TfmPrintPreview::btnShowClick() {
     pvPages->updatePreview();
 }
 
 void TfmPrintPreview::btnPrintClick() {
+    if (!FPrinter.HasPrinter()) {
+        FPrinter.NoPrinter();
+        return;
+    }
     if (FPrint)
         FPrint(FPrinter, Request());
 }
 
 void TfmPrintPreview::PaintPages(QPrinter* target) {
-    auto pages = std::make_unique<TPageSequence>(*target, FPrinter.System().PrinterNames());
+    auto pages =
+        std::make_unique<TPageSequence>(*target, QStringList{PreviewPrinter1, PreviewPrinter2});
     TPageSequence* sequence = pages.get();
     {
+        const TPreviewPrinters stand(FPrinter);
         const TSystemSwap swap(FPrinter, std::move(pages));
         if (FPreview)
             FPreview(FPrinter, Request());

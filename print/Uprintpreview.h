@@ -24,9 +24,13 @@ class TfmPrintPreview : public QDialog {
 public:
     // Runs a request on an engine: the preview's pages or the printers.
     using TRunner = std::function<void(TPrintBase& printer, const TPrintRequest& request)>;
+    // Writes a request's pages of printer 0 or 1 into a PDF file.
+    using TExporter = std::function<void(const TPrintRequest& request, int printer)>;
     // maxDay limits the days of the day report.
     TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner print, int maxDay,
                     QWidget* parent = nullptr);
+    // Offers "Export as PDF...".
+    void SetExporter(TExporter exporter);
 
     TPrintRequest Request() const;
     // The pages shown, by their document names ("ZEDA D2026-03 day 4,
@@ -42,14 +46,19 @@ public:
     QPushButton* btnShow;
     QListWidget* lstPages;
     QPrintPreviewWidget* pvPages;
+    QComboBox* cmbPrinter; // whose pages the PDF gets
+    QPushButton* btnExport;
     QPushButton* btnPrint;
     QPushButton* btnClose;
 
 public slots:
     // Draws the chosen print into the preview again.
     void btnShowClick();
-    // Sends the chosen print to the printers.
+    // Sends the chosen print to the printers; without a printer, says where
+    // to choose one.
     void btnPrintClick();
+    // Writes the chosen print's pages of the chosen printer into a PDF.
+    void btnExportClick();
 
 private:
     void PaintPages(QPrinter* target);
@@ -57,6 +66,7 @@ private:
     TPrintBase& FPrinter;
     TRunner FPreview;
     TRunner FPrint;
+    TExporter FExport;
     QPrinter FPreviewPrinter;
     QStringList FPageNames;
 };

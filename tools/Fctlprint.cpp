@@ -10,25 +10,17 @@
 #include "print/Cprintbase.h"
 #include "print/Csystemprint.h"
 #include "print/Fprintwindow.h"
+#include "print/Freportpdf.h"
 #include "tools/Fctlcommon.h"
 #include "view/Cscale.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cstdio>
 
 namespace {
-
-// The name under which zedactl's PDF counts as an installed printer.
-const QString PdfPrinterName = QStringLiteral("zedactl PDF");
-constexpr int PdfResolution = 1200;
-constexpr double PdfMarginMm = 5;
 
 void AddReportKindOptions(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE", QCoreApplication::translate("zedactl", "The month file."));
@@ -184,6 +176,9 @@ int CmdReport(const QStringList& args) {
                       QCoreApplication::translate(
                           "zedactl", "Shown channels, e.g. 1,2,5 (default: the channels in use)."),
                       "LIST"});
+    parser.addOption({"actual-size", QCoreApplication::translate(
+                                         "zedactl", "Keep the layout's millimetres instead of "
+                                                    "fitting the page's printable width.")});
     const ParseResult pr = ParseOptions(parser, "report", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
@@ -221,47 +216,26 @@ int CmdReport(const QStringList& args) {
     }
 
     // The report replaces an older one only when it was written whole.
-    QSaveFile out(output);
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly)) {
-        ctl.messages.Show(TMessages::Error, CannotWriteText(output));
-        return 1;
-    }
     const TConfig config(ctl.env.IniPath());
-    QPdfWriter writer(&out);
-    writer.setResolution(PdfResolution);
-    writer.setCreator("zedactl");
-    writer.setTitle(QFileInfo(path).fileName());
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(PdfMarginMm, PdfMarginMm, PdfMarginMm, PdfMarginMm),
-                                     QPageLayout::Millimeter));
-    auto pages = std::make_unique<TPageSequence>(writer, QStringList{PdfPrinterName});
-    TPageSequence* sequence = pages.get();
-    TPrintBase engine(ctl.env, &config, std::move(pages));
-    engine.printer1Name = engine.printer2Name = PdfPrinterName;
-    engine.printer1Enabled = printer == 1 ? 1 : 0;
-    engine.printer2Enabled = printer == 2 ? 1 : 0;
-    if (view)
-        engine.PrintView(doc, printer - 1);
-    else
-        RunPrintRequest(engine, doc, nullptr, nullptr, request);
-    const int pageCount = int(sequence->Pages().size());
-    const bool finished = sequence->Finish();
-    if (ctl.messages.errors > 0) {
-        out.cancelWriting();
+    TReportPdfJob job;
+    job.request = request;
+    job.printer = printer - 1;
+    job.fitToPage = !parser.isSet("actual-size");
+    job.output = output;
+    job.title = QFileInfo(path).fileName();
+    const TReportPdf written = WriteReportPdf(ctl.env, &config, doc, nullptr, nullptr, job,
+                                              [&ctl] { return ctl.messages.errors > 0; });
+    if (ctl.messages.errors > 0)
         return 1;
-    }
-    if (pageCount == 0) {
-        out.cancelWriting();
+    if (written.pages == 0) {
         Complain(QCoreApplication::translate(
                      "zedactl", "zedactl report: no page for printer %1 (no shown channel of it)")
                      .arg(printer));
         return 1;
     }
-    if (!finished || !CommitWhole(out)) {
-        ctl.messages.Show(TMessages::Error, CannotWriteText(output));
+    if (!written.written)
         return 1;
-    }
+    const int pageCount = written.pages;
     std::printf("%d\n", pageCount);
     return 0;
 }

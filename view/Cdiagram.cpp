@@ -252,6 +252,29 @@ void TDiagram::VerticalLine(QPainter& p, int x, int from, int to, const QColor& 
     p.drawLine(x, h - from, x, h - to);
 }
 
+void TDiagram::ExceptionBand(QPainter& p, int x1, int x2, int top, bool noteOnly,
+                             const QString& label) {
+    p.save();
+    const int h = area->Height();
+    const QRect band(x1, 0, std::max(x2 - x1, 1), h);
+    // A translucent shade darkens white and grey backgrounds alike and
+    // leaves the grid visible under it.
+    const QColor ink(0, 0, 128);
+    if (noteOnly) {
+        p.setPen(QPen(ink, 0, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(band.adjusted(0, 0, -1, -1));
+    } else {
+        p.fillRect(band, QColor(0, 0, 128, 40));
+    }
+    if (!label.isEmpty()) {
+        p.setPen(QPen(ink, 0));
+        SetFontPointSize(p, 8);
+        TextOutTopLeft(p, x1 + 3, top + 2, label);
+    }
+    p.restore();
+}
+
 void TDiagram::MarkLine(QPainter& p, int slot, const QColor& colour) {
     VerticalLine(p, scale->MinutesToPixels(slot), area->Height(), 0, colour);
 }

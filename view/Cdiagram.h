@@ -40,6 +40,10 @@ public:
     void DrawValueGrid(QPainter& p, int rel, int bottom, int span, int left, int right);
     // A solid line at x from height from to height to.
     void VerticalLine(QPainter& p, int x, int from, int to, const QColor& colour);
+    // An exception period's band from column x1 up to x2 over the whole
+    // height: lightly shaded when its values are suppressed, outlined when
+    // it only notes; its label written at the top, at height top.
+    void ExceptionBand(QPainter& p, int x1, int x2, int top, bool noteOnly, const QString& label);
     // A line over the whole height at the column of a slot.
     void MarkLine(QPainter& p, int slot, const QColor& colour);
 

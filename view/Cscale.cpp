@@ -8,6 +8,8 @@
 namespace {
 
 constexpr int32_t Base = 3000;
+// The value band a window fits to its height.
+constexpr int32_t FitBandUnits = 300;
 
 struct Ratio {
     int32_t other; // minutes or value units
@@ -74,10 +76,19 @@ void TScale::SetTimeZoom(int n) {
 }
 
 void TScale::SetValueZoom(int n) {
-    const Ratio r = RatioOf(std::clamp(n, MinValueZoom, MaxValueZoom));
+    FValueZoom = std::clamp(n, MinValueZoom, MaxValueZoom);
+    const Ratio r = RatioOf(FValueZoom);
     valueUnits = r.other;
     valuePixels = r.pixels;
     document->display.valueZoomUnits = int32_t(r.units);
+    if (fitHeight > 0) {
+        // The band of 300 units fills fitHeight pixels at zoom 1.
+        valueUnits = FitBandUnits;
+        valuePixels = FValueZoom * fitHeight;
+        // The print of the current view draws what the window shows: the
+        // pixels of a value unit, in thousandths of the base.
+        document->display.valueZoomUnits = int32_t(int64_t(Base) * valuePixels / FitBandUnits);
+    }
     valueStep = 50;
     UpdatePixelHeight();
 }
@@ -111,7 +122,12 @@ int TScale::TimeZoomFactor() const {
 }
 
 int TScale::ValueZoomFactor() const {
-    return FactorOf(valueUnits, valuePixels);
+    return FValueZoom;
+}
+
+void TScale::SetFitHeight(int pixels) {
+    fitHeight = std::max(pixels, 0);
+    SetValueZoom(FValueZoom);
 }
 
 int TScale::PixelToMinute(int px) const {

@@ -25,6 +25,10 @@ public:
     // them) are brought into it, so no product can leave 32 bits.
     void SetTimeZoom(int n);
     void SetValueZoom(int n);
+    // A window fits the value band to its height: at value zoom n the band
+    // is n times pixels high (0: one pixel per value unit times n, as the
+    // drawings without a window have it). The document keeps the zoom.
+    void SetFitHeight(int pixels);
     void SetExtent(int minutes, int values);
     // Which time divisions are wider than 25 pixels, and the finest of them.
     void ComputeTimeSteps();
@@ -52,10 +56,12 @@ public:
     uint32_t hourLines = 0;
     uint32_t quarterLines = 0;
     uint32_t fiveMinuteLines = 0;
+    int32_t fitHeight = 0;
     MonthDocument* document;
 
 private:
     void UpdatePixelWidth();
+    int32_t FValueZoom = 1;
     void UpdatePixelHeight();
 };
 

@@ -1,8 +1,10 @@
 #include "view/Cviewbase.h"
 
+#include "config/Fcodec.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
 #include "view/Cpaintarea.h"
+#include "view/Fexceptionbands.h"
 
 #include <QPainter>
 
@@ -115,6 +117,29 @@ void TViewBase::PaintValueGrid(QPainter& p) {
     diagram->DrawValueGrid(p, rel, bottom, span, left, left + width);
 }
 
+void TViewBase::PaintExceptionBands(QPainter& p) {
+    int first = 0;
+    int count = 0;
+    VisibleMinutes(first, count);
+    const int last = first + count;
+    const int top = scrollArea->VertPosition();
+    for (const ExceptionBand& b : ShownExceptionBands(*document, first, last)) {
+        const int from = std::max(int(b.from), first);
+        const int to = std::min(int(b.to), last);
+        const QString label = FromAnsi(ExceptionBandLabel(b.code, exceptionTexts));
+        diagram->ExceptionBand(p, MinuteColumn(from), MinuteColumn(to + 1), top, b.noteOnly, label);
+    }
+}
+
+void TViewBase::PaintMarks(QPainter& p) {
+    const MonthDisplay& d = document->display;
+    const int h = diagram->area->Height();
+    if (d.HasStart())
+        diagram->VerticalLine(p, MinuteColumn(d.markStart), h, 0, Green);
+    if (d.HasEnd())
+        diagram->VerticalLine(p, MinuteColumn(d.markEnd), h, 0, Olive);
+}
+
 void TViewBase::VisibleHeightRange(int& bottomPx, int& heightPx) const {
     // The full height counts the frame and the horizontal scroll bar, so a
     // window taller than the band gets a negative bottom.
@@ -160,8 +185,27 @@ int TViewAct::FitMinutes() const {
     return scale.PixelToMinute(scrollArea->FullWidth() - LabelRoom);
 }
 
-int TViewAct::OriginMinute() const {
+int TViewAct::NewestOrigin() const {
     return std::max(NewestMinute() - FitMinutes(), 0);
+}
+
+int TViewAct::OriginMinute() const {
+    return FPinned < 0 ? NewestOrigin() : std::min(FPinned, NewestOrigin());
+}
+
+int TViewAct::LastShownMinute() const {
+    return std::min(OriginMinute() + FitMinutes(), NewestMinute());
+}
+
+int TViewAct::BackMinutes() const {
+    return NewestOrigin() - OriginMinute();
+}
+
+void TViewAct::ScrollBack(int minutes) {
+    const int newest = NewestOrigin();
+    const int origin = int(std::clamp<int64_t>(int64_t(OriginMinute()) - minutes, 0, newest));
+    // Back at the newest minutes, the view follows them again.
+    FPinned = origin >= newest ? -1 : origin;
 }
 
 int TViewAct::MinuteAt(int x) const {
@@ -170,14 +214,14 @@ int TViewAct::MinuteAt(int x) const {
 
 int TViewAct::VisibleMinutes(int& first, int& count) const {
     first = OriginMinute();
-    count = std::max(NewestMinute() - first + 1, 0);
+    count = std::max(LastShownMinute() - first + 1, 0);
     return 1;
 }
 
 int TViewAct::VisiblePixels(int& first, int& count) const {
     const int origin = OriginMinute();
     first = scale.MinutesToPixels(origin);
-    count = scale.MinutesToPixels(std::max(NewestMinute() - origin, 0)) + 1;
+    count = scale.MinutesToPixels(std::max(LastShownMinute() - origin, 0)) + 1;
     return 1;
 }
 
@@ -193,16 +237,22 @@ void TViewAct::UpdateHorzRange() {
 }
 
 void TViewAct::PaintData(QPainter& p) {
-    const int newest = NewestMinute();
-    if (newest < 0)
+    if (NewestMinute() < 0)
         return;
-    diagram->PlotRunning(p, OriginMinute(), newest, *document);
+    diagram->PlotRunning(p, OriginMinute(), LastShownMinute(), *document);
 }
 
 void TViewAct::Paint(QPainter& p) {
     PaintGrid(p);
-    if (dataReady)
+    if (dataReady) {
+        PaintExceptionBands(p);
+        PaintMarks(p);
         PaintData(p);
+    }
+}
+
+int TViewAct::MinuteColumn(int minute) const {
+    return scale.MinutesToPixels(minute - OriginMinute());
 }
 
 void TViewAct::Refresh() {
@@ -265,6 +315,7 @@ void TViewData::Paint(QPainter& p) {
     PaintGrid(p);
     PaintDataEnds(p);
     if (dataReady) {
+        PaintExceptionBands(p);
         PaintMarks(p);
         PaintData(p);
     }
@@ -276,12 +327,8 @@ void TViewData::DataLoaded() {
     dataReady = 1;
 }
 
-void TViewData::PaintMarks(QPainter& p) {
-    const MonthDisplay& d = document->display;
-    if (d.HasStart())
-        diagram->MarkLine(p, d.markStart, Green);
-    if (d.HasEnd())
-        diagram->MarkLine(p, d.markEnd, Olive);
+int TViewData::MinuteColumn(int minute) const {
+    return scale.MinutesToPixels(minute);
 }
 
 void TViewData::PaintDataEnds(QPainter& p) {

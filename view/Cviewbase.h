@@ -4,8 +4,11 @@
 #include "view/Cdiagram.h"
 #include "view/Cscale.h"
 
+#include <QByteArray>
+
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QPainter;
 class TPaintArea;
@@ -58,6 +61,12 @@ public:
     virtual int VisiblePixels(int& first, int& count) const = 0;
     virtual void PaintData(QPainter& p) = 0;
     virtual int FirstVisibleMinute(int& minute) const = 0;
+    // The exception periods over the visible minutes, as labelled bands.
+    void PaintExceptionBands(QPainter& p);
+    // The two marks: a line at the column of each marked minute.
+    void PaintMarks(QPainter& p);
+    // The column of a minute in this view's plot-area coordinates.
+    virtual int MinuteColumn(int minute) const = 0;
     // Heights count up from the bottom of the plot area.
     void VisibleHeightRange(int& bottomPx, int& heightPx) const;
     void VisibleValueRange(int& bottom, int& span) const;
@@ -72,6 +81,8 @@ public:
     std::unique_ptr<TAxisY> valueAxis;
     std::unique_ptr<TDiagram> diagram;
     int32_t dataReady = 0;
+    // The lines of the exception list, which name the periods' codes.
+    std::vector<QByteArray> exceptionTexts;
 
 protected:
     // The scroll ranges depend on the kind of view: the subclass's
@@ -80,9 +91,10 @@ protected:
     int PlotAreaHeight() const;
 };
 
-// The running month: never scrolls horizontally and always shows the newest
-// minutes, ending 300 pixels before the right edge, where the current values
-// are written.
+// The running month: shows the newest minutes, ending 300 pixels before the
+// right edge, where the current values are written; scrolled back (Home,
+// the wheel) it shows older minutes and their values at that place, until
+// End follows the newest minute again. It has no horizontal scroll bar.
 class TViewAct final : public TViewBase {
 public:
     TViewAct(MonthDocument* document, TScrollArea* scrollArea);
@@ -96,6 +108,7 @@ public:
     void PaintData(QPainter& p) override;
     int FirstVisibleMinute(int& minute) const override;
     void Paint(QPainter& p) override;
+    int MinuteColumn(int minute) const override;
 
     // After every stored record.
     void MarkDataReady() { dataReady = 1; }
@@ -108,10 +121,25 @@ public:
     int MinuteAt(int x) const;
     // The minute drawn at column 0.
     int OriginMinute() const;
+    // The minute at the right end of the curves: the newest one unless the
+    // view was scrolled back.
+    int LastShownMinute() const;
+    // Scrolls the view by a number of minutes, positive towards the start
+    // of the month, between the start and the newest minute.
+    void ScrollBack(int minutes);
+    // Minutes the view is scrolled back from the newest ones; 0 follows the
+    // newest minute. A view scrolled back keeps its minutes while new ones
+    // arrive.
+    int BackMinutes() const;
 
 private:
     int NewestMinute() const;
     int FitMinutes() const;
+
+    // The origin of the newest minutes.
+    int NewestOrigin() const;
+
+    int FPinned = -1; // the origin of a view scrolled back, -1 following
 };
 
 // A month file: scrolls over the whole month, shows where the data begins
@@ -127,9 +155,10 @@ public:
     int FirstVisibleMinute(int& minute) const override;
     void Paint(QPainter& p) override;
 
+    int MinuteColumn(int minute) const override;
+
     // After the month file was opened and its days loaded.
     void DataLoaded();
-    void PaintMarks(QPainter& p);
     void PaintDataEnds(QPainter& p);
 
 private:

@@ -7,6 +7,7 @@
 #include "files/Fexport.h"
 #include "files/Fmonthfile.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -188,22 +189,43 @@ QString ReadoutNumber(std::optional<double> scaled, int decimals) {
     return QString::number(InUnits(*scaled, decimals), 'f', decimals);
 }
 
+QString WithoutDataText(int minutes) {
+    return (minutes == 1 ? QCoreApplication::translate("Frangestats", "%1 minute without data")
+                         : QCoreApplication::translate("Frangestats", "%1 minutes without data"))
+        .arg(minutes);
+}
+
 QString DurationText(int minutes) {
     const int days = minutes / 1440;
     const int hours = minutes / 60 % 24;
     const int mins = minutes % 60;
-    const QString hm = QString("%1 h %2 min").arg(hours).arg(mins, 2, 10, QChar('0'));
-    return days > 0 ? QString("%1 d %2").arg(days).arg(hm) : hm;
+    const QString hm = QCoreApplication::translate("Frangestats", "%1 h %2 min")
+                           .arg(hours)
+                           .arg(mins, 2, 10, QChar('0'));
+    return days > 0 ? QCoreApplication::translate("Frangestats", "%1 d %2").arg(days).arg(hm) : hm;
 }
 
 QString RangeStatsTable(const MonthDocument& document, const TRangeStats& stats) {
     QStringList lines;
-    lines << QStringList{"Start",    TimeText(document, stats.from),
-                         "End",      TimeText(document, stats.to),
-                         "Duration", DurationText(stats.to - stats.from)}
+    lines << QStringList{QCoreApplication::translate("Frangestats", "Start"),
+                         TimeText(document, stats.from),
+                         QCoreApplication::translate("Frangestats", "End"),
+                         TimeText(document, stats.to),
+                         QCoreApplication::translate("Frangestats", "Duration"),
+                         DurationText(stats.to - stats.from)}
                  .join('\t');
-    lines << QStringList{"Channel", "Name",    "Unit", "Start",   "End",     "Difference",
-                         "Minimum", "Maximum", "Mean", "Std dev", "Counted", "Without data"}
+    lines << QStringList{QCoreApplication::translate("Frangestats", "Channel"),
+                         QCoreApplication::translate("Frangestats", "Name"),
+                         QCoreApplication::translate("Frangestats", "Unit"),
+                         QCoreApplication::translate("Frangestats", "Start"),
+                         QCoreApplication::translate("Frangestats", "End"),
+                         QCoreApplication::translate("Frangestats", "Difference"),
+                         QCoreApplication::translate("Frangestats", "Minimum"),
+                         QCoreApplication::translate("Frangestats", "Maximum"),
+                         QCoreApplication::translate("Frangestats", "Mean"),
+                         QCoreApplication::translate("Frangestats", "Std dev"),
+                         QCoreApplication::translate("Frangestats", "Counted"),
+                         QCoreApplication::translate("Frangestats", "Without data")}
                  .join('\t');
     for (const TChannelStats& c : stats.channels) {
         lines << (QStringList{QString::number(c.channel + 1), FromAnsi(c.name), FromAnsi(c.unit)} +
@@ -215,13 +237,13 @@ QString RangeStatsTable(const MonthDocument& document, const TRangeStats& stats)
 }
 
 QString RangeSummaryText(const MonthDocument& document, const TRangeStats& stats) {
-    QString text = QString::fromUtf8("Range %1 – %2, %3")
+    QString text = QCoreApplication::translate("Frangestats", "Range %1 – %2, %3")
                        .arg(TimeText(document, stats.from), TimeText(document, stats.to),
                             DurationText(stats.to - stats.from));
     int without = 0;
     for (const TChannelStats& c : stats.channels)
         without = std::max(without, c.withoutData);
     if (without > 0)
-        text += QString(", %1 minute%2 without data").arg(without).arg(without == 1 ? "" : "s");
+        text += ", " + WithoutDataText(without);
     return text;
 }

@@ -59,6 +59,9 @@ QString ReadoutNumber(std::optional<double> scaled, int decimals);
 // difference, minimum, maximum, mean and standard deviation.
 QStringList FigureTexts(const TChannelStats& channel);
 
+// "1 minute without data", "10 minutes without data".
+QString WithoutDataText(int minutes);
+
 // "1 h 05 min" for a span of minutes; days when it is a day or longer
 // ("2 d 03 h 10 min").
 QString DurationText(int minutes);

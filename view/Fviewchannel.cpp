@@ -1,5 +1,11 @@
 #include "view/Fviewchannel.h"
 
+#include "config/Fcodec.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
 #include "config/Fcalendar.h"
 #include "config/Fchannel.h"
 #include "files/Cmonthdocument.h"
@@ -57,17 +63,20 @@ QByteArray ChannelRowNoDataText(int row, const ChannelDef& c) {
 
 QByteArray SlotTimeText(const MonthDocument& document, uint32_t slot) {
     const MonthInfo info = document.Info();
-    return "Day: " + PadLeft(QByteArray::number(SlotYear(info, slot)), 4) + '.' +
-           TwoDigits(SlotMonth(info, slot)) + '.' + TwoDigits(SlotDay(info, slot)) +
-           "  /  Hour: " + PadLeft(QByteArray::number(SlotHour(slot)), 2) + ':' +
-           TwoDigits(int(slot % 60)) + "      ";
+    const QByteArray date = PadLeft(QByteArray::number(SlotYear(info, slot)), 4) + '.' +
+                            TwoDigits(SlotMonth(info, slot)) + '.' + TwoDigits(SlotDay(info, slot));
+    const QByteArray hour =
+        PadLeft(QByteArray::number(SlotHour(slot)), 2) + ':' + TwoDigits(int(slot % 60));
+    return ToAnsi(QCoreApplication::translate("Fviewchannel", "Day: %1  /  Hour: %2      ")
+                      .arg(QString::fromLatin1(date), QString::fromLatin1(hour)));
 }
 
 QByteArray OperatorLineText(const MonthDocument& document, uint8_t operatorIndex) {
     if (operatorIndex == NoOperator || operatorIndex >= HeaderOperatorCount(document.header) ||
         operatorIndex >= MaxOperators)
-        return "Operator: Unknown";
-    return "Operator: " + OperatorName(document.operators, operatorIndex);
+        return ToAnsi(QCoreApplication::translate("Fviewchannel", "Operator: Unknown"));
+    return ToAnsi(QCoreApplication::translate("Fviewchannel", "Operator: ")) +
+           OperatorName(document.operators, operatorIndex);
 }
 
 bool SlotInMemory(const MonthDocument& document, int slot) {
@@ -87,4 +96,24 @@ QByteArray CursorValueText(const MonthDocument& document, int channel, int slot)
         return "\x97";
     const ChannelDef c = HeaderChannel(document.header, channel);
     return ValueText(c, ScaledValue(c, SlotValue(block, minute, channel)), false);
+}
+
+QRect ValueWindowPlace(const QRect& area, const QSize& size, int cursorX, const QRect& current) {
+    // Closer than this to the window, the cursor counts as near.
+    constexpr int Near = 40;
+    constexpr int Gap = 5;
+    const int top = area.top() + Gap;
+    const QRect left(QPoint(area.left() + Gap, top), size);
+    const QRect right(QPoint(std::max(area.right() + 1 - Gap - size.width(), area.left()), top),
+                      size);
+    const auto clear = [cursorX](const QRect& r) {
+        return cursorX < r.left() - Near || cursorX > r.right() + Near;
+    };
+    if ((current == left || current == right) && clear(current))
+        return current;
+    const QRect& away = cursorX > area.center().x() ? left : right;
+    const QRect& other = &away == &left ? right : left;
+    // A plot area too narrow for either side to keep clear of the cursor
+    // keeps the side away from it.
+    return clear(away) || !clear(other) ? away : other;
 }

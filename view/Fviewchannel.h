@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
 
 #include <cstdint>
 #include <vector>
@@ -31,9 +32,6 @@ QByteArray ChannelRowText(int row, const ChannelDef& c, uint32_t value);
 // "—" (Windows-1252 0x97), right-aligned in six characters.
 QByteArray ChannelRowNoDataText(int row, const ChannelDef& c);
 
-// Written after the date line of a minute without data.
-inline const QByteArray NoDataText = "no data";
-
 // "Day: %4u.%.2u.%.2u  /  Hour: %2u:%.2u      " for a slot of the document's
 // month file (overflow slots belong to the following month).
 QByteArray SlotTimeText(const MonthDocument& document, uint32_t slot);
@@ -49,3 +47,9 @@ QByteArray CursorValueText(const MonthDocument& document, int channel, int slot)
 
 // True when the slot's day block is in memory.
 bool SlotInMemory(const MonthDocument& document, int slot);
+
+// Where the value window goes inside the plot area `area` (screen
+// coordinates): at its top, on the side away from the cursor column
+// cursorX. It stays where it is (current) while the cursor keeps its
+// distance; it moves to the other side when the cursor comes near.
+QRect ValueWindowPlace(const QRect& area, const QSize& size, int cursorX, const QRect& current);

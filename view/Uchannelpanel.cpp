@@ -9,21 +9,25 @@
 
 #include <QHeaderView>
 #include <QPalette>
+#include <QScrollBar>
 #include <QTableWidget>
 
-TChannelPanel::TChannelPanel(QWidget* parent) : QDockWidget("Channels", parent) {
+TChannelPanel::TChannelPanel(QWidget* parent) : QDockWidget(tr("Channels"), parent) {
     setObjectName("dockChannels");
     tblChannels = new QTableWidget(0, 4, this);
     tblChannels->setObjectName("tblChannels");
-    tblChannels->setHorizontalHeaderLabels({"Channel", "Unit", "In use", "Value"});
+    tblChannels->setHorizontalHeaderLabels({tr("Channel"), tr("Unit"), tr("In use"), tr("Value")});
     tblChannels->verticalHeader()->hide();
+    // The columns are sized to their contents and the panel to the columns:
+    // nothing hides behind a scroll bar.
+    tblChannels->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tblChannels->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblChannels->setSelectionMode(QAbstractItemView::NoSelection);
     setWidget(tblChannels);
     connect(tblChannels, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (FFilling || item->column() != ColChannel)
             return;
-        emit channelToggled(item->row(), item->checkState() == Qt::Checked);
+        emit channelToggled(item->data(Qt::UserRole).toInt(), item->checkState() == Qt::Checked);
     });
 }
 
@@ -42,36 +46,73 @@ QTableWidgetItem* TChannelPanel::ItemAt(int row, int column) {
     return item;
 }
 
+std::vector<int> TChannelPanel::RowOrder(const MonthDocument& document) {
+    std::vector<int> order;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int ch = 0; ch < ChannelCount; ++ch) {
+            const bool used = HeaderChannel(document.header, ch).active != 0;
+            if (used == (pass == 0))
+                order.push_back(ch);
+        }
+    }
+    return order;
+}
+
 void TChannelPanel::ShowDocument(const MonthDocument* document) {
     FFilling = true;
     tblChannels->setRowCount(document ? ChannelCount : 0);
+    FRowChannel = document ? RowOrder(*document) : std::vector<int>();
     const QBrush grey = palette().brush(QPalette::Disabled, QPalette::Text);
     const QBrush text = palette().brush(QPalette::Active, QPalette::Text);
-    for (int ch = 0; document && ch < ChannelCount; ++ch) {
+    for (int row = 0; row < int(FRowChannel.size()); ++row) {
+        const int ch = FRowChannel[row];
         const ChannelDef c = HeaderChannel(document->header, ch);
         const bool used = c.active != 0;
         const QColor colour = ChannelColour(c.colourChoice);
-        QTableWidgetItem* name = ItemAt(ch, ColChannel);
+        QTableWidgetItem* name = ItemAt(row, ColChannel);
         name->setText(QString("%1 %2").arg(ch + 1).arg(FromAnsi(c.name)));
+        name->setData(Qt::UserRole, ch);
         name->setCheckState(document->display.channelVisible[ch] ? Qt::Checked : Qt::Unchecked);
         name->setData(Qt::DecorationRole, colour);
         name->setForeground(used ? QBrush(colour) : grey);
-        ItemAt(ch, ColUnit)->setText(FromAnsi(c.dimension));
-        ItemAt(ch, ColInUse)->setText(used ? "yes" : "no");
-        ItemAt(ch, ColValue)->setText(QString());
+        ItemAt(row, ColUnit)->setText(FromAnsi(c.dimension));
+        ItemAt(row, ColInUse)->setText(used ? tr("yes") : tr("no"));
+        ItemAt(row, ColValue)->setText(QString());
         for (int col : {ColUnit, ColInUse, ColValue})
-            ItemAt(ch, col)->setForeground(used ? text : grey);
+            ItemAt(row, col)->setForeground(used ? text : grey);
     }
-    tblChannels->resizeColumnsToContents();
+    FitColumns();
     FFilling = false;
+}
+
+void TChannelPanel::FitColumns() {
+    tblChannels->resizeColumnsToContents();
+    int width = 2 * tblChannels->frameWidth();
+    for (int col = 0; col < tblChannels->columnCount(); ++col)
+        width += tblChannels->columnWidth(col);
+    width += tblChannels->verticalScrollBar()->sizeHint().width();
+    if (tblChannels->minimumWidth() < width)
+        tblChannels->setMinimumWidth(width);
+}
+
+int TChannelPanel::RowOfChannel(int channel) const {
+    for (int row = 0; row < int(FRowChannel.size()); ++row) {
+        if (FRowChannel[row] == channel)
+            return row;
+    }
+    return -1;
 }
 
 void TChannelPanel::ShowCursor(const MonthDocument* document, int slot) {
     if (!document || tblChannels->rowCount() != ChannelCount)
         return;
     for (int ch = 0; ch < ChannelCount; ++ch) {
-        QTableWidgetItem* value = ItemAt(ch, ColValue);
+        const int row = RowOfChannel(ch);
+        if (row < 0)
+            continue;
+        QTableWidgetItem* value = ItemAt(row, ColValue);
         const QByteArray text = slot < 0 ? QByteArray() : CursorValueText(*document, ch, slot);
         value->setText(FromAnsi(text));
     }
+    FitColumns();
 }

@@ -2,6 +2,8 @@
 
 #include <QDockWidget>
 
+#include <vector>
+
 class QTableWidget;
 class QTableWidgetItem;
 struct MonthDocument;
@@ -26,6 +28,11 @@ public:
     // The values at a slot of the document, or none (slot -1).
     void ShowCursor(const MonthDocument* document, int slot);
 
+    // The rows list the channels in use first, then the others, greyed.
+    static std::vector<int> RowOrder(const MonthDocument& document);
+    // The row that shows a channel, -1 when none does.
+    int RowOfChannel(int channel) const;
+
     QTableWidget* tblChannels = nullptr;
 
 signals:
@@ -34,6 +41,11 @@ signals:
 
 private:
     QTableWidgetItem* ItemAt(int row, int column);
+    // Sizes the columns to their contents and keeps the table wide enough
+    // to show all of them.
+    void FitColumns();
+
+    std::vector<int> FRowChannel;
 
     bool FFilling = false;
 };

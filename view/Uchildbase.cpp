@@ -3,6 +3,7 @@
 #include "comm/Cacquisition.h"
 #include "comm/Ccommbase.h"
 
+#include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Ctablecolor.h"
@@ -10,10 +11,12 @@
 #include "config/Ffont.h"
 #include "files/Cfileact.h"
 #include "files/Cfiledata.h"
+#include "files/Csamplerecord.h"
 #include "files/Fexceptions.h"
 #include "files/Fmonthfile.h"
 #include "view/Cchildhooks.h"
 #include "view/Cviewbase.h"
+#include "view/Fviewchannel.h"
 #include "view/Uplotwidgets.h"
 #include "view/Uviewchannel.h"
 
@@ -40,7 +43,7 @@ constexpr int ValueStripWidth = 20;
 TfmChildBase::TfmChildBase(TEnv& env, TChildHooks* hooks, QWidget* parent)
     : QMdiSubWindow(parent), FEnv(env), FHooks(hooks) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("Child");
+    setWindowTitle(tr("Child"));
     setFont(NamedFont("MS Sans Serif", 8));
 
     // The main window's close command owns Ctrl+W and Ctrl+F4; the same
@@ -209,8 +212,21 @@ void TfmChildBase::SetBackgroundColour(uint32_t colour) {
         pw->update();
 }
 
+void TfmChildBase::LoadExceptionTexts() {
+    if (!FView)
+        return;
+    std::vector<ExceptionMenuEntry> entries;
+    FView->exceptionTexts.clear();
+    if (!LoadExceptionMenu(FEnv.FilePath("AUSNAHME.LST"), entries))
+        return;
+    for (const ExceptionMenuEntry& e : entries)
+        FView->exceptionTexts.push_back(e.text);
+}
+
 void TfmChildBase::FormActivate() {
-    // Periods may have been set or cleared in another window meanwhile.
+    // Periods, and the list that names them, may have been changed in
+    // another window meanwhile.
+    LoadExceptionTexts();
     RefreshExceptions();
     if (FView && FHooks)
         FHooks->ChildActivated(FDocument, GetTimeZoom(), GetValueZoom());
@@ -234,6 +250,14 @@ void TfmChildBase::closeEvent(QCloseEvent* event) {
 void TfmChildBase::FormResize() {
     FDocument.display.viewWidth = int16_t(sb->ClientWidth());
     FDocument.display.viewHeight = int16_t(sb->ClientHeight());
+    // The value band follows the window's height: a maximised or tiled
+    // window shows the whole band at value zoom 1.
+    if (FView && FView->scale.fitHeight != sb->ClientHeight()) {
+        FView->scale.SetFitHeight(sb->ClientHeight());
+        FView->UpdateVertRange();
+        py->update();
+        pw->update();
+    }
 }
 
 void TfmChildBase::ScrollHook(Qt::Orientation orientation) {
@@ -288,14 +312,23 @@ void TfmChildBase::OpenValueWindow(int x) {
         return;
     }
     auto* w = new TfmViewChannel(this);
-    const QRect screen = this->screen() ? this->screen()->geometry() : QRect(0, 0, 1024, 768);
-    // Away from the cursor: left edge when it is in the right half.
-    const int visibleX = x - sb->HorzPosition();
-    const int left = visibleX > width() / 2 ? 5 : screen.width() - w->width() - 5;
-    w->move(screen.left() + left, screen.top() + 5);
-    w->show();
     w->SetUp(FDocument);
+    PlaceValueWindow(x);
+    w->show();
     w->ShowSlot(FDocument, MinuteUnder(x));
+}
+
+void TfmChildBase::PlaceValueWindow(int x) {
+    if (!fmViewChannel || fmViewChannel->parent() != this)
+        return;
+    // Inside the plot area, which lies below the menu bar and the toolbar
+    // and beside the panels, away from the cursor.
+    const QRect area(pw->mapToGlobal(QPoint(0, 0)), pw->size());
+    const int cursor = pw->mapToGlobal(QPoint(x - sb->HorzPosition(), 0)).x();
+    const QRect place =
+        ValueWindowPlace(area, fmViewChannel->size(), cursor, fmViewChannel->geometry());
+    if (place != fmViewChannel->geometry())
+        fmViewChannel->move(place.topLeft());
 }
 
 int TfmChildBase::MinuteUnder(int x) const {
@@ -321,16 +354,36 @@ void TfmChildBase::WheelZoom(int steps, int viewportX) {
 void TfmChildBase::ScrollTime(int angle) {
     const int step = std::max(sb->horizontalScrollBar()->singleStep(), 1);
     const int lines = std::max(QApplication::wheelScrollLines(), 1);
-    sb->SetHorzPosition(sb->HorzPosition() - int(int64_t(angle) * lines * step / 120));
+    const int pixels = int(int64_t(angle) * lines * step / 120);
+    if (auto* act = dynamic_cast<TViewAct*>(FView.get())) {
+        // The running month scrolls by minutes back from the newest one.
+        ScrollRunning(act, act->scale.PixelToMinute(pixels));
+        return;
+    }
+    sb->SetHorzPosition(sb->HorzPosition() - pixels);
 }
 
 void TfmChildBase::ScrollToStart() {
+    if (auto* act = dynamic_cast<TViewAct*>(FView.get())) {
+        ScrollRunning(act, int(HeaderEndSlot(FDocument.header)));
+        return;
+    }
     sb->SetHorzPosition(0);
 }
 
 void TfmChildBase::ScrollToNewest() {
+    if (auto* act = dynamic_cast<TViewAct*>(FView.get())) {
+        ScrollRunning(act, -act->BackMinutes());
+        return;
+    }
     // The scroll bar stops where the end of the data is in view.
     sb->SetHorzPosition(sb->HorzRange());
+}
+
+void TfmChildBase::ScrollRunning(TViewAct* act, int minutes) {
+    act->ScrollBack(minutes);
+    px->update();
+    pw->update();
 }
 
 bool TfmChildBase::pwWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPoint viewportPos) {
@@ -383,8 +436,10 @@ void TfmChildBase::pwMouseMove(int x) {
     FCursorX = x;
     RepaintCursorColumn(x);
     const int minute = MinuteUnder(x);
-    if (fmViewChannel)
+    if (fmViewChannel) {
+        PlaceValueWindow(x);
         fmViewChannel->ShowSlot(FDocument, minute);
+    }
     if (FHooks)
         FHooks->CursorMoved(FDocument, minute);
 }
@@ -422,8 +477,25 @@ TfmChildAct::TfmChildAct(TEnv& env, TChildHooks* hooks, QWidget* parent)
     setMinimumWidth(400);
     Attach(std::make_unique<TViewAct>(&FDocument, sb),
            std::make_unique<TFileAct>(&FDocument, env, *Config));
+    ShowStoredDays();
     FormActivate();
     AttachAcquisition();
+}
+
+bool TfmChildAct::ShowStoredDays() {
+    if (!FEnv.clock || !FileAct())
+        return false;
+    const SampleTime t = SampleTimeFromLocal(FEnv.clock->Local());
+    SampleRecord now;
+    now.year = t.year;
+    now.month = t.month;
+    now.minute = t.minute;
+    if (!FileAct()->LoadStoredMonth(now))
+        return false;
+    ViewAct()->MarkDataReady();
+    ViewAct()->Refresh();
+    ReportScale();
+    return true;
 }
 
 TfmChildAct::~TfmChildAct() {

@@ -106,6 +106,8 @@ protected:
     void FormActivate();
     void FormDeactivate();
     void closeEvent(QCloseEvent* event) override;
+    // The exception list's lines label the periods' bands.
+    void LoadExceptionTexts();
     // Has the curves drawn again (exception periods changed).
     void RedrawDiagram();
 
@@ -122,9 +124,13 @@ private:
     void FormResize();
     void ScrollHook(Qt::Orientation orientation);
     void OpenValueWindow(int x);
+    // Keeps the value window inside the plot area, away from the cursor.
+    void PlaceValueWindow(int x);
     // Has the plot-area columns of the cursor line repainted.
     void RepaintCursorColumn(int x);
     void DrawCursor(QPainter& p) const;
+    // Scrolls the running month's view by minutes towards the start.
+    void ScrollRunning(TViewAct* act, int minutes);
 
     QMetaObject::Connection FStateConnection;
     std::unique_ptr<TWidgetArea> FTimeArea;
@@ -161,6 +167,11 @@ public:
     TViewAct* ViewAct() const;
     TFileAct* FileAct() const;
     TAcquisition* Acquisition() const { return FAcquisition.get(); }
+
+    // Reads the days already stored for the present month, so that the
+    // first paint shows them without waiting for the unit's next record.
+    // True when there were any.
+    bool ShowStoredDays();
 
 private:
     // The cycle needs the link, which exists from start-up on.

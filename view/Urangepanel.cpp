@@ -17,8 +17,12 @@
 
 namespace {
 
-const QStringList Columns = {"Channel", "Unit",    "Start", "End",     "Difference",
-                             "Minimum", "Maximum", "Mean",  "Std dev", "Counted"};
+QStringList Columns() {
+    return {TRangePanel::tr("Channel"), TRangePanel::tr("Unit"),       TRangePanel::tr("Start"),
+            TRangePanel::tr("End"),     TRangePanel::tr("Difference"), TRangePanel::tr("Minimum"),
+            TRangePanel::tr("Maximum"), TRangePanel::tr("Mean"),       TRangePanel::tr("Std dev"),
+            TRangePanel::tr("Counted")};
+}
 
 QTableWidgetItem* Cell(const QString& text, bool number) {
     auto* item = new QTableWidgetItem(text);
@@ -30,7 +34,7 @@ QTableWidgetItem* Cell(const QString& text, bool number) {
 
 } // namespace
 
-TRangePanel::TRangePanel(QWidget* parent) : QDockWidget("Range", parent) {
+TRangePanel::TRangePanel(QWidget* parent) : QDockWidget(tr("Range"), parent) {
     setObjectName("dockRange");
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
@@ -39,16 +43,16 @@ TRangePanel::TRangePanel(QWidget* parent) : QDockWidget("Range", parent) {
     lblRange->setObjectName("lblRange");
     lblRange->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblRange->setWordWrap(true);
-    tblRange = new QTableWidget(0, int(Columns.size()), body);
+    tblRange = new QTableWidget(0, int(Columns().size()), body);
     tblRange->setObjectName("tblRange");
-    tblRange->setHorizontalHeaderLabels(Columns);
+    tblRange->setHorizontalHeaderLabels(Columns());
     tblRange->verticalHeader()->hide();
     tblRange->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lblWithoutData = new QLabel(body);
     lblWithoutData->setObjectName("lblWithoutData");
-    btnCopy = new QPushButton("Copy", body);
+    btnCopy = new QPushButton(tr("Copy"), body);
     btnCopy->setObjectName("btnCopy");
-    btnCopy->setToolTip("Puts the table on the clipboard as tab-separated text");
+    btnCopy->setToolTip(tr("Puts the table on the clipboard as tab-separated text"));
     connect(btnCopy, &QPushButton::clicked, this, &TRangePanel::CopyTable);
     layout->addWidget(lblRange);
     layout->addWidget(tblRange, 1);
@@ -65,8 +69,8 @@ void TRangePanel::ShowRange(const MonthDocument* document) {
     FSummary.clear();
     FTable.clear();
     if (!document || !document->display.BothMarks()) {
-        lblRange->setText("Set both marks (hold the right mouse button, click the left one) to "
-                          "read the figures of the range between them.");
+        lblRange->setText(tr("Set both marks (hold the right mouse button, click the left one) "
+                             "to read the figures of the range between them."));
         lblWithoutData->clear();
         btnCopy->setEnabled(false);
         return;
@@ -76,7 +80,7 @@ void TRangePanel::ShowRange(const MonthDocument* document) {
         RangeStatistics(*document, d.markStart, d.markEnd, ReadoutChannels(*document));
     FSummary = RangeSummaryText(*document, stats);
     FTable = RangeStatsTable(*document, stats);
-    lblRange->setText(QString("Start: %1   End: %2   Duration: %3")
+    lblRange->setText(tr("Start: %1   End: %2   Duration: %3")
                           .arg(QString::fromLatin1(ExportTimeText(*document, stats.from)),
                                QString::fromLatin1(ExportTimeText(*document, stats.to)),
                                DurationText(stats.to - stats.from)));
@@ -89,17 +93,14 @@ void TRangePanel::ShowRange(const MonthDocument* document) {
             Cell(QString("%1 %2").arg(c.channel + 1).arg(FromAnsi(c.name)), false);
         name->setData(Qt::DecorationRole, ChannelColour(c.colourChoice));
         name->setForeground(ChannelColour(c.colourChoice));
-        const QStringList values =
-            QStringList{FromAnsi(c.unit)} + FigureTexts(c) +
-            QStringList{QString("%1 of %2").arg(c.counted).arg(stats.minutes)};
+        const QStringList values = QStringList{FromAnsi(c.unit)} + FigureTexts(c) +
+                                   QStringList{tr("%1 of %2").arg(c.counted).arg(stats.minutes)};
         tblRange->setItem(r, 0, name);
         for (int k = 0; k < int(values.size()); ++k)
             tblRange->setItem(r, k + 1, Cell(values[k], k > 0));
     }
     tblRange->resizeColumnsToContents();
-    lblWithoutData->setText(
-        without > 0 ? QString("%1 minute%2 without data").arg(without).arg(without == 1 ? "" : "s")
-                    : QString());
+    lblWithoutData->setText(without > 0 ? WithoutDataText(without) : QString());
     btnCopy->setEnabled(true);
 }
 

@@ -90,7 +90,8 @@ void TfmViewChannel::ShowSlot(const MonthDocument& document, int slot) {
     }
     for (int r = FRowsUsed; r < ChannelCount; ++r)
         rows[r]->setVisible(false);
-    Label1->setText(FromAnsi(SlotTimeText(document, uint32_t(slot)) + (stored ? "" : NoDataText)));
+    Label1->setText(FromAnsi(SlotTimeText(document, uint32_t(slot))) +
+                    (stored ? QString() : tr("no data")));
     Label1->adjustSize();
     Label2->setText(FromAnsi(OperatorLineText(document, SlotOperator(block, minute))));
     Label2->adjustSize();

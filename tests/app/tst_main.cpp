@@ -244,6 +244,11 @@ private slots:
     }
 
     void cancelledLoginEndsTheProgramWhateverMessageAppears() {
+        // A directory of its own: the windows of the other tests fetch the
+        // unit's records as soon as they are shown.
+        QTemporaryDir own;
+        const QString shared = env.dataDir;
+        env.dataDir = own.path();
         TNestedLoopMessages nested;
         env.messages = &nested;
         QTimer guard;
@@ -260,11 +265,12 @@ private slots:
         QCOMPARE(result, 0);
         QVERIFY(!timedOut);
         QCOMPARE(nested.Texts(), QStringList{"Login cancel. Application Terminate!"});
-        QVERIFY(QDir(dir.path())
+        QVERIFY(QDir(own.path())
                     .entryList(QDir::Files)
                     .filter(QRegularExpression("\\.(ini|ZMF)$"))
                     .isEmpty());
         QVERIFY(!Comm);
+        env.dataDir = shared;
     }
 
     void secondWriterOnADataDirectoryIsRefused() {

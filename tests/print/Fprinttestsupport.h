@@ -49,6 +49,8 @@ struct TPrintFixture : TViewFixture {
         prnt->printer1Name = "queue one"; // letter case is not considered
         prnt->printer2Name = "Queue Two";
         prnt->printer1Enabled = prnt->printer2Enabled = 1;
+        // The recorded coordinates are the layout's own millimetres.
+        prnt->fitToPage = false;
     }
 
     // Writes the document as its month file and names it in the document.

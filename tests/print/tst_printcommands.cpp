@@ -1,3 +1,4 @@
+#include "Fpdfpages.h"
 #include "Fprinttestsupport.h"
 
 #include "app/Umain.h"
@@ -164,6 +165,85 @@ private slots:
         QVERIFY(!w->Busy()); // the next acquisition cycle can run
         QCOMPARE(messages.Texts(), QStringList(7, CannotPrintText));
         QVERIFY(fake->pages.Pages().isEmpty());
+    }
+
+    void printerDialogStoresFitToPageOrActualSize() {
+        TfmPrinter first(env, {"PDF1"});
+        QVERIFY(first.rbFitToPage->isChecked()); // no key: fitted
+        QVERIFY(!first.rbActualSize->isChecked());
+        first.rbActualSize->click();
+        first.btnOk->click();
+        const TIniFile ini(env.IniPath());
+        QCOMPARE(ini.ReadString(IniSection, "DruckAnpassen", "?"), QByteArray("0"));
+        TfmPrinter again(env, {"PDF1"});
+        QVERIFY(again.rbActualSize->isChecked());
+        again.rbFitToPage->click();
+        again.btnOk->click();
+        QCOMPARE(ini.ReadString(IniSection, "DruckAnpassen", "?"), QByteArray("1"));
+        TPrintBase engine(env, nullptr, std::make_unique<TFakeSystem>());
+        QVERIFY(engine.fitToPage);
+        TIniFile(env.IniPath()).WriteString(IniSection, "DruckAnpassen", "0");
+        engine.ReadParameters();
+        QVERIFY(!engine.fitToPage);
+    }
+
+    // Before printers were chosen Show and Print did nothing and said
+    // nothing; with a chosen printer that is not installed the preview
+    // opened only with "Es kann nicht gedruckt werden!".
+    void previewShowsPagesWithoutAPrinterAndPrintSaysWhereToChooseOne() {
+        QVERIFY(OpenMonth());
+        TIniFile ini(env.IniPath());
+        for (const char* settings : {"0,0,0", "1,1,0"}) {
+            ini.WriteString(IniSection, "Druckparameter", settings);
+            ini.WriteString(IniSection, "Druck1", "Not installed");
+            ini.WriteString(IniSection, "Druck2", "");
+            Prnt->ReadParameters();
+            QStringList shown;
+            int pageCount = 0;
+            w->ShowPrintPreview = [&](TfmPrintPreview& p) {
+                p.edtBeginDay->setValue(2);
+                p.edtEndDay->setValue(2);
+                p.btnShowClick();
+                shown = p.PageNames();
+                pageCount = p.pvPages->pageCount();
+                p.btnPrintClick();
+            };
+            Item("PrintPreview")->trigger();
+            QCOMPARE(shown, QStringList({"ZEDA D2026-03 day 2, printer 1",
+                                         "ZEDA D2026-03 day 2, printer 2"}));
+            QCOMPARE(pageCount, 2);
+            QCOMPARE(messages.Texts(), QStringList{NoPrinterText()});
+            QVERIFY(fake->pages.Pages().isEmpty());
+            // The engine's printers are as they were.
+            QCOMPARE(Prnt->printer1Name, QString("Not installed"));
+            messages.Clear();
+        }
+    }
+
+    void exportReportWritesThePagesOfTheChosenPrinterIntoAPdf() {
+        QVERIFY(OpenMonth());
+        const QString pdf = dir.filePath("report.pdf");
+        w->ChooseSaveFile = [pdf](const QString&, const QString& filter) {
+            return filter == QString("PDF files (*.pdf)") ? pdf : QString();
+        };
+        w->ShowPrintPreview = [](TfmPrintPreview& p) {
+            QVERIFY(p.btnExport->isEnabled());
+            p.edtBeginDay->setValue(1);
+            p.edtEndDay->setValue(3);
+            p.cmbPrinter->setCurrentIndex(1);
+            p.btnExportClick();
+        };
+        Item("ExportReport")->trigger();
+        QCOMPARE(messages.Texts(), QStringList());
+        QCOMPARE(PdfInfo(pdf), QString("Pages: 3, 595x842"));
+        QVERIFY(fake->pages.Pages().isEmpty()); // no printer was asked
+        // The month file itself is never the target.
+        const QString month = dir.filePath("D2026-03.ZMF");
+        const QByteArray before = ReadBytes(month);
+        w->ChooseSaveFile = [month](const QString&, const QString&) { return month; };
+        Item("ExportReport")->trigger();
+        QCOMPARE(messages.Texts().size(), 1);
+        QCOMPARE(ReadBytes(month), before);
     }
 
     void previewShowsThePagesOfBothPrintersAndPrintsThem() {

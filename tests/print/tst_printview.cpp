@@ -74,6 +74,43 @@ private slots:
         QCOMPARE(f.Rec().polylines.first().points.first(), QPoint(pg.X(100), pg.T));
     }
 
+    // An exception period printed exactly like missing minutes.
+    void exceptionPeriodsArePrintedAsLabelledBands() {
+        TPrintFixture f(Channels(1));
+        for (int m = 0; m < Day; ++m)
+            SetRaw(f.doc, m, 0, 100);
+        AddException(f.doc, 120, 179, 1, "WART");
+        AddException(f.doc, 300, 359, 1, "!NB");
+        AddException(f.doc, 900, 959, 1, "SPAT"); // after the printed span
+        QFile list(f.dir.filePath("AUSNAHME.LST"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("WART Wartung der Pumpe\r\n");
+        list.close();
+        // 600 minutes at 1:1 from minute 0.
+        const TViewPage pg(f, 1, 600, 300, 1, 0);
+        QCOMPARE(f.prnt->PrintView(f.doc, 0), 1);
+        const TRecording::Text* wart = f.FindText("WART Wartung der Pumpe");
+        QVERIFY(wart);
+        QVERIFY(wart->baseline.y() > pg.Y(120) && wart->baseline.y() <= pg.Y(120) + f.h);
+        // A code without a line of the list is labelled with the code.
+        const TRecording::Text* note = f.FindText("!NB");
+        QVERIFY(note);
+        QVERIFY(note->baseline.y() > pg.Y(300) && note->baseline.y() <= pg.Y(300) + f.h);
+        QVERIFY(!f.FindText("SPAT"));
+        // The ordinary period shaded across the diagram over its minutes;
+        // the note-only one drawn as a rectangle without fill.
+        const QRect shaded(QPoint(pg.X(0), pg.Y(120)), QPoint(pg.X(300), pg.Y(180) - 1));
+        const QRect outlined(QPoint(pg.X(0), pg.Y(300)), QPoint(pg.X(300), pg.Y(360) - 1));
+        int shades = 0;
+        int outlines = 0;
+        for (const auto& fill : f.Rec().fills) {
+            shades += fill.rect == shaded && fill.colour == QColor(224, 224, 224);
+            outlines += fill.rect == outlined;
+        }
+        QCOMPARE(shades, 1);
+        QCOMPARE(outlines, 1);
+    }
+
     void zeroSizedWindowPrintsNothing() {
         TPrintFixture f(Channels(1));
         TViewPage(f, 1, 0, 300, 1, 0);

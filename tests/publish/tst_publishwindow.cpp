@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -168,8 +169,12 @@ private slots:
                  QString("Error - No connection to the broker 127.0.0.1:%1: the broker did not "
                          "answer within 0.5 s")
                      .arg(silent.Port()));
-        QCOMPARE(p->StatusLabel()->text(),
-                 QString("MQTT: no connection, backlog 0, acknowledged up to -"));
+        // The window fetches the unit's present minute as soon as it is
+        // shown: the backlog is whatever that leaves.
+        QVERIFY2(QRegularExpression("^MQTT: no connection, backlog \\d+, acknowledged up to -$")
+                     .match(p->StatusLabel()->text())
+                     .hasMatch(),
+                 qPrintable(p->StatusLabel()->text()));
         QCOMPARE(p->StatusLabel()->toolTip(), p->Status().error);
         QVERIFY2(gaps.Longest() < 100, qPrintable(QString::number(gaps.Longest())));
 

@@ -192,7 +192,8 @@ private slots:
         QCOMPARE(w->sb->HorzRange(), 30001);
         w->ApplyValueZoom(20);
         QCOMPARE(w->GetValueZoom(), 20);
-        QCOMPARE(w->sb->VertRange(), 6000);
+        // The band fills the window's height at zoom 1: twenty heights.
+        QCOMPARE(w->sb->VertRange(), 20 * w->sb->ClientHeight());
         w->ShowChannel(3, false);
         QCOMPARE(w->Document().display.channelVisible[3], 0u);
         w->ShowChannel(-1, false);
@@ -218,9 +219,12 @@ private slots:
         QVERIFY(fmViewChannel->isVisible());
         QCOMPARE(fmViewChannel->Label1->text().trimmed(),
                  QString("Day: 2026.03.01  /  Hour:  1:40"));
-        // Left half of the window: the value window at the right screen edge.
-        const QRect screen = w->screen()->geometry();
-        QCOMPARE(fmViewChannel->pos(), QPoint(screen.width() - fmViewChannel->width() - 5, 5));
+        // Left half of the window: the value window at the right edge of the
+        // plot area (it went to the screen's corner, over the main window's
+        // menu bar and toolbar).
+        const QRect plot(w->pw->mapToGlobal(QPoint(0, 0)), w->pw->size());
+        QCOMPARE(fmViewChannel->pos(),
+                 QPoint(plot.right() + 1 - 5 - fmViewChannel->width(), plot.top() + 5));
 
         w->pwMouseMove(130);
         QCOMPARE(w->CursorX(), 130);
@@ -256,7 +260,8 @@ private slots:
         const int x = w->width() / 2 + 50;
         w->pwMouseDown(Qt::RightButton, x);
         QVERIFY(fmViewChannel);
-        QCOMPARE(fmViewChannel->pos(), QPoint(5, 5));
+        const QPoint plot = w->pw->mapToGlobal(QPoint(0, 0));
+        QCOMPARE(fmViewChannel->pos(), plot + QPoint(5, 5));
         // Two listed channels: 2 x 25 + 50 pixels high.
         QCOMPARE(fmViewChannel->height(), 100);
         w->pwMouseUp(Qt::RightButton, x);
@@ -299,10 +304,12 @@ private slots:
         TfmChildData* w = OpenWindow(MakeFile());
         const QImage img = w->pw->grab().toImage();
         const int h = w->pw->height();
-        QCOMPARE(QColor(img.pixel(50, h - 100)), QColor(255, 0, 0));
-        QCOMPARE(QColor(img.pixel(50, h - 50)), QColor(0, 0, 255)); // 250 on base 200
-        QCOMPARE(QColor(img.pixel(1, h - 180)), QColor(0, 128, 0));
-        QCOMPARE(QColor(img.pixel(50, h - 180)), QColor(Qt::white));
+        // The band of 300 units fills the plot area's height.
+        const auto y = [h](int value) { return h - value * h / 300; };
+        QCOMPARE(QColor(img.pixel(50, y(100))), QColor(255, 0, 0));
+        QCOMPARE(QColor(img.pixel(50, y(50))), QColor(0, 0, 255)); // 250 on base 200
+        QCOMPARE(QColor(img.pixel(1, y(180))), QColor(0, 128, 0));
+        QCOMPARE(QColor(img.pixel(50, y(180))), QColor(Qt::white));
         const QImage strip = w->px->grab().toImage();
         QCOMPARE(QColor(strip.pixel(strip.width() - 1, 0)), QColor(255, 251, 240));
     }

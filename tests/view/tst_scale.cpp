@@ -85,6 +85,25 @@ private slots:
         QCOMPARE(s.ValueZoomFactor(), factor);
     }
 
+    void fitHeightMakesTheBandTheWindowsHeight() {
+        MonthDocument d;
+        TScale s(&d);
+        s.SetExtent(0, 300);
+        s.SetValueZoom(2);
+        s.SetFitHeight(600);
+        QCOMPARE(s.ValueZoomFactor(), 2);
+        QCOMPARE(s.pixelHeight, 1200);
+        QCOMPARE(s.ValuesToPixels(150), 600);
+        QCOMPARE(s.PixelsToValues(600), 150);
+        QCOMPARE(d.display.valueZoomUnits, 12000); // 4 pixels a unit
+        s.SetValueZoom(1);
+        QCOMPARE(s.pixelHeight, 600);
+        // No window: one pixel a unit again.
+        s.SetFitHeight(0);
+        QCOMPARE(s.pixelHeight, 300);
+        QCOMPARE(d.display.valueZoomUnits, 3000);
+    }
+
     // Factors only a hand-edited INI file holds are brought into the menu's
     // range, so a full month never leaves 32 bits.
     void outOfRangeFactorsAreClamped_data() {
