@@ -8,14 +8,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Fexceptionlist", text);
-}
-
-} // namespace
-
 QString ExceptionListPath(const QString& dataDir) {
     return QDir(dataDir).filePath("AUSNAHME.LST");
 }
@@ -59,15 +51,19 @@ QByteArray ExceptionEntryText(const QByteArray& entry) {
 
 QString ExceptionEntryRefusal(const QByteArray& entry) {
     if (ExceptionEntryText(entry).isEmpty())
-        return Tr("Type a description first.");
+        return QCoreApplication::translate("Fexceptionlist", "Type a description first.");
     if (entry[0] == ' ' || entry[0] == '\t')
-        return Tr("A description cannot start with a blank.");
+        return QCoreApplication::translate("Fexceptionlist",
+                                           "A description cannot start with a blank.");
     for (const char c : entry)
         if (static_cast<unsigned char>(c) < 0x20)
-            return Tr("A description cannot hold tabs or line breaks.");
+            return QCoreApplication::translate("Fexceptionlist",
+                                               "A description cannot hold tabs or line breaks.");
     if (entry.size() > ExceptionTextMaxLength)
-        return Tr("A description holds at most %1 characters, the \"!\" of a note-only one "
-                  "included.")
+        return QCoreApplication::translate(
+                   "Fexceptionlist",
+                   "A description holds at most %1 characters, the \"!\" of a note-only one "
+                   "included.")
             .arg(ExceptionTextMaxLength);
     return QString();
 }
@@ -75,14 +71,19 @@ QString ExceptionEntryRefusal(const QByteArray& entry) {
 QString ExceptionListFullRefusal(int count) {
     if (count < ExceptionListMaxLines)
         return QString();
-    return Tr("The list holds at most %1 descriptions.").arg(ExceptionListMaxLines);
+    return QCoreApplication::translate("Fexceptionlist", "The list holds at most %1 descriptions.")
+        .arg(ExceptionListMaxLines);
 }
 
 QString UnreadableExceptionListText(const QString& path) {
-    return Tr("The exception list %1 cannot be read. It is left as it is.").arg(path);
+    return QCoreApplication::translate("Fexceptionlist",
+                                       "The exception list %1 cannot be read. It is left as it is.")
+        .arg(path);
 }
 
 QString ExceptionTextOutsideCodePage() {
-    return Tr("A description can only use letters, digits and signs of Western European "
-              "languages.");
+    return QCoreApplication::translate(
+        "Fexceptionlist",
+        "A description can only use letters, digits and signs of Western European "
+        "languages.");
 }

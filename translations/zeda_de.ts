@@ -30,6 +30,10 @@
         <source>Es besteht keine Verbindung zum Akquisitionssystem!</source>
         <translation>Es besteht keine Verbindung zum Erfassungsgerät.</translation>
     </message>
+    <message>
+        <source>Tried: %1. The port of the unit is chosen under Settings › Communication.</source>
+        <translation>Versuchter Anschluss: %1. Den Anschluss des Geräts unter Einstellungen › Kommunikation wählen.</translation>
+    </message>
 </context>
 <context>
     <name>Cctlmessages</name>
@@ -126,6 +130,55 @@
     </message>
 </context>
 <context>
+    <name>Coperator</name>
+    <message>
+        <source>The operator list %1 cannot be read whole (it is unreadable, not a regular file or larger than %2 bytes). It is left as it is and cannot be changed here.</source>
+        <translation>Die Bedienerliste %1 kann nicht vollständig gelesen werden (sie ist unlesbar, keine reguläre Datei oder größer als %2 Byte). Sie bleibt unverändert und kann hier nicht bearbeitet werden.</translation>
+    </message>
+    <message>
+        <source>Type a name first.</source>
+        <translation>Bitte zuerst einen Namen eingeben.</translation>
+    </message>
+    <message>
+        <source>This name is already in the list.</source>
+        <translation>Dieser Name steht bereits in der Liste.</translation>
+    </message>
+</context>
+<context>
+    <name>Cprintbase</name>
+    <message>
+        <source>Es kann nicht gedruckt werden: kein Drucker gewählt. Die Drucker werden unter Admin › Printers... gewählt.</source>
+        <translation>Drucken nicht möglich: Es ist kein Drucker gewählt. Wählen Sie die Drucker unter Verwaltung › Drucker...</translation>
+    </message>
+    <message>
+        <source>Es kann nicht gedruckt werden!</source>
+        <translation>Drucken nicht möglich.</translation>
+    </message>
+    <message>
+        <source>ZEDA %1 %2, printer %3</source>
+        <translation>ZEDA %1 %2, Drucker %3</translation>
+    </message>
+    <message>
+        <source>day %1</source>
+        <translation>Tag %1</translation>
+    </message>
+    <message>
+        <source>days %1-%2</source>
+        <translation>Tage %1-%2</translation>
+    </message>
+</context>
+<context>
+    <name>Cprintview</name>
+    <message>
+        <source>%1.Tag</source>
+        <translation>%1. Tag</translation>
+    </message>
+    <message>
+        <source>view</source>
+        <translation>Ansicht</translation>
+    </message>
+</context>
+<context>
     <name>Fbackup</name>
     <message>
         <source>Wollen Sie die Monatsdatei des Standorts %1 importieren?</source>
@@ -186,6 +239,37 @@
     </message>
 </context>
 <context>
+    <name>Fexceptionlist</name>
+    <message>
+        <source>Type a description first.</source>
+        <translation>Bitte zuerst eine Beschreibung eingeben.</translation>
+    </message>
+    <message>
+        <source>A description cannot start with a blank.</source>
+        <translation>Eine Beschreibung darf nicht mit einem Leerzeichen beginnen.</translation>
+    </message>
+    <message>
+        <source>A description cannot hold tabs or line breaks.</source>
+        <translation>Eine Beschreibung darf keine Tabulatoren oder Zeilenumbrüche enthalten.</translation>
+    </message>
+    <message>
+        <source>A description holds at most %1 characters, the &quot;!&quot; of a note-only one included.</source>
+        <translation>Eine Beschreibung hat höchstens %1 Zeichen, das &quot;!&quot; einer Nur-Hinweis-Beschreibung eingeschlossen.</translation>
+    </message>
+    <message>
+        <source>The list holds at most %1 descriptions.</source>
+        <translation>Die Liste fasst höchstens %1 Beschreibungen.</translation>
+    </message>
+    <message>
+        <source>The exception list %1 cannot be read. It is left as it is.</source>
+        <translation>Die Ausnahmeliste %1 kann nicht gelesen werden. Sie bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>A description can only use letters, digits and signs of Western European languages.</source>
+        <translation>Eine Beschreibung kann nur Buchstaben, Ziffern und Zeichen westeuropäischer Sprachen enthalten.</translation>
+    </message>
+</context>
+<context>
     <name>Fexceptions</name>
     <message>
         <source>Die Ausnahmebeschreibung konnte nicht gesetzt werden, da es eine Überschneidung mit einer bestehenden Ausnahmebeschreibung gibt!</source>
@@ -216,6 +300,118 @@
     <message>
         <source>Error - File %1 is a month file and is not overwritten!</source>
         <translation>Die Datei %1 ist eine Monatsdatei und wird nicht überschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>Fpagesections</name>
+    <message>
+        <source>ZEDA-/-%1: %2</source>
+        <translation>ZEDA / %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Fpassword</name>
+    <message>
+        <source>Empty Password!</source>
+        <translation>Das Passwort ist leer.</translation>
+    </message>
+    <message>
+        <source>Password not Confirm!</source>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>A password can only use letters, digits and signs of Western European languages.</source>
+        <translation>Ein Passwort kann nur Buchstaben, Ziffern und Zeichen westeuropäischer Sprachen enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>Frangestats</name>
+    <message>
+        <source>%1 minute without data</source>
+        <translation>%1 Minute ohne Daten</translation>
+    </message>
+    <message>
+        <source>%1 minutes without data</source>
+        <translation>%1 Minuten ohne Daten</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 d %2</source>
+        <translation>%1 T %2</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Std dev</source>
+        <translation>Std.-Abw.</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Gezählt</translation>
+    </message>
+    <message>
+        <source>Without data</source>
+        <translation>Ohne Daten</translation>
+    </message>
+    <message>
+        <source>Range %1 – %2, %3</source>
+        <translation>Zeitraum %1 – %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>Fviewchannel</name>
+    <message>
+        <source>Day: %1  /  Hour: %2      </source>
+        <translation>Tag: %1  /  Uhrzeit: %2      </translation>
+    </message>
+    <message>
+        <source>Operator: Unknown</source>
+        <translation>Bediener: unbekannt</translation>
+    </message>
+    <message>
+        <source>Operator: </source>
+        <translation>Bediener: </translation>
     </message>
 </context>
 <context>
@@ -266,6 +462,48 @@
     </message>
 </context>
 <context>
+    <name>TChannelPanel</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>In Betrieb</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+</context>
+<context>
+    <name>TNumberEdit</name>
+    <message>
+        <source>Whole number, %1 … %2</source>
+        <translation>Ganze Zahl, %1 … %2</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Bitte eine ganze Zahl von %1 bis %2 eingeben.</translation>
+    </message>
+</context>
+<context>
     <name>TPublishing</name>
     <message>
         <source>MQTT: %1</source>
@@ -282,6 +520,73 @@
     <message>
         <source>MQTT: no connection, backlog %1, acknowledged up to %2</source>
         <translation>MQTT: keine Verbindung, Rückstand %1, bestätigt bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>TRangePanel</name>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Std dev</source>
+        <translation>Std.-Abw.</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Gezählt</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Puts the table on the clipboard as tab-separated text</source>
+        <translation>Kopiert die Tabelle als tabulatorgetrennten Text in die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Set both marks (hold the right mouse button, click the left one) to read the figures of the range between them.</source>
+        <translation>Setzen Sie beide Markierungen (rechte Maustaste halten, mit der linken klicken), um die Kennzahlen des Zeitraums dazwischen zu sehen.</translation>
+    </message>
+    <message>
+        <source>Start: %1   End: %2   Duration: %3</source>
+        <translation>Anfang: %1   Ende: %2   Dauer: %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
@@ -351,10 +656,783 @@
     </message>
 </context>
 <context>
+    <name>TfmChildBase</name>
+    <message>
+        <source>Child</source>
+        <translation>Fenster</translation>
+    </message>
+</context>
+<context>
+    <name>TfmExceptions</name>
+    <message>
+        <source>Exception descriptions</source>
+        <translation>Ausnahmebeschreibungen</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Kennung</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Note only</source>
+        <translation>Nur Hinweis</translation>
+    </message>
+    <message>
+        <source>Description; its first four characters are the code</source>
+        <translation>Beschreibung; ihre ersten vier Zeichen sind die Kennung</translation>
+    </message>
+    <message>
+        <source>Note only: the values stay and are only marked</source>
+        <translation>Nur Hinweis: die Werte bleiben erhalten und werden nur markiert</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 characters left; %2 of %3 descriptions</source>
+        <translation>noch %1 Zeichen; %2 von %3 Beschreibungen</translation>
+    </message>
+    <message>
+        <source>Periods already set with the code &quot;%1&quot; keep their code.</source>
+        <translation>Bereits gesetzte Zeiträume mit der Kennung &quot;%1&quot; behalten ihre Kennung.</translation>
+    </message>
+</context>
+<context>
+    <name>TfmHelp</name>
+    <message>
+        <source>ZEDA - Help</source>
+        <translation>ZEDA - Hilfe</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Finden</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>TfmLocation</name>
+    <message>
+        <source>Location</source>
+        <translation>Betriebsort</translation>
+    </message>
+    <message>
+        <source>At most %1 characters</source>
+        <translation>Höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>noch %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Betriebsort:</translation>
+    </message>
+    <message>
+        <source>Empty Betriebsort!</source>
+        <translation>Bitte einen Betriebsort eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>TfmLogin</name>
+    <message>
+        <source>Login</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Bediener</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>Administrator</translation>
+    </message>
+    <message>
+        <source>When the time runs out, ZEDA keeps running.</source>
+        <translation>Läuft die Zeit ab, läuft ZEDA weiter.</translation>
+    </message>
+    <message>
+        <source>When the time runs out, ZEDA starts at the operator level.</source>
+        <translation>Läuft die Zeit ab, startet ZEDA mit Bedienerrechten.</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Remaining time within seconds: %1</source>
+        <translation>Verbleibende Zeit: %1 s</translation>
+    </message>
+    <message>
+        <source>The password is not true!</source>
+        <translation>Falsches Passwort.</translation>
+    </message>
+</context>
+<context>
+    <name>TfmLoginOperator</name>
+    <message>
+        <source>Operator - manager</source>
+        <translation>Bediener anmelden</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>TfmMain</name>
     <message>
         <source>Publishing (MQTT)...</source>
         <translation>Veröffentlichen (MQTT)...</translation>
+    </message>
+    <message>
+        <source>Login cancel. Application Terminate!</source>
+        <translation>Anmeldung abgebrochen. Das Programm wird beendet.</translation>
+    </message>
+    <message>
+        <source>Aktuell:</source>
+        <translation>Aktuell:</translation>
+    </message>
+    <message>
+        <source>Acquisition stops until ZEDA is started again.
+Close ZEDA?</source>
+        <translation>Die Datenerfassung ruht, bis ZEDA wieder gestartet wird.
+ZEDA beenden?</translation>
+    </message>
+    <message>
+        <source>Cancel close!</source>
+        <translation>Schließen abgebrochen.</translation>
+    </message>
+    <message>
+        <source>ZEDA - Operator:</source>
+        <translation>ZEDA - Bediener: </translation>
+    </message>
+    <message>
+        <source>ZEDA %1
+Licence: proprietary
+Data directory: %2
+Qt %3</source>
+        <translation>ZEDA %1
+Lizenz: proprietär
+Datenverzeichnis: %2
+Qt %3</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen...</source>
+        <translation>Monatsdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Day print</source>
+        <translation>Tagesdruck...</translation>
+    </message>
+    <message>
+        <source>&amp;Tagesdruck...</source>
+        <translation>Tagesbericht drucken</translation>
+    </message>
+    <message>
+        <source>Month print</source>
+        <translation>Monatsdruck</translation>
+    </message>
+    <message>
+        <source>&amp;%1 Day on page</source>
+        <translation>&amp;%1 Tage pro Seite</translation>
+    </message>
+    <message>
+        <source>Expression of the actual image</source>
+        <translation>Aktuelle Darstellung</translation>
+    </message>
+    <message>
+        <source>&amp;Ausdruck der aktuellen Darstellung</source>
+        <translation>Aktuelle Darstellung drucken</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Vorschau...</translation>
+    </message>
+    <message>
+        <source>Export report as PDF...</source>
+        <translation>Bericht als PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Print setup</source>
+        <translation>Druckereinrichtung...</translation>
+    </message>
+    <message>
+        <source>Drucken setup</source>
+        <translation>Drucker einrichten</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>Aktives Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <source>Backup...</source>
+        <translation>Sichern...</translation>
+    </message>
+    <message>
+        <source>Si&amp;chern...</source>
+        <translation>Monatsdatei sichern</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit commands</source>
+        <translation>Bearbeitungsbefehle</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <translation>&amp;Zeit</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Werte</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Channel%1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>All Channels</source>
+        <translation>Alle Kanäle anzeigen</translation>
+    </message>
+    <message>
+        <source>Alle Anzeigen</source>
+        <translation>Alle Kanäle anzeigen</translation>
+    </message>
+    <message>
+        <source>Clear Channels</source>
+        <translation>Alle Kanäle ausblenden</translation>
+    </message>
+    <message>
+        <source>Keinen Anzeigen</source>
+        <translation>Alle Kanäle ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Operator</source>
+        <translation>&amp;Bediener</translation>
+    </message>
+    <message>
+        <source>&amp;Login</source>
+        <translation>&amp;Anmelden...</translation>
+    </message>
+    <message>
+        <source>&amp;Anmelden...</source>
+        <translation>Als Bediener anmelden</translation>
+    </message>
+    <message>
+        <source>Logoff</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Ab&amp;melden</source>
+        <translation>Bediener abmelden</translation>
+    </message>
+    <message>
+        <source>&amp;Manage...</source>
+        <translation>Bediener &amp;verwalten...</translation>
+    </message>
+    <message>
+        <source>&amp;Verwaltung...</source>
+        <translation>Bediener verwalten</translation>
+    </message>
+    <message>
+        <source>Mark delete</source>
+        <translation>Markierungen löschen</translation>
+    </message>
+    <message>
+        <source>Zeitraumdefinition &amp;löschen</source>
+        <translation>Markierten Zeitraum löschen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Daten &amp;exportieren...</source>
+        <translation>Markierten Zeitraum als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Exclusive description</source>
+        <translation>Ausnahmezeiträume</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Aufheben</translation>
+    </message>
+    <message>
+        <source>&amp;Aufheben</source>
+        <translation>Ausnahmezeitraum aufheben</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>Überlappend</translation>
+    </message>
+    <message>
+        <source>Über&amp;lappend</source>
+        <translation>Fenster überlappend anordnen</translation>
+    </message>
+    <message>
+        <source>Tile Horizontal</source>
+        <translation>Untereinander</translation>
+    </message>
+    <message>
+        <source>&amp;Nebeneinander</source>
+        <translation>Fenster nebeneinander anordnen</translation>
+    </message>
+    <message>
+        <source>Tile Vertical</source>
+        <translation>Nebeneinander</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Alle minimieren</translation>
+    </message>
+    <message>
+        <source>&amp;Alle Fenster schließen</source>
+        <translation>Alle Fenster minimieren</translation>
+    </message>
+    <message>
+        <source>Arrange</source>
+        <translation>Symbole anordnen</translation>
+    </message>
+    <message>
+        <source>Sinn&amp;bilder anordnen</source>
+        <translation>Minimierte Fenster anordnen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>About ZEDA...</source>
+        <translation>Über ZEDA...</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>Verwaltung</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>&amp;Anmelden admin</source>
+        <translation>Als Administrator anmelden</translation>
+    </message>
+    <message>
+        <source>Ab&amp;melden admin</source>
+        <translation>Administrator abmelden</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Betriebsort...</translation>
+    </message>
+    <message>
+        <source>Betriebsort</source>
+        <translation>Betriebsort festlegen</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanal %1...</translation>
+    </message>
+    <message>
+        <source>Time...</source>
+        <translation>Aufbewahrung...</translation>
+    </message>
+    <message>
+        <source>Zeit&amp;raum des Datenerhalts...</source>
+        <translation>Aufbewahrungsdauer der Monatsdateien festlegen</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Bildschirm...</translation>
+    </message>
+    <message>
+        <source>&amp;Bildschirmschrift...</source>
+        <translation>Bildschirmschrift wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Druckerschrift...</source>
+        <translation>Druckerschrift wählen</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Sommerzeit...</translation>
+    </message>
+    <message>
+        <source>Sommer&amp;zeit...</source>
+        <translation>Sommerzeitregeln festlegen</translation>
+    </message>
+    <message>
+        <source>Printers...</source>
+        <translation>Drucker...</translation>
+    </message>
+    <message>
+        <source>&amp;Druckparameter...</source>
+        <translation>Berichtsdrucker wählen</translation>
+    </message>
+    <message>
+        <source>Password...</source>
+        <translation>Passwort...</translation>
+    </message>
+    <message>
+        <source>&amp;Paßwort ändern...</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>&amp;System information...</source>
+        <translation>&amp;Systeminformation...</translation>
+    </message>
+    <message>
+        <source>&amp;Systeminformation...</source>
+        <translation>Systeminformation des Geräts anzeigen</translation>
+    </message>
+    <message>
+        <source>Channels group</source>
+        <translation>Kanaltest...</translation>
+    </message>
+    <message>
+        <source>&amp;Datenkanalüberprüfung...</source>
+        <translation>Datenkanäle prüfen</translation>
+    </message>
+    <message>
+        <source>Communications parameter...</source>
+        <translation>Kommunikationseinstellungen...</translation>
+    </message>
+    <message>
+        <source>&amp;Kommunikationsparameter...</source>
+        <translation>Schnittstelle und Baudrate festlegen</translation>
+    </message>
+    <message>
+        <source>Exception descriptions...</source>
+        <translation>Ausnahmebeschreibungen...</translation>
+    </message>
+    <message>
+        <source>ToolBar1</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>%1 (note only)</source>
+        <translation>%1 (nur Hinweis)</translation>
+    </message>
+</context>
+<context>
+    <name>TfmMonth</name>
+    <message>
+        <source>Month</source>
+        <translation>Aufbewahrungsdauer</translation>
+    </message>
+    <message>
+        <source> months</source>
+        <translation> Monate</translation>
+    </message>
+    <message>
+        <source>Whole number, 0 … 12</source>
+        <translation>Ganze Zahl, 0 … 12</translation>
+    </message>
+    <message>
+        <source>How many months the month files are kept (1 to 12); 0, the setting of a new installation, keeps them all.</source>
+        <translation>Wie viele Monate die Monatsdateien aufbewahrt werden (1 bis 12); 0, die Einstellung einer neuen Installation, bewahrt alle auf.</translation>
+    </message>
+    <message>
+        <source>Month not valid!</source>
+        <translation>Bitte eine Anzahl Monate von 1 bis 12 eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>TfmPassword</name>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Bediener</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>Administrator</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer:</translation>
+    </message>
+    <message>
+        <source>New password:</source>
+        <translation>Neues Passwort:</translation>
+    </message>
+    <message>
+        <source>Confirm:</source>
+        <translation>Bestätigen:</translation>
+    </message>
+</context>
+<context>
+    <name>TfmPrintDay</name>
+    <message>
+        <source>Printed establishment of the period</source>
+        <translation>Tage drucken</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Print from</source>
+        <translation>Drucken von Tag</translation>
+    </message>
+    <message>
+        <source>. Day to</source>
+        <translation>bis Tag</translation>
+    </message>
+</context>
+<context>
+    <name>TfmPrintPreview</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Day report, days</source>
+        <translation>Tagesbericht, Tage</translation>
+    </message>
+    <message>
+        <source>Month report, days on page</source>
+        <translation>Monatsbericht, Tage pro Seite</translation>
+    </message>
+    <message>
+        <source>Current view</source>
+        <translation>Aktuelle Darstellung</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Anzeigen</translation>
+    </message>
+    <message>
+        <source>Printer1</source>
+        <translation>Drucker 1</translation>
+    </message>
+    <message>
+        <source>Printer2</source>
+        <translation>Drucker 2</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Als PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Seiten:</translation>
+    </message>
+</context>
+<context>
+    <name>TfmPrinter</name>
+    <message>
+        <source>Setting printers</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source> Printers </source>
+        <translation> Drucker </translation>
+    </message>
+    <message>
+        <source>Printer1</source>
+        <translation>Drucker 1</translation>
+    </message>
+    <message>
+        <source>Printer2</source>
+        <translation>Drucker 2</translation>
+    </message>
+    <message>
+        <source>Automatic print</source>
+        <translation>Automatisch drucken</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>An Seite anpassen</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -429,6 +1507,182 @@
     </message>
 </context>
 <context>
+    <name>TfmSetKanal</name>
+    <message>
+        <source>At most %1 characters, no comma</source>
+        <translation>Höchstens %1 Zeichen, kein Komma</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>noch %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>Schwarz</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Rot</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Blau</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Violett</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Gelb</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Grun</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>%1 — printer %2</source>
+        <translation>%1 — Drucker %2</translation>
+    </message>
+    <message>
+        <source>Shown range %1 … %2 %3</source>
+        <translation>Angezeigter Bereich %1 … %2 %3</translation>
+    </message>
+    <message>
+        <source>Setting channel %1</source>
+        <translation>Einstellungen Kanal %1</translation>
+    </message>
+    <message>
+        <source>The channel of the data is activated</source>
+        <translation>Kanal in Betrieb</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source> Description </source>
+        <translation> Beschreibung </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Dimension:</source>
+        <translation>Einheit:</translation>
+    </message>
+    <message>
+        <source> Parameters </source>
+        <translation> Parameter </translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation>Anzeigeversatz:</translation>
+    </message>
+    <message>
+        <source>Multiplier:</source>
+        <translation>Multiplikator:</translation>
+    </message>
+    <message>
+        <source>Minimal value:</source>
+        <translation>Minimalwert:</translation>
+    </message>
+    <message>
+        <source>Maximal value:</source>
+        <translation>Maximalwert:</translation>
+    </message>
+    <message>
+        <source>Offset-value:</source>
+        <translation>Versatzwert:</translation>
+    </message>
+    <message>
+        <source>Decimal:</source>
+        <translation>Nachkommastellen:</translation>
+    </message>
+    <message>
+        <source> Color </source>
+        <translation> Farbe </translation>
+    </message>
+    <message>
+        <source>Screen/Printer:</source>
+        <translation>Bildschirm/Drucker:</translation>
+    </message>
+</context>
+<context>
+    <name>TfmSummerTime</name>
+    <message>
+        <source>Summer Time</source>
+        <translation>Sommerzeit</translation>
+    </message>
+    <message>
+        <source>DD.MM/HH,DD.MM/HH: the start and the end of summer time</source>
+        <translation>TT.MM/HH,TT.MM/HH: Beginn und Ende der Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Start (day, hour):</source>
+        <translation>Beginn (Tag, Stunde):</translation>
+    </message>
+    <message>
+        <source>End (day, hour):</source>
+        <translation>Ende (Tag, Stunde):</translation>
+    </message>
+    <message>
+        <source>Hour </source>
+        <translation>Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Period not valid!</source>
+        <translation>Der Zeitraum ist ungültig.</translation>
+    </message>
+</context>
+<context>
+    <name>TfmUsers</name>
+    <message>
+        <source>Operator - Managment</source>
+        <translation>Bedienerverwaltung</translation>
+    </message>
+    <message>
+        <source>Name, at most %1 characters</source>
+        <translation>Name, höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>noch %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>TfmViewChannel</name>
+    <message>
+        <source>no data</source>
+        <translation>keine Daten</translation>
+    </message>
+</context>
+<context>
     <name>Ucommunication</name>
     <message>
         <source>Auto Detect</source>
@@ -499,6 +1753,34 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>Usettingsform</name>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Directory of the INI file, the operator list and the month files (default: the program&apos;s directory when it may be written, otherwise $XDG_DATA_HOME/zeda, usually ~/.local/share/zeda).</source>
+        <translation>Verzeichnis der INI-Datei, der Bedienerliste und der Monatsdateien (Vorgabe: das Programmverzeichnis, wenn es beschreibbar ist, sonst $XDG_DATA_HOME/zeda, meist ~/.local/share/zeda).</translation>
+    </message>
+    <message>
+        <source>ZEDA - desktop companion of the 14-channel acquisition unit.
+Fetches the unit&apos;s minute records, keeps one month file per month and shows them as time diagrams. &apos;zedactl --help&apos; lists the command-line companion&apos;s commands.</source>
+        <translation>ZEDA - Desktop-Begleiter des 14-Kanal-Erfassungsgeräts.
+Holt die Minutenwerte des Geräts ab, führt eine Monatsdatei je Monat und zeigt sie als Zeitdiagramme. &apos;zedactl --help&apos; listet die Befehle des Kommandozeilenbegleiters.</translation>
+    </message>
+    <message>
+        <source>Error - Directory %1 cannot be created!</source>
+        <translation>Fehler: Das Verzeichnis %1 kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +2357,14 @@ Befehle:
     <message>
         <source>The PNG file to write.</source>
         <translation>Die zu schreibende PNG-Datei.</translation>
+    </message>
+    <message>
+        <source>Keep the layout&apos;s millimetres instead of fitting the page&apos;s printable width.</source>
+        <translation>Die Millimeter des Layouts beibehalten, statt auf die druckbare Breite der Seite einzupassen.</translation>
+    </message>
+    <message>
+        <source>list or edit the exception descriptions</source>
+        <translation>die Ausnahmebeschreibungen auflisten oder bearbeiten</translation>
     </message>
 </context>
 </TS>

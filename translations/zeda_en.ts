@@ -30,6 +30,10 @@
         <source>Es besteht keine Verbindung zum Akquisitionssystem!</source>
         <translation>There is no connection to the acquisition unit.</translation>
     </message>
+    <message>
+        <source>Tried: %1. The port of the unit is chosen under Settings › Communication.</source>
+        <translation>Port tried: %1. Choose the unit&apos;s port under Settings › Communication.</translation>
+    </message>
 </context>
 <context>
     <name>Cctlmessages</name>
@@ -126,6 +130,55 @@
     </message>
 </context>
 <context>
+    <name>Coperator</name>
+    <message>
+        <source>The operator list %1 cannot be read whole (it is unreadable, not a regular file or larger than %2 bytes). It is left as it is and cannot be changed here.</source>
+        <translation>The operator list %1 cannot be read completely (it is unreadable, not a regular file or larger than %2 bytes). It is left unchanged and cannot be edited here.</translation>
+    </message>
+    <message>
+        <source>Type a name first.</source>
+        <translation>Type a name first.</translation>
+    </message>
+    <message>
+        <source>This name is already in the list.</source>
+        <translation>This name is already in the list.</translation>
+    </message>
+</context>
+<context>
+    <name>Cprintbase</name>
+    <message>
+        <source>Es kann nicht gedruckt werden: kein Drucker gewählt. Die Drucker werden unter Admin › Printers... gewählt.</source>
+        <translation>Cannot print: no printer is chosen. Choose the printers under Admin › Printers...</translation>
+    </message>
+    <message>
+        <source>Es kann nicht gedruckt werden!</source>
+        <translation>Cannot print.</translation>
+    </message>
+    <message>
+        <source>ZEDA %1 %2, printer %3</source>
+        <translation>ZEDA %1 %2, printer %3</translation>
+    </message>
+    <message>
+        <source>day %1</source>
+        <translation>day %1</translation>
+    </message>
+    <message>
+        <source>days %1-%2</source>
+        <translation>days %1-%2</translation>
+    </message>
+</context>
+<context>
+    <name>Cprintview</name>
+    <message>
+        <source>%1.Tag</source>
+        <translation>Day %1</translation>
+    </message>
+    <message>
+        <source>view</source>
+        <translation>view</translation>
+    </message>
+</context>
+<context>
     <name>Fbackup</name>
     <message>
         <source>Wollen Sie die Monatsdatei des Standorts %1 importieren?</source>
@@ -186,6 +239,37 @@
     </message>
 </context>
 <context>
+    <name>Fexceptionlist</name>
+    <message>
+        <source>Type a description first.</source>
+        <translation>Type a description first.</translation>
+    </message>
+    <message>
+        <source>A description cannot start with a blank.</source>
+        <translation>A description cannot start with a space.</translation>
+    </message>
+    <message>
+        <source>A description cannot hold tabs or line breaks.</source>
+        <translation>A description cannot contain tabs or line breaks.</translation>
+    </message>
+    <message>
+        <source>A description holds at most %1 characters, the &quot;!&quot; of a note-only one included.</source>
+        <translation>A description can have at most %1 characters, including the &quot;!&quot; of a note-only one.</translation>
+    </message>
+    <message>
+        <source>The list holds at most %1 descriptions.</source>
+        <translation>The list can hold at most %1 descriptions.</translation>
+    </message>
+    <message>
+        <source>The exception list %1 cannot be read. It is left as it is.</source>
+        <translation>The exception list %1 cannot be read. It is left unchanged.</translation>
+    </message>
+    <message>
+        <source>A description can only use letters, digits and signs of Western European languages.</source>
+        <translation>A description can only use letters, digits and signs of Western European languages.</translation>
+    </message>
+</context>
+<context>
     <name>Fexceptions</name>
     <message>
         <source>Die Ausnahmebeschreibung konnte nicht gesetzt werden, da es eine Überschneidung mit einer bestehenden Ausnahmebeschreibung gibt!</source>
@@ -216,6 +300,118 @@
     <message>
         <source>Error - File %1 is a month file and is not overwritten!</source>
         <translation>The file %1 is a month file and is not overwritten.</translation>
+    </message>
+</context>
+<context>
+    <name>Fpagesections</name>
+    <message>
+        <source>ZEDA-/-%1: %2</source>
+        <translation>ZEDA / %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Fpassword</name>
+    <message>
+        <source>Empty Password!</source>
+        <translation>The password is empty.</translation>
+    </message>
+    <message>
+        <source>Password not Confirm!</source>
+        <translation>The passwords do not match.</translation>
+    </message>
+    <message>
+        <source>A password can only use letters, digits and signs of Western European languages.</source>
+        <translation>A password can only use letters, digits and signs of Western European languages.</translation>
+    </message>
+</context>
+<context>
+    <name>Frangestats</name>
+    <message>
+        <source>%1 minute without data</source>
+        <translation>%1 minute without data</translation>
+    </message>
+    <message>
+        <source>%1 minutes without data</source>
+        <translation>%1 minutes without data</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 d %2</source>
+        <translation>%1 d %2</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Std dev</source>
+        <translation>Std. dev.</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Counted</translation>
+    </message>
+    <message>
+        <source>Without data</source>
+        <translation>Without data</translation>
+    </message>
+    <message>
+        <source>Range %1 – %2, %3</source>
+        <translation>Range %1 – %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>Fviewchannel</name>
+    <message>
+        <source>Day: %1  /  Hour: %2      </source>
+        <translation>Day: %1  /  Time: %2      </translation>
+    </message>
+    <message>
+        <source>Operator: Unknown</source>
+        <translation>Operator: unknown</translation>
+    </message>
+    <message>
+        <source>Operator: </source>
+        <translation>Operator: </translation>
     </message>
 </context>
 <context>
@@ -266,6 +462,48 @@
     </message>
 </context>
 <context>
+    <name>TChannelPanel</name>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>In use</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
+    <name>TNumberEdit</name>
+    <message>
+        <source>Whole number, %1 … %2</source>
+        <translation>Whole number, %1 … %2</translation>
+    </message>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Enter a whole number from %1 to %2.</translation>
+    </message>
+</context>
+<context>
     <name>TPublishing</name>
     <message>
         <source>MQTT: %1</source>
@@ -282,6 +520,73 @@
     <message>
         <source>MQTT: no connection, backlog %1, acknowledged up to %2</source>
         <translation>MQTT: no connection, backlog %1, acknowledged up to %2</translation>
+    </message>
+</context>
+<context>
+    <name>TRangePanel</name>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Std dev</source>
+        <translation>Std. dev.</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Counted</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Puts the table on the clipboard as tab-separated text</source>
+        <translation>Copies the table to the clipboard as tab-separated text</translation>
+    </message>
+    <message>
+        <source>Set both marks (hold the right mouse button, click the left one) to read the figures of the range between them.</source>
+        <translation>Set both marks (hold the right mouse button and click the left one) to see the figures of the range between them.</translation>
+    </message>
+    <message>
+        <source>Start: %1   End: %2   Duration: %3</source>
+        <translation>Start: %1   End: %2   Duration: %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
     </message>
 </context>
 <context>
@@ -351,10 +656,783 @@
     </message>
 </context>
 <context>
+    <name>TfmChildBase</name>
+    <message>
+        <source>Child</source>
+        <translation>Window</translation>
+    </message>
+</context>
+<context>
+    <name>TfmExceptions</name>
+    <message>
+        <source>Exception descriptions</source>
+        <translation>Exception descriptions</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Note only</source>
+        <translation>Note only</translation>
+    </message>
+    <message>
+        <source>Description; its first four characters are the code</source>
+        <translation>Description; its first four characters are the code</translation>
+    </message>
+    <message>
+        <source>Note only: the values stay and are only marked</source>
+        <translation>Note only: the values are kept and only marked</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>%1 characters left; %2 of %3 descriptions</source>
+        <translation>%1 characters left; %2 of %3 descriptions</translation>
+    </message>
+    <message>
+        <source>Periods already set with the code &quot;%1&quot; keep their code.</source>
+        <translation>Periods already marked with the code &quot;%1&quot; keep that code.</translation>
+    </message>
+</context>
+<context>
+    <name>TfmHelp</name>
+    <message>
+        <source>ZEDA - Help</source>
+        <translation>ZEDA - Help</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Not found</translation>
+    </message>
+</context>
+<context>
+    <name>TfmLocation</name>
+    <message>
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>At most %1 characters</source>
+        <translation>At most %1 characters</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>%1 characters left</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>Empty Betriebsort!</source>
+        <translation>Enter a location.</translation>
+    </message>
+</context>
+<context>
+    <name>TfmLogin</name>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>Administrator</translation>
+    </message>
+    <message>
+        <source>When the time runs out, ZEDA keeps running.</source>
+        <translation>When the time runs out, ZEDA keeps running.</translation>
+    </message>
+    <message>
+        <source>When the time runs out, ZEDA starts at the operator level.</source>
+        <translation>When the time runs out, ZEDA starts at the operator level.</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Remaining time within seconds: %1</source>
+        <translation>Time left: %1 s</translation>
+    </message>
+    <message>
+        <source>The password is not true!</source>
+        <translation>Wrong password.</translation>
+    </message>
+</context>
+<context>
+    <name>TfmLoginOperator</name>
+    <message>
+        <source>Operator - manager</source>
+        <translation>Operator login</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>TfmMain</name>
     <message>
         <source>Publishing (MQTT)...</source>
         <translation>Publishing (MQTT)...</translation>
+    </message>
+    <message>
+        <source>Login cancel. Application Terminate!</source>
+        <translation>Login cancelled. The program ends.</translation>
+    </message>
+    <message>
+        <source>Aktuell:</source>
+        <translation>Current:</translation>
+    </message>
+    <message>
+        <source>Acquisition stops until ZEDA is started again.
+Close ZEDA?</source>
+        <translation>Acquisition stops until ZEDA is started again.
+Close ZEDA?</translation>
+    </message>
+    <message>
+        <source>Cancel close!</source>
+        <translation>Closing cancelled.</translation>
+    </message>
+    <message>
+        <source>ZEDA - Operator:</source>
+        <translation>ZEDA - Operator: </translation>
+    </message>
+    <message>
+        <source>ZEDA %1
+Licence: proprietary
+Data directory: %2
+Qt %3</source>
+        <translation>ZEDA %1
+Licence: proprietary
+Data directory: %2
+Qt %3</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen...</source>
+        <translation>Open a month file</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Day print</source>
+        <translation>Day report...</translation>
+    </message>
+    <message>
+        <source>&amp;Tagesdruck...</source>
+        <translation>Print a day report</translation>
+    </message>
+    <message>
+        <source>Month print</source>
+        <translation>Month report</translation>
+    </message>
+    <message>
+        <source>&amp;%1 Day on page</source>
+        <translation>&amp;%1 days per page</translation>
+    </message>
+    <message>
+        <source>Expression of the actual image</source>
+        <translation>Current view</translation>
+    </message>
+    <message>
+        <source>&amp;Ausdruck der aktuellen Darstellung</source>
+        <translation>Print the current view</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Preview...</translation>
+    </message>
+    <message>
+        <source>Export report as PDF...</source>
+        <translation>Export report as PDF...</translation>
+    </message>
+    <message>
+        <source>Print setup</source>
+        <translation>Print setup...</translation>
+    </message>
+    <message>
+        <source>Drucken setup</source>
+        <translation>Set up the printer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>Close the active window</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Import...</translation>
+    </message>
+    <message>
+        <source>Backup...</source>
+        <translation>Back up...</translation>
+    </message>
+    <message>
+        <source>Si&amp;chern...</source>
+        <translation>Back up the month file</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Exit the program</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Edit commands</source>
+        <translation>Edit commands</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <translation>&amp;Time</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Values</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Channel%1</source>
+        <translation>Channel %1</translation>
+    </message>
+    <message>
+        <source>All Channels</source>
+        <translation>Show all channels</translation>
+    </message>
+    <message>
+        <source>Alle Anzeigen</source>
+        <translation>Show all channels</translation>
+    </message>
+    <message>
+        <source>Clear Channels</source>
+        <translation>Hide all channels</translation>
+    </message>
+    <message>
+        <source>Keinen Anzeigen</source>
+        <translation>Hide all channels</translation>
+    </message>
+    <message>
+        <source>&amp;Operator</source>
+        <translation>&amp;Operator</translation>
+    </message>
+    <message>
+        <source>&amp;Login</source>
+        <translation>&amp;Log in...</translation>
+    </message>
+    <message>
+        <source>&amp;Anmelden...</source>
+        <translation>Log in as an operator</translation>
+    </message>
+    <message>
+        <source>Logoff</source>
+        <translation>Log off</translation>
+    </message>
+    <message>
+        <source>Ab&amp;melden</source>
+        <translation>Log off the operator</translation>
+    </message>
+    <message>
+        <source>&amp;Manage...</source>
+        <translation>&amp;Manage operators...</translation>
+    </message>
+    <message>
+        <source>&amp;Verwaltung...</source>
+        <translation>Manage the operators</translation>
+    </message>
+    <message>
+        <source>Mark delete</source>
+        <translation>Clear marks</translation>
+    </message>
+    <message>
+        <source>Zeitraumdefinition &amp;löschen</source>
+        <translation>Clear the marked range</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Daten &amp;exportieren...</source>
+        <translation>Export the marked range as CSV</translation>
+    </message>
+    <message>
+        <source>Exclusive description</source>
+        <translation>Exception periods</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>&amp;Aufheben</source>
+        <translation>Clear the exception period</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grey</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>Cascade</translation>
+    </message>
+    <message>
+        <source>Über&amp;lappend</source>
+        <translation>Cascade the windows</translation>
+    </message>
+    <message>
+        <source>Tile Horizontal</source>
+        <translation>Tile horizontally</translation>
+    </message>
+    <message>
+        <source>&amp;Nebeneinander</source>
+        <translation>Tile the windows</translation>
+    </message>
+    <message>
+        <source>Tile Vertical</source>
+        <translation>Tile vertically</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize all</translation>
+    </message>
+    <message>
+        <source>&amp;Alle Fenster schließen</source>
+        <translation>Minimize all windows</translation>
+    </message>
+    <message>
+        <source>Arrange</source>
+        <translation>Arrange icons</translation>
+    </message>
+    <message>
+        <source>Sinn&amp;bilder anordnen</source>
+        <translation>Arrange the minimized windows</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>About ZEDA...</source>
+        <translation>About ZEDA...</translation>
+    </message>
+    <message>
+        <source>Admin</source>
+        <translation>Admin</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>&amp;Anmelden admin</source>
+        <translation>Log in as administrator</translation>
+    </message>
+    <message>
+        <source>Ab&amp;melden admin</source>
+        <translation>Log off the administrator</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location...</translation>
+    </message>
+    <message>
+        <source>Betriebsort</source>
+        <translation>Set the location</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Channel %1...</translation>
+    </message>
+    <message>
+        <source>Time...</source>
+        <translation>Retention...</translation>
+    </message>
+    <message>
+        <source>Zeit&amp;raum des Datenerhalts...</source>
+        <translation>Set how long month files are kept</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Screen...</translation>
+    </message>
+    <message>
+        <source>&amp;Bildschirmschrift...</source>
+        <translation>Choose the screen font</translation>
+    </message>
+    <message>
+        <source>&amp;Druckerschrift...</source>
+        <translation>Choose the printer font</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Summer time...</translation>
+    </message>
+    <message>
+        <source>Sommer&amp;zeit...</source>
+        <translation>Set the summer time rules</translation>
+    </message>
+    <message>
+        <source>Printers...</source>
+        <translation>Printers...</translation>
+    </message>
+    <message>
+        <source>&amp;Druckparameter...</source>
+        <translation>Choose the report printers</translation>
+    </message>
+    <message>
+        <source>Password...</source>
+        <translation>Password...</translation>
+    </message>
+    <message>
+        <source>&amp;Paßwort ändern...</source>
+        <translation>Change the password</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>&amp;System information...</source>
+        <translation>&amp;System information...</translation>
+    </message>
+    <message>
+        <source>&amp;Systeminformation...</source>
+        <translation>Show the unit&apos;s system information</translation>
+    </message>
+    <message>
+        <source>Channels group</source>
+        <translation>Channel test...</translation>
+    </message>
+    <message>
+        <source>&amp;Datenkanalüberprüfung...</source>
+        <translation>Test the data channels</translation>
+    </message>
+    <message>
+        <source>Communications parameter...</source>
+        <translation>Communication settings...</translation>
+    </message>
+    <message>
+        <source>&amp;Kommunikationsparameter...</source>
+        <translation>Set the serial port and baud rate</translation>
+    </message>
+    <message>
+        <source>Exception descriptions...</source>
+        <translation>Exception descriptions...</translation>
+    </message>
+    <message>
+        <source>ToolBar1</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>%1 (note only)</source>
+        <translation>%1 (note only)</translation>
+    </message>
+</context>
+<context>
+    <name>TfmMonth</name>
+    <message>
+        <source>Month</source>
+        <translation>Data retention</translation>
+    </message>
+    <message>
+        <source> months</source>
+        <translation> months</translation>
+    </message>
+    <message>
+        <source>Whole number, 0 … 12</source>
+        <translation>Whole number, 0 … 12</translation>
+    </message>
+    <message>
+        <source>How many months the month files are kept (1 to 12); 0, the setting of a new installation, keeps them all.</source>
+        <translation>How many months the month files are kept (1 to 12); 0, the setting of a new installation, keeps them all.</translation>
+    </message>
+    <message>
+        <source>Month not valid!</source>
+        <translation>Enter a number of months from 1 to 12.</translation>
+    </message>
+</context>
+<context>
+    <name>TfmPassword</name>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation>Administrator</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>New password:</source>
+        <translation>New password:</translation>
+    </message>
+    <message>
+        <source>Confirm:</source>
+        <translation>Confirm:</translation>
+    </message>
+</context>
+<context>
+    <name>TfmPrintDay</name>
+    <message>
+        <source>Printed establishment of the period</source>
+        <translation>Print days</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Print from</source>
+        <translation>Print from day</translation>
+    </message>
+    <message>
+        <source>. Day to</source>
+        <translation>to day</translation>
+    </message>
+</context>
+<context>
+    <name>TfmPrintPreview</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>Day report, days</source>
+        <translation>Day report, days</translation>
+    </message>
+    <message>
+        <source>Month report, days on page</source>
+        <translation>Month report, days per page</translation>
+    </message>
+    <message>
+        <source>Current view</source>
+        <translation>Current view</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Show</translation>
+    </message>
+    <message>
+        <source>Printer1</source>
+        <translation>Printer 1</translation>
+    </message>
+    <message>
+        <source>Printer2</source>
+        <translation>Printer 2</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Export as PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Pages:</translation>
+    </message>
+</context>
+<context>
+    <name>TfmPrinter</name>
+    <message>
+        <source>Setting printers</source>
+        <translation>Printers</translation>
+    </message>
+    <message>
+        <source> Printers </source>
+        <translation> Printers </translation>
+    </message>
+    <message>
+        <source>Printer1</source>
+        <translation>Printer 1</translation>
+    </message>
+    <message>
+        <source>Printer2</source>
+        <translation>Printer 2</translation>
+    </message>
+    <message>
+        <source>Automatic print</source>
+        <translation>Print automatically</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>Fit to page</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Actual size</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -429,6 +1507,182 @@
     </message>
 </context>
 <context>
+    <name>TfmSetKanal</name>
+    <message>
+        <source>At most %1 characters, no comma</source>
+        <translation>At most %1 characters, no comma</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>%1 characters left</translation>
+    </message>
+    <message>
+        <source>Schwarz</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Rot</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Blau</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Violett</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Gelb</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Grun</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>%1 — printer %2</source>
+        <translation>%1 — printer %2</translation>
+    </message>
+    <message>
+        <source>Shown range %1 … %2 %3</source>
+        <translation>Shown range %1 … %2 %3</translation>
+    </message>
+    <message>
+        <source>Setting channel %1</source>
+        <translation>Channel %1 settings</translation>
+    </message>
+    <message>
+        <source>The channel of the data is activated</source>
+        <translation>Channel in use</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source> Description </source>
+        <translation> Description </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Dimension:</source>
+        <translation>Unit:</translation>
+    </message>
+    <message>
+        <source> Parameters </source>
+        <translation> Parameters </translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation>Display offset:</translation>
+    </message>
+    <message>
+        <source>Multiplier:</source>
+        <translation>Multiplier:</translation>
+    </message>
+    <message>
+        <source>Minimal value:</source>
+        <translation>Minimum value:</translation>
+    </message>
+    <message>
+        <source>Maximal value:</source>
+        <translation>Maximum value:</translation>
+    </message>
+    <message>
+        <source>Offset-value:</source>
+        <translation>Offset value:</translation>
+    </message>
+    <message>
+        <source>Decimal:</source>
+        <translation>Decimal places:</translation>
+    </message>
+    <message>
+        <source> Color </source>
+        <translation> Colour </translation>
+    </message>
+    <message>
+        <source>Screen/Printer:</source>
+        <translation>Screen/printer:</translation>
+    </message>
+</context>
+<context>
+    <name>TfmSummerTime</name>
+    <message>
+        <source>Summer Time</source>
+        <translation>Summer time</translation>
+    </message>
+    <message>
+        <source>DD.MM/HH,DD.MM/HH: the start and the end of summer time</source>
+        <translation>DD.MM/HH,DD.MM/HH: start and end of summer time</translation>
+    </message>
+    <message>
+        <source>Start (day, hour):</source>
+        <translation>Start (day, hour):</translation>
+    </message>
+    <message>
+        <source>End (day, hour):</source>
+        <translation>End (day, hour):</translation>
+    </message>
+    <message>
+        <source>Hour </source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>Period not valid!</source>
+        <translation>The period is not valid.</translation>
+    </message>
+</context>
+<context>
+    <name>TfmUsers</name>
+    <message>
+        <source>Operator - Managment</source>
+        <translation>Operators</translation>
+    </message>
+    <message>
+        <source>Name, at most %1 characters</source>
+        <translation>Name, at most %1 characters</translation>
+    </message>
+    <message>
+        <source>%1 characters left</source>
+        <translation>%1 characters left</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>TfmViewChannel</name>
+    <message>
+        <source>no data</source>
+        <translation>no data</translation>
+    </message>
+</context>
+<context>
     <name>Ucommunication</name>
     <message>
         <source>Auto Detect</source>
@@ -499,6 +1753,34 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>Usettingsform</name>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Directory of the INI file, the operator list and the month files (default: the program&apos;s directory when it may be written, otherwise $XDG_DATA_HOME/zeda, usually ~/.local/share/zeda).</source>
+        <translation>Directory of the INI file, the operator list and the month files (default: the program&apos;s directory if it is writable, otherwise $XDG_DATA_HOME/zeda, usually ~/.local/share/zeda).</translation>
+    </message>
+    <message>
+        <source>ZEDA - desktop companion of the 14-channel acquisition unit.
+Fetches the unit&apos;s minute records, keeps one month file per month and shows them as time diagrams. &apos;zedactl --help&apos; lists the command-line companion&apos;s commands.</source>
+        <translation>ZEDA - desktop companion of the 14-channel acquisition unit.
+Fetches the unit&apos;s minute records, keeps one month file per month and shows them as time diagrams. &apos;zedactl --help&apos; lists the commands of the command-line companion.</translation>
+    </message>
+    <message>
+        <source>Error - Directory %1 cannot be created!</source>
+        <translation>Error: the directory %1 cannot be created.</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +2357,14 @@ Commands:
     <message>
         <source>The PNG file to write.</source>
         <translation>The PNG file to write.</translation>
+    </message>
+    <message>
+        <source>Keep the layout&apos;s millimetres instead of fitting the page&apos;s printable width.</source>
+        <translation>Keep the layout&apos;s millimetres instead of fitting the page&apos;s printable width.</translation>
+    </message>
+    <message>
+        <source>list or edit the exception descriptions</source>
+        <translation>list or edit the exception descriptions</translation>
     </message>
 </context>
 </TS>
