@@ -78,7 +78,7 @@ bool TCommBase::Start() {
     const QString tried = device.isEmpty() ? PortName() : PortName() + " (" + device + ')';
     Inform(failure + '\n' +
            QCoreApplication::translate("Ccommbase", "Tried: %1. The port of the unit is chosen "
-                                                    "under Settings › Communication.")
+                                                    "under Admin › Communications parameter...")
                .arg(tried));
     return false;
 }

@@ -31,8 +31,8 @@
         <translation>Es besteht keine Verbindung zum Erfassungsgerät.</translation>
     </message>
     <message>
-        <source>Tried: %1. The port of the unit is chosen under Settings › Communication.</source>
-        <translation>Versuchter Anschluss: %1. Den Anschluss des Geräts unter Einstellungen › Kommunikation wählen.</translation>
+        <source>Tried: %1. The port of the unit is chosen under Admin › Communications parameter...</source>
+        <translation>Versuchter Anschluss: %1. Den Anschluss des Geräts unter Verwaltung › Kommunikationseinstellungen... wählen.</translation>
     </message>
 </context>
 <context>

@@ -31,8 +31,8 @@
         <translation>There is no connection to the acquisition unit.</translation>
     </message>
     <message>
-        <source>Tried: %1. The port of the unit is chosen under Settings › Communication.</source>
-        <translation>Port tried: %1. Choose the unit&apos;s port under Settings › Communication.</translation>
+        <source>Tried: %1. The port of the unit is chosen under Admin › Communications parameter...</source>
+        <translation>Port tried: %1. Choose the unit&apos;s port under Admin › Communication settings...</translation>
     </message>
 </context>
 <context>

@@ -84,11 +84,12 @@ private slots:
         InstallLanguage(*QCoreApplication::instance(), language);
         QFile f(env.IniPath());
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[ZEDA]\nCOM1=" + missingPort + "\nCOM2=" + missingPort + "\n");
+        f.write("[ZEDA]\nUnit=serial\nCOM1=" + missingPort + "\nCOM2=" + missingPort + "\n");
         f.close();
         auto w = MakeMain();
-        // The port that cannot be opened at start.
-        QCOMPARE(messages.Texts(), QStringList{port});
+        // The port that cannot be opened at start (the port tried follows).
+        QCOMPARE(messages.Texts().size(), 1);
+        QCOMPARE(messages.Texts()[0].section('\n', 0, 0), port);
         messages.Clear();
         auto* languages = w->findChild<QMenu*>("mnLanguage");
         QVERIFY(languages);

@@ -327,7 +327,7 @@ private slots:
             device ? QString::fromLocal8Bit(pty.slavePath) : dir.filePath("ttyNone");
         QCOMPARE(messages.shown[0].text, text + "\nTried: COM2 (" + tried +
                                              "). The port of the unit is chosen under "
-                                             "Settings › Communication.");
+                                             "Admin › Communications parameter...");
 
         // The port was let go: it can be taken again.
         if (device) {
@@ -342,7 +342,7 @@ private slots:
         QVERIFY(!link.Start());
         QCOMPARE(messages.Texts(),
                  QStringList{"Communications port COM7 cannot connected!\nTried: COM7. The port "
-                             "of the unit is chosen under Settings › Communication."});
+                             "of the unit is chosen under Admin › Communications parameter..."});
         QCOMPARE(link.infoCalls, 0);
     }
 };

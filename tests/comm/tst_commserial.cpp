@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(messages.Texts(),
                  QStringList{"Communications port COM2 cannot connected!\nTried: COM2 (" +
                              dir.filePath("missing") +
-                             "). The port of the unit is chosen under Settings › Communication."});
+                             "). The port of the unit is chosen under Admin › Communications parameter..."});
         SampleRecord r;
         QCOMPARE(link.ReadOldest(r), -1);
         QCOMPARE(link.NoConnection, 1);

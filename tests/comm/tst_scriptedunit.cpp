@@ -372,7 +372,7 @@ private slots:
         QCOMPARE(messages.Texts(),
                  QStringList{"Es besteht keine Verbindung zum Akquisitionssystem!\nTried: COM2 (" +
                              QString::fromLocal8Bit(unit.Path()) +
-                             "). The port of the unit is chosen under Settings › Communication."});
+                             "). The port of the unit is chosen under Admin › Communications parameter..."});
         QCOMPARE(unit.Count(GetInfo), 3);
         QVERIFY(!link.Reached());
 
