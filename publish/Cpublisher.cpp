@@ -85,6 +85,7 @@ void TPublisher::Begin(bool fromGiven, WallMinute first) {
     FEverConnected = false;
     FWriteFailed = false;
     FNewest = FWalker.NewestStored();
+    FFirstStored = NoMinute;
     if (fromGiven) {
         FCursor = first - 1;
         FCursorDirty = true;
@@ -300,6 +301,20 @@ void TPublisher::SetState(PublishStatus::State state, const QString& error) {
 
 void TPublisher::EmitStatus() {
     FStatus.acknowledged = FCursor;
-    FStatus.backlog = FNewest > FCursor ? FNewest - FCursor : 0;
+    const WallMinute start = BacklogStart();
+    FStatus.backlog = start != NoMinute && FNewest > start ? FNewest - start : 0;
     emit statusChanged(FStatus);
+}
+
+WallMinute TPublisher::BacklogStart() {
+    if (FCursor != NoMinute)
+        return FCursor;
+    // Enabled before anything was stored: the backlog begins at the first
+    // stored minute, not at the first minute of the calendar.
+    if (FFirstStored == NoMinute && FNewest != NoMinute) {
+        const std::vector<PublishedMinute> first = FWalker.Next(NoMinute, 1, false);
+        if (!first.empty())
+            FFirstStored = first.front().wall;
+    }
+    return FFirstStored == NoMinute ? NoMinute : FFirstStored - 1;
 }

@@ -119,6 +119,7 @@ private:
     void WriteCursor();
     void SetState(PublishStatus::State state, const QString& error = {});
     void EmitStatus();
+    WallMinute BacklogStart();
     void LoseFlight();
 
     QString FDir;
@@ -148,6 +149,7 @@ private:
     bool FWriteFailed = false;
     WallMinute FNextAfter = NoMinute; // the last minute read from the files
     WallMinute FNewest = NoMinute;    // the newest stored minute known
+    WallMinute FFirstStored = NoMinute; // while nothing was acknowledged yet
     WallMinute FRetained = NoMinute;  // the minute sent retained as the last
     WallMinute FLastStored = NoMinute;
     QByteArray FLastPayload;

@@ -172,6 +172,19 @@ private slots:
         QTRY_COMPARE(sub->Payloads("test/a/status"), (QList<QByteArray>{"online", "offline"}));
     }
 
+    void backlogBeforeTheFirstCursorCountedTheMinutesSince1980() {
+        TPublisher publisher(Dir(), BrokerSettings(FreePort()), "Werk Nord", QuickOptions(10));
+        publisher.Start();
+        MonthDocument doc;
+        TFileAct act(&doc, FFx->env, *FFx->config);
+        for (const SampleRecord& r : {RecordOf(10, 14, 0, 1, 1), RecordOf(10, 14, 1, 2, 2),
+                                      RecordOf(10, 14, 2, 3, 3)})
+            QVERIFY(act.WriteRecord(r));
+        publisher.MinutesStored();
+        QCOMPARE(publisher.Status().backlog, qint64(3));
+        publisher.Stop();
+    }
+
     void brokerRestartedMidStreamLosesNothingAndRepeatsAtMostTheInFlight() {
         QVERIFY(StartBroker());
         auto sub = Subscribe("sub-outage");
