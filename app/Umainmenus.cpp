@@ -283,7 +283,8 @@ void TfmMain::BuildAdminMenu() {
     QMenu* font = AddMenu(Setup1, tr("Font"), "mnFont");
     FontScreen = AddItem(font, tr("Screen"), "FontScreen", 0, tr("&Bildschirmschrift..."));
     connect(FontScreen, &QAction::triggered, this, &TfmMain::FontScreenExecute);
-    FontPrint = AddItem(font, tr("Print"), "FontPrint", 0, tr("&Druckerschrift..."));
+    FontPrint =
+        AddItem(font, tr("Print", "the printer font"), "FontPrint", 0, tr("&Druckerschrift..."));
     connect(FontPrint, &QAction::triggered, this, &TfmMain::FontPrintExecute);
     connect(AddItem(Setup1, tr("Summer time"), "SummerTime", 0, tr("Sommer&zeit...")),
             &QAction::triggered, this, &TfmMain::SummerTimeExecute);

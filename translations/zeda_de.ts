@@ -1263,6 +1263,11 @@ Qt %3</translation>
         <source>%1 (note only)</source>
         <translation>%1 (nur Hinweis)</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <comment>the printer font</comment>
+        <translation>Drucker...</translation>
+    </message>
 </context>
 <context>
     <name>TfmMonth</name>

@@ -1263,6 +1263,11 @@ Qt %3</translation>
         <source>%1 (note only)</source>
         <translation>%1 (note only)</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <comment>the printer font</comment>
+        <translation>Printer...</translation>
+    </message>
 </context>
 <context>
     <name>TfmMonth</name>
