@@ -115,8 +115,10 @@ TfmMain::TfmMain(TEnv& env, TLoginRunner login, QWidget* parent)
 }
 
 TfmMain::~TfmMain() {
-    // The panels follow no window while the windows go.
+    // The panels follow no window while the windows go, and the Edit
+    // commands no focus while the widgets go.
     disconnect(FMdi, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
     // The diagram windows go while the main window they report to is whole.
     for (QMdiSubWindow* w : FMdi->subWindowList())
         delete w;
