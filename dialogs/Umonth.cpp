@@ -36,11 +36,8 @@ TfmMonth::TfmMonth(const TEnv& env, QWidget* parent) : QDialog(parent), FEnv(env
 }
 
 void TfmMonth::btnOkClick() {
+    // 0 is a choice of its own: keep every month file.
     const int months = edtMonth->value();
-    if (months <= 0) {
-        Inform(FEnv, tr("Month not valid!"));
-        return;
-    }
     if (!WriteConfigKey(FEnv, "Datenerhaltzeitraum", months))
         return;
     if (Config)

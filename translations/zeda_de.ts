@@ -1287,10 +1287,6 @@ Qt %3</translation>
         <source>How many months the month files are kept (1 to 12); 0, the setting of a new installation, keeps them all.</source>
         <translation>Wie viele Monate die Monatsdateien aufbewahrt werden (1 bis 12); 0, die Einstellung einer neuen Installation, bewahrt alle auf.</translation>
     </message>
-    <message>
-        <source>Month not valid!</source>
-        <translation>Bitte eine Anzahl Monate von 1 bis 12 eingeben.</translation>
-    </message>
 </context>
 <context>
     <name>TfmPassword</name>

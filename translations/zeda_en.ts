@@ -1287,10 +1287,6 @@ Qt %3</translation>
         <source>How many months the month files are kept (1 to 12); 0, the setting of a new installation, keeps them all.</source>
         <translation>How many months the month files are kept (1 to 12); 0, the setting of a new installation, keeps them all.</translation>
     </message>
-    <message>
-        <source>Month not valid!</source>
-        <translation>Enter a number of months from 1 to 12.</translation>
-    </message>
 </context>
 <context>
     <name>TfmPassword</name>
