@@ -4,6 +4,8 @@
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 
+#include <cctype>
+
 namespace {
 
 constexpr int MinutesPerDay = 1440;
@@ -105,6 +107,24 @@ bool IsMidnight(uint32_t slot) {
 bool IsSummerPeriodText(const QByteArray& text) {
     return text.size() == 17 && text[2] == '.' && text[11] == '.' && text[5] == '/' &&
            text[14] == '/' && text[8] == ',';
+}
+
+bool IsSummerPeriodEntry(const QByteArray& text, uint8_t year) {
+    if (!IsSummerPeriodText(text))
+        return false;
+    for (const qsizetype at : {0, 3, 6, 9, 12, 15})
+        if (!std::isdigit(static_cast<unsigned char>(text[at])) ||
+            !std::isdigit(static_cast<unsigned char>(text[at + 1])))
+            return false;
+    for (const qsizetype at : {0, 9}) {
+        const int day = RuleNumber(text, at);
+        const int month = RuleNumber(text, at + 3);
+        const int hour = RuleNumber(text, at + 6);
+        if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, uint8_t(month)) ||
+            hour > 23)
+            return false;
+    }
+    return true;
 }
 
 bool ParseSummerRule(const QByteArray& text, SummerRule& rule) {

@@ -71,6 +71,10 @@ bool IsMidnight(uint32_t slot);
 // at positions 2 and 11, "/" at 5 and 14 and "," at 8; the other characters
 // are not examined.
 bool IsSummerPeriodText(const QByteArray& text);
+// What the summer-time dialog accepts: a rule text whose digits give real
+// days of the year (1980 + year) and hours 0 to 23, so that a typing slip
+// never disables summer time unseen.
+bool IsSummerPeriodEntry(const QByteArray& text, uint8_t year);
 // Parses a 17-character rule text; false when it is not a valid rule.
 bool ParseSummerRule(const QByteArray& text, SummerRule& rule);
 // The rule stored under "SZ_" and the calendar year.

@@ -128,7 +128,7 @@ void TfmSummerTime::ShowPickers() {
 
 void TfmSummerTime::btnOkClick() {
     const QByteArray period = ToAnsi(edtPeriod->text());
-    if (!IsSummerPeriodText(period)) {
+    if (!IsSummerPeriodEntry(period, uint8_t(Year() - 1980))) {
         Inform(FEnv, tr("Period not valid!"));
         return;
     }

@@ -194,10 +194,10 @@ private slots:
         summer.edtPeriod->setText("29.03/02-25.10/03");
         summer.btnOk->click();
         QCOMPARE(messages.Texts().last(), QString("Period not valid!"));
-        summer.edtPeriod->setText("ab.cd/ef,gh.ij/kl");
+        summer.edtPeriod->setText("29.03/02,25.10/03");
         summer.btnOk->click();
         QCOMPARE(summer.result(), int(QDialog::Accepted));
-        QCOMPARE(Key("SZ_2026"), QByteArray("ab.cd/ef,gh.ij/kl"));
+        QCOMPARE(Key("SZ_2026"), QByteArray("29.03/02,25.10/03"));
         QCOMPARE(messages.shown.size(), 2);
     }
 
@@ -235,6 +235,23 @@ private slots:
         summer.btnOk->click();
         QCOMPARE(messages.Texts().size(), 2);
         QCOMPARE(Key("SZ_2026"), QByteArray("<none>"));
+    }
+
+    // A slip that keeps the separators was stored and silently turned
+    // summer time off for the year.
+    void summerTimeTextWithLettersOrImpossibleDatesIsRefused() {
+        TfmSummerTime summer(env);
+        for (const char* text : {"ab.cd/ef,gh.ij/kl", "2g.03/02,25.10/03", "30.02/02,25.10/03",
+                                 "29.13/02,25.10/03", "29.03/24,25.10/03", "00.03/02,25.10/03"}) {
+            summer.edtPeriod->setText(text);
+            summer.btnOk->click();
+            QCOMPARE(messages.Texts().last(), QString("Period not valid!"));
+            QCOMPARE(Key("SZ_2026"), QByteArray("<none>"));
+        }
+        QCOMPARE(messages.Texts().size(), 6);
+        summer.edtPeriod->setText("31.03/00,31.10/23");
+        summer.btnOk->click();
+        QCOMPARE(Key("SZ_2026"), QByteArray("31.03/00,31.10/23"));
     }
 
     void usersDialogEditsTheList() {
