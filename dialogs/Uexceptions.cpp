@@ -4,6 +4,7 @@
 #include "config/Fcodec.h"
 #include "files/Fexceptionlist.h"
 #include "files/Fexceptions.h"
+#include "view/Uokcancel.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -47,12 +48,7 @@ TfmExceptions::TfmExceptions(const TEnv& env, QWidget* parent) : QDialog(parent)
     btnDelete = Button(this, tr("Delete"), "btnDelete");
     btnUp = Button(this, tr("Up"), "btnUp");
     btnDown = Button(this, tr("Down"), "btnDown");
-    auto* buttons = new QDialogButtonBox(this);
-    btnOk = buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
-    btnOk->setObjectName("btnOk");
-    btnOk->setDefault(true);
-    btnCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    btnCancel->setObjectName("btnCancel");
+    QDialogButtonBox* buttons = OkCancelButtons(this, btnOk, btnCancel);
 
     auto* edit = new QGridLayout;
     edit->addWidget(edtText, 0, 0, 1, 5);

@@ -5,6 +5,7 @@
 #include "config/Ctablecolor.h"
 #include "config/Fcodec.h"
 #include "dialogs/Unumberedit.h"
+#include "view/Uokcancel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -125,12 +126,7 @@ TfmSetKanal::TfmSetKanal(const TEnv& env, int channel, QWidget* parent)
     }
     lblShown = new QLabel(this);
     lblShown->setObjectName("lblShown");
-    auto* buttons = new QDialogButtonBox(this);
-    btnOk = buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
-    btnOk->setObjectName("btnOk");
-    btnOk->setDefault(true);
-    btnCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    btnCancel->setObjectName("btnCancel");
+    QDialogButtonBox* buttons = OkCancelButtons(this, btnOk, btnCancel);
 
     auto* description = new QGroupBox(tr(" Description "), this);
     auto* d = new QFormLayout(description);

@@ -1,6 +1,7 @@
 #include "dialogs/Usettingsform.h"
 
 #include "config/Cmessages.h"
+#include "view/Uokcancel.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -9,14 +10,7 @@
 #include <QVBoxLayout>
 
 void AddButtons(QDialog* d, QFormLayout* form, QPushButton*& ok, QPushButton*& cancel) {
-    auto* buttons = new QDialogButtonBox(d);
-    ok = buttons->addButton(QCoreApplication::translate("Usettingsform", "&Ok"),
-                            QDialogButtonBox::AcceptRole);
-    ok->setObjectName("btnOk");
-    ok->setDefault(true);
-    cancel = buttons->addButton(QCoreApplication::translate("Usettingsform", "&Cancel"),
-                                QDialogButtonBox::RejectRole);
-    cancel->setObjectName("btnCancel");
+    QDialogButtonBox* buttons = OkCancelButtons(d, ok, cancel);
     auto* layout = new QVBoxLayout(d);
     layout->addLayout(form);
     layout->addWidget(buttons);

@@ -7,6 +7,7 @@
 #include "operators/Coperator.h"
 #include "operators/Fpassword.h"
 #include "operators/Uusers.h"
+#include "view/Uokcancel.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -51,12 +52,7 @@ TfmLogin::TfmLogin(const TEnv& env, int mode, QWidget* parent)
     lblExpiry->setObjectName("lblExpiry");
     lblExpiry->setWordWrap(true);
 
-    auto* buttons = new QDialogButtonBox(this);
-    btnOk = buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
-    btnOk->setObjectName("btnOk");
-    btnOk->setDefault(true);
-    btnCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    btnCancel->setObjectName("btnCancel");
+    QDialogButtonBox* buttons = OkCancelButtons(this, btnOk, btnCancel);
 
     auto* form = new QFormLayout;
     form->addRow(tr("User"), cmbUser);

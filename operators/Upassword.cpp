@@ -3,6 +3,7 @@
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
 #include "operators/Fpassword.h"
+#include "view/Uokcancel.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -23,12 +24,7 @@ TfmPassword::TfmPassword(const TEnv& env, QWidget* parent) : QDialog(parent), FE
     edtConfirm = new QLineEdit(this);
     edtConfirm->setObjectName("edtConfirm");
     edtConfirm->setEchoMode(QLineEdit::Password);
-    auto* buttons = new QDialogButtonBox(this);
-    btnOk = buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
-    btnOk->setObjectName("btnOk");
-    btnOk->setDefault(true);
-    btnCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    btnCancel->setObjectName("btnCancel");
+    QDialogButtonBox* buttons = OkCancelButtons(this, btnOk, btnCancel);
     auto* form = new QFormLayout;
     form->addRow(tr("User"), cmbUser);
     form->addRow(tr("New password:"), edtPassword);

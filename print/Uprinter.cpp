@@ -4,6 +4,7 @@
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
 #include "print/Fprintparams.h"
+#include "view/Uokcancel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -61,12 +62,7 @@ TfmPrinter::TfmPrinter(const TEnv& env, const QStringList& printers, QWidget* pa
     rbFitToPage->setObjectName("rbFitToPage");
     rbActualSize = new QRadioButton(tr("Actual size"), this);
     rbActualSize->setObjectName("rbActualSize");
-    auto* buttons = new QDialogButtonBox(this);
-    btnOk = buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
-    btnOk->setObjectName("btnOk");
-    btnOk->setDefault(true);
-    btnCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    btnCancel->setObjectName("btnCancel");
+    QDialogButtonBox* buttons = OkCancelButtons(this, btnOk, btnCancel);
 
     auto* group = new QVBoxLayout(grpPrinters);
     for (QWidget* widget : {static_cast<QWidget*>(chkPrinter1), static_cast<QWidget*>(cmbPrinter1),

@@ -415,6 +415,17 @@
     </message>
 </context>
 <context>
+    <name>OkCancelButtons</name>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>Publishing</name>
     <message>
         <source>The broker %1 accepted the connection.</source>
@@ -709,14 +720,6 @@
         <translation>Nach unten</translation>
     </message>
     <message>
-        <source>&amp;Ok</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
-    </message>
-    <message>
         <source>%1 characters left; %2 of %3 descriptions</source>
         <translation>noch %1 Zeichen; %2 von %3 Beschreibungen</translation>
     </message>
@@ -800,14 +803,6 @@
     <message>
         <source>When the time runs out, ZEDA starts at the operator level.</source>
         <translation>Läuft die Zeit ab, startet ZEDA mit Bedienerrechten.</translation>
-    </message>
-    <message>
-        <source>&amp;Ok</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>User</source>
@@ -1303,14 +1298,6 @@ Qt %3</translation>
         <translation>Administrator</translation>
     </message>
     <message>
-        <source>&amp;Ok</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
-    </message>
-    <message>
         <source>User</source>
         <translation>Benutzer:</translation>
     </message>
@@ -1426,14 +1413,6 @@ Qt %3</translation>
     <message>
         <source>Actual size</source>
         <translation>Originalgröße</translation>
-    </message>
-    <message>
-        <source>&amp;Ok</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1560,14 +1539,6 @@ Qt %3</translation>
     <message>
         <source>The channel of the data is activated</source>
         <translation>Kanal in Betrieb</translation>
-    </message>
-    <message>
-        <source>&amp;Ok</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source> Description </source>
@@ -1754,17 +1725,6 @@ Qt %3</translation>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
-    </message>
-</context>
-<context>
-    <name>Usettingsform</name>
-    <message>
-        <source>&amp;Ok</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
