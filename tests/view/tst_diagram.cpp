@@ -244,14 +244,126 @@ private slots:
             QCOMPARE(reversed.StateAt(0, slot), ExceptionAt(doc, 0, slot));
     }
 
+    // The stretches the plotter looks up once end where a period of the
+    // channel begins or ends, and no earlier change hides inside one.
+    void exceptionStretchesEndAtPeriodEdges() {
+        FreshOne(100);
+        AddException(doc, 10, 20, 0x0001, "HIDE");
+        AddException(doc, 0, 50, 0x0001, "!NOT");
+        AddException(doc, 30, 40, 0x0002, "TWO");
+        const TExceptionIndex index(doc);
+        uint32_t until = 0;
+        QCOMPARE(index.StateUntil(0, 5, until), int(ExceptionNoteOnly));
+        QCOMPARE(until, 10u);
+        QCOMPARE(index.StateUntil(0, 12, until), int(ExceptionOrdinary));
+        QCOMPARE(until, 21u);
+        QCOMPARE(index.StateUntil(0, 21, until), int(ExceptionNoteOnly));
+        QCOMPARE(until, 51u);
+        QCOMPARE(index.StateUntil(0, 60, until), int(ExceptionNone));
+        QCOMPARE(until, UINT32_MAX);
+        QCOMPARE(index.StateUntil(1, 5, until), int(ExceptionNone));
+        QCOMPARE(until, 30u);
+    }
+
+    // At 1:20 each column holds twenty minutes and is drawn from its lowest
+    // to its highest value (a rising curve: first minute, then last); it
+    // once showed only its first minute, one point per column.
     void compressionSamplesEveryNthSlot() {
         FreshOne(1000, 0, -20);
         for (int s = 0; s < 200; ++s)
             SetRaw(doc, s, 0, uint16_t(s));
         const TRecording r = Month(40, 141);
         QCOMPARE(r.polylines.size(), 1);
+        QCOMPARE(r.polylines[0].points, Points({{2, 260},
+                                                {2, 241},
+                                                {3, 240},
+                                                {3, 221},
+                                                {4, 220},
+                                                {4, 201},
+                                                {5, 200},
+                                                {5, 181},
+                                                {6, 180},
+                                                {6, 161},
+                                                {7, 160}}));
+    }
+
+    // A single-minute spike between the minutes that the compressed view
+    // once sampled (every twentieth) vanished from the picture.
+    void spikeBetweenSampledMinutesIsDrawn() {
+        FreshOne(1000, 0, -20);
+        for (int s = 0; s < 200; ++s)
+            SetRaw(doc, s, 0, 100);
+        SetRaw(doc, 47, 0, 250);
+        const TRecording r = Month(0, 200);
+        QCOMPARE(r.polylines.size(), 1);
+        QCOMPARE(r.polylines[0].points, Points({{0, 200},
+                                                {1, 200},
+                                                {2, 200},
+                                                {2, 50},
+                                                {3, 200},
+                                                {4, 200},
+                                                {5, 200},
+                                                {6, 200},
+                                                {7, 200},
+                                                {8, 200},
+                                                {9, 200}}));
+    }
+
+    // Within a column the lowest and highest values are drawn in the order
+    // they occurred: a peak then a dip, and a dip then a peak.
+    void columnExtremesFollowTime() {
+        FreshOne(1000, 0, -20);
+        for (int s = 0; s < 100; ++s)
+            SetRaw(doc, s, 0, 100);
+        SetRaw(doc, 25, 0, 180);
+        SetRaw(doc, 33, 0, 20);
+        SetRaw(doc, 45, 0, 30);
+        SetRaw(doc, 50, 0, 170);
+        const TRecording r = Month(0, 100);
+        QCOMPARE(r.polylines.size(), 1);
         QCOMPARE(r.polylines[0].points,
-                 Points({{2, 260}, {3, 240}, {4, 220}, {5, 200}, {6, 180}, {7, 160}}));
+                 Points({{0, 200}, {1, 120}, {1, 280}, {2, 270}, {2, 130}, {3, 200}, {4, 200}}));
+    }
+
+    // Minutes that draw nothing inside a compressed column, none of them one
+    // the view once sampled, still break the curve: the column is drawn on
+    // both sides of the gap, never across it.
+    void gapStaysAGapAtCompression_data() {
+        QTest::addColumn<bool>("noData");
+        QTest::newRow("minutes without data") << true;
+        QTest::newRow("ordinary exception period") << false;
+    }
+    void gapStaysAGapAtCompression() {
+        QFETCH(bool, noData);
+        FreshOne(1000, 0, -20);
+        for (int s = 0; s < 100; ++s) {
+            if (!noData || s < 45 || s > 47)
+                SetRaw(doc, s, 0, 100);
+        }
+        SetRaw(doc, 48, 0, 120);
+        if (!noData)
+            AddException(doc, 45, 47, 0x0001, "GAP");
+        const TRecording r = Month(0, 100);
+        QCOMPARE(r.polylines.size(), 2);
+        QCOMPARE(r.polylines[0].points, Points({{0, 200}, {1, 200}, {2, 200}}));
+        QCOMPARE(r.polylines[1].points, Points({{2, 180}, {2, 200}, {3, 200}, {4, 200}}));
+    }
+
+    // A note-only period that begins and ends inside compressed columns:
+    // its own thick run, split from the thin ones at those minutes.
+    void noteOnlyPeriodSplitsCompressedColumns() {
+        FreshOne(1000, 0, -20);
+        for (int s = 0; s < 100; ++s)
+            SetRaw(doc, s, 0, 100);
+        SetRaw(doc, 30, 0, 140);
+        AddException(doc, 25, 65, 0x0001, "!NOT");
+        const TRecording r = Month(0, 100);
+        QCOMPARE(r.polylines.size(), 3);
+        QCOMPARE(r.polylines[0].points, Points({{0, 200}, {1, 200}}));
+        QCOMPARE(r.polylines[1].points, Points({{1, 200}, {1, 160}, {2, 200}, {3, 200}}));
+        QCOMPARE(r.polylines[1].pen.widthF(), 3.0);
+        QCOMPARE(r.polylines[2].points, Points({{3, 200}, {4, 200}}));
+        QCOMPARE(r.polylines[2].pen.widthF(), 0.0);
     }
 
     void magnificationSpreadsSlots() {
