@@ -24,6 +24,24 @@ QList<QPoint> Points(std::initializer_list<std::pair<int, int>> xy) {
     return out;
 }
 
+using Spans = QList<std::pair<int, int>>;
+
+// The runs of rows, top and bottom, whose pixel in column x has colour c.
+Spans ColumnSpans(const QImage& image, int x, const QColor& c) {
+    Spans out;
+    for (int y = 0; y < image.height(); ++y) {
+        if (image.pixelColor(x, y) != c)
+            continue;
+        if (!out.isEmpty() && out.last().second == y - 1)
+            out.last().second = y;
+        else
+            out.append({y, y});
+    }
+    return out;
+}
+
+const QColor Red(255, 0, 0);
+
 } // namespace
 
 class TestDiagram : public QObject {
@@ -60,6 +78,23 @@ class TestDiagram : public QObject {
         [&] { QCOMPARE(p.pen(), before); }();
         p.end();
         return dev.Recording();
+    }
+
+    // The month plotter's picture on white.
+    QImage MonthImage(int first, int last) {
+        QImage image(W, H, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        diagram->PlotMonth(p, first, last, doc);
+        return image;
+    }
+
+    // Column by column from x = 0: the rows drawn in channel 0's colour.
+    static QList<Spans> Columns(const QImage& image, int count, const QColor& c = Red) {
+        QList<Spans> out;
+        for (int x = 0; x < count; ++x)
+            out.append(ColumnSpans(image, x, c));
+        return out;
     }
 
     TRecording Running(int first, int last, int* lineHeight = nullptr) {
@@ -265,52 +300,52 @@ private slots:
         QCOMPARE(until, 30u);
     }
 
-    // At 1:20 each column holds twenty minutes and is drawn from its lowest
-    // to its highest value (a rising curve: first minute, then last); it
-    // once showed only its first minute, one point per column.
+    // At 1:20 each column holds twenty minutes and is drawn as one span
+    // from its lowest to its highest value, reaching the last value of the
+    // column before: a rising curve covers every row between neighbouring
+    // columns, no holes. It once showed only the first minute of a column.
     void compressionSamplesEveryNthSlot() {
         FreshOne(1000, 0, -20);
         for (int s = 0; s < 200; ++s)
             SetRaw(doc, s, 0, uint16_t(s));
-        const TRecording r = Month(40, 141);
-        QCOMPARE(r.polylines.size(), 1);
-        QCOMPARE(r.polylines[0].points, Points({{2, 260},
-                                                {2, 241},
-                                                {3, 240},
-                                                {3, 221},
-                                                {4, 220},
-                                                {4, 201},
-                                                {5, 200},
-                                                {5, 181},
-                                                {6, 180},
-                                                {6, 161},
-                                                {7, 160}}));
+        const QList<Spans> c = Columns(MonthImage(40, 141), 9);
+        QCOMPARE(c, QList<Spans>({{},
+                                  {},
+                                  {{241, 260}},
+                                  {{221, 241}},
+                                  {{201, 221}},
+                                  {{181, 201}},
+                                  {{161, 181}},
+                                  {{160, 161}},
+                                  {}}));
     }
 
     // A single-minute spike between the minutes that the compressed view
-    // once sampled (every twentieth) vanished from the picture.
+    // once sampled (every twentieth) vanished from the picture. The column
+    // after it starts from the spike, its column's last point.
     void spikeBetweenSampledMinutesIsDrawn() {
         FreshOne(1000, 0, -20);
         for (int s = 0; s < 200; ++s)
             SetRaw(doc, s, 0, 100);
         SetRaw(doc, 47, 0, 250);
-        const TRecording r = Month(0, 200);
-        QCOMPARE(r.polylines.size(), 1);
-        QCOMPARE(r.polylines[0].points, Points({{0, 200},
-                                                {1, 200},
-                                                {2, 200},
-                                                {2, 50},
-                                                {3, 200},
-                                                {4, 200},
-                                                {5, 200},
-                                                {6, 200},
-                                                {7, 200},
-                                                {8, 200},
-                                                {9, 200}}));
+        const QList<Spans> c = Columns(MonthImage(0, 200), 11);
+        const Spans level{{200, 200}};
+        QCOMPARE(c, QList<Spans>({level,
+                                  level,
+                                  {{50, 200}},
+                                  {{50, 200}},
+                                  level,
+                                  level,
+                                  level,
+                                  level,
+                                  level,
+                                  level,
+                                  {}}));
     }
 
     // Within a column the lowest and highest values are drawn in the order
-    // they occurred: a peak then a dip, and a dip then a peak.
+    // they occurred: a peak then a dip, and a dip then a peak. The next
+    // column starts from the later of the two.
     void columnExtremesFollowTime() {
         FreshOne(1000, 0, -20);
         for (int s = 0; s < 100; ++s)
@@ -319,15 +354,15 @@ private slots:
         SetRaw(doc, 33, 0, 20);
         SetRaw(doc, 45, 0, 30);
         SetRaw(doc, 50, 0, 170);
-        const TRecording r = Month(0, 100);
-        QCOMPARE(r.polylines.size(), 1);
-        QCOMPARE(r.polylines[0].points,
-                 Points({{0, 200}, {1, 120}, {1, 280}, {2, 270}, {2, 130}, {3, 200}, {4, 200}}));
+        const QList<Spans> c = Columns(MonthImage(0, 100), 6);
+        QCOMPARE(c,
+                 QList<Spans>(
+                     {{{200, 200}}, {{120, 280}}, {{130, 280}}, {{130, 200}}, {{200, 200}}, {}}));
     }
 
-    // Minutes that draw nothing inside a compressed column, none of them one
-    // the view once sampled, still break the curve: the column is drawn on
-    // both sides of the gap, never across it.
+    // Minutes that draw nothing across the edge of two compressed columns
+    // break the curve: the column after the gap starts afresh and does not
+    // reach down to the low last value before it.
     void gapStaysAGapAtCompression_data() {
         QTest::addColumn<bool>("noData");
         QTest::newRow("minutes without data") << true;
@@ -337,33 +372,75 @@ private slots:
         QFETCH(bool, noData);
         FreshOne(1000, 0, -20);
         for (int s = 0; s < 100; ++s) {
-            if (!noData || s < 45 || s > 47)
+            if (!noData || s < 38 || s > 41)
                 SetRaw(doc, s, 0, 100);
         }
+        SetRaw(doc, 30, 0, 20);
         SetRaw(doc, 48, 0, 120);
         if (!noData)
-            AddException(doc, 45, 47, 0x0001, "GAP");
-        const TRecording r = Month(0, 100);
-        QCOMPARE(r.polylines.size(), 2);
-        QCOMPARE(r.polylines[0].points, Points({{0, 200}, {1, 200}, {2, 200}}));
-        QCOMPARE(r.polylines[1].points, Points({{2, 180}, {2, 200}, {3, 200}, {4, 200}}));
+            AddException(doc, 38, 41, 0x0001, "GAP");
+        const QList<Spans> c = Columns(MonthImage(0, 100), 6);
+        QCOMPARE(c,
+                 QList<Spans>(
+                     {{{200, 200}}, {{200, 280}}, {{180, 200}}, {{180, 200}}, {{200, 200}}, {}}));
+    }
+
+    // A gap over whole columns leaves them without a single pixel.
+    void gapOverWholeColumnsIsEmpty_data() { gapStaysAGapAtCompression_data(); }
+    void gapOverWholeColumnsIsEmpty() {
+        QFETCH(bool, noData);
+        FreshOne(1000, 0, -20);
+        for (int s = 0; s < 140; ++s) {
+            if (!noData || s < 40 || s >= 100)
+                SetRaw(doc, s, 0, uint16_t(s < 40 ? 100 : 150));
+        }
+        if (!noData)
+            AddException(doc, 40, 99, 0x0001, "GAP");
+        const QList<Spans> c = Columns(MonthImage(0, 140), 8);
+        QCOMPARE(c, QList<Spans>(
+                        {{{200, 200}}, {{200, 200}}, {}, {}, {}, {{150, 150}}, {{150, 150}}, {}}));
     }
 
     // A note-only period that begins and ends inside compressed columns:
-    // its own thick run, split from the thin ones at those minutes.
+    // its spans three pixels wide and reaching a pixel beyond their ends,
+    // as its three-pixel line would; the thin curve on either side one
+    // pixel.
     void noteOnlyPeriodSplitsCompressedColumns() {
         FreshOne(1000, 0, -20);
-        for (int s = 0; s < 100; ++s)
+        for (int s = 0; s < 140; ++s)
             SetRaw(doc, s, 0, 100);
         SetRaw(doc, 30, 0, 140);
         AddException(doc, 25, 65, 0x0001, "!NOT");
-        const TRecording r = Month(0, 100);
-        QCOMPARE(r.polylines.size(), 3);
-        QCOMPARE(r.polylines[0].points, Points({{0, 200}, {1, 200}}));
-        QCOMPARE(r.polylines[1].points, Points({{1, 200}, {1, 160}, {2, 200}, {3, 200}}));
-        QCOMPARE(r.polylines[1].pen.widthF(), 3.0);
-        QCOMPARE(r.polylines[2].points, Points({{3, 200}, {4, 200}}));
-        QCOMPARE(r.polylines[2].pen.widthF(), 0.0);
+        const QList<Spans> c = Columns(MonthImage(0, 140), 8);
+        const Spans thick{{159, 201}};
+        QCOMPARE(c,
+                 QList<Spans>(
+                     {thick, thick, thick, thick, {{199, 201}}, {{200, 200}}, {{200, 200}}, {}}));
+    }
+
+    // The running plotter walks the same way: spans at compression, the
+    // newest minute one column further.
+    void runningCurveUsesSpansAtCompression() {
+        ChannelDefs c = NoChannels();
+        c[0] = Channel(0, 2, "Temp", "C");
+        Fresh(c, 1000, -20);
+        for (int s = 0; s <= 100; ++s)
+            SetRaw(doc, s, 0, 100);
+        SetRaw(doc, 47, 0, 250);
+        SetRaw(doc, 100, 0, 60);
+        QImage image(W, H, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            p.setFont(NamedFont("MS Sans Serif", 8));
+            diagram->PlotRunning(p, 0, 100, doc);
+        }
+        const QColor blue(0, 0, 255);
+        const QList<Spans> cols = Columns(image, 5, blue);
+        QCOMPARE(cols, QList<Spans>(
+                           {{{200, 200}}, {{200, 200}}, {{50, 200}}, {{50, 200}}, {{200, 200}}}));
+        // Column 5 holds the red line of the newest minute over the join.
+        QCOMPARE(image.pixelColor(5, 120), QColor(255, 0, 0));
     }
 
     void magnificationSpreadsSlots() {
