@@ -385,20 +385,39 @@ private slots:
                      {{{200, 200}}, {{200, 280}}, {{180, 200}}, {{180, 200}}, {{200, 200}}, {}}));
     }
 
-    // A gap over whole columns leaves them without a single pixel.
+    // A gap over whole columns leaves them without a single pixel, even on
+    // the rows that the columns on both sides share.
     void gapOverWholeColumnsIsEmpty_data() { gapStaysAGapAtCompression_data(); }
     void gapOverWholeColumnsIsEmpty() {
         QFETCH(bool, noData);
         FreshOne(1000, 0, -20);
         for (int s = 0; s < 140; ++s) {
             if (!noData || s < 40 || s >= 100)
-                SetRaw(doc, s, 0, uint16_t(s < 40 ? 100 : 150));
+                SetRaw(doc, s, 0, uint16_t(100 + s % 100 / 20 * 10));
         }
         if (!noData)
             AddException(doc, 40, 99, 0x0001, "GAP");
         const QList<Spans> c = Columns(MonthImage(0, 140), 8);
-        QCOMPARE(c, QList<Spans>(
-                        {{{200, 200}}, {{200, 200}}, {}, {}, {}, {{150, 150}}, {{150, 150}}, {}}));
+        QCOMPARE(c, QList<Spans>({{{200, 200}},
+                                  {{190, 200}},
+                                  {},
+                                  {},
+                                  {},
+                                  {{200, 200}},
+                                  {{190, 200}},
+                                  {}}));
+    }
+
+    // A curve that leaves its band inside a compressed column: the column
+    // shows the end of the old band at the top and the start of the new
+    // one lower down, nothing between them.
+    void wrapInsideACompressedColumnDrawsBothParts() {
+        FreshOne(1000, 0, -20);
+        for (int s = 0; s < 400; ++s)
+            SetRaw(doc, s, 0, uint16_t(s));
+        const QList<Spans> c = Columns(MonthImage(0, 340), 18);
+        QCOMPARE(c.mid(13),
+                 QList<Spans>({{{21, 41}}, {{1, 21}}, {{0, 1}, {181, 199}}, {{161, 181}}, {}}));
     }
 
     // A note-only period that begins and ends inside compressed columns:
