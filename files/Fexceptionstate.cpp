@@ -59,3 +59,25 @@ int TExceptionIndex::StateAt(int channel, uint32_t slot) const {
     }
     return ExceptionNone;
 }
+
+int TExceptionIndex::StateUntil(int channel, uint32_t slot, uint32_t& until) const {
+    until = UINT32_MAX;
+    if (channel < 0 || channel >= 16)
+        return ExceptionNone;
+    int state = ExceptionNone;
+    bool decided = false;
+    for (const Period& p : FPeriods) {
+        if (!((p.mask >> channel) & 1))
+            continue;
+        if (slot < p.from) {
+            until = std::min(until, p.from);
+        } else if (slot <= p.to) {
+            if (p.to < UINT32_MAX)
+                until = std::min(until, p.to + 1);
+            if (!decided)
+                state = p.state;
+            decided = true;
+        }
+    }
+    return state;
+}

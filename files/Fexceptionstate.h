@@ -24,6 +24,10 @@ class TExceptionIndex {
 public:
     explicit TExceptionIndex(const MonthDocument& document);
     int StateAt(int channel, uint32_t slot) const;
+    // The state at slot, with until set to a later slot before which the
+    // state cannot change (no period of the channel begins or ends in
+    // between), so a walk over minutes looks up once per stretch.
+    int StateUntil(int channel, uint32_t slot, uint32_t& until) const;
     bool Empty() const { return FPeriods.empty(); }
 
 private:

@@ -69,8 +69,8 @@ bool InBand(int a, int base) {
     return a - base >= 0 && a - base <= TDiagram::BandHeight;
 }
 
-// How the plotters step through slots: every n-th slot one pixel apart at
-// compression 1:n, every slot n pixels apart at magnification n:1.
+// How the plotters step through slots: columns of n slots one pixel apart
+// at compression 1:n, single slots n pixels apart at magnification n:1.
 struct Sampling {
     int slotStep;
     int dx;
@@ -81,6 +81,64 @@ Sampling SamplingOf(const TScale& s) {
         return {s.timeMinutes / s.timePixels, 1};
     return {1, s.timeMinutes > 0 ? s.timePixels / s.timeMinutes : 1};
 }
+
+// One channel's minutes read straight out of the day blocks, the block of
+// the last slot kept at hand: a walk over a month reads every minute.
+class TChannelMinutes {
+public:
+    TChannelMinutes(const MonthDocument& d, int channel) : FDocument(d), FField(2 + 2 * channel) {}
+
+    // The raw value at a slot, or -1 when it holds no stored minute.
+    int Raw(int slot) {
+        if (slot < 0)
+            return -1;
+        const int block = slot / SlotsPerDay;
+        if (block != FBlock)
+            Enter(block);
+        if (!FData)
+            return -1;
+        const unsigned char* entry = FData + qint64(slot - block * SlotsPerDay) * SlotSize;
+        if (entry[0] != SlotStored)
+            return -1;
+        return entry[FField] | (entry[FField + 1] << 8);
+    }
+
+private:
+    void Enter(int block) {
+        FBlock = block;
+        FData = nullptr;
+        if (block < MaxDayBlocks && FDocument.dayBlocks[block].size() >= DayBlockSize)
+            FData = reinterpret_cast<const unsigned char*>(FDocument.dayBlocks[block].constData());
+    }
+
+    const MonthDocument& FDocument;
+    const int FField;
+    int FBlock = -1;
+    const unsigned char* FData = nullptr;
+};
+
+// One channel's exception states along a walk, looked up once per stretch
+// in which no period begins or ends.
+class TChannelStates {
+public:
+    TChannelStates(const TExceptionIndex& ex, int channel) : FIndex(ex), FChannel(channel) {}
+    int At(int slot) {
+        if (FIndex.Empty())
+            return ExceptionNone;
+        if (uint32_t(slot) < FFrom || uint32_t(slot) >= FUntil) {
+            FFrom = uint32_t(slot);
+            FState = FIndex.StateUntil(FChannel, FFrom, FUntil);
+        }
+        return FState;
+    }
+
+private:
+    const TExceptionIndex& FIndex;
+    const int FChannel;
+    uint32_t FFrom = 1;
+    uint32_t FUntil = 0;
+    int FState = ExceptionNone;
+};
 
 // The points of one curve run out of the plotter's buffer. When the buffer
 // is full the points so far are drawn and the last of them starts the next
@@ -108,6 +166,8 @@ public:
         FCount = 0;
         FCounted = 0;
     }
+    // A curve is drawn as its runs finish.
+    void EndChannel(const QColor&) { Finish(); }
 
 private:
     void Append(QPoint pt) {
@@ -130,6 +190,156 @@ private:
     int FCounted = 0;
 };
 
+// Fills rects in one colour, without an outline.
+void FillSpans(QPainter& p, const std::vector<QRect>& rects, const QColor& colour) {
+    const TPenRecall pen(p);
+    const TBrushRecall brush(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawRects(rects.data(), int(rects.size()));
+}
+
+// The same points as a curve run, drawn as one vertical span per pixel
+// column at compression: a column covers its own points and reaches the
+// last point of the column before it in the run, so neighbouring columns
+// join as the polyline's segment between them would. Filling the spans of
+// a channel at once costs a fraction of rasterising as many short lines.
+class TSpans {
+public:
+    TSpans(QPainter& p, std::vector<QRect>& rects) : FPainter(p), FRects(rects) { FRects.clear(); }
+
+    int Counted() const { return FCounted; }
+    void Start(const QPen& pen) {
+        // A cosmetic pen is one pixel wide; a wider pen widens the span
+        // and reaches half its width beyond the ends, as its line would.
+        FWidth = std::max(1, int(std::lround(pen.widthF())));
+        FCounted = 0;
+        FOpen = false;
+        FRunStart = FRects.size();
+    }
+    void Add(QPoint pt) {
+        Append(pt);
+        ++FCounted;
+    }
+    void AddUncounted(QPoint pt) { Append(pt); }
+    // Keeps the run's spans when it has at least two points.
+    void Finish() {
+        if (FOpen)
+            Close();
+        if (FCounted < 2)
+            FRects.resize(FRunStart);
+        FCounted = 0;
+        FOpen = false;
+        FRunStart = FRects.size();
+    }
+    // Fills the channel's spans in its colour and forgets them.
+    void EndChannel(const QColor& colour) {
+        Finish();
+        if (!FRects.empty())
+            FillSpans(FPainter, FRects, colour);
+        FRects.clear();
+        FRunStart = 0;
+    }
+
+private:
+    void Append(QPoint pt) {
+        if (FOpen && pt.x() == FX) {
+            FTop = std::min(FTop, pt.y());
+            FBottom = std::max(FBottom, pt.y());
+        } else {
+            if (FOpen)
+                Close();
+            FTop = FOpen ? std::min(FLastY, pt.y()) : pt.y();
+            FBottom = FOpen ? std::max(FLastY, pt.y()) : pt.y();
+            FX = pt.x();
+            FOpen = true;
+        }
+        FLastY = pt.y();
+    }
+    void Close() {
+        const int half = (FWidth - 1) / 2;
+        const QRect r(FX - half, FTop - half, FWidth, FBottom - FTop + 1 + 2 * half);
+        // A level stretch becomes one wide span.
+        if (FRects.size() > FRunStart) {
+            QRect& before = FRects.back();
+            if (before.top() == r.top() && before.bottom() == r.bottom() &&
+                r.left() <= before.right() + 1) {
+                before.setRight(r.right());
+                return;
+            }
+        }
+        FRects.push_back(r);
+    }
+    QPainter& FPainter;
+    std::vector<QRect>& FRects;
+    size_t FRunStart = 0;
+    int FWidth = 1;
+    int FCounted = 0;
+    bool FOpen = false;
+    int FX = 0;
+    int FTop = 0;
+    int FBottom = 0;
+    int FLastY = 0;
+};
+
+// Heights of plot positions within a run's band.
+struct TBandHeights {
+    int height;
+    int vp;
+    int vu;
+    // The value zooms of the menu are whole factors: a multiplication gives
+    // the same heights as the exact ratio, without a division per point.
+    int factor;
+    int Y(int a, int base) const {
+        return height - (factor ? (a - base) * factor : MulDivTrunc(a - base, vp, vu));
+    }
+};
+
+TBandHeights BandHeightsOf(const TScale& s, int height) {
+    const int vp = s.valuePixels;
+    const int vu = s.valueUnits;
+    return {height, vp, vu, vu > 0 && vp % vu == 0 ? vp / vu : 0};
+}
+
+// The minutes of one pixel column collected since the run last broke: the
+// column is drawn as its lowest and highest value in the order they
+// occurred, so a single-minute spike stays in the picture.
+class TColumnExtremes {
+public:
+    bool Empty() const { return FCount == 0; }
+    void Add(int a, int slot) {
+        if (FCount++ == 0) {
+            FMin = FMax = a;
+            FMinAt = FMaxAt = slot;
+            return;
+        }
+        if (a < FMin) {
+            FMin = a;
+            FMinAt = slot;
+        } else if (a > FMax) {
+            FMax = a;
+            FMaxAt = slot;
+        }
+    }
+    // Adds the column's points to the run and empties it.
+    template <typename Run> void MoveInto(Run& run, int x, int base, const TBandHeights& band) {
+        if (FCount == 0)
+            return;
+        FCount = 0;
+        const bool minFirst = FMinAt <= FMaxAt;
+        run.Add(QPoint(x, band.Y(minFirst ? FMin : FMax, base)));
+        if (FMin != FMax)
+            run.Add(QPoint(x, band.Y(minFirst ? FMax : FMin, base)));
+    }
+
+private:
+    int FCount = 0;
+    int FMin = 0;
+    int FMax = 0;
+    int FMinAt = 0;
+    int FMaxAt = 0;
+};
+
 QPen ThinPen(const QColor& c) {
     return QPen(c, 0, Qt::SolidLine);
 }
@@ -140,32 +350,46 @@ QPen ThickPen(const QColor& c) {
     return QPen(c, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-// One channel's walk over the sampled slots first .. last - 1; returns the
-// base in force after the last slot.
-template <typename PenOf>
-int WalkChannel(TRun& run, const MonthDocument& d, const TExceptionIndex& ex, const ChannelDef& c,
-                int channel, int first, int last, int x, Sampling smp, int height, int vp, int vu,
+// One channel's walk over slots first .. last - 1, column by column; returns
+// the base in force after the last slot. Every minute counts: one without
+// data or hidden by an ordinary period breaks the run, so does a change of
+// exception state or a value that leaves the band; the points collected in
+// a column so far are kept before the break.
+template <typename Run, typename PenOf>
+int WalkChannel(Run& run, const MonthDocument& d, const TExceptionIndex& ex, const ChannelDef& c,
+                int channel, int first, int last, int x, Sampling smp, const TBandHeights& band,
                 PenOf penOf) {
     int base = InitialBase(PlotValue(d, c, first, channel));
     int previous = ExceptionNone;
-    // The value zooms of the menu are whole factors: a multiplication gives
-    // the same heights as the exact ratio, without a division per point.
-    const int factor = vu > 0 && vp % vu == 0 ? vp / vu : 0;
-    for (int s = first; s < last; s += smp.slotStep, x += smp.dx) {
-        const int state = Stored(d, s) ? ex.StateAt(channel, uint32_t(s)) : int(ExceptionOrdinary);
-        if (state != previous && run.Counted() > 0)
-            run.Finish();
-        previous = state;
-        if (state == ExceptionOrdinary)
-            continue;
-        const int a = PlotValue(d, c, s, channel);
-        if (run.Counted() > 0 && !InBand(a, base))
-            run.Finish();
-        if (run.Counted() == 0) {
-            base = RunBase(a);
-            run.Start(penOf(state));
+    TChannelMinutes minutes(d, channel);
+    TChannelStates states(ex, channel);
+    TColumnExtremes column;
+    const int offset = int(c.dispOffset);
+    const auto collecting = [&run, &column] { return run.Counted() > 0 || !column.Empty(); };
+    for (int from = first; from < last; from += smp.slotStep, x += smp.dx) {
+        const int to = std::min(from + smp.slotStep, last);
+        for (int s = from; s < to; ++s) {
+            const int raw = minutes.Raw(s);
+            const int state = raw < 0 ? int(ExceptionOrdinary) : states.At(s);
+            if (state != previous && collecting()) {
+                column.MoveInto(run, x, base, band);
+                run.Finish();
+            }
+            previous = state;
+            if (state == ExceptionOrdinary)
+                continue;
+            const int a = raw + offset;
+            if (collecting() && !InBand(a, base)) {
+                column.MoveInto(run, x, base, band);
+                run.Finish();
+            }
+            if (!collecting()) {
+                base = RunBase(a);
+                run.Start(penOf(state));
+            }
+            column.Add(a, s);
         }
-        run.Add(QPoint(x, height - (factor ? (a - base) * factor : MulDivTrunc(a - base, vp, vu))));
+        column.MoveInto(run, x, base, band);
     }
     return base;
 }
@@ -279,6 +503,20 @@ void TDiagram::MarkLine(QPainter& p, int slot, const QColor& colour) {
     VerticalLine(p, scale->MinutesToPixels(slot), area->Height(), 0, colour);
 }
 
+// Calls plot with the drawer of the zoom: vertical spans when a pixel
+// column holds more than one minute, a polyline otherwise.
+template <typename Plot>
+void WithRun(QPainter& p, Sampling smp, std::vector<QPoint>& points, std::vector<QRect>& rects,
+             Plot plot) {
+    if (smp.slotStep > 1) {
+        TSpans spans(p, rects);
+        plot(spans);
+    } else {
+        TRun run(p, points);
+        plot(run);
+    }
+}
+
 void TDiagram::PlotMonth(QPainter& p, int first, int last, const MonthDocument& document) {
     const MonthDisplay& display = document.display;
     if (first >= int(display.minutesShown))
@@ -287,20 +525,20 @@ void TDiagram::PlotMonth(QPainter& p, int first, int last, const MonthDocument& 
     const TExceptionIndex ex(document);
     const Sampling smp = SamplingOf(*scale);
     const int x0 = scale->MinutesToPixels(first);
-    const int h = area->Height();
-    TRun run(p, FPoints);
-    for (int ch = 0; ch < ChannelCount; ++ch) {
-        if (!display.channelVisible[ch])
-            continue;
-        const ChannelDef c = HeaderChannel(document.header, ch);
-        const QColor colour = ChannelColour(c.colourChoice);
-        p.setPen(ThinPen(colour));
-        WalkChannel(run, document, ex, c, ch, first, last, x0, smp, h, scale->valuePixels,
-                    scale->valueUnits, [&colour](int state) {
-                        return state == ExceptionNoteOnly ? ThickPen(colour) : ThinPen(colour);
-                    });
-        run.Finish();
-    }
+    const TBandHeights band = BandHeightsOf(*scale, area->Height());
+    WithRun(p, smp, FPoints, FSpans, [&](auto& run) {
+        for (int ch = 0; ch < ChannelCount; ++ch) {
+            if (!display.channelVisible[ch])
+                continue;
+            const ChannelDef c = HeaderChannel(document.header, ch);
+            const QColor colour = ChannelColour(c.colourChoice);
+            p.setPen(ThinPen(colour));
+            WalkChannel(run, document, ex, c, ch, first, last, x0, smp, band, [&colour](int state) {
+                return state == ExceptionNoteOnly ? ThickPen(colour) : ThinPen(colour);
+            });
+            run.EndChannel(colour);
+        }
+    });
 }
 
 void TDiagram::PlotRunning(QPainter& p, int first, int last, const MonthDocument& document) {
@@ -315,27 +553,28 @@ void TDiagram::PlotRunning(QPainter& p, int first, int last, const MonthDocument
     const int endX = scale->MinutesToPixels(last - first);
     const int h = area->Height();
     std::vector<Label> labels;
-    TRun run(p, FPoints);
-    for (int ch = 0; ch < ChannelCount; ++ch) {
-        const ChannelDef c = HeaderChannel(document.header, ch);
-        if (c.active == 0 || !display.channelVisible[ch])
-            continue;
-        QPen pen = p.pen();
-        pen.setColor(ChannelColour(c.colourChoice));
-        p.setPen(pen);
-        const int base = WalkChannel(run, document, ex, c, ch, first, last, 0, smp, h, vp, vu,
-                                     [&pen](int) { return pen; });
-        // A newest minute without data closes no curve and has no value.
-        if (!Stored(document, last)) {
-            run.Finish();
-            continue;
+    WithRun(p, smp, FPoints, FSpans, [&](auto& run) {
+        for (int ch = 0; ch < ChannelCount; ++ch) {
+            const ChannelDef c = HeaderChannel(document.header, ch);
+            if (c.active == 0 || !display.channelVisible[ch])
+                continue;
+            QPen pen = p.pen();
+            pen.setColor(ChannelColour(c.colourChoice));
+            p.setPen(pen);
+            const int base = WalkChannel(run, document, ex, c, ch, first, last, 0, smp,
+                                         BandHeightsOf(*scale, h), [&pen](int) { return pen; });
+            // A newest minute without data closes no curve and has no value.
+            if (!Stored(document, last)) {
+                run.EndChannel(pen.color());
+                continue;
+            }
+            const int a = PlotValue(document, c, last, ch);
+            const QPoint closing(endX, h - MulDivTrunc(a - base, vp, vu));
+            run.AddUncounted(closing);
+            run.EndChannel(pen.color());
+            labels.push_back({ch, ScaledValue(c, RawAt(document, last, ch)), closing.y()});
         }
-        const int a = PlotValue(document, c, last, ch);
-        const QPoint closing(endX, h - MulDivTrunc(a - base, vp, vu));
-        run.AddUncounted(closing);
-        run.Finish();
-        labels.push_back({ch, ScaledValue(c, RawAt(document, last, ch)), closing.y()});
-    }
+    });
 
     VerticalLine(p, endX, 0, h, QColor(255, 0, 0));
 

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QRect>
 
 #include <vector>
 
@@ -66,4 +67,5 @@ private:
     QColor GridColour(const QPainter& p) const;
 
     std::vector<QPoint> FPoints;
+    std::vector<QRect> FSpans;
 };

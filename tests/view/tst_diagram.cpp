@@ -24,6 +24,24 @@ QList<QPoint> Points(std::initializer_list<std::pair<int, int>> xy) {
     return out;
 }
 
+using Spans = QList<std::pair<int, int>>;
+
+// The runs of rows, top and bottom, whose pixel in column x has colour c.
+Spans ColumnSpans(const QImage& image, int x, const QColor& c) {
+    Spans out;
+    for (int y = 0; y < image.height(); ++y) {
+        if (image.pixelColor(x, y) != c)
+            continue;
+        if (!out.isEmpty() && out.last().second == y - 1)
+            out.last().second = y;
+        else
+            out.append({y, y});
+    }
+    return out;
+}
+
+const QColor Red(255, 0, 0);
+
 } // namespace
 
 class TestDiagram : public QObject {
@@ -60,6 +78,23 @@ class TestDiagram : public QObject {
         [&] { QCOMPARE(p.pen(), before); }();
         p.end();
         return dev.Recording();
+    }
+
+    // The month plotter's picture on white.
+    QImage MonthImage(int first, int last) {
+        QImage image(W, H, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        diagram->PlotMonth(p, first, last, doc);
+        return image;
+    }
+
+    // Column by column from x = 0: the rows drawn in channel 0's colour.
+    static QList<Spans> Columns(const QImage& image, int count, const QColor& c = Red) {
+        QList<Spans> out;
+        for (int x = 0; x < count; ++x)
+            out.append(ColumnSpans(image, x, c));
+        return out;
     }
 
     TRecording Running(int first, int last, int* lineHeight = nullptr) {
@@ -244,14 +279,187 @@ private slots:
             QCOMPARE(reversed.StateAt(0, slot), ExceptionAt(doc, 0, slot));
     }
 
+    // The stretches the plotter looks up once end where a period of the
+    // channel begins or ends, and no earlier change hides inside one.
+    void exceptionStretchesEndAtPeriodEdges() {
+        FreshOne(100);
+        AddException(doc, 10, 20, 0x0001, "HIDE");
+        AddException(doc, 0, 50, 0x0001, "!NOT");
+        AddException(doc, 30, 40, 0x0002, "TWO");
+        const TExceptionIndex index(doc);
+        uint32_t until = 0;
+        QCOMPARE(index.StateUntil(0, 5, until), int(ExceptionNoteOnly));
+        QCOMPARE(until, 10u);
+        QCOMPARE(index.StateUntil(0, 12, until), int(ExceptionOrdinary));
+        QCOMPARE(until, 21u);
+        QCOMPARE(index.StateUntil(0, 21, until), int(ExceptionNoteOnly));
+        QCOMPARE(until, 51u);
+        QCOMPARE(index.StateUntil(0, 60, until), int(ExceptionNone));
+        QCOMPARE(until, UINT32_MAX);
+        QCOMPARE(index.StateUntil(1, 5, until), int(ExceptionNone));
+        QCOMPARE(until, 30u);
+    }
+
+    // At 1:20 each column holds twenty minutes and is drawn as one span
+    // from its lowest to its highest value, reaching the last value of the
+    // column before: a rising curve covers every row between neighbouring
+    // columns, no holes. It once showed only the first minute of a column.
     void compressionSamplesEveryNthSlot() {
         FreshOne(1000, 0, -20);
         for (int s = 0; s < 200; ++s)
             SetRaw(doc, s, 0, uint16_t(s));
-        const TRecording r = Month(40, 141);
-        QCOMPARE(r.polylines.size(), 1);
-        QCOMPARE(r.polylines[0].points,
-                 Points({{2, 260}, {3, 240}, {4, 220}, {5, 200}, {6, 180}, {7, 160}}));
+        const QList<Spans> c = Columns(MonthImage(40, 141), 9);
+        QCOMPARE(c, QList<Spans>({{},
+                                  {},
+                                  {{241, 260}},
+                                  {{221, 241}},
+                                  {{201, 221}},
+                                  {{181, 201}},
+                                  {{161, 181}},
+                                  {{160, 161}},
+                                  {}}));
+    }
+
+    // A single-minute spike between the minutes that the compressed view
+    // once sampled (every twentieth) vanished from the picture. The column
+    // after it starts from the spike, its column's last point.
+    void spikeBetweenSampledMinutesIsDrawn() {
+        FreshOne(1000, 0, -20);
+        for (int s = 0; s < 200; ++s)
+            SetRaw(doc, s, 0, 100);
+        SetRaw(doc, 47, 0, 250);
+        const QList<Spans> c = Columns(MonthImage(0, 200), 11);
+        const Spans level{{200, 200}};
+        QCOMPARE(c, QList<Spans>({level,
+                                  level,
+                                  {{50, 200}},
+                                  {{50, 200}},
+                                  level,
+                                  level,
+                                  level,
+                                  level,
+                                  level,
+                                  level,
+                                  {}}));
+    }
+
+    // Within a column the lowest and highest values are drawn in the order
+    // they occurred: a peak then a dip, and a dip then a peak. The next
+    // column starts from the later of the two.
+    void columnExtremesFollowTime() {
+        FreshOne(1000, 0, -20);
+        for (int s = 0; s < 100; ++s)
+            SetRaw(doc, s, 0, 100);
+        SetRaw(doc, 25, 0, 180);
+        SetRaw(doc, 33, 0, 20);
+        SetRaw(doc, 45, 0, 30);
+        SetRaw(doc, 50, 0, 170);
+        const QList<Spans> c = Columns(MonthImage(0, 100), 6);
+        QCOMPARE(c,
+                 QList<Spans>(
+                     {{{200, 200}}, {{120, 280}}, {{130, 280}}, {{130, 200}}, {{200, 200}}, {}}));
+    }
+
+    // Minutes that draw nothing across the edge of two compressed columns
+    // break the curve: the column after the gap starts afresh and does not
+    // reach down to the low last value before it.
+    void gapStaysAGapAtCompression_data() {
+        QTest::addColumn<bool>("noData");
+        QTest::newRow("minutes without data") << true;
+        QTest::newRow("ordinary exception period") << false;
+    }
+    void gapStaysAGapAtCompression() {
+        QFETCH(bool, noData);
+        FreshOne(1000, 0, -20);
+        for (int s = 0; s < 100; ++s) {
+            if (!noData || s < 38 || s > 41)
+                SetRaw(doc, s, 0, 100);
+        }
+        SetRaw(doc, 30, 0, 20);
+        SetRaw(doc, 48, 0, 120);
+        if (!noData)
+            AddException(doc, 38, 41, 0x0001, "GAP");
+        const QList<Spans> c = Columns(MonthImage(0, 100), 6);
+        QCOMPARE(c,
+                 QList<Spans>(
+                     {{{200, 200}}, {{200, 280}}, {{180, 200}}, {{180, 200}}, {{200, 200}}, {}}));
+    }
+
+    // A gap over whole columns leaves them without a single pixel, even on
+    // the rows that the columns on both sides share.
+    void gapOverWholeColumnsIsEmpty_data() { gapStaysAGapAtCompression_data(); }
+    void gapOverWholeColumnsIsEmpty() {
+        QFETCH(bool, noData);
+        FreshOne(1000, 0, -20);
+        for (int s = 0; s < 140; ++s) {
+            if (!noData || s < 40 || s >= 100)
+                SetRaw(doc, s, 0, uint16_t(100 + s % 100 / 20 * 10));
+        }
+        if (!noData)
+            AddException(doc, 40, 99, 0x0001, "GAP");
+        const QList<Spans> c = Columns(MonthImage(0, 140), 8);
+        QCOMPARE(c, QList<Spans>({{{200, 200}},
+                                  {{190, 200}},
+                                  {},
+                                  {},
+                                  {},
+                                  {{200, 200}},
+                                  {{190, 200}},
+                                  {}}));
+    }
+
+    // A curve that leaves its band inside a compressed column: the column
+    // shows the end of the old band at the top and the start of the new
+    // one lower down, nothing between them.
+    void wrapInsideACompressedColumnDrawsBothParts() {
+        FreshOne(1000, 0, -20);
+        for (int s = 0; s < 400; ++s)
+            SetRaw(doc, s, 0, uint16_t(s));
+        const QList<Spans> c = Columns(MonthImage(0, 340), 18);
+        QCOMPARE(c.mid(13),
+                 QList<Spans>({{{21, 41}}, {{1, 21}}, {{0, 1}, {181, 199}}, {{161, 181}}, {}}));
+    }
+
+    // A note-only period that begins and ends inside compressed columns:
+    // its spans three pixels wide and reaching a pixel beyond their ends,
+    // as its three-pixel line would; the thin curve on either side one
+    // pixel.
+    void noteOnlyPeriodSplitsCompressedColumns() {
+        FreshOne(1000, 0, -20);
+        for (int s = 0; s < 140; ++s)
+            SetRaw(doc, s, 0, 100);
+        SetRaw(doc, 30, 0, 140);
+        AddException(doc, 25, 65, 0x0001, "!NOT");
+        const QList<Spans> c = Columns(MonthImage(0, 140), 8);
+        const Spans thick{{159, 201}};
+        QCOMPARE(c,
+                 QList<Spans>(
+                     {thick, thick, thick, thick, {{199, 201}}, {{200, 200}}, {{200, 200}}, {}}));
+    }
+
+    // The running plotter walks the same way: spans at compression, the
+    // newest minute one column further.
+    void runningCurveUsesSpansAtCompression() {
+        ChannelDefs c = NoChannels();
+        c[0] = Channel(0, 2, "Temp", "C");
+        Fresh(c, 1000, -20);
+        for (int s = 0; s <= 100; ++s)
+            SetRaw(doc, s, 0, 100);
+        SetRaw(doc, 47, 0, 250);
+        SetRaw(doc, 100, 0, 60);
+        QImage image(W, H, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            p.setFont(NamedFont("MS Sans Serif", 8));
+            diagram->PlotRunning(p, 0, 100, doc);
+        }
+        const QColor blue(0, 0, 255);
+        const QList<Spans> cols = Columns(image, 5, blue);
+        QCOMPARE(cols, QList<Spans>(
+                           {{{200, 200}}, {{200, 200}}, {{50, 200}}, {{50, 200}}, {{200, 200}}}));
+        // Column 5 holds the red line of the newest minute over the join.
+        QCOMPARE(image.pixelColor(5, 120), QColor(255, 0, 0));
     }
 
     void magnificationSpreadsSlots() {
