@@ -1,9 +1,9 @@
 #include "Cptyunit.h"
 
+#include "Frawpty.h"
+
 #include <chrono>
 #include <poll.h>
-#include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 #include <utility>
 
@@ -23,16 +23,8 @@ int BaudOf(speed_t s) {
 } // namespace
 
 TPtyUnit::TPtyUnit(Answer answer, int delayMs) : FAnswer(std::move(answer)), FDelayMs(delayMs) {
-    char name[256] = {};
-    if (openpty(&FMaster, &FSlave, name, nullptr, nullptr) != 0) {
-        FMaster = FSlave = -1;
+    if (!OpenRawPty(FMaster, FSlave, FPath))
         return;
-    }
-    termios raw{};
-    tcgetattr(FSlave, &raw);
-    cfmakeraw(&raw);
-    tcsetattr(FSlave, TCSANOW, &raw);
-    FPath = name;
     FThread = std::thread([this] { Run(); });
 }
 

@@ -1,10 +1,10 @@
 #include "Cscriptedunit.h"
 
+#include "Frawpty.h"
+
 #include <array>
 #include <chrono>
 #include <poll.h>
-#include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 #include <utility>
 
@@ -40,16 +40,8 @@ uint16_t Crc(const QByteArray& bytes) {
 
 TScriptedUnit::TScriptedUnit(Script script) : FScript(std::move(script)) {
     FStartMs = MonotonicMs();
-    char name[256] = {};
-    if (openpty(&FMaster, &FSlave, name, nullptr, nullptr) != 0) {
-        FMaster = FSlave = -1;
+    if (!OpenRawPty(FMaster, FSlave, FPath))
         return;
-    }
-    termios raw{};
-    tcgetattr(FSlave, &raw);
-    cfmakeraw(&raw);
-    tcsetattr(FSlave, TCSANOW, &raw);
-    FPath = name;
     FThread = std::thread([this] { Run(); });
 }
 
