@@ -23,8 +23,6 @@ struct PublishedMinute {
     ChannelDefs channels{};
     std::array<uint16_t, 14> raw{};
     std::array<int, 14> exception{}; // TExceptionState of each channel
-
-    bool operator==(const PublishedMinute&) const = default;
 };
 
 // The message of a minute, JSON in UTF-8:
