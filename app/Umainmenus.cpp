@@ -4,6 +4,7 @@
 #include "app/Ulanguagemenu.h"
 #include "config/Cenv.h"
 #include "config/Fcodec.h"
+#include "files/Fexceptionlist.h"
 #include "files/Fexceptions.h"
 #include "view/Uchildbase.h"
 
@@ -344,7 +345,7 @@ void TfmMain::FillExceptionMenu(const QList<std::pair<QString, int>>& items) {
 
 void TfmMain::LoadExceptionDescriptions() {
     std::vector<ExceptionMenuEntry> entries;
-    LoadExceptionMenu(QDir(FEnv.dataDir).filePath("AUSNAHME.LST"), entries);
+    LoadExceptionMenu(ExceptionListPath(FEnv.dataDir), entries);
     QList<std::pair<QString, int>> items;
     for (const ExceptionMenuEntry& e : entries)
         items.append({FromAnsi(e.text), e.tag});

@@ -7,6 +7,7 @@
 #include "config/Fcalendar.h"
 #include "config/Fcodec.h"
 #include "files/Cmonthdocument.h"
+#include "files/Fexceptionlist.h"
 #include "files/Fexceptions.h"
 #include "files/Fmonthfile.h"
 #include "print/Cprintbase.h"
@@ -163,12 +164,9 @@ TTraceFrame TViewPage::Frame() const {
 } // namespace
 
 std::vector<QByteArray> TPrintBase::ExceptionTexts() const {
+    // A list that cannot be read names no period: the bands keep their codes.
     std::vector<QByteArray> texts;
-    std::vector<ExceptionMenuEntry> entries;
-    if (LoadExceptionMenu(FEnv.FilePath("AUSNAHME.LST"), entries)) {
-        for (const ExceptionMenuEntry& e : entries)
-            texts.push_back(e.text);
-    }
+    ReadExceptionList(ExceptionListPath(FEnv.dataDir), texts);
     return texts;
 }
 

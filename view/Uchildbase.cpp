@@ -12,6 +12,7 @@
 #include "files/Cfileact.h"
 #include "files/Cfiledata.h"
 #include "files/Csamplerecord.h"
+#include "files/Fexceptionlist.h"
 #include "files/Fexceptions.h"
 #include "files/Fmonthfile.h"
 #include "view/Cchildhooks.h"
@@ -215,12 +216,8 @@ void TfmChildBase::SetBackgroundColour(uint32_t colour) {
 void TfmChildBase::LoadExceptionTexts() {
     if (!FView)
         return;
-    std::vector<ExceptionMenuEntry> entries;
-    FView->exceptionTexts.clear();
-    if (!LoadExceptionMenu(FEnv.FilePath("AUSNAHME.LST"), entries))
-        return;
-    for (const ExceptionMenuEntry& e : entries)
-        FView->exceptionTexts.push_back(e.text);
+    // A list that cannot be read names no period: the bands keep their codes.
+    ReadExceptionList(ExceptionListPath(FEnv.dataDir), FView->exceptionTexts);
 }
 
 void TfmChildBase::FormActivate() {
