@@ -1,5 +1,6 @@
 #include "config/Flanguage.h"
 
+#include "config/Cconfig.h"
 #include "config/Cinifile.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,6 @@ namespace {
 
 const char* const LanguageProperty = "zedaLanguage";
 const QString TranslatorName = QStringLiteral("zedaTranslator");
-const QByteArray Section = "ZEDA";
 const QByteArray Key = "Language";
 
 // "de_AT.UTF-8@euro" -> "de_AT"
@@ -113,11 +113,11 @@ int RemoveLanguageOption(int argc, char* argv[]) {
 }
 
 QByteArray StoredLanguage(const QString& iniPath) {
-    return TIniFile(iniPath).ReadString(Section, Key, QByteArray());
+    return TIniFile(iniPath).ReadString(IniSection, Key, QByteArray());
 }
 
 bool StoreLanguage(const QString& iniPath, const QByteArray& name) {
-    return TIniFile(iniPath).WriteString(Section, Key, name);
+    return TIniFile(iniPath).WriteString(IniSection, Key, name);
 }
 
 namespace {

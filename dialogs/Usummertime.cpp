@@ -25,17 +25,6 @@ QString DayHourText(const QDate& day, int hour) {
         .arg(hour, 2, 10, QChar('0'));
 }
 
-// The day and hour of "DD.MM/HH" in year; false unless all are digits of a
-// real day and an hour 0 … 23.
-bool ReadDayHour(const QString& text, int year, QDate& day, int& hour) {
-    bool okDay = false, okMonth = false, okHour = false;
-    const int d = text.mid(0, 2).toInt(&okDay);
-    const int m = text.mid(3, 2).toInt(&okMonth);
-    hour = text.mid(6, 2).toInt(&okHour);
-    day = QDate(year, okMonth ? m : 0, okDay ? d : 0);
-    return okDay && okMonth && okHour && day.isValid() && hour >= 0 && hour <= 23;
-}
-
 QSpinBox* HourField(QWidget* parent, const char* name) {
     auto* e = new QSpinBox(parent);
     e->setObjectName(name);
@@ -112,18 +101,17 @@ void TfmSummerTime::ShowText() {
 }
 
 void TfmSummerTime::ShowPickers() {
-    const QString text = edtPeriod->text();
-    QDate start, end;
-    int startHour = 0, endHour = 0;
-    if (text.size() != 17 || text[8] != ',' ||
-        !ReadDayHour(text.left(8), Year(), start, startHour) ||
-        !ReadDayHour(text.mid(9), Year(), end, endHour))
+    // The pickers follow a typed text as soon as it is a rule this dialog
+    // would store.
+    const QByteArray text = ToAnsi(edtPeriod->text());
+    SummerRule rule;
+    if (!IsSummerPeriodEntry(text, uint8_t(Year() - 1980)) || !ParseSummerRule(text, rule))
         return;
     const QSignalBlocker b1(dtpStart), b2(dtpEnd), b3(edtStartHour), b4(edtEndHour);
-    dtpStart->setDate(start);
-    edtStartHour->setValue(startHour);
-    dtpEnd->setDate(end);
-    edtEndHour->setValue(endHour);
+    dtpStart->setDate(QDate(Year(), rule.startMonth, rule.startDay));
+    edtStartHour->setValue(rule.startHour);
+    dtpEnd->setDate(QDate(Year(), rule.endMonth, rule.endDay));
+    edtEndHour->setValue(rule.endHour);
 }
 
 void TfmSummerTime::btnOkClick() {
