@@ -67,15 +67,6 @@ TNumberEdit* NumberField(QWidget* parent, const char* name, long maximum) {
 
 } // namespace
 
-QStringList ColourEntryNames() {
-    const QStringList colours = {"Schwarz", "Rot", "Blau", "Violett", "Gelb", "Orange", "Grun"};
-    QStringList names;
-    for (int printer = 1; printer <= 2; ++printer)
-        for (const QString& c : colours)
-            names << QString("%1 / %2").arg(c).arg(printer);
-    return names;
-}
-
 QString ColourEntryCaption(int entry) {
     // The colour names of the printers' list; the printer is named apart,
     // for the choice moves the channel to that printer.

@@ -49,8 +49,6 @@ private:
     ChannelDef FLoaded; // as read, for what the controls do not show
 };
 
-// The 14 entries of the colour list as stored, "Schwarz / 1" … "Grun / 2".
-QStringList ColourEntryNames();
 // The entry as the list shows it: colour and printer apart ("Grun — printer 2").
 QString ColourEntryCaption(int entry);
 // "Shown range 0.00 … 0.10 bar": the limits as the screen shows them with
