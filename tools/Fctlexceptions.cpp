@@ -5,7 +5,8 @@
 #include "files/Fexceptionlist.h"
 #include "tools/Fctlcommon.h"
 
-#include <cstdio>
+#include <QCoreApplication>
+
 
 namespace {
 
@@ -41,7 +42,12 @@ int Edit(const QCommandLineParser& parser, CtlEnv& ctl, std::vector<QByteArray>&
     }
     const QString option = parser.isSet("set") ? "set" : "delete";
     int n = 0;
-    if (list.empty() || !ParseBoundedInt(parser, option, 1, int(list.size()), n))
+    if (list.empty()) {
+        Complain(QCoreApplication::translate(
+            "zedactl", "zedactl exceptions: the list holds no description to change"));
+        return 1;
+    }
+    if (!ParseBoundedInt(parser, option, 1, int(list.size()), n))
         return 2;
     if (option == "delete") {
         list.erase(list.begin() + (n - 1));
@@ -49,7 +55,8 @@ int Edit(const QCommandLineParser& parser, CtlEnv& ctl, std::vector<QByteArray>&
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1) {
-        std::fprintf(stderr, "zedactl exceptions: --set N needs the new TEXT\n");
+        Complain(QCoreApplication::translate("zedactl",
+                                             "zedactl exceptions: --set N needs the new TEXT"));
         return 2;
     }
     if (!EntryOf(ctl, positional.first(), noteOnly, entry))
@@ -62,25 +69,37 @@ int Edit(const QCommandLineParser& parser, CtlEnv& ctl, std::vector<QByteArray>&
 
 int CmdExceptions(const QStringList& args) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl",
         "Lists or edits the exception descriptions of AUSNAHME.LST, which fill the exception "
         "menu: at most 30, each at most 70 characters; a description starting with \"!\" sets "
-        "note-only periods, and its first four characters are the code a period carries.");
+        "note-only periods, and its first four characters are the code a period carries."));
     parser.addOption(DataDirOption());
-    parser.addOption({"list", "Print the descriptions, one a line, in menu order."});
-    parser.addOption({"add", "Append a description.", "TEXT"});
-    parser.addOption({"set", "Replace description N (counting from 1) by TEXT.", "N"});
-    parser.addOption({"delete", "Remove description N (counting from 1).", "N"});
-    parser.addOption({"note-only", "With --add or --set: a note-only description (\"!\")."});
-    parser.addPositionalArgument("TEXT", "The new text of --set.", "[TEXT]");
+    parser.addOption({"list", QCoreApplication::translate(
+                                  "zedactl", "Print the descriptions, one a line, in menu order.")});
+    parser.addOption(
+        {"add", QCoreApplication::translate("zedactl", "Append a description."), "TEXT"});
+    parser.addOption(
+        {"set",
+         QCoreApplication::translate("zedactl", "Replace description N (counting from 1) by TEXT."),
+         "N"});
+    parser.addOption(
+        {"delete",
+         QCoreApplication::translate("zedactl", "Remove description N (counting from 1)."), "N"});
+    parser.addOption(
+        {"note-only", QCoreApplication::translate(
+                          "zedactl", "With --add or --set: a note-only description (\"!\").")});
+    parser.addPositionalArgument(
+        "TEXT", QCoreApplication::translate("zedactl", "The new text of --set."), "[TEXT]");
     const ParseResult pr = ParseOptions(parser, "exceptions", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
     if (int(parser.isSet("list")) + int(parser.isSet("add")) + int(parser.isSet("set")) +
             int(parser.isSet("delete")) !=
         1) {
-        std::fprintf(stderr, "zedactl exceptions: needs one of --list, --add TEXT, --set N TEXT, "
-                             "--delete N\n");
+        Complain(QCoreApplication::translate(
+            "zedactl",
+            "zedactl exceptions: needs one of --list, --add TEXT, --set N TEXT, --delete N"));
         return 2;
     }
     CtlEnv ctl(parser.value("data-dir"));

@@ -109,7 +109,7 @@ bool ReadPasswordTwice(bool fromStdin, QString& password, QString& confirmation)
                      qPrintable(QCoreApplication::translate("zedactl", "Confirm: ")));
     const bool gotSecond = gotFirst && bool(std::getline(std::cin, second));
     if (terminal) {
-        Complain(QCoreApplication::translate("zedactl", ""));
+        Complain(QString()); // ends the line the hidden input left open
         ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
     }
     password = QString::fromStdString(first);

@@ -2327,5 +2327,45 @@ Befehle:
         <source>list or edit the exception descriptions</source>
         <translation>die Ausnahmebeschreibungen auflisten oder bearbeiten</translation>
     </message>
+    <message>
+        <source>zedactl exceptions: the list holds no description to change</source>
+        <translation>zedactl exceptions: die Liste enthält keine Beschreibung, die geändert werden könnte</translation>
+    </message>
+    <message>
+        <source>zedactl exceptions: --set N needs the new TEXT</source>
+        <translation>zedactl exceptions: --set N braucht den neuen TEXT</translation>
+    </message>
+    <message>
+        <source>Lists or edits the exception descriptions of AUSNAHME.LST, which fill the exception menu: at most 30, each at most 70 characters; a description starting with &quot;!&quot; sets note-only periods, and its first four characters are the code a period carries.</source>
+        <translation>Zeigt oder bearbeitet die Ausnahmebeschreibungen in AUSNAHME.LST, die das Ausnahmemenü füllen: höchstens 30, jede höchstens 70 Zeichen lang; eine Beschreibung, die mit &quot;!&quot; beginnt, setzt Zeiträume, die nur Hinweis sind, und ihre ersten vier Zeichen sind der Code, den ein Zeitraum trägt.</translation>
+    </message>
+    <message>
+        <source>Print the descriptions, one a line, in menu order.</source>
+        <translation>Die Beschreibungen ausgeben, eine je Zeile, in der Reihenfolge des Menüs.</translation>
+    </message>
+    <message>
+        <source>Append a description.</source>
+        <translation>Eine Beschreibung anhängen.</translation>
+    </message>
+    <message>
+        <source>Replace description N (counting from 1) by TEXT.</source>
+        <translation>Beschreibung N (ab 1 gezählt) durch TEXT ersetzen.</translation>
+    </message>
+    <message>
+        <source>Remove description N (counting from 1).</source>
+        <translation>Beschreibung N (ab 1 gezählt) entfernen.</translation>
+    </message>
+    <message>
+        <source>With --add or --set: a note-only description (&quot;!&quot;).</source>
+        <translation>Mit --add oder --set: eine Beschreibung, die nur Hinweis ist (&quot;!&quot;).</translation>
+    </message>
+    <message>
+        <source>The new text of --set.</source>
+        <translation>Der neue Text für --set.</translation>
+    </message>
+    <message>
+        <source>zedactl exceptions: needs one of --list, --add TEXT, --set N TEXT, --delete N</source>
+        <translation>zedactl exceptions: braucht eine der Optionen --list, --add TEXT, --set N TEXT, --delete N</translation>
+    </message>
 </context>
 </TS>

@@ -2327,5 +2327,45 @@ Commands:
         <source>list or edit the exception descriptions</source>
         <translation>list or edit the exception descriptions</translation>
     </message>
+    <message>
+        <source>zedactl exceptions: the list holds no description to change</source>
+        <translation>zedactl exceptions: the list holds no description to change</translation>
+    </message>
+    <message>
+        <source>zedactl exceptions: --set N needs the new TEXT</source>
+        <translation>zedactl exceptions: --set N needs the new TEXT</translation>
+    </message>
+    <message>
+        <source>Lists or edits the exception descriptions of AUSNAHME.LST, which fill the exception menu: at most 30, each at most 70 characters; a description starting with &quot;!&quot; sets note-only periods, and its first four characters are the code a period carries.</source>
+        <translation>Lists or edits the exception descriptions of AUSNAHME.LST, which fill the exception menu: at most 30, each at most 70 characters; a description starting with &quot;!&quot; sets note-only periods, and its first four characters are the code a period carries.</translation>
+    </message>
+    <message>
+        <source>Print the descriptions, one a line, in menu order.</source>
+        <translation>Print the descriptions, one per line, in menu order.</translation>
+    </message>
+    <message>
+        <source>Append a description.</source>
+        <translation>Append a description.</translation>
+    </message>
+    <message>
+        <source>Replace description N (counting from 1) by TEXT.</source>
+        <translation>Replace description N (counting from 1) with TEXT.</translation>
+    </message>
+    <message>
+        <source>Remove description N (counting from 1).</source>
+        <translation>Remove description N (counting from 1).</translation>
+    </message>
+    <message>
+        <source>With --add or --set: a note-only description (&quot;!&quot;).</source>
+        <translation>With --add or --set: a note-only description (&quot;!&quot;).</translation>
+    </message>
+    <message>
+        <source>The new text of --set.</source>
+        <translation>The new text for --set.</translation>
+    </message>
+    <message>
+        <source>zedactl exceptions: needs one of --list, --add TEXT, --set N TEXT, --delete N</source>
+        <translation>zedactl exceptions: needs one of --list, --add TEXT, --set N TEXT, --delete N</translation>
+    </message>
 </context>
 </TS>

@@ -334,6 +334,11 @@ private slots:
         QVERIFY(QDir().mkpath(data));
         const QString list = data + "/AUSNAHME.LST";
         QCOMPARE(Ctl({"exceptions", "--data-dir", data, "--list"}).out, QByteArray());
+        // An empty list has nothing to delete, and says so.
+        const Run nothing = Ctl({"exceptions", "--data-dir", data, "--delete", "1"});
+        QCOMPARE(nothing.exitCode, 1);
+        QCOMPARE(nothing.err,
+                 QByteArray("zedactl exceptions: the list holds no description to change\n"));
         QCOMPARE(Ctl({"exceptions", "--data-dir", data, "--add", "WART Wartung"}).exitCode, 0);
         QCOMPARE(Ctl({"exceptions", "--data-dir", data, "--add", "NOTE Hinweis", "--note-only"})
                      .exitCode,
