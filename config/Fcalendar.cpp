@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int MinutesPerDay = 1440;
 constexpr int DaysPerMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Days of the file's own month: the blocks before the overflow days.
@@ -35,15 +34,15 @@ uint16_t SwitchMinute(uint8_t day, uint8_t hour) {
 
 SampleTime SampleTimeFromLocal(const LocalTime& t) {
     SampleTime s;
-    s.year = static_cast<uint8_t>(t.year - 1980);
+    s.year = static_cast<uint8_t>(t.year - YearBase);
     s.month = static_cast<uint8_t>(t.month);
-    s.minute = static_cast<uint16_t>((t.day - 1) * 1440 + t.hour * 60 + t.minute);
+    s.minute = static_cast<uint16_t>((t.day - 1) * MinutesPerDay + t.hour * 60 + t.minute);
     return s;
 }
 
 DeviceClock UnitClockFromLocal(const LocalTime& t) {
     DeviceClock c;
-    c.year = static_cast<uint8_t>(t.year - 1980);
+    c.year = static_cast<uint8_t>(t.year - YearBase);
     c.month = static_cast<uint8_t>(t.month);
     c.day = static_cast<uint8_t>(t.day);
     c.hour = static_cast<uint8_t>(t.hour);
@@ -80,8 +79,8 @@ void AddMonths(uint8_t& year, uint8_t& month, int count) {
 
 int SlotYear(const MonthInfo& h, uint32_t slot) {
     if (Block(slot) <= OwnDays(h) || h.month != 12)
-        return 1980 + h.year;
-    return 1980 + h.year + 1;
+        return YearBase + h.year;
+    return YearBase + h.year + 1;
 }
 
 int SlotMonth(const MonthInfo& h, uint32_t slot) {
@@ -140,7 +139,7 @@ bool ParseSummerRule(const QByteArray& text, SummerRule& rule) {
 }
 
 bool ReadSummerRule(const TIniFile& ini, uint8_t year, SummerRule& rule) {
-    const QByteArray key = "SZ_" + QByteArray::number(1980 + int(year));
+    const QByteArray key = "SZ_" + QByteArray::number(YearBase + int(year));
     return ParseSummerRule(ini.ReadString(IniSection, key, QByteArray()), rule);
 }
 

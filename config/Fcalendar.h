@@ -7,6 +7,12 @@
 class TIniFile;
 struct LocalTime;
 
+// Years are stored as one byte counting from this year, wherever a record,
+// the unit's clock or a month file holds them.
+constexpr int YearBase = 1980;
+// A month counts its minutes from 0 at midnight of its first day.
+constexpr int MinutesPerDay = 1440;
+
 // The time a record belongs to: years since 1980, month 1..12, and the
 // minute of the month (day - 1) x 1440 + hour x 60 + minute.
 struct SampleTime {

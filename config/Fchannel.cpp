@@ -155,12 +155,21 @@ QByteArray FormatFixed(uint32_t value, unsigned decimals, bool comma) {
     return digits;
 }
 
-QByteArray ValueText(const ChannelDef& c, uint32_t value, bool comma) {
-    if (value < c.minValue)
+QByteArray LimitText(TLimitVerdict verdict) {
+    switch (verdict) {
+    case TLimitVerdict::UnderLimit:
         return "#U/L";
-    if (value > c.maxValue)
+    case TLimitVerdict::OverLimit:
         return "#O/L";
-    return FormatFixed(value, c.decimals, comma);
+    default:
+        return {};
+    }
+}
+
+QByteArray ValueText(const ChannelDef& c, uint32_t value, bool comma) {
+    const TLimitVerdict verdict = LimitVerdict(c, value);
+    return verdict == TLimitVerdict::InRange ? FormatFixed(value, c.decimals, comma)
+                                             : LimitText(verdict);
 }
 
 ChannelDef WithinDialogRanges(ChannelDef c) {

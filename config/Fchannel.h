@@ -73,8 +73,22 @@ inline uint32_t ScaledValue(const ChannelDef& c, uint16_t raw) {
     // Unsigned arithmetic wraps at 32 bits like the stored values do.
     return static_cast<uint32_t>(c.inputMult) * raw + c.offsetValue;
 }
+// Where a scaled value lies against the channel's measurable limits.
+enum class TLimitVerdict { InRange, UnderLimit, OverLimit };
+// The limit rule of every reader: a value counts as measured when
+// minValue <= value <= maxValue, compared as unsigned 32-bit numbers.
+inline TLimitVerdict LimitVerdict(const ChannelDef& c, uint32_t value) {
+    if (value < c.minValue)
+        return TLimitVerdict::UnderLimit;
+    return value > c.maxValue ? TLimitVerdict::OverLimit : TLimitVerdict::InRange;
+}
+inline bool WithinLimits(const ChannelDef& c, uint32_t value) {
+    return LimitVerdict(c, value) == TLimitVerdict::InRange;
+}
+// "#U/L" below the minimal value, "#O/L" above the maximal one; empty in
+// range.
+QByteArray LimitText(TLimitVerdict verdict);
 // The fixed-point text of a scaled value with "." or "," as separator.
 QByteArray FormatFixed(uint32_t value, unsigned decimals, bool comma);
-// "#U/L" below the minimal value, "#O/L" above the maximal one, otherwise
-// FormatFixed.
+// LimitText beyond the limits, otherwise FormatFixed.
 QByteArray ValueText(const ChannelDef& c, uint32_t value, bool comma);

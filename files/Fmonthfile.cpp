@@ -4,7 +4,7 @@
 #include "config/Fmemory.h"
 
 QString MonthFileName(uint8_t year, uint8_t month) {
-    return QString::asprintf("D%4u-%.2u.ZMF", 1980u + year, unsigned(month));
+    return QString::asprintf("D%4u-%.2u.ZMF", unsigned(YearBase) + year, unsigned(month));
 }
 
 int RemoveInterruptedCreations(const QString& dataDir) {

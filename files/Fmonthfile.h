@@ -16,7 +16,7 @@
 
 constexpr qint64 HeaderSize = 765;
 constexpr qint64 SlotSize = 30;
-constexpr int SlotsPerDay = 1440;
+constexpr int SlotsPerDay = MinutesPerDay; // one slot for every minute of a day
 constexpr qint64 DayBlockSize = SlotSize * SlotsPerDay; // 43200
 constexpr int MaxDayBlocks = 33;                        // 31 days + 2 overflow days
 constexpr int FileOverflowDays = 2;                     // written into every new file

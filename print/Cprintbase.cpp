@@ -25,8 +25,6 @@ TPrintBase* Prnt = nullptr;
 
 namespace {
 
-constexpr uint32_t MinutesPerDay = SlotsPerDay;
-
 // The channels of a page: shown in the window and belonging to printer n.
 std::vector<int> ReportChannels(const MonthDocument& d, int n) {
     std::vector<int> out;

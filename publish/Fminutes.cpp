@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int64_t MinutesPerDay = 1440;
-
 // Days from 1980-01-01 to the first of a year since 1980: every year the
 // calendar counts divisible by 4 is a leap year.
 int64_t DaysBeforeYear(int year) {

@@ -42,8 +42,7 @@ void AppendAnsi(QByteArray& out, const QByteArray& ansi) {
 
 bool HasValue(const PublishedMinute& m, int channel, uint32_t value) {
     const ChannelDef& c = m.channels[channel];
-    return m.stored && m.exception[channel] != ExceptionOrdinary && value >= c.minValue &&
-           value <= c.maxValue;
+    return m.stored && m.exception[channel] != ExceptionOrdinary && WithinLimits(c, value);
 }
 
 void AppendChannel(QByteArray& out, const PublishedMinute& m, int channel) {

@@ -42,10 +42,9 @@ std::vector<int> ListedChannels(const MonthDocument& document) {
 }
 
 QByteArray ChannelValueText(const ChannelDef& c, uint32_t value) {
-    if (value < c.minValue)
-        return "#U/L";
-    if (value > c.maxValue)
-        return "#O/L";
+    const TLimitVerdict verdict = LimitVerdict(c, value);
+    if (verdict != TLimitVerdict::InRange)
+        return LimitText(verdict);
     // QByteArray::number ignores the locale: always a point.
     const double v = double(value) / std::pow(10.0, c.decimals);
     return PadLeft(QByteArray::number(v, 'f', c.decimals), 6);
