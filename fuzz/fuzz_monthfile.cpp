@@ -11,8 +11,11 @@
 #include "config/Fchannel.h"
 #include "config/Cmessages.h"
 #include "files/Cfiledata.h"
+#include "files/Cmonthdata.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -120,6 +123,26 @@ void ReadDocument(const MonthDocument& d) {
     }
 }
 
+// The month-data core over the file as it lies, before it is opened (and
+// converted): a minute it cannot read has no data, and only a file that
+// ends inside its day blocks is damaged.
+void ReadMinutesOfFile(const QString& path) {
+    TMonthFileReader file(path, 0);
+    TMonthReader& r = file.Reader();
+    Check(file.IsOpen() || r.SlotCount() == 0, "a file that does not open has no slots");
+    for (uint32_t b = 0; b * SlotsPerDay < r.SlotCount(); ++b) {
+        for (const uint32_t minute : {0u, 719u, uint32_t(SlotsPerDay - 1)}) {
+            const uint32_t slot = b * SlotsPerDay + minute;
+            const bool readable = r.Readable(slot);
+            const TChannelMinute m = r.At(int(slot % ChannelCount), slot);
+            Check(readable || m.Kind() == TMinuteKind::NoData, "an unreadable minute has no data");
+        }
+    }
+    Check(r.Failure() != TDaysFailure::Damaged ||
+              QFileInfo(path).size() < DayBlockOffset(HeaderDaysStored(file.Document().header)),
+          "only a short file is damaged");
+}
+
 void OpenAndLoad(const QString& path) {
     uint8_t year = 0;
     uint8_t month = 0;
@@ -151,6 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ReadRawSlots(bytes);
     const QString path = WriteFuzzFile(MonthFileName(FileYear, FileMonth), bytes);
     ReadTablesOfFile(path);
+    ReadMinutesOfFile(path);
     OpenAndLoad(path);
     return 0;
 }

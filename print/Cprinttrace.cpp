@@ -22,40 +22,9 @@ QPen TracePen(uint32_t colour, int state) {
 
 } // namespace
 
-TFileDays::TFileDays(const QString& path, int lockWaitMs, uint64_t& reads)
-    : FFile(path, TFileAccess::ReadShared, lockWaitMs), FReads(reads) {}
-
-bool TFileDays::Holds(int last) const {
-    return FFile.IsOpen() && last >= 0 && last < MaxDayBlocks &&
-           FFile.Size() >= DayBlockOffset(last + 1);
-}
-
-const QByteArray* TFileDays::Block(int b) {
-    if (b < 0 || b >= MaxDayBlocks || !FFile.IsOpen())
-        return nullptr;
-    if (b == FCurrent)
-        return &FBuffer;
-    // The buffer is allocated once per page, zero-filled.
-    if (FBuffer.size() != DayBlockSize)
-        FBuffer = QByteArray(DayBlockSize, '\0');
-    FCurrent = -1;
-    ++FReads;
-    if (FFile.ReadAt(DayBlockOffset(b), FBuffer.data(), DayBlockSize) != DayBlockSize)
-        return nullptr;
-    FCurrent = b;
-    return &FBuffer;
-}
-
-const QByteArray* TMemoryDays::Block(int b) {
-    if (b < 0 || b >= MaxDayBlocks || FDocument.dayBlocks[b].size() < DayBlockSize)
-        return nullptr;
-    return &FDocument.dayBlocks[b];
-}
-
 QByteArray PrintValueText(const QByteArray& block, int minute, int channel, const ChannelDef& c) {
-    if (SlotState(block, minute) != SlotStored)
-        return "-";
-    return ValueText(c, ScaledValue(c, SlotValue(block, minute, channel)), false);
+    const TChannelMinute m = ChannelMinuteIn(block, minute, channel, c);
+    return m.stored ? ValueText(c, m.value, false) : QByteArray("-");
 }
 
 bool TTracePlotter::Run(const MonthDocument& document, int channel, uint32_t colour,
@@ -65,24 +34,26 @@ bool TTracePlotter::Run(const MonthDocument& document, int channel, uint32_t col
     FPoints = 0;
     FBuffered = 0;
     FPainter.setPen(TracePen(colour, ExceptionNone));
-    const ChannelDef c = HeaderChannel(document.header, channel);
+    TMonthReader minutes(document, days);
+    const ChannelDef& c = minutes.Channel(channel);
     int previous = ExceptionNone;
     int32_t base = 0;
     int32_t last = 0; // the last plotted position
     int32_t row = walk.row0;
     for (uint32_t m = walk.first; m < walk.end; m += walk.step, row += walk.rowStep) {
-        const QByteArray* block = days.Block(int(m / SlotsPerDay));
-        if (!block) {
+        if (!minutes.Readable(m)) {
             Flush();
             return false;
         }
-        const int minute = int(m % SlotsPerDay);
-        char code[5] = {0, 0, 0, 0, 0};
-        const int s = ExceptionAt(document, channel, m, code);
+        const TChannelMinute at = minutes.At(channel, m);
+        const int s = at.exception;
         if (s != previous && FPoints > 0) {
             Flush();
-            if (s != ExceptionNone)
+            if (s != ExceptionNone) {
+                char code[5] = {0, 0, 0, 0, 0};
+                ExceptionAt(document, channel, m, code);
                 AddLabel(frame.x(last - base), frame.y(row), QByteArray(code));
+            }
         }
         const int before = previous;
         previous = s;
@@ -90,11 +61,11 @@ bool TTracePlotter::Run(const MonthDocument& document, int channel, uint32_t col
             continue;
         // An empty minute is no measurement: the trace ends there, as at
         // an ordinary period, but without a label.
-        if (SlotState(*block, minute) != SlotStored) {
+        if (!at.stored) {
             Flush();
             continue;
         }
-        const int32_t p = int32_t(c.dispOffset) + int32_t(SlotValue(*block, minute, channel));
+        const int32_t p = int32_t(c.dispOffset) + int32_t(at.raw);
         if (FPoints > 0 && (p - base < 0 || p - base > BandWidth))
             Flush();
         if (FPoints == 0) {
@@ -103,7 +74,7 @@ bool TTracePlotter::Run(const MonthDocument& document, int channel, uint32_t col
             if (m > walk.labelsAfter && ((s == ExceptionNone && before != ExceptionNoteOnly) ||
                                          (s == ExceptionNoteOnly && before != ExceptionNone)))
                 AddLabel(frame.x(p - base) - 3 * frame.charWidth, frame.y(row),
-                         PrintValueText(*block, minute, channel, c));
+                         ValueText(c, at.value, false));
         }
         Append(QPoint(frame.x(p - base), frame.y(row)));
         last = p;

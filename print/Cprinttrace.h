@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/Cfileaccess.h"
 #include "config/Fchannel.h"
+#include "files/Cmonthdata.h"
 #include "print/Cprintbase.h"
 
 #include <QByteArray>
@@ -39,42 +39,6 @@ public:
 private:
     std::unique_ptr<TPrintPage> FPage;
     bool FEnded = false;
-};
-
-// Where the slots of a page come from: the day block that holds a minute.
-class TDaySource {
-public:
-    virtual ~TDaySource() = default;
-    // Day block b (1440 slots), or null when it cannot be had.
-    virtual const QByteArray* Block(int b) = 0;
-};
-
-// Day blocks read from the month file on disk, one at a time, into one
-// buffer of 43200 bytes. The file stays open (shared) for one page.
-class TFileDays : public TDaySource {
-public:
-    // Every block read is counted in reads.
-    TFileDays(const QString& path, int lockWaitMs, uint64_t& reads);
-    bool IsOpen() const { return FFile.IsOpen(); }
-    // True when the file holds the day blocks up to last whole.
-    bool Holds(int last) const;
-    const QByteArray* Block(int b) override;
-
-private:
-    TFileAccess FFile;
-    uint64_t& FReads;
-    QByteArray FBuffer;
-    int FCurrent = -1;
-};
-
-// The day blocks a document holds in memory; an absent block is null.
-class TMemoryDays : public TDaySource {
-public:
-    explicit TMemoryDays(const MonthDocument& document) : FDocument(document) {}
-    const QByteArray* Block(int b) override;
-
-private:
-    const MonthDocument& FDocument;
 };
 
 // How the traces of a page lie on it.
