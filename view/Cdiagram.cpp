@@ -2,8 +2,8 @@
 
 #include "config/Fchannel.h"
 #include "config/Fcodec.h"
+#include "files/Cmonthdata.h"
 #include "files/Cmonthdocument.h"
-#include "files/Fexceptionstate.h"
 #include "files/Fmonthfile.h"
 #include "view/Cpaintarea.h"
 #include "view/Crecall.h"
@@ -20,36 +20,11 @@ namespace {
 
 constexpr int BandStep = 200;
 
-// Raw value of a channel at a slot; a slot whose day block is not in memory
-// reads as an empty minute.
-uint16_t RawAt(const MonthDocument& d, int slot, int channel) {
-    if (slot < 0)
-        return 0;
-    const int block = slot / SlotsPerDay;
-    if (block >= MaxDayBlocks)
-        return 0;
-    const QByteArray& b = d.dayBlocks[block];
-    if (b.size() < DayBlockSize)
-        return 0;
-    return SlotValue(b, slot % SlotsPerDay, channel);
-}
-
-// True when the slot holds a stored minute. An empty minute (a pause of the
-// unit or of the program) or a day not in memory has no values to draw: it
-// leaves a gap like an ordinary exception period, never a curve at 0.
-bool Stored(const MonthDocument& d, int slot) {
-    if (slot < 0)
-        return false;
-    const int block = slot / SlotsPerDay;
-    if (block >= MaxDayBlocks)
-        return false;
-    const QByteArray& b = d.dayBlocks[block];
-    return b.size() >= DayBlockSize && SlotState(b, slot % SlotsPerDay) == SlotStored;
-}
-
 // The plot position of a channel at a slot: raw value plus display offset.
-int PlotValue(const MonthDocument& d, const ChannelDef& c, int slot, int channel) {
-    return int(RawAt(d, slot, channel)) + int(c.dispOffset);
+// (An empty slot's raw values are 0.)
+int PlotValue(TMonthReader& minutes, const ChannelDef& c, int slot, int channel) {
+    return slot < 0 ? int(c.dispOffset)
+                    : int(minutes.Raw(uint32_t(slot), channel)) + int(c.dispOffset);
 }
 
 int RunBase(int a) {
@@ -81,64 +56,6 @@ Sampling SamplingOf(const TScale& s) {
         return {s.timeMinutes / s.timePixels, 1};
     return {1, s.timeMinutes > 0 ? s.timePixels / s.timeMinutes : 1};
 }
-
-// One channel's minutes read straight out of the day blocks, the block of
-// the last slot kept at hand: a walk over a month reads every minute.
-class TChannelMinutes {
-public:
-    TChannelMinutes(const MonthDocument& d, int channel) : FDocument(d), FField(2 + 2 * channel) {}
-
-    // The raw value at a slot, or -1 when it holds no stored minute.
-    int Raw(int slot) {
-        if (slot < 0)
-            return -1;
-        const int block = slot / SlotsPerDay;
-        if (block != FBlock)
-            Enter(block);
-        if (!FData)
-            return -1;
-        const unsigned char* entry = FData + qint64(slot - block * SlotsPerDay) * SlotSize;
-        if (entry[0] != SlotStored)
-            return -1;
-        return entry[FField] | (entry[FField + 1] << 8);
-    }
-
-private:
-    void Enter(int block) {
-        FBlock = block;
-        FData = nullptr;
-        if (block < MaxDayBlocks && FDocument.dayBlocks[block].size() >= DayBlockSize)
-            FData = reinterpret_cast<const unsigned char*>(FDocument.dayBlocks[block].constData());
-    }
-
-    const MonthDocument& FDocument;
-    const int FField;
-    int FBlock = -1;
-    const unsigned char* FData = nullptr;
-};
-
-// One channel's exception states along a walk, looked up once per stretch
-// in which no period begins or ends.
-class TChannelStates {
-public:
-    TChannelStates(const TExceptionIndex& ex, int channel) : FIndex(ex), FChannel(channel) {}
-    int At(int slot) {
-        if (FIndex.Empty())
-            return ExceptionNone;
-        if (uint32_t(slot) < FFrom || uint32_t(slot) >= FUntil) {
-            FFrom = uint32_t(slot);
-            FState = FIndex.StateUntil(FChannel, FFrom, FUntil);
-        }
-        return FState;
-    }
-
-private:
-    const TExceptionIndex& FIndex;
-    const int FChannel;
-    uint32_t FFrom = 1;
-    uint32_t FUntil = 0;
-    int FState = ExceptionNone;
-};
 
 // The points of one curve run out of the plotter's buffer. When the buffer
 // is full the points so far are drawn and the last of them starts the next
@@ -356,21 +273,20 @@ QPen ThickPen(const QColor& c) {
 // exception state or a value that leaves the band; the points collected in
 // a column so far are kept before the break.
 template <typename Run, typename PenOf>
-int WalkChannel(Run& run, const MonthDocument& d, const TExceptionIndex& ex, const ChannelDef& c,
-                int channel, int first, int last, int x, Sampling smp, const TBandHeights& band,
-                PenOf penOf) {
-    int base = InitialBase(PlotValue(d, c, first, channel));
+int WalkChannel(Run& run, TMonthReader& minutes, int channel, int first, int last, int x,
+                Sampling smp, const TBandHeights& band, PenOf penOf) {
+    const ChannelDef& c = minutes.Channel(channel);
+    int base = InitialBase(PlotValue(minutes, c, first, channel));
     int previous = ExceptionNone;
-    TChannelMinutes minutes(d, channel);
-    TChannelStates states(ex, channel);
     TColumnExtremes column;
     const int offset = int(c.dispOffset);
     const auto collecting = [&run, &column] { return run.Counted() > 0 || !column.Empty(); };
     for (int from = first; from < last; from += smp.slotStep, x += smp.dx) {
         const int to = std::min(from + smp.slotStep, last);
         for (int s = from; s < to; ++s) {
-            const int raw = minutes.Raw(s);
-            const int state = raw < 0 ? int(ExceptionOrdinary) : states.At(s);
+            // A minute without data leaves a gap like an ordinary period.
+            const TChannelMinute m = minutes.At(channel, uint32_t(s));
+            const int state = m.stored ? m.exception : int(ExceptionOrdinary);
             if (state != previous && collecting()) {
                 column.MoveInto(run, x, base, band);
                 run.Finish();
@@ -378,7 +294,7 @@ int WalkChannel(Run& run, const MonthDocument& d, const TExceptionIndex& ex, con
             previous = state;
             if (state == ExceptionOrdinary)
                 continue;
-            const int a = raw + offset;
+            const int a = int(m.raw) + offset;
             if (collecting() && !InBand(a, base)) {
                 column.MoveInto(run, x, base, band);
                 run.Finish();
@@ -522,7 +438,8 @@ void TDiagram::PlotMonth(QPainter& p, int first, int last, const MonthDocument& 
     if (first >= int(display.minutesShown))
         return;
     const TPenRecall recall(p);
-    const TExceptionIndex ex(document);
+    TMemoryDays days(document);
+    TMonthReader minutes(document, days);
     const Sampling smp = SamplingOf(*scale);
     const int x0 = scale->MinutesToPixels(first);
     const TBandHeights band = BandHeightsOf(*scale, area->Height());
@@ -530,10 +447,9 @@ void TDiagram::PlotMonth(QPainter& p, int first, int last, const MonthDocument& 
         for (int ch = 0; ch < ChannelCount; ++ch) {
             if (!display.channelVisible[ch])
                 continue;
-            const ChannelDef c = HeaderChannel(document.header, ch);
-            const QColor colour = ChannelColour(c.colourChoice);
+            const QColor colour = ChannelColour(minutes.Channel(ch).colourChoice);
             p.setPen(ThinPen(colour));
-            WalkChannel(run, document, ex, c, ch, first, last, x0, smp, band, [&colour](int state) {
+            WalkChannel(run, minutes, ch, first, last, x0, smp, band, [&colour](int state) {
                 return state == ExceptionNoteOnly ? ThickPen(colour) : ThinPen(colour);
             });
             run.EndChannel(colour);
@@ -546,7 +462,8 @@ void TDiagram::PlotRunning(QPainter& p, int first, int last, const MonthDocument
     if (first >= int(display.minutesShown))
         return;
     const TPenRecall recall(p);
-    const TExceptionIndex ex(document);
+    TMemoryDays days(document);
+    TMonthReader minutes(document, days);
     const Sampling smp = SamplingOf(*scale);
     const int vp = scale->valuePixels;
     const int vu = scale->valueUnits;
@@ -555,24 +472,25 @@ void TDiagram::PlotRunning(QPainter& p, int first, int last, const MonthDocument
     std::vector<Label> labels;
     WithRun(p, smp, FPoints, FSpans, [&](auto& run) {
         for (int ch = 0; ch < ChannelCount; ++ch) {
-            const ChannelDef c = HeaderChannel(document.header, ch);
+            const ChannelDef& c = minutes.Channel(ch);
             if (c.active == 0 || !display.channelVisible[ch])
                 continue;
             QPen pen = p.pen();
             pen.setColor(ChannelColour(c.colourChoice));
             p.setPen(pen);
-            const int base = WalkChannel(run, document, ex, c, ch, first, last, 0, smp,
+            const int base = WalkChannel(run, minutes, ch, first, last, 0, smp,
                                          BandHeightsOf(*scale, h), [&pen](int) { return pen; });
             // A newest minute without data closes no curve and has no value.
-            if (!Stored(document, last)) {
+            const TChannelMinute newest = minutes.At(ch, uint32_t(std::max(last, 0)));
+            if (last < 0 || !newest.stored) {
                 run.EndChannel(pen.color());
                 continue;
             }
-            const int a = PlotValue(document, c, last, ch);
+            const int a = int(newest.raw) + int(c.dispOffset);
             const QPoint closing(endX, h - MulDivTrunc(a - base, vp, vu));
             run.AddUncounted(closing);
             run.EndChannel(pen.color());
-            labels.push_back({ch, ScaledValue(c, RawAt(document, last, ch)), closing.y()});
+            labels.push_back({ch, newest.value, closing.y()});
         }
     });
 

@@ -8,6 +8,7 @@
 
 #include "config/Fcalendar.h"
 #include "config/Fchannel.h"
+#include "files/Cmonthdata.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
 
@@ -87,14 +88,12 @@ bool SlotInMemory(const MonthDocument& document, int slot) {
 }
 
 QByteArray CursorValueText(const MonthDocument& document, int channel, int slot) {
-    if (!SlotInMemory(document, slot))
+    TMemoryDays days(document);
+    TMonthReader minutes(document, days);
+    if (slot < 0 || !minutes.Readable(uint32_t(slot)))
         return {};
-    const QByteArray& block = document.dayBlocks[slot / SlotsPerDay];
-    const int minute = slot % SlotsPerDay;
-    if (SlotState(block, minute) != SlotStored)
-        return "\x97";
-    const ChannelDef c = HeaderChannel(document.header, channel);
-    return ValueText(c, ScaledValue(c, SlotValue(block, minute, channel)), false);
+    const TChannelMinute m = minutes.At(channel, uint32_t(slot));
+    return m.stored ? ValueText(minutes.Channel(channel), m.value, false) : QByteArray("\x97");
 }
 
 QRect ValueWindowPlace(const QRect& area, const QSize& size, int cursorX, const QRect& current) {

@@ -3,9 +3,11 @@
 
 #include "config/Ffont.h"
 #include "files/Fexceptionstate.h"
+#include "support/Fscriptedminutes.h"
 #include "view/Cdiagram.h"
 #include "view/Cpaintarea.h"
 #include "view/Cscale.h"
+#include "view/Fviewchannel.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -115,6 +117,25 @@ class TestDiagram : public QObject {
     }
 
 private slots:
+    // What the screen shows of each scripted minute: the cursor's legend
+    // text, and the running plotter's label at the newest minute.
+    void scriptedMinutesOnScreen_data() { ScriptedMinuteRows(); }
+    void scriptedMinutesOnScreen() {
+        QFETCH(int, index);
+        const TScriptedMinute& m = ScriptedMinutes[index];
+        doc = ScriptedDocument();
+        scale = std::make_unique<TScale>(&doc);
+        scale->SetTimeZoom(1);
+        scale->SetValueZoom(1);
+        diagram = std::make_unique<TDiagram>(&area, scale.get());
+        const int slot = ScriptedSlot(index);
+        QCOMPARE(CursorValueText(doc, 0, slot), QByteArray(m.screen));
+        const QStringList labels = Running(slot - 1, slot).TextStrings();
+        const QStringList expected =
+            m.stored ? QStringList{QString(m.screen) + " bar", "Druck"} : QStringList();
+        QCOMPARE(labels, expected);
+    }
+
     void steadyValueInItsBand_data() {
         QTest::addColumn<int>("raw");
         QTest::addColumn<int>("offset");
