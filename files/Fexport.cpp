@@ -5,6 +5,7 @@
 #include "config/Fcalendar.h"
 #include "config/Fchannel.h"
 #include "files/Cfiledata.h"
+#include "files/Cmonthdata.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fexceptions.h"
 #include "files/Fexceptionstate.h"
@@ -76,17 +77,15 @@ char* PutFixed(char* out, uint32_t value, unsigned decimals) {
     return end;
 }
 
-char* PutValue(char* out, const ShownChannel& c, int exception, uint16_t raw) {
-    if (exception == ExceptionOrdinary) {
+// The stored layout: a value hidden by an ordinary period and one beyond
+// the limits are written as 0; a minute without a record is written as
+// its stored (zero) raw value scaled, like the others.
+char* PutValue(char* out, const ShownChannel& c, const TChannelMinute& m) {
+    if (m.exception == ExceptionOrdinary || m.limit != TLimitVerdict::InRange) {
         *out++ = '0';
         return out;
     }
-    const uint32_t v = ScaledValue(c.def, raw);
-    if (v < c.def.minValue || v > c.def.maxValue) {
-        *out++ = '0';
-        return out;
-    }
-    return PutFixed(out, v, c.def.decimals);
+    return PutFixed(out, m.value, c.def.decimals);
 }
 
 char* PutTwo(char* out, unsigned v) {
@@ -96,21 +95,21 @@ char* PutTwo(char* out, unsigned v) {
 }
 
 // The lines of the slots first .. last, collected in pieces of about
-// WriteChunk bytes. False when a piece could not be written.
-bool WriteLines(QSaveFile& out, const MonthDocument& d, TFileAccess& in,
+// WriteChunk bytes. False when a piece could not be written or a day
+// could not be read (the reader tells which).
+bool WriteLines(QSaveFile& out, const MonthDocument& d, TMonthReader& minutes,
                 const std::vector<ShownChannel>& shown, uint32_t first, uint32_t last) {
-    const TExceptionIndex exceptions(d);
     // A piece and one more line: "YYYY-MM-DD HH:MM", then per channel a
     // separator and a value, then CR LF.
     QByteArray buffer(WriteChunk + 32 + ChannelCount * (1 + MaxValueText), Qt::Uninitialized);
     char* const start = buffer.data();
     char* end = start;
-    QByteArray block;
     QByteArray day; // "YYYY-MM-DD " of the day block read
     for (uint32_t s = first; s <= last && first <= last; ++s) {
         if (s == first || s % SlotsPerDay == 0) {
-            block = QByteArray(DayBlockSize, '\0');
-            in.ReadInto(DayBlockOffset(int(s / SlotsPerDay)), block, 0, DayBlockSize);
+            // A day the file does not hold whole is no day of zeros.
+            if (!minutes.Readable(s))
+                return false;
             day = ExportTimeText(d, s).left(11);
         }
         const int minute = int(s % SlotsPerDay);
@@ -120,8 +119,7 @@ bool WriteLines(QSaveFile& out, const MonthDocument& d, TFileAccess& in,
         end = PutTwo(end, unsigned(minute % 60));
         for (const ShownChannel& c : shown) {
             *end++ = ';';
-            end =
-                PutValue(end, c, exceptions.StateAt(c.index, s), SlotValue(block, minute, c.index));
+            end = PutValue(end, c, minutes.At(c.index, s));
         }
         *end++ = '\r';
         *end++ = '\n';
@@ -171,22 +169,27 @@ bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& me
         messages.Show(TMessages::Error, ExportCreateFailedText());
         return false;
     }
-    TFileAccess in(d.FilePath(), TFileAccess::ReadShared);
-    if (!in.IsOpen()) {
+    // The day blocks are read afresh from the file, one at a time.
+    TFileDays days(d.FilePath(), TFileAccess::LockWaitMs);
+    if (!days.IsOpen()) {
         // A file of zeros must not pass for the data.
         out.cancelWriting();
-        messages.Show(TMessages::Error, ValidateMessage(TFileBase::CannotOpen));
+        messages.Show(TMessages::Error, DaysFailureMessage(days.Failure()));
         return false;
     }
+    TMonthReader minutes(d, days);
     QByteArray header = "Datum/Uhrzeit";
     for (const ShownChannel& c : shown)
         header += ';' + c.def.name + " (" + c.def.dimension + ')';
     header += "\r\n";
     bool ok = out.write(header) == header.size();
-    ok = ok && WriteLines(out, d, in, shown, first, last);
-    in.Close();
+    ok = ok && WriteLines(out, d, minutes, shown, first, last);
     if (!ok)
         out.cancelWriting();
+    if (minutes.Failure() != TDaysFailure::None) {
+        messages.Show(TMessages::Error, DaysFailureMessage(minutes.Failure()));
+        return false;
+    }
     // No half export may pass for a complete one, nor replace an old file.
     if (!ok || !CommitWhole(out)) {
         messages.Show(TMessages::Error, CannotWriteText(path));

@@ -10,10 +10,11 @@ class TMessages;
 // mark to the end mark into a semicolon-separated file (Windows-1252, CR LF):
 // a header line, then one line per minute. Values hidden by an ordinary
 // exception period and values outside the channel's limits are written as 0.
-// The day blocks are read afresh from the month file, one at a time.
-// Missing marks or no shown channel: false, no file, no message. True after
-// a complete export (with the success message); a target that cannot be
-// created or written is reported and no incomplete file is left.
+// The day blocks are read afresh from the month file, one at a time; a
+// file that cannot be read or ends inside the range is reported and leaves
+// no file. Missing marks or no shown channel: false, no file, no message.
+// True after a complete export (with the success message); a target that
+// cannot be created or written is reported and no incomplete file is left.
 bool ExportCsv(const MonthDocument& document, const QString& path, TMessages& messages);
 
 // The date and time of a slot as the export writes it, "YYYY-MM-DD HH:MM".

@@ -3,6 +3,7 @@
 #include "files/Fexceptions.h"
 #include "files/Fexport.h"
 #include "files/Foutput.h"
+#include "support/Fscriptedminutes.h"
 
 #include <QDir>
 #include <QTest>
@@ -28,8 +29,15 @@ private slots:
     void exportOntoItsSourceIsRefused();
     void foreignLockedOutputTargetIsRefused();
     void decimalsOfAForeignFileOverranTheLine();
+    void scriptedMinutes();
+    void exportOfADamagedFileStopsWithAMessage();
 
 private:
+    // The scripted December file opened into the fixture's document.
+    bool OpenScripted() {
+        m->path = m->fx.MonthPath(2025, 12);
+        return WriteBytes(m->path, ScriptedFileImage(ScriptedDocument())) && m->Open();
+    }
     QString Out() const { return m->fx.Path("out.csv"); }
     bool Export() { return ExportCsv(m->doc, Out(), m->fx.messages); }
     QList<QByteArray> Lines() const {
@@ -278,6 +286,34 @@ void TestExport::foreignLockedOutputTargetIsRefused() {
     }
     QCOMPARE(ReadBytes(busy), QByteArray("not a month file\n"));
     QCOMPARE(RefusedOutputTarget(busy, m->path), QString());
+}
+
+// Every scripted minute in one export: one line each, the CSV's verdict.
+void TestExport::scriptedMinutes() {
+    QVERIFY(OpenScripted());
+    m->Show({1});
+    m->Mark(ScriptedSlot(0), ScriptedSlot(ScriptedCount - 1));
+    QVERIFY(Export());
+    const QList<QByteArray> lines = Lines();
+    QCOMPARE(lines.size(), 1 + ScriptedCount);
+    QCOMPARE(lines[0], QByteArray("Datum/Uhrzeit;Druck (bar)\r"));
+    for (int i = 0; i < ScriptedCount; ++i) {
+        const TScriptedMinute& s = ScriptedMinutes[i];
+        QCOMPARE(lines[1 + i], QByteArray(s.time) + ';' + s.csv + '\r');
+    }
+}
+
+// A file that ends inside the marked range used to be exported with zeros
+// for the days it lacks, as if they were measured.
+void TestExport::exportOfADamagedFileStopsWithAMessage() {
+    QVERIFY(OpenScripted());
+    QVERIFY(WriteBytes(m->path, ReadBytes(m->path).left(DayBlockOffset(31) + 10)));
+    m->Show({1});
+    m->Mark(ScriptedSlot(0), ScriptedSlot(ScriptedCount - 1));
+    QVERIFY(!Export());
+    QVERIFY(!QFile::exists(Out()));
+    QCOMPARE(m->fx.messages.Texts(),
+             QStringList{QString::fromUtf8("Diese Datei ist keine gültige Datendatei!")});
 }
 
 QTEST_GUILESS_MAIN(TestExport)
