@@ -3,6 +3,7 @@
 #include "config/Fcalendar.h"
 #include "config/Fcodec.h"
 #include "files/Cfiledata.h"
+#include "files/Cmonthdata.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fbackup.h"
 #include "files/Fexceptions.h"
@@ -14,31 +15,6 @@
 
 #include <cstdio>
 #include <optional>
-
-namespace {
-
-// The slot of a minute of a month file: the file's own month, or one of its
-// overflow days as a date of the following month.
-std::optional<uint16_t> SlotOf(const MonthDocument& d, const LocalTime& t) {
-    const MonthInfo info = d.Info();
-    int year = 1980 + info.year;
-    const int days = DaysInMonth(info.year, info.month);
-    int block = -1;
-    if (t.year == year && t.month == info.month) {
-        block = t.day - 1;
-    } else {
-        uint8_t nextYear = info.year;
-        uint8_t nextMonth = info.month;
-        AddMonths(nextYear, nextMonth, 1);
-        if (t.year == 1980 + nextYear && t.month == nextMonth)
-            block = days + t.day - 1;
-    }
-    if (block < 0 || block >= info.daysStored)
-        return std::nullopt;
-    return uint16_t(block * SlotsPerDay + t.hour * 60 + t.minute);
-}
-
-} // namespace
 
 int OpenMarked(const QCommandLineParser& parser, const char* command, CtlEnv& ctl, MarkedFile& m) {
     if (parser.positionalArguments().size() != 1 || !parser.isSet("from") || !parser.isSet("to")) {
@@ -69,8 +45,8 @@ int OpenMarked(const QCommandLineParser& parser, const char* command, CtlEnv& ct
         ctl.messages.Show(TMessages::Error, ValidateMessage(TFileBase::CannotOpen));
         return 1;
     }
-    const std::optional<uint16_t> first = SlotOf(m.document, from);
-    const std::optional<uint16_t> last = SlotOf(m.document, to);
+    const std::optional<uint16_t> first = SlotOfTime(m.document.Info(), from);
+    const std::optional<uint16_t> last = SlotOfTime(m.document.Info(), to);
     if (!first || !last || *first > *last) {
         Complain(QCoreApplication::translate(
                      "zedactl", "zedactl %1: --from and --to must be minutes of the file, "

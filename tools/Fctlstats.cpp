@@ -1,6 +1,7 @@
 #include "tools/Fctlstats.h"
 
 #include "config/Fcodec.h"
+#include "files/Cmonthdata.h"
 #include "files/Fexport.h"
 #include "tools/Fctlcommon.h"
 #include "tools/Fctlexport.h"
@@ -64,6 +65,7 @@ QByteArray StatsJson(const MonthDocument& d, const TRangeStats& r) {
             {"stddev", JsonNumber(c.stddev, dec, dec + 2)},
             {"counted", QByteArray::number(c.counted)},
             {"withoutData", QByteArray::number(c.withoutData)},
+            {"beyondLimits", QByteArray::number(c.beyondLimits)},
         };
         out += i == 0 ? "\n    {" : ",\n    {";
         for (qsizetype k = 0; k < fields.size(); ++k) {
@@ -85,7 +87,8 @@ int CmdStats(const QStringList& args) {
         "Prints the figures of the minutes between two marks of a month file as JSON: per channel "
         "the values at both ends, their difference, minimum, maximum, mean and standard deviation "
         "in the channel's units. Minutes of ordinary exception periods and empty minutes are left "
-        "out and counted as withoutData. Without --channels the channels in use are listed."));
+        "out and counted as withoutData, values beyond the channel's limits are left out and "
+        "counted as beyondLimits. Without --channels the channels in use are listed."));
     AddRangeOptions(parser);
     const ParseResult pr = ParseOptions(parser, "stats", args);
     if (pr != ParseResult::Ok)
@@ -94,11 +97,9 @@ int CmdStats(const QStringList& args) {
     MarkedFile m;
     if (const int rc = OpenMarked(parser, "stats", ctl, m); rc != 0)
         return rc;
-    if (!m.file->LoadDays()) {
-        ctl.messages.Show(TMessages::Error, ValidateMessage(TFileBase::CannotOpen));
-        return 1;
-    }
     const MonthDocument& d = m.document;
+    TFileDays days(d.FilePath(), ctl.env.lockWaitMs);
+    TMonthReader minutes(d, days);
     std::vector<int> channels;
     for (int ch = 0; ch < ChannelCount; ++ch) {
         const bool listed = parser.isSet("channels") ? d.display.channelVisible[ch] != 0
@@ -106,7 +107,13 @@ int CmdStats(const QStringList& args) {
         if (listed)
             channels.push_back(ch);
     }
-    const TRangeStats r = RangeStatistics(d, d.display.markStart, d.display.markEnd, channels);
+    const TRangeStats r =
+        RangeStatistics(minutes, d.display.markStart, d.display.markEnd, channels);
+    // A day that cannot be read is no day without data.
+    if (minutes.Failure() != TDaysFailure::None) {
+        ctl.messages.Show(TMessages::Error, DaysFailureMessage(minutes.Failure()));
+        return 1;
+    }
     Print(StatsJson(d, r));
     return 0;
 }

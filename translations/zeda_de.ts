@@ -2220,10 +2220,6 @@ Befehle:
         <translation>zedactl password: braucht entweder --operator oder --admin</translation>
     </message>
     <message>
-        <source>Prints the figures of the minutes between two marks of a month file as JSON: per channel the values at both ends, their difference, minimum, maximum, mean and standard deviation in the channel&apos;s units. Minutes of ordinary exception periods and empty minutes are left out and counted as withoutData. Without --channels the channels in use are listed.</source>
-        <translation>Gibt die Kennzahlen der Minuten zwischen zwei Marken einer Monatsdatei als JSON aus: je Kanal die Werte an beiden Enden, ihre Differenz, Minimum, Maximum, Mittelwert und Standardabweichung in den Einheiten des Kanals. Minuten gewöhnlicher Ausnahmezeiträume und leere Minuten bleiben außen vor und werden als withoutData gezählt. Ohne --channels werden die benutzten Kanäle aufgeführt.</translation>
-    </message>
-    <message>
         <source>zedactl unit set-clock: needs &quot;YYYY-MM-DD HH:MM:SS&quot;</source>
         <translation>zedactl unit set-clock: braucht &quot;JJJJ-MM-TT HH:MM:SS&quot;</translation>
     </message>
@@ -2366,6 +2362,10 @@ Befehle:
     <message>
         <source>zedactl exceptions: needs one of --list, --add TEXT, --set N TEXT, --delete N</source>
         <translation>zedactl exceptions: braucht eine der Optionen --list, --add TEXT, --set N TEXT, --delete N</translation>
+    </message>
+    <message>
+        <source>Prints the figures of the minutes between two marks of a month file as JSON: per channel the values at both ends, their difference, minimum, maximum, mean and standard deviation in the channel&apos;s units. Minutes of ordinary exception periods and empty minutes are left out and counted as withoutData, values beyond the channel&apos;s limits are left out and counted as beyondLimits. Without --channels the channels in use are listed.</source>
+        <translation>Gibt die Kennzahlen der Minuten zwischen zwei Marken einer Monatsdatei als JSON aus: je Kanal die Werte an beiden Enden, ihre Differenz, Minimum, Maximum, Mittelwert und Standardabweichung in den Einheiten des Kanals. Minuten gewöhnlicher Ausnahmezeiträume und leere Minuten bleiben außen vor und werden als withoutData gezählt, Werte außerhalb der Grenzen des Kanals bleiben außen vor und werden als beyondLimits gezählt. Ohne --channels werden die benutzten Kanäle aufgeführt.</translation>
     </message>
 </context>
 </TS>

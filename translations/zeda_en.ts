@@ -2220,10 +2220,6 @@ Commands:
         <translation>zedactl password: needs either --operator or --admin</translation>
     </message>
     <message>
-        <source>Prints the figures of the minutes between two marks of a month file as JSON: per channel the values at both ends, their difference, minimum, maximum, mean and standard deviation in the channel&apos;s units. Minutes of ordinary exception periods and empty minutes are left out and counted as withoutData. Without --channels the channels in use are listed.</source>
-        <translation>Prints the figures of the minutes between two marks of a month file as JSON: per channel the values at both ends, their difference, minimum, maximum, mean and standard deviation in the channel&apos;s units. Minutes of ordinary exception periods and empty minutes are left out and counted as withoutData. Without --channels the channels in use are listed.</translation>
-    </message>
-    <message>
         <source>zedactl unit set-clock: needs &quot;YYYY-MM-DD HH:MM:SS&quot;</source>
         <translation>zedactl unit set-clock: needs &quot;YYYY-MM-DD HH:MM:SS&quot;</translation>
     </message>
@@ -2366,6 +2362,10 @@ Commands:
     <message>
         <source>zedactl exceptions: needs one of --list, --add TEXT, --set N TEXT, --delete N</source>
         <translation>zedactl exceptions: needs one of --list, --add TEXT, --set N TEXT, --delete N</translation>
+    </message>
+    <message>
+        <source>Prints the figures of the minutes between two marks of a month file as JSON: per channel the values at both ends, their difference, minimum, maximum, mean and standard deviation in the channel&apos;s units. Minutes of ordinary exception periods and empty minutes are left out and counted as withoutData, values beyond the channel&apos;s limits are left out and counted as beyondLimits. Without --channels the channels in use are listed.</source>
+        <translation>Prints the figures of the minutes between two marks of a month file as JSON: per channel the values at both ends, their difference, minimum, maximum, mean and standard deviation in the channel&apos;s units. Minutes of ordinary exception periods and empty minutes are left out and counted as withoutData, values beyond the channel&apos;s limits are left out and counted as beyondLimits. Without --channels the channels in use are listed.</translation>
     </message>
 </context>
 </TS>

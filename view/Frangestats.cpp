@@ -2,8 +2,8 @@
 
 #include "config/Fchannel.h"
 #include "config/Fcodec.h"
+#include "files/Cmonthdata.h"
 #include "files/Cmonthdocument.h"
-#include "files/Fexceptionstate.h"
 #include "files/Fexport.h"
 #include "files/Fmonthfile.h"
 
@@ -15,91 +15,41 @@
 
 namespace {
 
-// What every channel of a range shares: which minutes were stored, and the
-// day blocks they lie in (null where a day is not in memory).
-struct TRangeSlots {
-    int from = 0;
-    int to = 0;
-    std::vector<uint8_t> stored;       // one per minute of the range
-    std::vector<const char*> slotData; // the 30 bytes of each minute, or null
-};
-
-TRangeSlots RangeSlots(const MonthDocument& d, int from, int to) {
-    TRangeSlots r;
-    r.from = from;
-    r.to = to;
-    const int n = to - from + 1;
-    r.stored.assign(size_t(n), 0);
-    r.slotData.assign(size_t(n), nullptr);
-    const int days = std::min<int>(HeaderDaysStored(d.header), MaxDayBlocks);
-    for (int i = 0; i < n; ++i) {
-        const int slot = from + i;
-        const int block = slot / SlotsPerDay;
-        if (block >= days || d.dayBlocks[block].size() < DayBlockSize)
-            continue;
-        const char* at = d.dayBlocks[block].constData() + (slot % SlotsPerDay) * SlotSize;
-        r.slotData[size_t(i)] = at;
-        r.stored[size_t(i)] = uint8_t(at[0]) == SlotStored ? 1 : 0;
-    }
-    return r;
-}
-
-// The exception state of every minute of the range for one channel: the
-// first period in table order that covers a minute decides.
-void ChannelStates(const MonthDocument& d, int channel, const TRangeSlots& r,
-                   std::vector<uint8_t>& states) {
-    states.assign(r.stored.size(), ExceptionNone);
-    if (HasEarlyLayoutMarker(d.header))
-        return;
-    const int count =
-        std::min<int>(HeaderExceptionCount(d.header),
-                      std::min<int>(int(d.exceptions.size() / ExceptionEntrySize), MaxExceptions));
-    for (int i = 0; i < count; ++i) {
-        const ExceptionPeriod p = ReadExceptionPeriod(d.exceptions, i);
-        if (!((p.channelMask >> channel) & 1))
-            continue;
-        const int64_t a = std::max<int64_t>(p.from, r.from);
-        const int64_t b = std::min<int64_t>(p.to, r.to);
-        const uint8_t state = p.IsNoteOnly() ? ExceptionNoteOnly : ExceptionOrdinary;
-        for (int64_t s = a; s <= b; ++s) {
-            uint8_t& st = states[size_t(s - r.from)];
-            if (st == ExceptionNone)
-                st = state;
-        }
-    }
-}
-
-TChannelStats ChannelFigures(const MonthDocument& d, const TRangeSlots& r, int channel,
-                             std::vector<uint8_t>& states, std::vector<uint32_t>& values) {
-    const ChannelDef c = HeaderChannel(d.header, channel);
+// The figures of one channel over slots from .. to of a reader; values
+// collects the measured values in their order.
+TChannelStats ChannelFigures(TMonthReader& minutes, int channel, int from, int to,
+                             std::vector<uint32_t>& values) {
+    const ChannelDef& c = minutes.Channel(channel);
     TChannelStats s;
     s.channel = channel;
     s.name = c.name;
     s.unit = c.dimension;
     s.decimals = c.decimals;
     s.colourChoice = c.colourChoice;
-    ChannelStates(d, channel, r, states);
-
-    // The minutes that count, in their order; an empty minute, one hidden by
-    // an ordinary period or one out of memory has no value.
-    const size_t n = r.stored.size();
     values.clear();
-    const int valueAt = 2 + 2 * channel;
-    for (size_t i = 0; i < n; ++i) {
-        if (!r.stored[i] || states[i] == ExceptionOrdinary)
-            continue;
-        const auto* at = reinterpret_cast<const uchar*>(r.slotData[i]) + valueAt;
-        values.push_back(ScaledValue(c, uint16_t(at[0] | (at[1] << 8))));
+    for (int slot = from; slot <= to; ++slot) {
+        const TChannelMinute m = minutes.At(channel, uint32_t(slot));
+        switch (m.Kind()) {
+        case TMinuteKind::InRange:
+            values.push_back(m.value);
+            break;
+        case TMinuteKind::UnderLimit:
+        case TMinuteKind::OverLimit:
+            ++s.beyondLimits;
+            break;
+        default:
+            // Also a minute whose day cannot be had: it has no data.
+            ++s.withoutData;
+            break;
+        }
     }
-    const auto counts = [&](size_t i) { return r.stored[i] && states[i] != ExceptionOrdinary; };
-    if (counts(0))
+    if (minutes.At(channel, uint32_t(from)).Counts())
         s.start = values.front();
-    if (counts(n - 1))
+    if (minutes.At(channel, uint32_t(to)).Counts())
         s.end = values.back();
     if (s.start && s.end)
         s.difference = int64_t(*s.end) - int64_t(*s.start);
     s.counted = int(values.size());
-    s.withoutData = int(n) - s.counted;
     if (values.empty())
         return s;
 
@@ -143,17 +93,22 @@ std::optional<double> AsDouble(std::optional<int64_t> v) {
 
 TRangeStats RangeStatistics(const MonthDocument& document, uint16_t from, uint16_t to,
                             const std::vector<int>& channels) {
+    TMemoryDays days(document);
+    TMonthReader minutes(document, days);
+    return RangeStatistics(minutes, from, to, channels);
+}
+
+TRangeStats RangeStatistics(TMonthReader& minutes, uint16_t from, uint16_t to,
+                            const std::vector<int>& channels) {
     TRangeStats r;
     r.from = std::min(from, to);
     r.to = std::max(from, to);
     r.minutes = r.to - r.from + 1;
-    const TRangeSlots minutes = RangeSlots(document, r.from, r.to);
-    std::vector<uint8_t> states;
     std::vector<uint32_t> values;
     values.reserve(size_t(r.minutes));
     for (int ch : channels) {
         if (ch >= 0 && ch < ChannelCount)
-            r.channels.push_back(ChannelFigures(document, minutes, ch, states, values));
+            r.channels.push_back(ChannelFigures(minutes, ch, r.from, r.to, values));
     }
     return r;
 }

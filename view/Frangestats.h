@@ -9,11 +9,14 @@
 #include <vector>
 
 struct MonthDocument;
+class TMonthReader;
 
 // The figures of a time range of a month document, per channel: the values
 // at both ends, their difference, minimum, maximum, mean and standard
-// deviation. Minutes in ordinary exception periods and empty minutes (and
-// minutes whose day is not in memory) do not count; they are counted apart.
+// deviation, of the measured values only. Minutes in ordinary exception
+// periods and empty minutes (and minutes whose day cannot be had) are
+// counted apart as without data; values beyond the channel's limits
+// ("#U/L", "#O/L") are counted apart as beyond the limits.
 // Values are in the channel's scaled units: inputMult x raw + offsetValue,
 // in steps of 10^-decimals (the integer the diagram labels show).
 struct TChannelStats {
@@ -31,6 +34,7 @@ struct TChannelStats {
     std::optional<double> stddev; // population deviation, scaled integer units
     int counted = 0;
     int withoutData = 0;
+    int beyondLimits = 0;
 };
 
 struct TRangeStats {
@@ -43,6 +47,10 @@ struct TRangeStats {
 // The figures of slots from .. to (both included, from <= to) for the given
 // channels (0..13, in the given order).
 TRangeStats RangeStatistics(const MonthDocument& document, uint16_t from, uint16_t to,
+                            const std::vector<int>& channels);
+// The same of the minutes a reader gives (a month file read from disk);
+// the reader's Failure() tells when a day could not be had.
+TRangeStats RangeStatistics(TMonthReader& minutes, uint16_t from, uint16_t to,
                             const std::vector<int>& channels);
 
 // The channels the readout lists for a window: shown and in use.
