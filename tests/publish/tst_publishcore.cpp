@@ -12,6 +12,7 @@
 #include "publish/Fminutes.h"
 #include "publish/Fpayload.h"
 #include "publish/Fpublishsettings.h"
+#include "support/Fscriptedminutes.h"
 
 #include <QDir>
 #include <QFile>
@@ -143,6 +144,27 @@ private slots:
         QCOMPARE(JsonString(QString::fromUtf8("a\"b\\c\x01\n\xE2\x82\xAC")),
                  QByteArray("\"a\\\"b\\\\c\\u0001\\u000a\xE2\x82\xAC\""));
     }
+    // The published value and text of each scripted minute.
+    void scriptedMinutesInThePayload_data() { ScriptedMinuteRows(); }
+    void scriptedMinutesInThePayload() {
+        QFETCH(int, index);
+        const TScriptedMinute& s = ScriptedMinutes[index];
+        PublishedMinute m;
+        m.time = {2026, 1, 1, 0, 0, 0};
+        m.stored = s.stored;
+        m.channels[0] = ScriptedChannel();
+        m.raw[0] = s.raw;
+        m.exception[0] = s.period == 'o'   ? ExceptionOrdinary
+                         : s.period == 'n' ? ExceptionNoteOnly
+                                           : ExceptionNone;
+        const QByteArray payload = MinutePayload(m);
+        const QByteArray text =
+            QString::fromLatin1(s.screen).replace(QChar(0x97), QChar(0x2014)).toUtf8();
+        QVERIFY2(payload.endsWith(",\"value\":" + QByteArray(s.payload) + ",\"text\":\"" + text +
+                                  "\"}]}"),
+                 payload.constData());
+    }
+
 
     void offsetFollowsTheComputersZone() {
         QCOMPARE(UtcOffsetOfLocal({2026, 1, 15, 12, 0, 0}), 3600);
