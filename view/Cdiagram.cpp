@@ -8,10 +8,12 @@
 #include "view/Cpaintarea.h"
 #include "view/Crecall.h"
 #include "view/Cscale.h"
+#include "view/Cspanimage.h"
 #include "view/Fdraw.h"
 #include "view/Ftimesteps.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <cmath>
@@ -203,10 +205,14 @@ void FillSpans(QPainter& p, const std::vector<QRect>& rects, const QColor& colou
 // column at compression: a column covers its own points and reaches the
 // last point of the column before it in the run, so neighbouring columns
 // join as the polyline's segment between them would. Filling the spans of
-// a channel at once costs a fraction of rasterising as many short lines.
+// a channel at once costs a fraction of rasterising as many short lines;
+// handing them to the kept picture of the spans costs less again.
 class TSpans {
 public:
-    TSpans(QPainter& p, std::vector<QRect>& rects) : FPainter(p), FRects(rects) { FRects.clear(); }
+    TSpans(QPainter& p, std::vector<QRect>& rects, TSpanImage* image)
+        : FPainter(p), FRects(rects), FImage(image) {
+        FRects.clear();
+    }
 
     int Counted() const { return FCounted; }
     void Start(const QPen& pen) {
@@ -235,8 +241,12 @@ public:
     // Fills the channel's spans in its colour and forgets them.
     void EndChannel(const QColor& colour) {
         Finish();
-        if (!FRects.empty())
+        if (FImage) {
+            for (const QRect& r : FRects)
+                FImage->Add(r, colour.rgba());
+        } else if (!FRects.empty()) {
             FillSpans(FPainter, FRects, colour);
+        }
         FRects.clear();
         FRunStart = 0;
     }
@@ -272,6 +282,7 @@ private:
     }
     QPainter& FPainter;
     std::vector<QRect>& FRects;
+    TSpanImage* FImage;
     size_t FRunStart = 0;
     int FWidth = 1;
     int FCounted = 0;
@@ -405,6 +416,22 @@ struct Label {
 TDiagram::TDiagram(TPaintArea* area, TScale* scale)
     : area(area), scale(scale), FPoints(BufferPoints) {}
 
+TDiagram::~TDiagram() = default;
+
+int TDiagram::SpanColumnsWritten() const {
+    return FSpanImage ? FSpanImage->ColumnsWritten() : 0;
+}
+
+TSpanImage* TDiagram::SpanImage() {
+    if (!keepSpanImage) {
+        FSpanImage.reset();
+        return nullptr;
+    }
+    if (!FSpanImage)
+        FSpanImage = std::make_unique<TSpanImage>();
+    return FSpanImage.get();
+}
+
 void TDiagram::Repaint() {
     area->Repaint();
 }
@@ -503,14 +530,42 @@ void TDiagram::MarkLine(QPainter& p, int slot, const QColor& colour) {
     VerticalLine(p, scale->MinutesToPixels(slot), area->Height(), 0, colour);
 }
 
+// The painted area as plot positions, when the painter puts plot positions
+// onto whole pixels of a raster image or window and draws opaque colours
+// as they are: then a picture of the spans drawn with one image shows the
+// same pixels as filling them.
+bool RasterArea(const QPainter& p, QRect& area) {
+    const QPaintDevice* device = p.device();
+    if (!device || !p.paintEngine() || p.paintEngine()->type() != QPaintEngine::Raster)
+        return false;
+    const QTransform plot = p.combinedTransform();
+    if (plot.type() > QTransform::TxTranslate || p.deviceTransform().type() > QTransform::TxTranslate)
+        return false;
+    if (plot.dx() != std::floor(plot.dx()) || plot.dy() != std::floor(plot.dy()))
+        return false;
+    if (device->devicePixelRatio() != 1 || p.opacity() != 1.0 ||
+        p.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return false;
+    area = QRect(-int(plot.dx()), -int(plot.dy()), device->width(), device->height());
+    return true;
+}
+
 // Calls plot with the drawer of the zoom: vertical spans when a pixel
-// column holds more than one minute, a polyline otherwise.
+// column holds more than one minute, a polyline otherwise. The spans go
+// into the kept picture when there is one for this painter.
 template <typename Plot>
 void WithRun(QPainter& p, Sampling smp, std::vector<QPoint>& points, std::vector<QRect>& rects,
-             Plot plot) {
+             TSpanImage* image, int shift, Plot plot) {
+    QRect area;
+    if (image && !RasterArea(p, area))
+        image = nullptr;
     if (smp.slotStep > 1) {
-        TSpans spans(p, rects);
+        if (image)
+            image->Begin(area.size(), area.topLeft(), shift);
+        TSpans spans(p, rects, image);
         plot(spans);
+        if (image)
+            image->Finish(p);
     } else {
         TRun run(p, points);
         plot(run);
@@ -526,7 +581,7 @@ void TDiagram::PlotMonth(QPainter& p, int first, int last, const MonthDocument& 
     const Sampling smp = SamplingOf(*scale);
     const int x0 = scale->MinutesToPixels(first);
     const TBandHeights band = BandHeightsOf(*scale, area->Height());
-    WithRun(p, smp, FPoints, FSpans, [&](auto& run) {
+    WithRun(p, smp, FPoints, FSpans, SpanImage(), 0, [&](auto& run) {
         for (int ch = 0; ch < ChannelCount; ++ch) {
             if (!display.channelVisible[ch])
                 continue;
@@ -553,7 +608,9 @@ void TDiagram::PlotRunning(QPainter& p, int first, int last, const MonthDocument
     const int endX = scale->MinutesToPixels(last - first);
     const int h = area->Height();
     std::vector<Label> labels;
-    WithRun(p, smp, FPoints, FSpans, [&](auto& run) {
+    // Columns count from the first minute, which moves as minutes arrive.
+    const int shift = scale->MinutesToPixels(first);
+    WithRun(p, smp, FPoints, FSpans, SpanImage(), shift, [&](auto& run) {
         for (int ch = 0; ch < ChannelCount; ++ch) {
             const ChannelDef c = HeaderChannel(document.header, ch);
             if (c.active == 0 || !display.channelVisible[ch])
