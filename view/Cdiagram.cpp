@@ -17,6 +17,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -405,6 +406,52 @@ int WalkChannel(Run& run, const MonthDocument& d, const TExceptionIndex& ex, con
     return base;
 }
 
+uint64_t MixKey(uint64_t h, uint64_t v) {
+    h = (h ^ v) * 0x9FB21C651E98DF25ull;
+    return h ^ (h >> 28);
+}
+
+uint64_t MixBytes(uint64_t h, const char* data, qsizetype size) {
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, data + i, 8);
+        h = MixKey(h, word);
+    }
+    for (; i < size; ++i)
+        h = MixKey(h, uint8_t(data[i]));
+    return MixKey(h, uint64_t(size));
+}
+
+// Everything the month plotter's walk draws from: the slots, the zoom, the
+// band, the header's channels, the periods, the shown channels and their
+// colours. Hashing the slots' bytes costs a fraction of walking them.
+uint64_t MonthKey(const MonthDocument& d, int first, int last, int x0, Sampling smp,
+                  const TBandHeights& band) {
+    uint64_t h = MixKey(0x2545F4914F6CDD1Dull, uint64_t(uint32_t(first)) << 32 | uint32_t(last));
+    h = MixKey(h, uint64_t(uint32_t(x0)) << 32 | uint32_t(smp.slotStep));
+    h = MixKey(h, uint64_t(uint32_t(band.height)) << 32 | uint32_t(band.vp));
+    h = MixKey(h, uint64_t(uint32_t(band.vu)) << 32 | uint32_t(smp.dx));
+    h = MixBytes(h, d.header.constData(), d.header.size());
+    h = MixBytes(h, d.exceptions.constData(), d.exceptions.size());
+    for (int ch = 0; ch < ChannelCount; ++ch) {
+        const QRgb colour = ChannelColour(HeaderChannel(d.header, ch).colourChoice).rgba();
+        h = MixKey(h, uint64_t(d.display.channelVisible[ch]) << 32 | colour);
+    }
+    for (int s = std::max(first, 0); s < last;) {
+        const int block = s / SlotsPerDay;
+        const int end = std::min(last, (block + 1) * SlotsPerDay);
+        if (block >= MaxDayBlocks)
+            break;
+        const QByteArray& b = d.dayBlocks[block];
+        const qsizetype from = qsizetype(s - block * SlotsPerDay) * SlotSize;
+        const qsizetype to = std::min(qsizetype(end - block * SlotsPerDay) * SlotSize, b.size());
+        h = MixBytes(h, b.constData() + std::min(from, to), std::max<qsizetype>(to - from, 0));
+        s = end;
+    }
+    return h == 0 ? 1 : h;
+}
+
 struct Label {
     int channel;
     uint32_t value;
@@ -553,15 +600,18 @@ bool RasterArea(const QPainter& p, QRect& area) {
 // Calls plot with the drawer of the zoom: vertical spans when a pixel
 // column holds more than one minute, a polyline otherwise. The spans go
 // into the kept picture when there is one for this painter.
+// A key that is not 0 names everything plot draws from.
 template <typename Plot>
 void WithRun(QPainter& p, Sampling smp, std::vector<QPoint>& points, std::vector<QRect>& rects,
-             TSpanImage* image, int shift, Plot plot) {
+             TSpanImage* image, int shift, uint64_t key, Plot plot) {
     QRect area;
     if (image && !RasterArea(p, area))
         image = nullptr;
     if (smp.slotStep > 1) {
+        if (image && image->Reshow(p, area.size(), area.topLeft(), shift, key))
+            return;
         if (image)
-            image->Begin(area.size(), area.topLeft(), shift);
+            image->Begin(area.size(), area.topLeft(), shift, key);
         TSpans spans(p, rects, image);
         plot(spans);
         if (image)
@@ -581,7 +631,8 @@ void TDiagram::PlotMonth(QPainter& p, int first, int last, const MonthDocument& 
     const Sampling smp = SamplingOf(*scale);
     const int x0 = scale->MinutesToPixels(first);
     const TBandHeights band = BandHeightsOf(*scale, area->Height());
-    WithRun(p, smp, FPoints, FSpans, SpanImage(), 0, [&](auto& run) {
+    const uint64_t key = MonthKey(document, first, last, x0, smp, band);
+    WithRun(p, smp, FPoints, FSpans, SpanImage(), 0, key, [&](auto& run) {
         for (int ch = 0; ch < ChannelCount; ++ch) {
             if (!display.channelVisible[ch])
                 continue;
@@ -610,7 +661,8 @@ void TDiagram::PlotRunning(QPainter& p, int first, int last, const MonthDocument
     std::vector<Label> labels;
     // Columns count from the first minute, which moves as minutes arrive.
     const int shift = scale->MinutesToPixels(first);
-    WithRun(p, smp, FPoints, FSpans, SpanImage(), shift, [&](auto& run) {
+    // Its walk also finds the labels: no key, it walks every time.
+    WithRun(p, smp, FPoints, FSpans, SpanImage(), shift, 0, [&](auto& run) {
         for (int ch = 0; ch < ChannelCount; ++ch) {
             const ChannelDef c = HeaderChannel(document.header, ch);
             if (c.active == 0 || !display.channelVisible[ch])

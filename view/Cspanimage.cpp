@@ -23,9 +23,24 @@ uint64_t Mix(uint64_t h, const QRect& r, QRgb colour) {
 
 } // namespace
 
-void TSpanImage::Begin(QSize size, QPoint origin, int shift) {
+bool TSpanImage::Reshow(QPainter& p, QSize size, QPoint origin, int shift, uint64_t key) {
+    if (key == 0 || key != FKey || FImage.size() != size || FShift != shift ||
+        FOrigin != origin + QPoint(shift, 0))
+        return false;
+    FWritten = 0;
+    Show(p);
+    return true;
+}
+
+void TSpanImage::Show(QPainter& p) const {
+    if (!FImage.isNull())
+        p.drawImage(FOrigin - QPoint(FShift, 0), FImage);
+}
+
+void TSpanImage::Begin(QSize size, QPoint origin, int shift, uint64_t key) {
     FSpans.clear();
     FShift = shift;
+    FNextKey = key;
     origin.rx() += shift;
     FWritten = 0;
     if (FImage.size() != size || FOrigin.y() != origin.y()) {
@@ -130,6 +145,6 @@ void TSpanImage::Finish(QPainter& p) {
     }
     FColumns = now;
     FSpans.clear();
-    if (!FImage.isNull())
-        p.drawImage(FOrigin - QPoint(FShift, 0), FImage);
+    FKey = FNextKey;
+    Show(p);
 }

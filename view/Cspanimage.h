@@ -26,7 +26,13 @@ public:
     // a blank picture; a horizontal move keeps the columns still in view.
     // A plotter whose columns count from a moving first minute names the
     // column of that minute (shift): the picture moves with it.
-    void Begin(QSize size, QPoint origin, int shift = 0);
+    // A key other than 0 names everything the spans were made of: a later
+    // paint with the same key and place shows the picture without handing
+    // in the spans again.
+    void Begin(QSize size, QPoint origin, int shift = 0, uint64_t key = 0);
+    // Draws the picture as the last paint left it when it was made with
+    // that key for that place; false otherwise.
+    bool Reshow(QPainter& p, QSize size, QPoint origin, int shift, uint64_t key);
     // A span in plot coordinates, after those it covers.
     void Add(const QRect& span, QRgb colour);
     // Writes what changed and draws the picture with its top-left at the
@@ -42,6 +48,7 @@ private:
         QRect rect;
         QRgb colour;
     };
+    void Show(QPainter& p) const;
     void Move(int dx);
     std::vector<uint64_t> Fingerprints() const;
     void Clear(int from, int to);
@@ -55,4 +62,6 @@ private:
     std::vector<uint64_t> FColumns;
     std::vector<Span> FSpans;
     int FWritten = 0;
+    uint64_t FKey = 0;
+    uint64_t FNextKey = 0;
 };

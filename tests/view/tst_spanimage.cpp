@@ -142,6 +142,11 @@ private slots:
         c[3].colourChoice = 9;
         SetHeaderChannelBytes(doc.header, ChannelDefsImage(c));
         Same(kept, fresh, "a colour changed");
+        const int shown = kept.view.scale.PixelToMinute(kept.sb.HorzPosition() + 40);
+        SetRaw(doc, shown, 3, 290);
+        Same(kept, fresh, "a minute's value changed");
+        AddException(doc, uint16_t(shown + 30), uint16_t(shown + 90), 0x0008, "!NEW");
+        Same(kept, fresh, "a period added");
         for (auto* w : {&kept, &fresh})
             w->view.SetValueZoom(1);
         ScrollBoth(kept, fresh, pos / 3, 0);
