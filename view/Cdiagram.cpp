@@ -8,13 +8,16 @@
 #include "view/Cpaintarea.h"
 #include "view/Crecall.h"
 #include "view/Cscale.h"
+#include "view/Cspanimage.h"
 #include "view/Fdraw.h"
 #include "view/Ftimesteps.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -120,10 +123,14 @@ void FillSpans(QPainter& p, const std::vector<QRect>& rects, const QColor& colou
 // column at compression: a column covers its own points and reaches the
 // last point of the column before it in the run, so neighbouring columns
 // join as the polyline's segment between them would. Filling the spans of
-// a channel at once costs a fraction of rasterising as many short lines.
+// a channel at once costs a fraction of rasterising as many short lines;
+// handing them to the kept picture of the spans costs less again.
 class TSpans {
 public:
-    TSpans(QPainter& p, std::vector<QRect>& rects) : FPainter(p), FRects(rects) { FRects.clear(); }
+    TSpans(QPainter& p, std::vector<QRect>& rects, TSpanImage* image)
+        : FPainter(p), FRects(rects), FImage(image) {
+        FRects.clear();
+    }
 
     int Counted() const { return FCounted; }
     void Start(const QPen& pen) {
@@ -152,8 +159,12 @@ public:
     // Fills the channel's spans in its colour and forgets them.
     void EndChannel(const QColor& colour) {
         Finish();
-        if (!FRects.empty())
+        if (FImage) {
+            for (const QRect& r : FRects)
+                FImage->Add(r, colour.rgba());
+        } else if (!FRects.empty()) {
             FillSpans(FPainter, FRects, colour);
+        }
         FRects.clear();
         FRunStart = 0;
     }
@@ -189,6 +200,7 @@ private:
     }
     QPainter& FPainter;
     std::vector<QRect>& FRects;
+    TSpanImage* FImage;
     size_t FRunStart = 0;
     int FWidth = 1;
     int FCounted = 0;
@@ -310,6 +322,52 @@ int WalkChannel(Run& run, TMonthReader& minutes, int channel, int first, int las
     return base;
 }
 
+uint64_t MixKey(uint64_t h, uint64_t v) {
+    h = (h ^ v) * 0x9FB21C651E98DF25ull;
+    return h ^ (h >> 28);
+}
+
+uint64_t MixBytes(uint64_t h, const char* data, qsizetype size) {
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, data + i, 8);
+        h = MixKey(h, word);
+    }
+    for (; i < size; ++i)
+        h = MixKey(h, uint8_t(data[i]));
+    return MixKey(h, uint64_t(size));
+}
+
+// Everything the month plotter's walk draws from: the slots, the zoom, the
+// band, the header's channels, the periods, the shown channels and their
+// colours. Hashing the slots' bytes costs a fraction of walking them.
+uint64_t MonthKey(const MonthDocument& d, int first, int last, int x0, Sampling smp,
+                  const TBandHeights& band) {
+    uint64_t h = MixKey(0x2545F4914F6CDD1Dull, uint64_t(uint32_t(first)) << 32 | uint32_t(last));
+    h = MixKey(h, uint64_t(uint32_t(x0)) << 32 | uint32_t(smp.slotStep));
+    h = MixKey(h, uint64_t(uint32_t(band.height)) << 32 | uint32_t(band.vp));
+    h = MixKey(h, uint64_t(uint32_t(band.vu)) << 32 | uint32_t(smp.dx));
+    h = MixBytes(h, d.header.constData(), d.header.size());
+    h = MixBytes(h, d.exceptions.constData(), d.exceptions.size());
+    for (int ch = 0; ch < ChannelCount; ++ch) {
+        const QRgb colour = ChannelColour(HeaderChannel(d.header, ch).colourChoice).rgba();
+        h = MixKey(h, uint64_t(d.display.channelVisible[ch]) << 32 | colour);
+    }
+    for (int s = std::max(first, 0); s < last;) {
+        const int block = s / SlotsPerDay;
+        const int end = std::min(last, (block + 1) * SlotsPerDay);
+        if (block >= MaxDayBlocks)
+            break;
+        const QByteArray& b = d.dayBlocks[block];
+        const qsizetype from = qsizetype(s - block * SlotsPerDay) * SlotSize;
+        const qsizetype to = std::min(qsizetype(end - block * SlotsPerDay) * SlotSize, b.size());
+        h = MixBytes(h, b.constData() + std::min(from, to), std::max<qsizetype>(to - from, 0));
+        s = end;
+    }
+    return h == 0 ? 1 : h;
+}
+
 struct Label {
     int channel;
     uint32_t value;
@@ -320,6 +378,22 @@ struct Label {
 
 TDiagram::TDiagram(TPaintArea* area, TScale* scale)
     : area(area), scale(scale), FPoints(BufferPoints) {}
+
+TDiagram::~TDiagram() = default;
+
+int TDiagram::SpanColumnsWritten() const {
+    return FSpanImage ? FSpanImage->ColumnsWritten() : 0;
+}
+
+TSpanImage* TDiagram::SpanImage() {
+    if (!keepSpanImage) {
+        FSpanImage.reset();
+        return nullptr;
+    }
+    if (!FSpanImage)
+        FSpanImage = std::make_unique<TSpanImage>();
+    return FSpanImage.get();
+}
 
 void TDiagram::Repaint() {
     area->Repaint();
@@ -419,14 +493,45 @@ void TDiagram::MarkLine(QPainter& p, int slot, const QColor& colour) {
     VerticalLine(p, scale->MinutesToPixels(slot), area->Height(), 0, colour);
 }
 
+// The painted area as plot positions, when the painter puts plot positions
+// onto whole pixels of a raster image or window and draws opaque colours
+// as they are: then a picture of the spans drawn with one image shows the
+// same pixels as filling them.
+bool RasterArea(const QPainter& p, QRect& area) {
+    const QPaintDevice* device = p.device();
+    if (!device || !p.paintEngine() || p.paintEngine()->type() != QPaintEngine::Raster)
+        return false;
+    const QTransform plot = p.combinedTransform();
+    if (plot.type() > QTransform::TxTranslate || p.deviceTransform().type() > QTransform::TxTranslate)
+        return false;
+    if (plot.dx() != std::floor(plot.dx()) || plot.dy() != std::floor(plot.dy()))
+        return false;
+    if (device->devicePixelRatio() != 1 || p.opacity() != 1.0 ||
+        p.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return false;
+    area = QRect(-int(plot.dx()), -int(plot.dy()), device->width(), device->height());
+    return true;
+}
+
 // Calls plot with the drawer of the zoom: vertical spans when a pixel
-// column holds more than one minute, a polyline otherwise.
+// column holds more than one minute, a polyline otherwise. The spans go
+// into the kept picture when there is one for this painter.
+// A key that is not 0 names everything plot draws from.
 template <typename Plot>
 void WithRun(QPainter& p, Sampling smp, std::vector<QPoint>& points, std::vector<QRect>& rects,
-             Plot plot) {
+             TSpanImage* image, int shift, uint64_t key, Plot plot) {
+    QRect area;
+    if (image && !RasterArea(p, area))
+        image = nullptr;
     if (smp.slotStep > 1) {
-        TSpans spans(p, rects);
+        if (image && image->Reshow(p, area.size(), area.topLeft(), shift, key))
+            return;
+        if (image)
+            image->Begin(area.size(), area.topLeft(), shift, key);
+        TSpans spans(p, rects, image);
         plot(spans);
+        if (image)
+            image->Finish(p);
     } else {
         TRun run(p, points);
         plot(run);
@@ -443,7 +548,8 @@ void TDiagram::PlotMonth(QPainter& p, int first, int last, const MonthDocument& 
     const Sampling smp = SamplingOf(*scale);
     const int x0 = scale->MinutesToPixels(first);
     const TBandHeights band = BandHeightsOf(*scale, area->Height());
-    WithRun(p, smp, FPoints, FSpans, [&](auto& run) {
+    const uint64_t key = MonthKey(document, first, last, x0, smp, band);
+    WithRun(p, smp, FPoints, FSpans, SpanImage(), 0, key, [&](auto& run) {
         for (int ch = 0; ch < ChannelCount; ++ch) {
             if (!display.channelVisible[ch])
                 continue;
@@ -470,7 +576,10 @@ void TDiagram::PlotRunning(QPainter& p, int first, int last, const MonthDocument
     const int endX = scale->MinutesToPixels(last - first);
     const int h = area->Height();
     std::vector<Label> labels;
-    WithRun(p, smp, FPoints, FSpans, [&](auto& run) {
+    // Columns count from the first minute, which moves as minutes arrive.
+    const int shift = scale->MinutesToPixels(first);
+    // Its walk also finds the labels: no key, it walks every time.
+    WithRun(p, smp, FPoints, FSpans, SpanImage(), shift, 0, [&](auto& run) {
         for (int ch = 0; ch < ChannelCount; ++ch) {
             const ChannelDef& c = minutes.Channel(ch);
             if (c.active == 0 || !display.channelVisible[ch])

@@ -4,11 +4,13 @@
 #include <QPoint>
 #include <QRect>
 
+#include <memory>
 #include <vector>
 
 class QPainter;
 class TPaintArea;
 class TScale;
+class TSpanImage;
 struct MonthDocument;
 
 // Draws into a diagram window's plot area: the grids, single vertical lines
@@ -28,6 +30,7 @@ public:
     static constexpr int BandHeight = 300;
 
     TDiagram(TPaintArea* area, TScale* scale);
+    ~TDiagram();
 
     // Has the plot area repainted at once.
     void Repaint();
@@ -62,10 +65,19 @@ public:
     // The configured window background (1 white, 2 grey): grid lines are
     // grey on white.
     int backgroundChoice = 1;
+    // At compression the curves' spans are kept as a picture between paints
+    // on a window or image, and only what changed is written again. Off,
+    // every paint fills the spans afresh (the same pixels).
+    bool keepSpanImage = true;
+    // Columns of the kept picture the last paint wrote.
+    int SpanColumnsWritten() const;
 
 private:
     QColor GridColour(const QPainter& p) const;
+    // The kept picture of the spans, or none when it is switched off.
+    TSpanImage* SpanImage();
 
     std::vector<QPoint> FPoints;
     std::vector<QRect> FSpans;
+    std::unique_ptr<TSpanImage> FSpanImage;
 };
