@@ -3,6 +3,7 @@
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
+#include "config/Ftextfield.h"
 #include "operators/Coperator.h"
 #include "operators/Fpassword.h"
 #include "tools/Fctlcommon.h"
@@ -47,6 +48,10 @@ bool ApplyField(ChannelDef& c, const QString& assignment) {
     const QString field = assignment.left(eq);
     const QString value = assignment.mid(eq + 1);
     if (field == "name" || field == "dimension") {
+        const QString outside = TextFieldRefusal(
+            field == "name" ? AnsiField::ChannelName : AnsiField::ChannelUnit, value);
+        if (!outside.isEmpty())
+            return Refuse("channel", outside);
         const QByteArray text = ToAnsi(value);
         const int limit = field == "name" ? ChannelNameLength : ChannelDimensionLength;
         if (!IsChannelText(text) || text.size() > limit)
@@ -87,6 +92,14 @@ bool ApplyField(ChannelDef& c, const QString& assignment) {
     return true;
 }
 
+// One line of a password: a CR before its end is the line end of a file
+// or terminal written with CRLF, not part of the password.
+QString PasswordLine(std::string line) {
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return QString::fromStdString(line);
+}
+
 // The new password twice: from standard input, or asked on the terminal
 // without echo.
 bool ReadPasswordTwice(bool fromStdin, QString& password, QString& confirmation) {
@@ -112,8 +125,8 @@ bool ReadPasswordTwice(bool fromStdin, QString& password, QString& confirmation)
         Complain(QString()); // ends the line the hidden input left open
         ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
     }
-    password = QString::fromStdString(first);
-    confirmation = QString::fromStdString(second);
+    password = PasswordLine(first);
+    confirmation = PasswordLine(second);
     return gotSecond;
 }
 
@@ -199,7 +212,9 @@ int CmdOperators(const QStringList& args) {
     }
     if (parser.isSet("add")) {
         const QByteArray name = ToAnsi(parser.value("add"));
-        const QString refusal = OperatorNameRefusal(list, name);
+        QString refusal = TextFieldRefusal(AnsiField::OperatorName, parser.value("add"));
+        if (refusal.isEmpty())
+            refusal = OperatorNameRefusal(list, name);
         if (!refusal.isEmpty()) {
             ctl.messages.Show(TMessages::Error, refusal);
             return 1;

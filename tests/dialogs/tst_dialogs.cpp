@@ -366,7 +366,7 @@ private slots:
         d.btnOk->click();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(ReadAll(dir.filePath("AUSNAHME.LST")),
-                 QByteArray("!ST\xD6R St\xF6rung\nWRT2 Wartung\n"));
+                 QByteArray("!ST\xD6R St\xF6rung\r\nWRT2 Wartung\r\n")); // its line ends kept
     }
 
     void exceptionDialogStopsAtThirtyEntries() {
