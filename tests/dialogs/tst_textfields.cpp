@@ -5,11 +5,13 @@
 #include "dialogs/Uexceptions.h"
 #include "dialogs/Ulocation.h"
 #include "dialogs/Usetkanal.h"
+#include "operators/Uusers.h"
 #include "support/Crecordingmessages.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,6 +94,16 @@ private slots:
                              "European languages: \"м\" cannot be stored."});
         QCOMPARE(TIniFile(env.IniPath()).ReadString(IniSection, "Kanal_2", "<none>"),
                  QByteArray("<none>"));
+    }
+
+    void operatorNameOutsideTheCodePageIsRefused() {
+        TfmUsers d(env);
+        d.edtName->setText(QString::fromUtf8("Пётр"));
+        d.btnAdd->click();
+        QCOMPARE(d.lstOperators->count(), 0);
+        QCOMPARE(messages.Texts(),
+                 QStringList{"An operator name can only use letters, digits and signs of "
+                             "Western European languages: \"П\" cannot be stored."});
     }
 
     void exceptionDialogSaysWhatItDoesNotShowAndKeepsIt() {
