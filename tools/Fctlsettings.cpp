@@ -4,6 +4,7 @@
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
 #include "config/Ftextfield.h"
+#include "files/Fmonthfile.h"
 #include "operators/Coperator.h"
 #include "operators/Fpassword.h"
 #include "tools/Fctlcommon.h"
@@ -269,4 +270,38 @@ int CmdPassword(const QStringList& args) {
     if (!ctl.LockDataDir())
         return 1;
     return StorePassword(ctl.env, parser.isSet("admin"), ToAnsi(password)) ? 0 : 1;
+}
+
+int CmdLocation(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl", "Prints the location of the installation, or changes it with --set; the "
+                   "month files take it into their headers when they are created."));
+    parser.addOption(DataDirOption());
+    parser.addOption(
+        {"set", QCoreApplication::translate("zedactl", "The new location."), "TEXT"});
+    const ParseResult pr = ParseOptions(parser, "location", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    CtlEnv ctl(parser.value("data-dir"));
+    if (!parser.isSet("set")) {
+        const TIniFile ini(ctl.env.IniPath());
+        Print(FromAnsi(ini.ReadString(IniSection, "Betriebsort", QByteArray())).toUtf8() + '\n');
+        return 0;
+    }
+    // The dialog's rules; what it cuts to its field is refused here.
+    const QString text = parser.value("set");
+    QString refusal = TextFieldRefusal(AnsiField::Location, text);
+    if (text.isEmpty())
+        refusal = QCoreApplication::translate("TfmLocation", "Empty Betriebsort!");
+    else if (refusal.isEmpty() && text.size() > LocationSize - 1)
+        refusal = QCoreApplication::translate("zedactl", "The location holds at most %1 characters.")
+                      .arg(LocationSize - 1);
+    if (!refusal.isEmpty()) {
+        ctl.messages.Show(TMessages::Error, refusal);
+        return 1;
+    }
+    if (!ctl.LockDataDir())
+        return 1;
+    return WriteConfigKey(ctl.env, "Betriebsort", ToAnsi(text)) ? 0 : 1;
 }

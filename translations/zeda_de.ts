@@ -2457,5 +2457,21 @@ Befehle:
         <source>zedactl print: no printer is chosen; printers are chosen in the program under Admin &gt; Printers... (the INI keys Druck1, Druck2 and Druckparameter)</source>
         <translation>zedactl print: Es ist kein Drucker gewählt; die Drucker werden im Programm unter Verwaltung &gt; Drucker... gewählt (INI-Schlüssel Druck1, Druck2 und Druckparameter)</translation>
     </message>
+    <message>
+        <source>Prints the location of the installation, or changes it with --set; the month files take it into their headers when they are created.</source>
+        <translation>Gibt den Betriebsort der Anlage aus oder ändert ihn mit --set; Monatsdateien übernehmen ihn beim Anlegen in ihren Kopf.</translation>
+    </message>
+    <message>
+        <source>The new location.</source>
+        <translation>Der neue Betriebsort.</translation>
+    </message>
+    <message>
+        <source>The location holds at most %1 characters.</source>
+        <translation>Der Betriebsort hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>show or change the location</source>
+        <translation>Betriebsort anzeigen oder ändern</translation>
+    </message>
 </context>
 </TS>

@@ -2457,5 +2457,21 @@ Commands:
         <source>zedactl print: no printer is chosen; printers are chosen in the program under Admin &gt; Printers... (the INI keys Druck1, Druck2 and Druckparameter)</source>
         <translation>zedactl print: no printer is chosen; choose the printers in the program under Admin &gt; Printers... (the INI keys Druck1, Druck2 and Druckparameter)</translation>
     </message>
+    <message>
+        <source>Prints the location of the installation, or changes it with --set; the month files take it into their headers when they are created.</source>
+        <translation>Prints the location of the installation, or changes it with --set; month files take it into their headers when they are created.</translation>
+    </message>
+    <message>
+        <source>The new location.</source>
+        <translation>The new location.</translation>
+    </message>
+    <message>
+        <source>The location holds at most %1 characters.</source>
+        <translation>The location can have at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>show or change the location</source>
+        <translation>show or change the location</translation>
+    </message>
 </context>
 </TS>

@@ -381,6 +381,41 @@ private slots:
         QCOMPARE(d.Entries().size(), size_t(30));
     }
 
+    // "Пётр" was stored as "????" without a word.
+    void textOutsideTheCodePageIsRefused_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("Latin-1, euro, quotes") << QString::fromUtf8("Straße € „x“") << QString();
+        QTest::newRow("Cyrillic") << QString::fromUtf8("Werk Пётр") << QString("П");
+        QTest::newRow("emoji") << QString::fromUtf8("A😀") << QString::fromUtf8("😀");
+        QTest::newRow("unused byte 0x81") << QString(QChar(0x81)) << QString("U+0081");
+    }
+    void textOutsideTheCodePageIsRefused() {
+        QFETCH(QString, text);
+        QFETCH(QString, refused);
+        TfmLocation d(env);
+        d.edtLocation->setText(text);
+        d.btnOk->click();
+        QCOMPARE(messages.Texts(), refused.isEmpty() ? QStringList() : QStringList{
+            "The location can only use letters, digits and signs of Western European "
+            "languages: \"" + refused + "\" cannot be stored."});
+        QCOMPARE(d.result(), int(refused.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
+    }
+
+    void exceptionDialogSaysWhatItDoesNotShowAndKeepsIt() {
+        QVERIFY(WriteFile(dir.filePath("AUSNAHME.LST"), "A\r\n  indented\r\nB\r\n"));
+        TfmExceptions d(env);
+        QVERIFY(d.lblHidden->isVisibleTo(&d));
+        d.lstEntries->setCurrentItem(d.lstEntries->topLevelItem(1));
+        d.edtText->setText("BB");
+        d.btnChange->click();
+        d.btnOk->click();
+        QCOMPARE(ReadAll(dir.filePath("AUSNAHME.LST")), QByteArray("A\r\n  indented\r\nBB\r\n"));
+        QVERIFY(WriteFile(dir.filePath("AUSNAHME.LST"), "A\r\n"));
+        TfmExceptions plain(env);
+        QVERIFY(!plain.lblHidden->isVisibleTo(&plain));
+    }
+
     void passwordDialogChecksAndScrambles() {
         TfmPassword d(env);
         d.btnOk->click();

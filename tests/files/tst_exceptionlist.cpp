@@ -52,14 +52,14 @@ private slots:
         QTest::addColumn<QByteArray>("after");
         const QByteArray x70(70, 'x');
         QByteArray thirtyOne;
-        for (int i = 1; i <= 31; ++i)
+        QByteArrayList edited;
+        for (int i = 1; i <= 31; ++i) {
             thirtyOne += "E" + QByteArray::number(i) + "\r\n";
+            edited << (i == 2 ? "NEU" : "E" + QByteArray::number(i));
+        }
+        edited.removeLast(); // the menu shows 30
         QTest::newRow("line 31 stays")
-            << thirtyOne << QByteArrayList{"E1", "NEU", "E3", "E4", "E5", "E6", "E7", "E8", "E9",
-                                           "E10", "E11", "E12", "E13", "E14", "E15", "E16",
-                                           "E17", "E18", "E19", "E20", "E21", "E22", "E23",
-                                           "E24", "E25", "E26", "E27", "E28", "E29", "E30"}
-            << QByteArray(thirtyOne).replace("E2\r\n", "NEU\r\n");
+            << thirtyOne << edited << QByteArray(thirtyOne).replace("E2\r\n", "NEU\r\n");
         QTest::newRow("characters after the 70th stay")
             << "A\r\n" + x70 + "yz\r\nC\r\n" << QByteArrayList{"C", x70, "A2"}
             << "C\r\n" + x70 + "yz\r\nA2\r\n";
@@ -71,8 +71,6 @@ private slots:
             << QByteArray("A2\r\n\r\n  indented\r\nB\r\n\r\n");
         QTest::newRow("a deleted line leaves its NUL")
             << QByteArray("A\nB\0x\n", 7) << QByteArrayList{"A"} << QByteArray("A\n\0x\n", 6);
-        QTest::newRow("a deleted line goes with its ending")
-            << QByteArray("A\nB\r\nC") << QByteArrayList{"A", "C"} << QByteArray("A\nC");
         QTest::newRow("added after a last line without ending")
             << QByteArray("A\r\nB") << QByteArrayList{"A", "B", "C"}
             << QByteArray("A\r\nB\r\nC");
@@ -96,8 +94,6 @@ private slots:
         QTest::addColumn<bool>("hides");
         QTest::addColumn<int>("capacity");
         QTest::newRow("plain") << QByteArray("A\r\nB\r\n\r\n") << false << 30;
-        QTest::newRow("empty") << QByteArray() << false << 30;
-        QTest::newRow("indented") << QByteArray("A\n B\n") << true << 30;
         QTest::newRow("71 characters") << QByteArray(71, 'x') << true << 30;
         QTest::newRow("NUL") << QByteArray("A\0B", 3) << true << 30;
         QTest::newRow("31 lines") << QByteArray("A\n").repeated(31) << true << 30;
