@@ -42,9 +42,9 @@ QString TextFieldRefusal(AnsiField field, const QString& text) {
         const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QString character = text.mid(i, length);
         if (length == 2 || IsControl(text[i]) || !FitsAnsi(character)) {
-            const QString shown =
-                IsControl(text[i]) ? QString::asprintf("U+%04X", unsigned(text[i].unicode()))
-                                   : character;
+            const QString shown = IsControl(text[i])
+                                      ? QString::asprintf("U+%04X", unsigned(text[i].unicode()))
+                                      : character;
             return QCoreApplication::translate("Ftextfield", "%1: \"%2\" cannot be stored.")
                 .arg(FieldSentence(field), shown);
         }

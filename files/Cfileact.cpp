@@ -104,9 +104,10 @@ QString TFileAct::WriteFailureText() const {
         why = QCoreApplication::translate("Cfileact", "another program holds it");
         break;
     case NotAFile:
-        why = QFileInfo(failedPath).isDir()
-                  ? QCoreApplication::translate("Cfileact", "a directory of that name is in the way")
-                  : QCoreApplication::translate("Cfileact", "it is not a regular file");
+        why =
+            QFileInfo(failedPath).isDir()
+                ? QCoreApplication::translate("Cfileact", "a directory of that name is in the way")
+                : QCoreApplication::translate("Cfileact", "it is not a regular file");
         break;
     case NoPermission:
         why = QCoreApplication::translate("Cfileact", "no permission to write it");
@@ -135,8 +136,8 @@ bool TFileAct::MoveAside(const QString& path, const QString& why) {
     }
     TSystemClock systemClock;
     const LocalTime t = FEnv.clock ? FEnv.clock->Local() : systemClock.Local();
-    const QString stem = path + QString::asprintf(".damaged-%04d%02d%02d-%02d%02d", t.year,
-                                                  t.month, t.day, t.hour, t.minute);
+    const QString stem = path + QString::asprintf(".damaged-%04d%02d%02d-%02d%02d", t.year, t.month,
+                                                  t.day, t.hour, t.minute);
     // Never over an earlier one of the same minute.
     QString aside = stem;
     for (int n = 2; n < 100; ++n) {
@@ -260,10 +261,9 @@ bool TFileAct::OwnMonthFile(uint8_t year, uint8_t month) {
     if (c.shorterThanHeader)
         return ReplaceShortFile(year, month);
     if (c.result == NotDataFile || c.result == NameMismatch) {
-        const QString why =
-            c.result == NotDataFile
-                ? QCoreApplication::translate("Cfileact", "it is no month file")
-                : QCoreApplication::translate("Cfileact", "it holds another month");
+        const QString why = c.result == NotDataFile
+                                ? QCoreApplication::translate("Cfileact", "it is no month file")
+                                : QCoreApplication::translate("Cfileact", "it holds another month");
         if (!MoveAside(path, why))
             return false;
     } else if (c.why != TFileAccess::Missing) {

@@ -169,8 +169,8 @@ ExceptionListShape ExceptionListShapeOf(const QByteArray& text) {
     ExceptionListShape shape;
     const int lastLine = menu.empty() ? -1 : menu.back().tag - 1;
     const int after = InsertionPoint(lines, lastLine);
-    shape.capacity = int(menu.size()) + ExceptionListMaxLines - (after + 1) -
-                     (after < lastLine ? 1 : 0);
+    shape.capacity =
+        int(menu.size()) + ExceptionListMaxLines - (after + 1) - (after < lastLine ? 1 : 0);
     for (const ListLine& l : lines) {
         const bool shownWhole = l.entry >= 0 && menu[size_t(l.entry)].text == l.content;
         if (!l.content.isEmpty() && !shownWhole)

@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 
-
 namespace {
 
 // The entry --add or --set makes of the text; false after the refusal.
@@ -76,8 +75,9 @@ int CmdExceptions(const QStringList& args) {
         "menu: at most 30, each at most 70 characters; a description starting with \"!\" sets "
         "note-only periods, and its first four characters are the code a period carries."));
     parser.addOption(DataDirOption());
-    parser.addOption({"list", QCoreApplication::translate(
-                                  "zedactl", "Print the descriptions, one a line, in menu order.")});
+    parser.addOption(
+        {"list", QCoreApplication::translate(
+                     "zedactl", "Print the descriptions, one a line, in menu order.")});
     parser.addOption(
         {"add", QCoreApplication::translate("zedactl", "Append a description."), "TEXT"});
     parser.addOption(

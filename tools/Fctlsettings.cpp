@@ -278,8 +278,7 @@ int CmdLocation(const QStringList& args) {
         "zedactl", "Prints the location of the installation, or changes it with --set; the "
                    "month files take it into their headers when they are created."));
     parser.addOption(DataDirOption());
-    parser.addOption(
-        {"set", QCoreApplication::translate("zedactl", "The new location."), "TEXT"});
+    parser.addOption({"set", QCoreApplication::translate("zedactl", "The new location."), "TEXT"});
     const ParseResult pr = ParseOptions(parser, "location", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
@@ -295,8 +294,9 @@ int CmdLocation(const QStringList& args) {
     if (text.isEmpty())
         refusal = QCoreApplication::translate("TfmLocation", "Empty Betriebsort!");
     else if (refusal.isEmpty() && text.size() > LocationSize - 1)
-        refusal = QCoreApplication::translate("zedactl", "The location holds at most %1 characters.")
-                      .arg(LocationSize - 1);
+        refusal =
+            QCoreApplication::translate("zedactl", "The location holds at most %1 characters.")
+                .arg(LocationSize - 1);
     if (!refusal.isEmpty()) {
         ctl.messages.Show(TMessages::Error, refusal);
         return 1;

@@ -261,18 +261,18 @@ private slots:
         QVERIFY(unit->waiting.isEmpty());
         // Only the minute no month has is lost; the damaged file is kept.
         QCOMPARE(acq->StoredCount(), 3);
-        const QString aside = path + ".damaged-" +
-                              QString::asprintf("%04d%02d%02d-%02d%02d", clock.Local().year,
-                                                clock.Local().month, clock.Local().day,
-                                                clock.Local().hour, clock.Local().minute);
-        QCOMPARE(messages.Texts(),
-                 QStringList({"Error - The record of 2026-02-30 14:05 cannot be stored and was "
-                              "removed from the unit: its month has no such day!",
-                              "The month file " + path +
-                                  " cannot take the records: its header announces only 9 "
-                                  "days. It is kept as " +
-                                  aside + ", and a new month file " + path +
-                                  " takes the records."}));
+        const QString aside =
+            path + ".damaged-" +
+            QString::asprintf("%04d%02d%02d-%02d%02d", clock.Local().year, clock.Local().month,
+                              clock.Local().day, clock.Local().hour, clock.Local().minute);
+        QCOMPARE(
+            messages.Texts(),
+            QStringList({"Error - The record of 2026-02-30 14:05 cannot be stored and was "
+                         "removed from the unit: its month has no such day!",
+                         "The month file " + path +
+                             " cannot take the records: its header announces only 9 "
+                             "days. It is kept as " +
+                             aside + ", and a new month file " + path + " takes the records."}));
         QCOMPARE(uint8_t(ReadFile(aside)[SlotOffset(8 * 1440 + 720)]), uint8_t(1));
         const QByteArray now = ReadFile(path);
         QCOMPARE(uint8_t(now[SlotOffset(9 * 1440 + 840)]), uint8_t(1));

