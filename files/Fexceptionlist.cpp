@@ -96,6 +96,18 @@ std::vector<int> MatchEntries(const std::vector<ExceptionMenuEntry>& menu,
     return source;
 }
 
+// True when the menu of text begins with the entries. New lines can fall
+// beyond the bytes the menu reads when long hidden lines come before them.
+bool ShowsEntries(const QByteArray& text, const std::vector<QByteArray>& entries) {
+    const std::vector<ExceptionMenuEntry> menu = ExceptionMenuOf(text);
+    if (menu.size() < entries.size())
+        return false;
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (menu[i].text != entries[i])
+            return false;
+    return true;
+}
+
 QByteArray JoinList(const std::vector<ListLine>& lines) {
     QByteArray text;
     for (const ListLine& l : lines)
@@ -160,7 +172,7 @@ bool MergeExceptionList(const QByteArray& text, const std::vector<QByteArray>& e
         out.push_back(l);
     }
     merged = JoinList(out);
-    return true;
+    return entries.size() <= menu.size() || ShowsEntries(merged, entries);
 }
 
 ExceptionListShape ExceptionListShapeOf(const QByteArray& text) {

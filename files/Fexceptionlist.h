@@ -28,7 +28,8 @@ bool WriteExceptionList(const QString& path, const std::vector<QByteArray>& entr
 // lines follow the last entry, with the file's line ending (LF in a new
 // file). What the menu does not show (lines after the 30th, characters
 // after the 70th, text after a NUL, indented lines) stays where it is.
-// False when the menu could not show that many entries.
+// False when the menu could not show that many entries (new ones beyond
+// its 30 lines or the bytes it reads).
 bool MergeExceptionList(const QByteArray& text, const std::vector<QByteArray>& entries,
                         QByteArray& merged);
 // How the file's lines leave room for entries, and whether it holds text

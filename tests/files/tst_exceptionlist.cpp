@@ -153,6 +153,14 @@ private slots:
         QCOMPARE(ExceptionEntryRefusal(entry), refusal);
     }
 
+    void addedEntryBeyondTheBytesTheMenuReadsIsRefused() {
+        const QByteArray text = (QByteArray(200, 'x') + "\n").repeated(11); // the menu reads 2160
+        std::vector<QByteArray> entries(11, QByteArray(70, 'x'));
+        entries.push_back("N");
+        QByteArray merged;
+        QVERIFY(!MergeExceptionList(text, entries, merged));
+    }
+
     void thirtyEntriesAtMost() {
         QCOMPARE(ExceptionListFullRefusal(29), QString());
         QCOMPARE(ExceptionListFullRefusal(30), QString("The list holds at most 30 descriptions."));
