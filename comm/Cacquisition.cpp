@@ -95,7 +95,7 @@ void TAcquisition::ReportWriteFailure() {
     if (FFailureReported || !FEnv.messages)
         return;
     FFailureReported = true;
-    FEnv.messages->Show(TMessages::Error, CannotWriteText(FFile.failedPath));
+    FEnv.messages->Show(TMessages::Error, FFile.WriteFailureText());
 }
 
 void TAcquisition::ReportDropped(const SampleRecord& record) {

@@ -29,7 +29,10 @@ QPushButton* Button(QWidget* parent, const QString& text, const char* name) {
 TfmExceptions::TfmExceptions(const TEnv& env, QWidget* parent) : QDialog(parent), FEnv(env) {
     setObjectName("fmExceptions");
     setWindowTitle(tr("Exception descriptions"));
-    FReadable = ReadExceptionList(ExceptionListPath(env.dataDir), FEntries);
+    const QString path = ExceptionListPath(env.dataDir);
+    ExceptionListShape shape;
+    FReadable = ReadExceptionList(path, FEntries) && ReadExceptionListShape(path, shape);
+    FCapacity = shape.capacity;
     lstEntries = new QTreeWidget(this);
     lstEntries->setObjectName("lstEntries");
     lstEntries->setRootIsDecorated(false);
@@ -43,6 +46,10 @@ TfmExceptions::TfmExceptions(const TEnv& env, QWidget* parent) : QDialog(parent)
     lblLeft = new QLabel(this);
     lblLeft->setObjectName("lblLeft");
     lblLeft->setWordWrap(true);
+    lblHidden = new QLabel(HiddenExceptionTextNotice(path), this);
+    lblHidden->setObjectName("lblHidden");
+    lblHidden->setWordWrap(true);
+    lblHidden->setVisible(FReadable && shape.hidesText);
     btnAdd = Button(this, tr("Add"), "btnAdd");
     btnChange = Button(this, tr("Change"), "btnChange");
     btnDelete = Button(this, tr("Delete"), "btnDelete");
@@ -59,6 +66,7 @@ TfmExceptions::TfmExceptions(const TEnv& env, QWidget* parent) : QDialog(parent)
         edit->addWidget(b, 3, column++);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lstEntries);
+    layout->addWidget(lblHidden);
     layout->addLayout(edit);
     layout->addWidget(buttons);
 
@@ -78,7 +86,7 @@ TfmExceptions::TfmExceptions(const TEnv& env, QWidget* parent) : QDialog(parent)
     if (!FReadable) {
         for (QPushButton* b : {btnOk, btnAdd, btnChange, btnDelete, btnUp, btnDown})
             b->setEnabled(false);
-        lblLeft->setText(UnreadableExceptionListText(ExceptionListPath(env.dataDir)));
+        lblLeft->setText(UnreadableExceptionListText(path));
         if (FEnv.messages)
             FEnv.messages->Show(TMessages::Error, lblLeft->text());
     }
@@ -111,7 +119,7 @@ void TfmExceptions::ShowLeft() {
     lblLeft->setText(tr("%1 characters left; %2 of %3 descriptions")
                          .arg(room - edtText->text().size())
                          .arg(FEntries.size())
-                         .arg(ExceptionListMaxLines));
+                         .arg(FCapacity));
 }
 
 bool TfmExceptions::EditedEntry(QByteArray& entry) {
@@ -139,7 +147,7 @@ void TfmExceptions::TellCodeKept(const QByteArray& old, const QByteArray& now) {
 }
 
 void TfmExceptions::btnAddClick() {
-    const QString full = ExceptionListFullRefusal(int(FEntries.size()));
+    const QString full = ExceptionListFullRefusal(int(FEntries.size()), FCapacity);
     if (!full.isEmpty()) {
         if (FEnv.messages)
             FEnv.messages->Show(TMessages::Information, full);

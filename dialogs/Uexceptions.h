@@ -29,6 +29,7 @@ public:
     QLineEdit* edtText;
     QCheckBox* chkNoteOnly;
     QLabel* lblLeft;
+    QLabel* lblHidden; // shown when the file holds more than the menu shows
     QPushButton* btnAdd;
     QPushButton* btnChange;
     QPushButton* btnDelete;
@@ -56,4 +57,5 @@ private:
     TEnv FEnv;
     std::vector<QByteArray> FEntries;
     bool FReadable = true; // false: the file on disk is left alone
+    int FCapacity = 30;    // entries the menu can show with the file's other lines
 };

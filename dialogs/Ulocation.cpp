@@ -3,6 +3,7 @@
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
+#include "config/Ftextfield.h"
 #include "dialogs/Usettingsform.h"
 #include "files/Fmonthfile.h"
 
@@ -37,6 +38,11 @@ TfmLocation::TfmLocation(const TEnv& env, QWidget* parent) : QDialog(parent), FE
 }
 
 void TfmLocation::btnOkClick() {
+    const QString refusal = TextFieldRefusal(AnsiField::Location, edtLocation->text());
+    if (!refusal.isEmpty()) {
+        Inform(FEnv, refusal);
+        return;
+    }
     const QByteArray location = ToAnsi(edtLocation->text()).left(LocationSize - 1);
     if (location.isEmpty()) {
         Inform(FEnv, tr("Empty Betriebsort!"));

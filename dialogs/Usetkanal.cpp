@@ -4,7 +4,9 @@
 #include "config/Cinifile.h"
 #include "config/Ctablecolor.h"
 #include "config/Fcodec.h"
+#include "config/Ftextfield.h"
 #include "dialogs/Unumberedit.h"
+#include "dialogs/Usettingsform.h"
 #include "view/Uokcancel.h"
 
 #include <QCheckBox>
@@ -194,6 +196,8 @@ ChannelDef TfmSetKanal::Edited() const {
 }
 
 void TfmSetKanal::btnOkClick() {
+    if (const QString r = ChannelTextRefusal(edtName->text(), edtDimension->text()); !r.isEmpty())
+        return Inform(FEnv, r);
     if (RefuseOutOfRange(FEnv,
                          {edtDispOffset, edtInputMult, edtMin, edtMax, edtOffset, edtDecimals}))
         return;

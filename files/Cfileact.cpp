@@ -1,14 +1,24 @@
 #include "files/Cfileact.h"
 
+#include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Cfileaccess.h"
+#include "config/Cmessages.h"
 #include "config/Fcalendar.h"
 #include "config/Fmemory.h"
 #include "files/Cmonthdocument.h"
 #include "files/Csamplerecord.h"
 #include "files/Fexceptions.h"
 #include "files/Fmonthfile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 
 namespace {
 
@@ -26,6 +36,8 @@ TFileAct::TFileAct(MonthDocument* document, const TEnv& env, const TConfig& conf
 
 bool TFileAct::WriteRecord(const SampleRecord& record) {
     failure = NoFailure;
+    reason = NoReason;
+    FWhy = TFileAccess::NoFailure;
     failedPath = MonthFilePath(record.year, record.month);
     // A time its month does not have would land in another day's slots.
     const int days = DaysInMonth(record.year, record.month);
@@ -33,17 +45,22 @@ bool TFileAct::WriteRecord(const SampleRecord& record) {
         failure = NoSuchMinute;
         return false;
     }
-    // A failed write leaves the document as the file is.
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!ChooseFile(record)) {
-            failure = Transient;
-            return false;
-        }
+    // A failed write leaves the document as the file is. Each further
+    // attempt follows a file that vanished or was moved aside.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!ChooseFile(record))
+            break;
         failedPath = document->FilePath();
-        // Never beyond the day blocks into the tables.
+        // Never beyond the day blocks into the tables: a header that
+        // announces fewer days than its month has is damaged.
         if (currentSlot >= HeaderDaysStored(document->header) * SlotsPerDay) {
-            failure = BeyondDayBlocks;
-            return false;
+            const QString why =
+                QCoreApplication::translate("Cfileact", "its header announces only %1 days")
+                    .arg(HeaderDaysStored(document->header));
+            if (!MoveAside(failedPath, why))
+                break;
+            ForgetFile();
+            continue;
         }
         const QByteArray header = document->header;
         const QByteArray operators = document->operators;
@@ -59,7 +76,90 @@ bool TFileAct::WriteRecord(const SampleRecord& record) {
         ForgetFile();
     }
     failure = Transient;
+    if (reason == NoReason)
+        reason = ReasonOf(FWhy, failedPath);
     return false;
+}
+
+TFileAct::Reason TFileAct::ReasonOf(TFileAccess::Failure why, const QString& path) const {
+    if (why == TFileAccess::Busy)
+        return FileBusy;
+    if (why == TFileAccess::NotRegular)
+        return NotAFile;
+    const QFileInfo info(path);
+    if (info.exists() ? !info.isWritable() : !QFileInfo(info.absolutePath()).isWritable())
+        return NoPermission;
+    // A write that fails with less room than a month file needs is taken
+    // for a full disk.
+    const qint64 free = freeSpace ? freeSpace(info.absolutePath()) : -1;
+    if (free >= 0 && free < FileSize(MaxDayBlocks))
+        return NoSpace;
+    return DiskError;
+}
+
+QString TFileAct::WriteFailureText() const {
+    QString why;
+    switch (reason) {
+    case FileBusy:
+        why = QCoreApplication::translate("Cfileact", "another program holds it");
+        break;
+    case NotAFile:
+        why =
+            QFileInfo(failedPath).isDir()
+                ? QCoreApplication::translate("Cfileact", "a directory of that name is in the way")
+                : QCoreApplication::translate("Cfileact", "it is not a regular file");
+        break;
+    case NoPermission:
+        why = QCoreApplication::translate("Cfileact", "no permission to write it");
+        break;
+    case NoSpace:
+        why = QCoreApplication::translate("Cfileact", "the disk is full");
+        break;
+    case NotMovedAside:
+        why = QCoreApplication::translate("Cfileact",
+                                          "it is no month file and cannot be moved aside");
+        break;
+    default:
+        why = QCoreApplication::translate("Cfileact", "the disk reports an error");
+        break;
+    }
+    return QCoreApplication::translate("Cfileact", "Error - File %1 cannot be written: %2!")
+        .arg(failedPath, why);
+}
+
+bool TFileAct::MoveAside(const QString& path, const QString& why) {
+    // Held alone while it goes, so that no reader sees half a change.
+    TFileAccess held(path, TFileAccess::ReadWrite, FEnv.lockWaitMs);
+    if (!held.IsOpen()) {
+        FWhy = held.Why();
+        return false;
+    }
+    TSystemClock systemClock;
+    const LocalTime t = FEnv.clock ? FEnv.clock->Local() : systemClock.Local();
+    const QString stem = path + QString::asprintf(".damaged-%04d%02d%02d-%02d%02d", t.year, t.month,
+                                                  t.day, t.hour, t.minute);
+    // Never over an earlier one of the same minute.
+    QString aside = stem;
+    for (int n = 2; n < 100; ++n) {
+        if (::renameat2(AT_FDCWD, QFile::encodeName(path).constData(), AT_FDCWD,
+                        QFile::encodeName(aside).constData(), RENAME_NOREPLACE) == 0) {
+            if (FEnv.messages)
+                FEnv.messages->Show(TMessages::Warning, MovedAsideText(path, aside, why));
+            return true;
+        }
+        if (errno != EEXIST)
+            break;
+        aside = stem + "-" + QString::number(n);
+    }
+    reason = NotMovedAside;
+    return false;
+}
+
+QString MovedAsideText(const QString& path, const QString& aside, const QString& why) {
+    return QCoreApplication::translate("Cfileact",
+                                       "The month file %1 cannot take the records: %2. It is "
+                                       "kept as %3, and a new month file %1 takes the records.")
+        .arg(path, why, aside);
 }
 
 bool TFileAct::ChooseFile(const SampleRecord& record) {
@@ -96,8 +196,11 @@ bool TFileAct::PlaceOf(const SampleRecord& record, uint8_t& year, uint8_t& month
     const Check c = CheckFile(MonthFilePath(previousYear, previousMonth), FEnv.lockWaitMs);
     // Busy is not missing: where the record belongs is decided once the
     // previous file can be read.
-    if (c.why == TFileAccess::Busy)
+    if (c.why == TFileAccess::Busy) {
+        FWhy = c.why;
+        failedPath = MonthFilePath(previousYear, previousMonth);
         return false;
+    }
     const uint32_t overflowSlot =
         DaysInMonth(previousYear, previousMonth) * SlotsPerDay + record.minute;
     // A damaged previous file without overflow days leaves the record to
@@ -151,13 +254,22 @@ bool TFileAct::SwitchFile(const SampleRecord& record) {
 }
 
 bool TFileAct::OwnMonthFile(uint8_t year, uint8_t month) {
-    const Check c = CheckFile(MonthFilePath(year, month), FEnv.lockWaitMs);
+    const QString path = MonthFilePath(year, month);
+    const Check c = CheckFile(path, FEnv.lockWaitMs);
     if (c.result == Valid)
         return true;
     if (c.shorterThanHeader)
         return ReplaceShortFile(year, month);
-    if (c.why != TFileAccess::Missing)
-        return false; // busy, or the name is taken by something else
+    if (c.result == NotDataFile || c.result == NameMismatch) {
+        const QString why = c.result == NotDataFile
+                                ? QCoreApplication::translate("Cfileact", "it is no month file")
+                                : QCoreApplication::translate("Cfileact", "it holds another month");
+        if (!MoveAside(path, why))
+            return false;
+    } else if (c.why != TFileAccess::Missing) {
+        FWhy = c.why; // busy, a directory in the way, or unreadable
+        return false;
+    }
     // Another writer may create it first; then that file is used.
     return CreateMonthFile(year, month) || FileValid(year, month);
 }
@@ -184,6 +296,7 @@ TFileAct::StoreResult TFileAct::StoreSlot(const SampleRecord& record) {
         SetHeaderChannelBytes(h, channels);
 
     TFileAccess f(d.FilePath(), TFileAccess::ReadWrite, FEnv.lockWaitMs);
+    FWhy = f.Why();
     if (!f.IsOpen())
         return f.Why() == TFileAccess::Missing ? FileGone : NotStored;
     // Periods set elsewhere are taken over, never written back from here.

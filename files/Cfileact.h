@@ -30,6 +30,8 @@ public:
         NoSuchMinute,   // a time its month does not have
         BeyondDayBlocks // a slot beyond the day blocks of a damaged file
     };
+    // What kept a transient failure's record from the disk.
+    enum Reason { NoReason, FileBusy, NotAFile, NoPermission, NoSpace, DiskError, NotMovedAside };
 
     // True when the slot, the operator table (if touched) and the header were
     // all written completely; otherwise `failure` tells why. On failure the
@@ -59,10 +61,15 @@ public:
     std::function<bool(TFileAccess& f, qint64 offset, const QByteArray& bytes)> storeWrite;
     std::function<bool(TFileAccess& f)> storeSync;
 
+    // "Error - File <path> cannot be written: <reason>!" for the last
+    // failure that keeps the record in the unit.
+    QString WriteFailureText() const;
+
     uint16_t currentSlot = 0; // slot of the record being stored
     QByteArray lastSlot;      // the 30 bytes most recently stored
     Failure failure = NoFailure;
     QString failedPath; // the month file the last failure concerned
+    Reason reason = NoReason;
 
 private:
     enum StoreResult { Stored, FileGone, NotStored };
@@ -78,6 +85,14 @@ private:
     // or a new one. False (transient) when the file is busy or its name is
     // taken by a file that is no data file.
     bool OwnMonthFile(uint8_t year, uint8_t month);
+    // A file of the record's month that cannot hold it (a damaged header, a
+    // file that is no month file of that name) keeps its bytes under the
+    // name "<name>.damaged-YYYYMMDD-HHMM", so that a new month file can take
+    // the record; one message names both and why. False when it could not
+    // be moved (reason set).
+    bool MoveAside(const QString& path, const QString& why);
+    // The reason of a failed open or write of path.
+    Reason ReasonOf(TFileAccess::Failure why, const QString& path) const;
     // A month file that ends before its header does holds no minute: when
     // nobody else holds it, a new month file takes its place in one step.
     bool ReplaceShortFile(uint8_t year, uint8_t month);
@@ -94,4 +109,9 @@ private:
 
     const TConfig& FConfig;
     bool FOnlyShown = false; // the open file was loaded for the window only
+    TFileAccess::Failure FWhy = TFileAccess::NoFailure; // of the last failed access
 };
+
+// The message of a month file moved aside: the file, why it could not take
+// the records, and the name it is kept under.
+QString MovedAsideText(const QString& path, const QString& aside, const QString& why);

@@ -90,6 +90,13 @@ bool LoadExceptionMenu(const QString& path, std::vector<ExceptionMenuEntry>& ent
     if (size <= 0)
         return false;
     text.truncate(size);
+    entries = ExceptionMenuOf(text);
+    return true;
+}
+
+std::vector<ExceptionMenuEntry> ExceptionMenuOf(QByteArray text) {
+    std::vector<ExceptionMenuEntry> entries;
+    text.truncate(ExceptionListMaxBytes);
     // The list is text: a NUL byte ends it.
     const qsizetype nul = text.indexOf('\0');
     if (nul >= 0)
@@ -108,7 +115,7 @@ bool LoadExceptionMenu(const QString& path, std::vector<ExceptionMenuEntry>& ent
             break;
         pos = lf + 1;
     }
-    return true;
+    return entries;
 }
 
 uint16_t WindowChannelMask(const MonthDocument& document) {

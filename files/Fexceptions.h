@@ -31,6 +31,10 @@ struct ExceptionMenuEntry {
 // Reads the exception list (AUSNAHME.LST) into entries (which it clears).
 // False when the file cannot be read or is empty; no message either way.
 bool LoadExceptionMenu(const QString& path, std::vector<ExceptionMenuEntry>& entries);
+// The entries the menu shows of the list's bytes: of the first 30 lines
+// (counted by LF, the first 2160 bytes, up to a NUL), those that start with
+// neither a blank nor a line break, cut at a CR or after 70 characters.
+std::vector<ExceptionMenuEntry> ExceptionMenuOf(QByteArray text);
 
 // The channels a period set or cleared in a window concerns: bit i for
 // channel i + 1 when the file's channel definition is in use and the window

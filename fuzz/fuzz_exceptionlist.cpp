@@ -3,6 +3,7 @@
 
 #include "Ffuzzsupport.h"
 
+#include "files/Fexceptionlist.h"
 #include "files/Fexceptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -19,6 +20,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(e.tag > lastTag && e.tag <= ExceptionListMaxLines, "tags 1..30, increasing");
         lastTag = e.tag;
         Check(ExceptionCode(e.text).size() == 4, "exception code size");
+    }
+    // An edit keeps what it is not asked to change.
+    std::vector<QByteArray> texts;
+    for (const ExceptionMenuEntry& e : entries)
+        texts.push_back(e.text);
+    QByteArray merged;
+    Check(MergeExceptionList(bytes, texts, merged) && merged == bytes, "unchanged list kept");
+    texts.push_back("NEW");
+    if (MergeExceptionList(bytes, texts, merged)) {
+        const std::vector<ExceptionMenuEntry> after = ExceptionMenuOf(merged);
+        Check(after.size() >= texts.size() && after[texts.size() - 1].text == "NEW",
+              "an added entry is shown");
     }
     return 0;
 }

@@ -18,6 +18,13 @@ QString TypedPasswordRefusal(const QString& password, const QString& confirmatio
         return QCoreApplication::translate(
             "Fpassword", "A password can only use letters, digits and signs of Western European "
                          "languages.");
+    for (const QChar c : password + confirmation)
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0))
+            return QCoreApplication::translate("Fpassword",
+                                               "A password cannot hold control characters.");
+    if (password.size() > PasswordMaxLength)
+        return QCoreApplication::translate("Fpassword", "A password holds at most %1 characters.")
+            .arg(PasswordMaxLength);
     return PasswordRefusal(ToAnsi(password), ToAnsi(confirmation));
 }
 

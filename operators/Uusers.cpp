@@ -2,6 +2,7 @@
 
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
+#include "config/Ftextfield.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -75,7 +76,9 @@ TfmUsers::TfmUsers(const TEnv& env, QWidget* parent) : QDialog(parent), FEnv(env
 
 void TfmUsers::btnAddClick() {
     const QByteArray name = ToAnsi(edtName->text());
-    const QString refusal = OperatorNameRefusal(FEntries, name);
+    QString refusal = TextFieldRefusal(AnsiField::OperatorName, edtName->text());
+    if (refusal.isEmpty())
+        refusal = OperatorNameRefusal(FEntries, name);
     if (!refusal.isEmpty()) {
         if (FEnv.messages)
             FEnv.messages->Show(TMessages::Information, refusal);

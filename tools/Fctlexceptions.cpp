@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 
-
 namespace {
 
 // The entry --add or --set makes of the text; false after the refusal.
@@ -26,11 +25,12 @@ bool EntryOf(CtlEnv& ctl, const QString& text, bool noteOnly, QByteArray& entry)
 }
 
 // Applies --add, --set or --delete to the list; 0, or the exit status.
-int Edit(const QCommandLineParser& parser, CtlEnv& ctl, std::vector<QByteArray>& list) {
+int Edit(const QCommandLineParser& parser, CtlEnv& ctl, std::vector<QByteArray>& list,
+         const ExceptionListShape& shape) {
     const bool noteOnly = parser.isSet("note-only");
     QByteArray entry;
     if (parser.isSet("add")) {
-        const QString full = ExceptionListFullRefusal(int(list.size()));
+        const QString full = ExceptionListFullRefusal(int(list.size()), shape.capacity);
         if (!full.isEmpty()) {
             ctl.messages.Show(TMessages::Error, full);
             return 1;
@@ -75,8 +75,9 @@ int CmdExceptions(const QStringList& args) {
         "menu: at most 30, each at most 70 characters; a description starting with \"!\" sets "
         "note-only periods, and its first four characters are the code a period carries."));
     parser.addOption(DataDirOption());
-    parser.addOption({"list", QCoreApplication::translate(
-                                  "zedactl", "Print the descriptions, one a line, in menu order.")});
+    parser.addOption(
+        {"list", QCoreApplication::translate(
+                     "zedactl", "Print the descriptions, one a line, in menu order.")});
     parser.addOption(
         {"add", QCoreApplication::translate("zedactl", "Append a description."), "TEXT"});
     parser.addOption(
@@ -108,16 +109,19 @@ int CmdExceptions(const QStringList& args) {
     if (!parser.isSet("list") && !ctl.LockDataDir())
         return 1;
     std::vector<QByteArray> list;
-    if (!ReadExceptionList(path, list)) {
+    ExceptionListShape shape;
+    if (!ReadExceptionList(path, list) || !ReadExceptionListShape(path, shape)) {
         ctl.messages.Show(TMessages::Error, UnreadableExceptionListText(path));
         return 1;
     }
     if (parser.isSet("list")) {
         for (const QByteArray& e : list)
             Print(FromAnsi(e).toUtf8() + '\n');
+        if (shape.hidesText)
+            ctl.messages.Show(TMessages::Warning, HiddenExceptionTextNotice(path));
         return 0;
     }
-    if (const int status = Edit(parser, ctl, list); status != 0)
+    if (const int status = Edit(parser, ctl, list, shape); status != 0)
         return status;
     if (!WriteExceptionList(path, list)) {
         ctl.messages.Show(TMessages::Error, CannotWriteText(path));

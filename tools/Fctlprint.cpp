@@ -80,6 +80,13 @@ bool ParseRequest(const QCommandLineParser& parser, const char* command, bool vi
     return true;
 }
 
+// True when printer 1 or 2 is enabled and named, installed or not (one
+// that is not installed is the print's own failure).
+bool AnyPrinterChosen(const TPrintBase& engine) {
+    return (engine.printer1Enabled != 0 && !engine.printer1Name.isEmpty()) ||
+           (engine.printer2Enabled != 0 && !engine.printer2Name.isEmpty());
+}
+
 // Opens a month file into the document, its day blocks too when wanted.
 bool OpenMonth(const TEnv& env, const QString& path, MonthDocument& doc, TFileData& file,
                bool days) {
@@ -265,6 +272,16 @@ int CmdPrint(const QStringList& args) {
         return 2;
     const TConfig config(ctl.env.IniPath());
     TPrintBase engine(ctl.env, &config, std::make_unique<TSystemPrintSystem>());
+    // Without a chosen printer the reports would print nothing, and say so.
+    if (!AnyPrinterChosen(engine)) {
+        ctl.messages.Show(TMessages::Error, QCoreApplication::translate(
+                                                "Cprintbase", "Es kann nicht gedruckt werden!"));
+        Complain(QCoreApplication::translate(
+            "zedactl", "zedactl print: no printer is chosen; printers are chosen in the program "
+                       "under Admin > Printers... (the INI keys Druck1, Druck2 and "
+                       "Druckparameter)"));
+        return 1;
+    }
     RunPrintRequest(engine, doc, nullptr, nullptr, request);
     return ctl.messages.errors > 0 ? 1 : 0;
 }

@@ -3,6 +3,8 @@
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
+#include "config/Ftextfield.h"
+#include "files/Fmonthfile.h"
 #include "operators/Coperator.h"
 #include "operators/Fpassword.h"
 #include "tools/Fctlcommon.h"
@@ -47,6 +49,10 @@ bool ApplyField(ChannelDef& c, const QString& assignment) {
     const QString field = assignment.left(eq);
     const QString value = assignment.mid(eq + 1);
     if (field == "name" || field == "dimension") {
+        const QString outside = TextFieldRefusal(
+            field == "name" ? AnsiField::ChannelName : AnsiField::ChannelUnit, value);
+        if (!outside.isEmpty())
+            return Refuse("channel", outside);
         const QByteArray text = ToAnsi(value);
         const int limit = field == "name" ? ChannelNameLength : ChannelDimensionLength;
         if (!IsChannelText(text) || text.size() > limit)
@@ -87,6 +93,14 @@ bool ApplyField(ChannelDef& c, const QString& assignment) {
     return true;
 }
 
+// One line of a password: a CR before its end is the line end of a file
+// or terminal written with CRLF, not part of the password.
+QString PasswordLine(std::string line) {
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return QString::fromStdString(line);
+}
+
 // The new password twice: from standard input, or asked on the terminal
 // without echo.
 bool ReadPasswordTwice(bool fromStdin, QString& password, QString& confirmation) {
@@ -112,8 +126,8 @@ bool ReadPasswordTwice(bool fromStdin, QString& password, QString& confirmation)
         Complain(QString()); // ends the line the hidden input left open
         ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
     }
-    password = QString::fromStdString(first);
-    confirmation = QString::fromStdString(second);
+    password = PasswordLine(first);
+    confirmation = PasswordLine(second);
     return gotSecond;
 }
 
@@ -199,7 +213,9 @@ int CmdOperators(const QStringList& args) {
     }
     if (parser.isSet("add")) {
         const QByteArray name = ToAnsi(parser.value("add"));
-        const QString refusal = OperatorNameRefusal(list, name);
+        QString refusal = TextFieldRefusal(AnsiField::OperatorName, parser.value("add"));
+        if (refusal.isEmpty())
+            refusal = OperatorNameRefusal(list, name);
         if (!refusal.isEmpty()) {
             ctl.messages.Show(TMessages::Error, refusal);
             return 1;
@@ -254,4 +270,38 @@ int CmdPassword(const QStringList& args) {
     if (!ctl.LockDataDir())
         return 1;
     return StorePassword(ctl.env, parser.isSet("admin"), ToAnsi(password)) ? 0 : 1;
+}
+
+int CmdLocation(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "zedactl", "Prints the location of the installation, or changes it with --set; the "
+                   "month files take it into their headers when they are created."));
+    parser.addOption(DataDirOption());
+    parser.addOption({"set", QCoreApplication::translate("zedactl", "The new location."), "TEXT"});
+    const ParseResult pr = ParseOptions(parser, "location", args);
+    if (pr != ParseResult::Ok)
+        return ParseExit(pr);
+    CtlEnv ctl(parser.value("data-dir"));
+    if (!parser.isSet("set")) {
+        const TIniFile ini(ctl.env.IniPath());
+        Print(FromAnsi(ini.ReadString(IniSection, "Betriebsort", QByteArray())).toUtf8() + '\n');
+        return 0;
+    }
+    // The dialog's rules; what it cuts to its field is refused here.
+    const QString text = parser.value("set");
+    QString refusal = TextFieldRefusal(AnsiField::Location, text);
+    if (text.isEmpty())
+        refusal = QCoreApplication::translate("TfmLocation", "Empty Betriebsort!");
+    else if (refusal.isEmpty() && text.size() > LocationSize - 1)
+        refusal =
+            QCoreApplication::translate("zedactl", "The location holds at most %1 characters.")
+                .arg(LocationSize - 1);
+    if (!refusal.isEmpty()) {
+        ctl.messages.Show(TMessages::Error, refusal);
+        return 1;
+    }
+    if (!ctl.LockDataDir())
+        return 1;
+    return WriteConfigKey(ctl.env, "Betriebsort", ToAnsi(text)) ? 0 : 1;
 }

@@ -7,3 +7,4 @@
 int CmdChannel(const QStringList& args);
 int CmdOperators(const QStringList& args);
 int CmdPassword(const QStringList& args);
+int CmdLocation(const QStringList& args);

@@ -68,6 +68,7 @@ const std::map<QString, Command>& Commands() {
          {QT_TRANSLATE_NOOP("zedactl", "show or change a channel definition"), CmdChannel}},
         {"operators",
          {QT_TRANSLATE_NOOP("zedactl", "list or edit the operator list"), CmdOperators}},
+        {"location", {QT_TRANSLATE_NOOP("zedactl", "show or change the location"), CmdLocation}},
         {"password",
          {QT_TRANSLATE_NOOP("zedactl", "set the operator or administrator password"), CmdPassword}},
         {"unit",

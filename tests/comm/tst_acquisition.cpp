@@ -192,7 +192,9 @@ private slots:
         QCOMPARE(acq->RunCycle(), 11);
         QCOMPARE(unit->removals, 0);
         QCOMPARE(unit->waiting.size(), 2);
-        QCOMPARE(messages.Texts(), QStringList{"Error - File " + path + " cannot be written!"});
+        QCOMPARE(messages.Texts(),
+                 QStringList{"Error - File " + path +
+                             " cannot be written: a directory of that name is in the way!"});
         QCOMPARE(messages.shown[0].kind, TMessages::Error);
         // Told once until a record is stored again.
         QCOMPARE(acq->RunCycle(), 11);
@@ -231,7 +233,7 @@ private slots:
         QCOMPARE(unit->removals, 3);
         QCOMPARE(unit->waiting.size(), 1);
         QCOMPARE(messages.Texts(), QStringList{"Error - File " + dir.filePath("D2026-03.ZMF") +
-                                               " cannot be written!"});
+                                               " cannot be written: the disk reports an error!"});
     }
 
     void unstorableRecordDoesNotStallAcquisition() {
@@ -253,20 +255,28 @@ private slots:
 
         SampleRecord february30 = Record(2026, 2, 28, 14, 5);
         february30.minute += 2 * 1440;
-        unit->waiting = {february30, Record(2026, 3, 10, 14, 0), Record(2026, 3, 10, 14, 1),
-                         Record(2026, 3, 9, 12, 0)};
+        unit->waiting = {february30, Record(2026, 3, 9, 12, 0), Record(2026, 3, 10, 14, 0),
+                         Record(2026, 3, 10, 14, 1)};
         QCOMPARE(acq->RunCycle(), 11);
         QVERIFY(unit->waiting.isEmpty());
-        QCOMPARE(acq->StoredCount(), 1);
-        QCOMPARE(messages.Texts(),
-                 QStringList({"Error - The record of 2026-02-30 14:05 cannot be stored and was "
-                              "removed from the unit: its month has no such day!",
-                              "Error - The record of 2026-03-10 14:00 cannot be stored and was "
-                              "removed from the unit: the month file " +
-                                  path + " holds only 9 days!"}));
+        // Only the minute no month has is lost; the damaged file is kept.
+        QCOMPARE(acq->StoredCount(), 3);
+        const QString aside =
+            path + ".damaged-" +
+            QString::asprintf("%04d%02d%02d-%02d%02d", clock.Local().year, clock.Local().month,
+                              clock.Local().day, clock.Local().hour, clock.Local().minute);
+        QCOMPARE(
+            messages.Texts(),
+            QStringList({"Error - The record of 2026-02-30 14:05 cannot be stored and was "
+                         "removed from the unit: its month has no such day!",
+                         "The month file " + path +
+                             " cannot take the records: its header announces only 9 "
+                             "days. It is kept as " +
+                             aside + ", and a new month file " + path + " takes the records."}));
+        QCOMPARE(uint8_t(ReadFile(aside)[SlotOffset(8 * 1440 + 720)]), uint8_t(1));
         const QByteArray now = ReadFile(path);
-        QCOMPARE(now.mid(OperatorTableOffset(9)), damaged.mid(OperatorTableOffset(9)));
-        QCOMPARE(uint8_t(now[SlotOffset(8 * 1440 + 720)]), uint8_t(1));
+        QCOMPARE(uint8_t(now[SlotOffset(9 * 1440 + 840)]), uint8_t(1));
+        QCOMPARE(uint8_t(now[SlotOffset(9 * 1440 + 841)]), uint8_t(1));
     }
 
     void lastMinuteOfADayReachesTheDayBlock() {
@@ -295,7 +305,8 @@ private slots:
             }
             QCOMPARE(unit->waiting.size(), 1);
             QCOMPARE(messages.shown.size(), round);
-            QCOMPARE(messages.shown.last().text, "Error - File " + path + " cannot be written!");
+            QCOMPARE(messages.shown.last().text,
+                     "Error - File " + path + " cannot be written: the disk reports an error!");
         }
     }
 

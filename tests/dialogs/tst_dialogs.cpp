@@ -366,7 +366,7 @@ private slots:
         d.btnOk->click();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(ReadAll(dir.filePath("AUSNAHME.LST")),
-                 QByteArray("!ST\xD6R St\xF6rung\nWRT2 Wartung\n"));
+                 QByteArray("!ST\xD6R St\xF6rung\r\nWRT2 Wartung\r\n")); // its line ends kept
     }
 
     void exceptionDialogStopsAtThirtyEntries() {
@@ -379,6 +379,42 @@ private slots:
         d.btnAdd->click();
         QCOMPARE(messages.Texts(), QStringList{"The list holds at most 30 descriptions."});
         QCOMPARE(d.Entries().size(), size_t(30));
+    }
+
+    // "Пётр" was stored as "????" without a word.
+    void textOutsideTheCodePageIsRefused_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("Latin-1, euro, quotes") << QString::fromUtf8("Straße € „x“") << QString();
+        QTest::newRow("Cyrillic") << QString::fromUtf8("Werk Пётр") << QString("П");
+        QTest::newRow("unused byte 0x81") << QString(QChar(0x81)) << QString("U+0081");
+    }
+    void textOutsideTheCodePageIsRefused() {
+        QFETCH(QString, text);
+        QFETCH(QString, refused);
+        TfmLocation d(env);
+        d.edtLocation->setText(text);
+        d.btnOk->click();
+        QCOMPARE(
+            messages.Texts(),
+            refused.isEmpty()
+                ? QStringList()
+                : QStringList{
+                      "The location can only use letters, digits and signs of Western European "
+                      "languages: \"" +
+                      refused + "\" cannot be stored."});
+        QCOMPARE(d.result(), int(refused.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
+    }
+
+    void exceptionDialogSaysWhatItDoesNotShowAndKeepsIt() {
+        QVERIFY(WriteFile(dir.filePath("AUSNAHME.LST"), "A\r\n  indented\r\nB\r\n"));
+        TfmExceptions d(env);
+        QVERIFY(d.lblHidden->isVisibleTo(&d));
+        d.lstEntries->setCurrentItem(d.lstEntries->topLevelItem(1));
+        d.edtText->setText("BB");
+        d.btnChange->click();
+        d.btnOk->click();
+        QCOMPARE(ReadAll(dir.filePath("AUSNAHME.LST")), QByteArray("A\r\n  indented\r\nBB\r\n"));
     }
 
     void passwordDialogChecksAndScrambles() {

@@ -28,7 +28,7 @@ private slots:
         QFile::remove(Path());
     }
 
-    void readsWhatTheMenuShowsAndWritesOneEntryALine() {
+    void readsWhatTheMenuShowsAndWritesOnlyWhatChanged() {
         std::vector<QByteArray> list{"stale"};
         QVERIFY(ReadExceptionList(Path(), list)); // missing: empty
         QVERIFY(list.empty());
@@ -36,11 +36,77 @@ private slots:
         QVERIFY(ReadExceptionList(Path(), list));
         QCOMPARE(list, (std::vector<QByteArray>{"WART Wartung", "!NOTE Hinweis"}));
         QVERIFY(WriteExceptionList(Path(), list));
-        QCOMPARE(Read(), QByteArray("WART Wartung\n!NOTE Hinweis\n"));
+        QCOMPARE(Read(), QByteArray("WART Wartung\r\n skipped\r\n!NOTE Hinweis\r\n"));
         QVERIFY(WriteExceptionList(Path(), {}));
-        QCOMPARE(Read(), QByteArray());
-        QVERIFY(ReadExceptionList(Path(), list)); // empty: an empty list
+        QCOMPARE(Read(), QByteArray(" skipped\r\n"));
+        QVERIFY(ReadExceptionList(Path(), list));
         QVERIFY(list.empty());
+        QFile::remove(Path());
+        QVERIFY(WriteExceptionList(Path(), {"A", "B"})); // a new list: LF
+        QCOMPARE(Read(), QByteArray("A\nB\n"));
+    }
+
+    void exceptionEditKeepsTheLinesItDoesNotShow_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArrayList>("entries");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray x70(70, 'x');
+        QByteArray thirtyOne;
+        QByteArrayList edited;
+        for (int i = 1; i <= 31; ++i) {
+            thirtyOne += "E" + QByteArray::number(i) + "\r\n";
+            edited << (i == 2 ? "NEU" : "E" + QByteArray::number(i));
+        }
+        edited.removeLast(); // the menu shows 30
+        QTest::newRow("line 31 stays")
+            << thirtyOne << edited << QByteArray(thirtyOne).replace("E2\r\n", "NEU\r\n");
+        QTest::newRow("characters after the 70th stay")
+            << "A\r\n" + x70 + "yz\r\nC\r\n"
+            << QByteArrayList{"C", x70, "A2"} << "C\r\n" + x70 + "yz\r\nA2\r\n";
+        QTest::newRow("text after a NUL stays")
+            << QByteArray("A\nB\0hidden\nC\n", 13) << QByteArrayList{"A", "B", "D"}
+            << QByteArray("A\nB\nD\0hidden\nC\n", 15);
+        QTest::newRow("blank and indented lines stay")
+            << QByteArray("A\r\n\r\n  indented\r\nB\r\n\r\n") << QByteArrayList{"A2", "B"}
+            << QByteArray("A2\r\n\r\n  indented\r\nB\r\n\r\n");
+        QTest::newRow("added after a last line without ending")
+            << QByteArray("A\r\nB") << QByteArrayList{"A", "B", "C"} << QByteArray("A\r\nB\r\nC");
+        QTest::newRow("text after a CR moves with its entry")
+            << QByteArray("A\rold\nB\n") << QByteArrayList{"B", "A"} << QByteArray("B\nA\rold\n");
+    }
+
+    // Every edit rewrote the list with only what the menu had kept.
+    void exceptionEditKeepsTheLinesItDoesNotShow() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArrayList, entries);
+        QFETCH(QByteArray, after);
+        QVERIFY(Write(before));
+        QVERIFY(
+            WriteExceptionList(Path(), std::vector<QByteArray>(entries.begin(), entries.end())));
+        QCOMPARE(Read(), after);
+    }
+
+    void listSaysWhenItHoldsMoreThanTheMenuShows_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("hides");
+        QTest::addColumn<int>("capacity");
+        QTest::newRow("plain") << QByteArray("A\r\nB\r\n\r\n") << false << 30;
+        QTest::newRow("NUL") << QByteArray("A\0B", 3) << true << 30;
+        QTest::newRow("31 lines") << QByteArray("A\n").repeated(31) << true << 30;
+        QTest::newRow("entry on line 30") << "A\n" + QByteArray("\n").repeated(28) + "B\n"
+                                          << false << 2;
+    }
+
+    void listSaysWhenItHoldsMoreThanTheMenuShows() {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, hides);
+        QFETCH(int, capacity);
+        const ExceptionListShape shape = ExceptionListShapeOf(text);
+        QCOMPARE(shape.hidesText, hides);
+        QCOMPARE(shape.capacity, capacity);
+        // One more than the capacity does not fit.
+        QByteArray merged;
+        QVERIFY(!MergeExceptionList(text, std::vector<QByteArray>(capacity + 1, "N"), merged));
     }
 
     void unreadableListIsNeverTakenForAnEmptyOne() {
@@ -87,9 +153,18 @@ private slots:
         QCOMPARE(ExceptionEntryRefusal(entry), refusal);
     }
 
+    void addedEntryBeyondTheBytesTheMenuReadsIsRefused() {
+        const QByteArray text = (QByteArray(200, 'x') + "\n").repeated(11); // the menu reads 2160
+        std::vector<QByteArray> entries(11, QByteArray(70, 'x'));
+        entries.push_back("N");
+        QByteArray merged;
+        QVERIFY(!MergeExceptionList(text, entries, merged));
+    }
+
     void thirtyEntriesAtMost() {
         QCOMPARE(ExceptionListFullRefusal(29), QString());
         QCOMPARE(ExceptionListFullRefusal(30), QString("The list holds at most 30 descriptions."));
+        QCOMPARE(ExceptionListFullRefusal(2, 2), QString("The list holds at most 2 descriptions."));
     }
 };
 

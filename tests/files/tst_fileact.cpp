@@ -51,7 +51,11 @@ private slots:
     void purgeKeepsFiles();
     void busyMonthFileIsNeitherRecreatedNorTruncated();
     void vanishedRunningFileIsCreatedAgain();
-    void recordBeyondADamagedFileIsRefusedForGood();
+    void damagedMonthFileIsMovedAsideAndTheRecordStored_data();
+    void damagedMonthFileIsMovedAsideAndTheRecordStored();
+    void recordOfNoSuchDayIsRefusedForGood();
+    void reasonlessWriteFailureNamesTheReason_data();
+    void reasonlessWriteFailureNamesTheReason();
     void emptyMonthFileIsReplaced_data();
     void emptyMonthFileIsReplaced();
     void heldEmptyMonthFileIsWaitedFor();
@@ -552,24 +556,81 @@ void TestFileAct::vanishedRunningFileIsCreatedAgain() {
     QCOMPARE(HeaderEndSlot(april), uint16_t(2882));
 }
 
-void TestFileAct::recordBeyondADamagedFileIsRefusedForGood() {
-    QVERIFY(Act().WriteRecord(Record(2026, 3, 1, 0, 0)));
-    // A valid header that holds nine day blocks: days 10 on lie in the tables.
-    QByteArray bytes = File(2026, 3);
-    bytes[HdrDaysStored] = 9;
-    bytes.truncate(FileSize(9));
-    QVERIFY(WriteBytes(fx->MonthPath(2026, 3), bytes));
+void TestFileAct::damagedMonthFileIsMovedAsideAndTheRecordStored_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("days byte 8") << "days"
+                                 << "its header announces only 8 days";
+    QTest::newRow("2 MB of zeros") << "zeros"
+                                   << "it is no month file";
+    QTest::newRow("November under December's name") << "name"
+                                                    << "it holds another month";
+}
+
+// Every later record of the month was removed from the unit and stored
+// nowhere, or waited in the unit until it overflowed.
+void TestFileAct::damagedMonthFileIsMovedAsideAndTheRecordStored() {
+    QFETCH(QString, damage);
+    QFETCH(QString, why);
+    const QString december = fx->MonthPath(2026, 12);
+    QByteArray bytes;
+    if (damage == "days") {
+        QVERIFY(Act().WriteRecord(Record(2026, 12, 3, 0, 0, 5)));
+        bytes = File(2026, 12);
+        bytes[HdrDaysStored] = 8;
+    } else if (damage == "zeros") {
+        bytes = QByteArray(2 * 1024 * 1024, '\0');
+    } else {
+        QVERIFY(Act().WriteRecord(Record(2026, 11, 3, 0, 0, 5)));
+        bytes = File(2026, 11);
+    }
+    QVERIFY(WriteBytes(december, bytes));
+    fx->clock.SetLocal({2026, 12, 10, 10, 43, 7});
+    fx->messages.Clear();
     MonthDocument restarted;
     TFileAct fresh(&restarted, fx->env, *fx->config);
-    QVERIFY(!fresh.WriteRecord(Record(2026, 3, 10, 14, 0)));
-    QCOMPARE(fresh.failure, TFileAct::BeyondDayBlocks);
-    QCOMPARE(File(2026, 3), bytes);
-    QVERIFY(fresh.WriteRecord(Record(2026, 3, 9, 23, 59)));
+    const SampleRecord r = Record(2026, 12, 10, 10, 42, 900);
+    QVERIFY(fresh.WriteRecord(r));
+
+    const QString aside = december + ".damaged-20261210-1043";
+    QCOMPARE(ReadBytes(aside), bytes); // kept byte for byte
+    const QByteArray now = File(2026, 12);
+    QCOMPARE(now.size(), FileSize(33));
+    QCOMPARE(SlotBytes(now, 9 * 1440 + 642), SlotOf(r, NoOperator));
+    QCOMPARE(HeaderEndSlot(now), 9 * 1440 + 643);
+    QCOMPARE(fx->messages.Texts(),
+             QStringList{"The month file " + december + " cannot take the records: " + why +
+                         ". It is kept as " + aside + ", and a new month file " + december +
+                         " takes the records."});
+}
+
+void TestFileAct::recordOfNoSuchDayIsRefusedForGood() {
     // 30 February: no file can hold it.
     SampleRecord r = Record(2026, 2, 28, 0, 0);
     r.minute += 2 * 1440;
-    QVERIFY(!fresh.WriteRecord(r));
-    QCOMPARE(fresh.failure, TFileAct::NoSuchMinute);
+    QVERIFY(!Act().WriteRecord(r));
+    QCOMPARE(Act().failure, TFileAct::NoSuchMinute);
+}
+
+void TestFileAct::reasonlessWriteFailureNamesTheReason_data() {
+    QTest::addColumn<bool>("busy");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("busy") << true << "another program holds it";
+    QTest::newRow("no space") << false << "the disk is full";
+}
+
+// "cannot be written!" told nothing of why.
+void TestFileAct::reasonlessWriteFailureNamesTheReason() {
+    QFETCH(bool, busy);
+    QFETCH(QString, why);
+    const QString march = fx->MonthPath(2026, 3);
+    QVERIFY(Act().WriteRecord(Record(2026, 3, 10, 14, 0)));
+    TForeignLock lock(busy ? march : fx->Path("elsewhere"), LOCK_EX);
+    Act().storeSync = [](TFileAccess&) { return false; };
+    Act().freeSpace = [](const QString&) { return qint64(4096); };
+    QVERIFY(!Act().WriteRecord(Record(2026, 3, 10, 14, 1)));
+    QCOMPARE(Act().WriteFailureText(),
+             "Error - File " + march + " cannot be written: " + why + "!");
 }
 
 void TestFileAct::emptyMonthFileIsReplaced_data() {
