@@ -118,6 +118,7 @@ private slots:
         QCOMPARE(FMessages.Texts().last(),
                  QString("Error - A topic to publish to cannot hold \"+\" or \"#\"!"));
         d.edtTopic->setText("plant/a");
+        d.edtUser->setText("anna");
         d.edtPassword->setText("geheim");
         d.buttons->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(d.result(), int(QDialog::Accepted));
@@ -243,7 +244,9 @@ private slots:
         QTRY_COMPARE(p->StatusLabel()->text(),
                      "MQTT: connected, backlog 0, acknowledged up to " + Text(last));
         w->close();
-        QCOMPARE(FileBytes(FDir.filePath("publish.state")), "cursor=" + Text(last).toLatin1() + '\n');
+        QCOMPARE(FileBytes(FDir.filePath("publish.state")),
+                 "cursor=" + Text(last).toLatin1() + "\npublished=2026-03-10 14:00/" +
+                     Text(last).toLatin1() + '\n');
         QTRY_COMPARE(sub.Payloads("test/a/status").last(), QByteArray("offline"));
     }
 };
