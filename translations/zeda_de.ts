@@ -471,6 +471,78 @@
         <source>Error - Publishing from %1 is already done by %2!</source>
         <translation>%2 veröffentlicht bereits aus %1.</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Error - Publishing cannot begin at %1: the newest stored minute is %2!</source>
+        <translation>Das Veröffentlichen kann nicht bei %1 beginnen: die neueste gespeicherte Minute ist %2.</translation>
+    </message>
+    <message>
+        <source>Error - The cursor %1 in %2 lies after the newest stored minute %3!</source>
+        <translation>Der Sendestand %1 in %2 liegt nach der neuesten gespeicherten Minute %3.</translation>
+    </message>
+    <message>
+        <source>Warning - The cursor %1 in %2 lay after the newest stored minute %3; it is set back to it.</source>
+        <translation>Der Sendestand %1 in %2 lag nach der neuesten gespeicherten Minute %3; er wird auf sie zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Warning - The month file %1 is busy; publishing waits before its minutes.</source>
+        <translation>Die Monatsdatei %1 ist belegt; das Veröffentlichen wartet vor ihren Minuten.</translation>
+    </message>
+    <message>
+        <source>Error - %1 is not a valid month file; publishing stops before its minutes!</source>
+        <translation>%1 ist keine gültige Monatsdatei; das Veröffentlichen hält vor ihren Minuten an.</translation>
+    </message>
+    <message>
+        <source>Warning - A day of the month file %1 cannot be read; publishing waits before its minutes.</source>
+        <translation>Ein Tag der Monatsdatei %1 kann nicht gelesen werden; das Veröffentlichen wartet vor ihren Minuten.</translation>
+    </message>
+    <message>
+        <source>Warning - The cursor cannot be saved in %1: %2!</source>
+        <translation>Der Sendestand kann nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Error - The cursor cannot be saved in %1: %2! The minutes up to %3 were delivered to the broker; the next start sends them again.</source>
+        <translation>Der Sendestand kann nicht in %1 gespeichert werden: %2. Die Minuten bis %3 wurden an den Broker geliefert; der nächste Start sendet sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>Error - The lock file %1 is not a plain file!</source>
+        <translation>Die Sperrdatei %1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Error - The lock file %1 cannot be created: %2!</source>
+        <translation>Die Sperrdatei %1 kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>holds a character outside Windows-1252</source>
+        <translation>enthält ein Zeichen außerhalb von Windows-1252</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>is longer than 65535 bytes</source>
+        <translation>ist länger als 65.535 Bytes</translation>
+    </message>
+    <message>
+        <source>Error - The MQTT setting %1 %2!</source>
+        <translation>Die MQTT-Einstellung %1 %2.</translation>
+    </message>
+    <message>
+        <source>Error - A topic to publish to cannot hold &quot;+&quot; or &quot;#&quot;!</source>
+        <translation>Ein Topic zum Veröffentlichen darf weder &quot;+&quot; noch &quot;#&quot; enthalten.</translation>
+    </message>
+    <message>
+        <source>is not a number from 1 to 65535</source>
+        <translation>ist keine Zahl von 1 bis 65535</translation>
+    </message>
+    <message>
+        <source>is set without a User</source>
+        <translation>ist ohne User gesetzt</translation>
+    </message>
 </context>
 <context>
     <name>TChannelPanel</name>
@@ -531,6 +603,10 @@
     <message>
         <source>MQTT: no connection, backlog %1, acknowledged up to %2</source>
         <translation>MQTT: keine Verbindung, Rückstand %1, bestätigt bis %2</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
     </message>
 </context>
 <context>
@@ -1470,14 +1546,6 @@ Qt %3</translation>
         <translation>Bitte geben Sie den Rechnernamen des Brokers ein.</translation>
     </message>
     <message>
-        <source>Error - The port is a number from 1 to 65535!</source>
-        <translation>Der Port ist eine Zahl von 1 bis 65535.</translation>
-    </message>
-    <message>
-        <source>Error - A topic to publish to cannot hold &quot;+&quot; or &quot;#&quot;!</source>
-        <translation>Ein Topic zum Veröffentlichen darf weder &quot;+&quot; noch &quot;#&quot; enthalten.</translation>
-    </message>
-    <message>
         <source>Please enter the broker&apos;s host name.</source>
         <translation>Bitte geben Sie den Rechnernamen des Brokers ein.</translation>
     </message>
@@ -2366,6 +2434,10 @@ Befehle:
     <message>
         <source>zedactl exceptions: needs one of --list, --add TEXT, --set N TEXT, --delete N</source>
         <translation>zedactl exceptions: braucht eine der Optionen --list, --add TEXT, --set N TEXT, --delete N</translation>
+    </message>
+    <message>
+        <source>zedactl-publish: serves zedactl&apos;s command publish; run it through zedactl</source>
+        <translation>zedactl-publish bedient den Befehl publish von zedactl; bitte über zedactl aufrufen</translation>
     </message>
 </context>
 </TS>

@@ -471,6 +471,78 @@
         <source>Error - Publishing from %1 is already done by %2!</source>
         <translation>%2 is already publishing from %1.</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Error - Publishing cannot begin at %1: the newest stored minute is %2!</source>
+        <translation>Publishing cannot begin at %1: the newest stored minute is %2.</translation>
+    </message>
+    <message>
+        <source>Error - The cursor %1 in %2 lies after the newest stored minute %3!</source>
+        <translation>The cursor %1 in %2 lies after the newest stored minute %3.</translation>
+    </message>
+    <message>
+        <source>Warning - The cursor %1 in %2 lay after the newest stored minute %3; it is set back to it.</source>
+        <translation>The cursor %1 in %2 was after the newest stored minute %3; it has been set back to it.</translation>
+    </message>
+    <message>
+        <source>Warning - The month file %1 is busy; publishing waits before its minutes.</source>
+        <translation>The month file %1 is in use; publishing waits before its minutes.</translation>
+    </message>
+    <message>
+        <source>Error - %1 is not a valid month file; publishing stops before its minutes!</source>
+        <translation>%1 is not a valid month file; publishing stops before its minutes.</translation>
+    </message>
+    <message>
+        <source>Warning - A day of the month file %1 cannot be read; publishing waits before its minutes.</source>
+        <translation>A day of the month file %1 cannot be read; publishing waits before its minutes.</translation>
+    </message>
+    <message>
+        <source>Warning - The cursor cannot be saved in %1: %2!</source>
+        <translation>The cursor cannot be saved in %1: %2.</translation>
+    </message>
+    <message>
+        <source>Error - The cursor cannot be saved in %1: %2! The minutes up to %3 were delivered to the broker; the next start sends them again.</source>
+        <translation>The cursor cannot be saved in %1: %2. The minutes up to %3 were delivered to the broker; the next start sends them again.</translation>
+    </message>
+    <message>
+        <source>Error - The lock file %1 is not a plain file!</source>
+        <translation>The lock file %1 is not a plain file.</translation>
+    </message>
+    <message>
+        <source>Error - The lock file %1 cannot be created: %2!</source>
+        <translation>The lock file %1 cannot be created: %2.</translation>
+    </message>
+    <message>
+        <source>holds a character outside Windows-1252</source>
+        <translation>holds a character outside Windows-1252</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>holds a control character</translation>
+    </message>
+    <message>
+        <source>is longer than 65535 bytes</source>
+        <translation>is longer than 65,535 bytes</translation>
+    </message>
+    <message>
+        <source>Error - The MQTT setting %1 %2!</source>
+        <translation>The MQTT setting %1 %2.</translation>
+    </message>
+    <message>
+        <source>Error - A topic to publish to cannot hold &quot;+&quot; or &quot;#&quot;!</source>
+        <translation>A topic to publish to cannot contain &quot;+&quot; or &quot;#&quot;.</translation>
+    </message>
+    <message>
+        <source>is not a number from 1 to 65535</source>
+        <translation>is not a number from 1 to 65535</translation>
+    </message>
+    <message>
+        <source>is set without a User</source>
+        <translation>is set without a User</translation>
+    </message>
 </context>
 <context>
     <name>TChannelPanel</name>
@@ -531,6 +603,10 @@
     <message>
         <source>MQTT: no connection, backlog %1, acknowledged up to %2</source>
         <translation>MQTT: no connection, backlog %1, acknowledged up to %2</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
     </message>
 </context>
 <context>
@@ -1470,14 +1546,6 @@ Qt %3</translation>
         <translation>Please enter the broker&apos;s host name.</translation>
     </message>
     <message>
-        <source>Error - The port is a number from 1 to 65535!</source>
-        <translation>The port is a number from 1 to 65535.</translation>
-    </message>
-    <message>
-        <source>Error - A topic to publish to cannot hold &quot;+&quot; or &quot;#&quot;!</source>
-        <translation>A topic to publish to cannot contain &quot;+&quot; or &quot;#&quot;.</translation>
-    </message>
-    <message>
         <source>Please enter the broker&apos;s host name.</source>
         <translation>Please enter the broker&apos;s host name.</translation>
     </message>
@@ -2366,6 +2434,10 @@ Commands:
     <message>
         <source>zedactl exceptions: needs one of --list, --add TEXT, --set N TEXT, --delete N</source>
         <translation>zedactl exceptions: needs one of --list, --add TEXT, --set N TEXT, --delete N</translation>
+    </message>
+    <message>
+        <source>zedactl-publish: serves zedactl&apos;s command publish; run it through zedactl</source>
+        <translation>zedactl-publish serves zedactl&apos;s publish command; run it through zedactl</translation>
     </message>
 </context>
 </TS>
