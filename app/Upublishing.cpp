@@ -47,6 +47,14 @@ TPublishing::~TPublishing() {
 }
 
 QString TPublishing::StatusText(const PublishStatus& s) {
+    const QString text = StateText(s);
+    // A cursor not saved or a month file in the way is shown beside the state.
+    if (s.problem.isEmpty() || text.isEmpty())
+        return text;
+    return tr("%1 - %2").arg(text, s.problem);
+}
+
+QString TPublishing::StateText(const PublishStatus& s) {
     switch (s.state) {
     case PublishStatus::Off:
         return s.error.isEmpty() ? QString() : tr("MQTT: %1").arg(s.error);

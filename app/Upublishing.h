@@ -37,13 +37,14 @@ public:
     // before it tries again.
     int refusedRetryMs = 30000;
 
-    // The status bar's text for a state.
+    // The status bar's text for a state, with what holds publishing up.
     static QString StatusText(const PublishStatus& status);
 
 signals:
     void statusChanged(const PublishStatus& status);
 
 private:
+    static QString StateText(const PublishStatus& status);
     void StartPublisher();
     void StopPublisher(bool wait);
     void AfterTick();

@@ -77,7 +77,7 @@ PublishSettings TfmPublishSettings::Settings() const {
     PublishSettings s;
     s.enabled = chkEnabled->isChecked();
     s.host = edtHost->text().trimmed();
-    s.port = edtPort->text().toInt();
+    s.port = ParsePort(edtPort->text());
     s.topic = edtTopic->text().trimmed();
     s.clientId = edtClientId->text().trimmed();
     s.user = edtUser->text();
@@ -90,11 +90,7 @@ QString TfmPublishSettings::Problem() const {
     const PublishSettings s = Settings();
     if (s.enabled && s.host.isEmpty())
         return tr("Error - Please enter the broker's host name!");
-    if (!edtPort->text().isEmpty() && (s.port < 1 || s.port > 65535))
-        return tr("Error - The port is a number from 1 to 65535!");
-    if (!s.topic.isEmpty() && !IsPublishTopic(s.topic))
-        return tr("Error - A topic to publish to cannot hold \"+\" or \"#\"!");
-    return {};
+    return PublishSettingsFault(s, InstallationLocation(TIniFile(FEnv.IniPath())));
 }
 
 void TfmPublishSettings::btnOkClick() {
@@ -115,6 +111,12 @@ void TfmPublishSettings::btnTestClick() {
     const PublishSettings s = Settings();
     if (s.host.isEmpty()) {
         lblTest->setText(tr("Please enter the broker's host name."));
+        return;
+    }
+    // Settings that could hang the test or drop the credentials are not tried.
+    const QString problem = Problem();
+    if (!problem.isEmpty()) {
+        lblTest->setText(problem);
         return;
     }
     lblTest->setText(tr("Connecting to %1:%2 ...").arg(s.host).arg(EffectivePort(s)));

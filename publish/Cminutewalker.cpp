@@ -7,10 +7,12 @@
 #include "files/Fmonthfile.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <set>
+#include <sys/stat.h>
 
 namespace {
 
@@ -26,12 +28,23 @@ uint8_t MonthOfIndex(int index) {
     return uint8_t(index % 12 + 1);
 }
 
+WallMinute StartOfIndex(int index) {
+    return MonthStart(YearOfIndex(index), MonthOfIndex(index));
+}
+
+WallMinute EndOfIndex(int index) {
+    return StartOfIndex(index) + DaysInMonth(YearOfIndex(index), MonthOfIndex(index)) * SlotsPerDay;
+}
+
 } // namespace
 
 // One month file as read for the walk: header and tables at once, the day
-// blocks when first needed.
+// blocks when first needed. Not usable: it exists, but cannot be read now
+// (busy) or is no month file (damaged); its minutes are never walked.
 struct TMinuteWalker::Source {
     QString path;
+    bool usable = false;
+    Block::Kind problem = Block::Damaged; // why it is not usable
     MonthDocument document;
     WallMinute start = 0; // the minute of slot 0
     int slotCount = 0;    // day blocks x 1440
@@ -42,21 +55,27 @@ struct TMinuteWalker::Source {
     bool Covers(WallMinute minute) const { return minute >= start && minute < start + slotCount; }
     uint32_t SlotOf(WallMinute minute) const { return uint32_t(minute - start); }
 
-    const QByteArray& Block(int b) {
+    // The day block, or null when it cannot be read now (it is tried again
+    // at the next call).
+    const QByteArray* DayBlock(int b) {
         QByteArray& block = document.dayBlocks[b];
         if (block.isEmpty()) {
-            block = EmptyDayBlock();
-            // A block that cannot be read stays empty: its minutes have no
-            // data now and are looked at again by a later walk.
+            QByteArray read = EmptyDayBlock();
             TFileAccess f(path, TFileAccess::ReadShared, lockWaitMs);
-            if (f.IsOpen())
-                f.ReadInto(DayBlockOffset(b), block, 0, DayBlockSize);
+            // Bytes the file does not have yet are minutes not stored yet.
+            if (!f.IsOpen() || f.ReadInto(DayBlockOffset(b), read, 0, DayBlockSize) < 0)
+                return nullptr;
+            block = read;
         }
-        return block;
+        return &block;
     }
 
-    bool Stored(uint32_t slot) {
-        return SlotState(Block(int(slot / SlotsPerDay)), int(slot % SlotsPerDay)) == SlotStored;
+    // The slot's minute is stored; false with readable false when the day
+    // cannot be read.
+    bool Stored(uint32_t slot, bool& readable) {
+        const QByteArray* block = DayBlock(int(slot / SlotsPerDay));
+        readable = block != nullptr;
+        return readable && SlotState(*block, int(slot % SlotsPerDay)) == SlotStored;
     }
 };
 
@@ -69,7 +88,9 @@ std::map<int, QString> TMinuteWalker::MonthFiles() const {
     static const QRegularExpression name(R"(^D(\d{4})-(\d{2})\.ZMF$)",
                                          QRegularExpression::CaseInsensitiveOption);
     std::map<int, QString> files;
-    const QStringList entries = QDir(FDir).entryList(QDir::Files);
+    // Directories and other things of a month file's name count: they stop
+    // the walk as damaged files do, instead of being taken for no file.
+    const QStringList entries = QDir(FDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         const QRegularExpressionMatch m = name.match(entry);
         if (!m.hasMatch())
@@ -83,6 +104,11 @@ std::map<int, QString> TMinuteWalker::MonthFiles() const {
     return files;
 }
 
+void TMinuteWalker::SetBlock(Block::Kind kind, const QString& path) {
+    if (FBlock.kind == Block::None)
+        FBlock = {kind, path};
+}
+
 TMinuteWalker::Source* TMinuteWalker::SourceOf(Sources& sources,
                                                const std::map<int, QString>& files, int month) {
     const auto known = sources.find(month);
@@ -92,41 +118,66 @@ TMinuteWalker::Source* TMinuteWalker::SourceOf(Sources& sources,
     const auto file = files.find(month);
     if (file == files.end())
         return nullptr;
-    const TFileBase::Check check = TFileBase::CheckFile(file->second, FLockWaitMs);
-    if (check.result != TFileBase::Valid)
-        return nullptr;
     auto source = std::make_unique<Source>();
     source->path = file->second;
     source->lockWaitMs = FLockWaitMs;
+    const TFileBase::Check check = TFileBase::CheckFile(file->second, FLockWaitMs);
+    if (check.result == TFileBase::CannotOpen && check.why == TFileAccess::Missing)
+        return nullptr; // gone since the directory was listed
+    // A file of no bytes holds nothing: an interrupted creation.
+    if (check.shorterThanHeader && QFileInfo(file->second).size() == 0)
+        return nullptr;
     MonthDocument& d = source->document;
-    {
+    if (check.result == TFileBase::Valid) {
         TFileAccess f(source->path, TFileAccess::ReadShared, FLockWaitMs);
-        if (!f.IsOpen() || f.ReadInto(0, d.header, 0, HeaderSize) != HeaderSize ||
-            !HeaderFits(d.header))
-            return nullptr;
         // Earlier layouts are read as they lie; converting is the program's job.
-        ReadTablesAsStored(f, d.header, d.operators, d.exceptions);
+        source->usable = f.IsOpen() && f.ReadInto(0, d.header, 0, HeaderSize) == HeaderSize &&
+                         HeaderFits(d.header);
+        if (source->usable)
+            ReadTablesAsStored(f, d.header, d.operators, d.exceptions);
+        else if (!f.IsOpen())
+            source->problem = Block::Busy;
+    } else if (check.result == TFileBase::CannotOpen && check.why != TFileAccess::NotRegular) {
+        // Locked past the wait, or an error that may pass: tried again later.
+        source->problem = Block::Busy;
     }
-    source->start = MonthStart(HeaderYear(d.header), HeaderMonth(d.header));
-    source->slotCount = HeaderDaysStored(d.header) * SlotsPerDay;
-    for (int i = 0; i < 14; ++i)
-        source->channels[i] = HeaderChannel(d.header, i);
-    source->exceptions = std::make_unique<TExceptionIndex>(d);
+    if (source->usable) {
+        source->start = MonthStart(HeaderYear(d.header), HeaderMonth(d.header));
+        source->slotCount = HeaderDaysStored(d.header) * SlotsPerDay;
+        for (int i = 0; i < 14; ++i)
+            source->channels[i] = HeaderChannel(d.header, i);
+        source->exceptions = std::make_unique<TExceptionIndex>(d);
+    }
     s = std::move(source);
     return s.get();
 }
 
-TMinuteWalker::Pick TMinuteWalker::PickMinute(Source* own, Source* previous, WallMinute minute) {
+TMinuteWalker::Pick TMinuteWalker::PickMinute(Source* own, Source* previous, WallMinute minute,
+                                              WallMinute monthStart) {
     Pick pick;
+    bool readable = true;
+    if (own && !own->usable)
+        return {own, 0, false, true};
     if (own && own->Covers(minute)) {
-        pick = {own, own->SlotOf(minute), own->Stored(own->SlotOf(minute))};
-        if (pick.stored)
+        pick = {own, own->SlotOf(minute), own->Stored(own->SlotOf(minute), readable), !readable};
+        if (pick.stored || pick.blocked)
             return pick;
     }
-    if (previous && previous->Covers(minute) && previous->Stored(previous->SlotOf(minute)))
-        return {previous, previous->SlotOf(minute), true};
-    if (!pick.source && previous && previous->Covers(minute))
-        pick = {previous, previous->SlotOf(minute), false};
+    if (previous && !previous->usable) {
+        // Its overflow days may hold the minute: it cannot be told now.
+        if (minute - monthStart < WallMinute(FileOverflowDays) * SlotsPerDay)
+            return {previous, 0, false, true};
+        return pick;
+    }
+    if (previous && previous->Covers(minute)) {
+        const bool stored = previous->Stored(previous->SlotOf(minute), readable);
+        if (!readable)
+            return {previous, 0, false, true};
+        if (stored)
+            return {previous, previous->SlotOf(minute), true, false};
+        if (!pick.source)
+            pick = {previous, previous->SlotOf(minute), false, false};
+    }
     return pick;
 }
 
@@ -134,6 +185,8 @@ std::vector<PublishedMinute> TMinuteWalker::Next(WallMinute after, int max, bool
     std::vector<PublishedMinute> found;
     FZone = QTimeZone::systemTimeZone();
     FOffsets.clear();
+    FExists.clear();
+    FBlock = Block();
     const std::map<int, QString> files = MonthFiles();
     if (files.empty() || max <= 0)
         return found;
@@ -150,27 +203,41 @@ std::vector<PublishedMinute> TMinuteWalker::Next(WallMinute after, int max, bool
     Sources sources;
     std::vector<Pick> pending; // minutes without data, waiting for a stored one
     std::vector<Pick> picks;
-    for (auto it = months.lower_bound(MonthIndex(y, m)); it != months.end(); ++it) {
+    bool open = afterWasSent; // inside a stretch: minutes without data count
+    bool blocked = false;
+    int previousMonth = -1;
+    for (auto it = months.lower_bound(MonthIndex(y, m)); it != months.end() && !blocked; ++it) {
         const int month = *it;
+        // A month between with no file at all ends the stretch.
+        if (previousMonth >= 0 && month != previousMonth + 1) {
+            pending.clear();
+            open = false;
+        }
+        previousMonth = month;
         Source* own = SourceOf(sources, files, month);
         Source* previous = SourceOf(sources, files, month - 1);
-        if (!own && !previous)
-            continue;
-        const WallMinute start = MonthStart(YearOfIndex(month), MonthOfIndex(month));
-        const WallMinute end =
-            start + DaysInMonth(YearOfIndex(month), MonthOfIndex(month)) * SlotsPerDay;
-        for (WallMinute w = std::max(start, after + 1); w < end; ++w) {
-            const Pick pick = PickMinute(own, previous, w);
-            if (!pick.source)
+        for (WallMinute w = std::max(StartOfIndex(month), after + 1); w < EndOfIndex(month); ++w) {
+            const Pick pick = PickMinute(own, previous, w, StartOfIndex(month));
+            if (pick.blocked) {
+                SetBlock(pick.source->usable ? Block::Unreadable : pick.source->problem,
+                         pick.source->path);
+                blocked = true;
                 break;
+            }
+            if (!pick.source) {
+                pending.clear();
+                open = false;
+                break;
+            }
             if (!pick.stored) {
-                if (afterWasSent || !picks.empty())
+                if (open && Exists(w))
                     pending.push_back(pick);
                 continue;
             }
             picks.insert(picks.end(), pending.begin(), pending.end());
             pending.clear();
             picks.push_back(pick);
+            open = true;
             if (int(picks.size()) >= max)
                 break;
         }
@@ -182,6 +249,17 @@ std::vector<PublishedMinute> TMinuteWalker::Next(WallMinute after, int max, bool
     for (const Pick& p : picks)
         found.push_back(Describe(p));
     return found;
+}
+
+bool TMinuteWalker::Exists(WallMinute minute) {
+    const int64_t hour = minute / 60;
+    const auto known = FExists.find(hour);
+    if (known != FExists.end())
+        return known->second;
+    LocalTime t = FromWallMinute(hour * 60);
+    const bool exists = LocalTimeExists(t, FZone);
+    FExists[hour] = exists;
+    return exists;
 }
 
 int TMinuteWalker::OffsetOf(const LocalTime& t) {
@@ -211,7 +289,8 @@ PublishedMinute TMinuteWalker::Describe(const Pick& pick) {
     m.location = HeaderLocation(d.header);
     m.channels = s.channels;
     m.stored = pick.stored;
-    const QByteArray& block = s.Block(int(pick.slot / SlotsPerDay));
+    // The block was read when the minute was picked.
+    const QByteArray& block = *s.DayBlock(int(pick.slot / SlotsPerDay));
     const int minute = int(pick.slot % SlotsPerDay);
     if (m.stored) {
         const uint8_t op = SlotOperator(block, minute);
@@ -227,6 +306,7 @@ PublishedMinute TMinuteWalker::Describe(const Pick& pick) {
 }
 
 WallMinute TMinuteWalker::NewestStored() {
+    FBlock = Block();
     const std::map<int, QString> files = MonthFiles();
     Sources sources;
     WallMinute newest = NoMinute;
@@ -235,13 +315,110 @@ WallMinute TMinuteWalker::NewestStored() {
         Source* s = SourceOf(sources, files, it->first);
         if (!s)
             continue;
+        if (!s->usable) {
+            SetBlock(s->problem, s->path);
+            continue;
+        }
         ++looked;
         for (int slot = s->slotCount - 1; slot >= 0 && s->start + slot > newest; --slot) {
-            if (s->Stored(uint32_t(slot))) {
+            bool readable = true;
+            if (s->Stored(uint32_t(slot), readable)) {
                 newest = s->start + slot;
+                break;
+            }
+            if (!readable) {
+                SetBlock(Block::Unreadable, s->path);
                 break;
             }
         }
     }
     return newest;
+}
+
+WallMinute TMinuteWalker::OldestMonthStart() const {
+    const std::map<int, QString> files = MonthFiles();
+    return files.empty() ? NoMinute : StartOfIndex(files.begin()->first);
+}
+
+TMinuteWalker::Print TMinuteWalker::PrintOf(const std::map<int, QString>& files, int month) const {
+    const auto file = files.find(month);
+    struct stat st {};
+    if (file == files.end() || ::stat(QFile::encodeName(file->second).constData(), &st) != 0)
+        return {};
+    return {quint64(st.st_ino), qint64(st.st_size),
+            qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+            qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+}
+
+bool TMinuteWalker::VisitMonth(Sources& sources, const std::map<int, QString>& files, int month,
+                               WallMinute last,
+                               const std::function<void(WallMinute, const Pick&)>& visit) {
+    Source* own = SourceOf(sources, files, month);
+    Source* previous = SourceOf(sources, files, month - 1);
+    const WallMinute end = std::min(EndOfIndex(month), last + 1);
+    for (WallMinute w = StartOfIndex(month); w < end; ++w) {
+        const Pick pick = PickMinute(own, previous, w, StartOfIndex(month));
+        if (pick.blocked)
+            return false;
+        if (pick.stored)
+            visit(w, pick);
+    }
+    return true;
+}
+
+std::vector<PublishedMinute> TMinuteWalker::Late(WallMinute last, const TMinuteRuns& known,
+                                                 const std::set<WallMinute>& skip, int max) {
+    std::vector<PublishedMinute> found;
+    FZone = QTimeZone::systemTimeZone();
+    FOffsets.clear();
+    const std::map<int, QString> files = MonthFiles();
+    std::set<int> months;
+    for (const auto& [month, path] : files) {
+        months.insert(month);
+        months.insert(month + 1);
+    }
+    Sources sources;
+    for (const int month : months) {
+        if (StartOfIndex(month) > last || int(found.size()) >= max)
+            break;
+        const std::pair<Print, Print> prints{PrintOf(files, month), PrintOf(files, month - 1)};
+        const auto clean = FClean.find(month);
+        if (clean != FClean.end() && clean->second == prints)
+            continue;
+        int missing = 0;
+        const bool read = VisitMonth(sources, files, month, last, [&](WallMinute w, const Pick& p) {
+            if (known.Contains(w))
+                return;
+            ++missing;
+            if (!skip.count(w) && int(found.size()) < max) {
+                found.push_back(Describe(p));
+                found.back().late = true;
+            }
+        });
+        // A month that cannot be read now is looked at again next time.
+        if (read && missing == 0)
+            FClean[month] = prints;
+        else
+            FClean.erase(month);
+    }
+    return found;
+}
+
+TMinuteRuns TMinuteWalker::StoredUpTo(WallMinute last) {
+    TMinuteRuns runs;
+    const std::map<int, QString> files = MonthFiles();
+    std::set<int> months;
+    for (const auto& [month, path] : files) {
+        months.insert(month);
+        months.insert(month + 1);
+    }
+    Sources sources;
+    for (const int month : months) {
+        if (StartOfIndex(month) > last)
+            break;
+        // Month after month: the sources of older months are not needed again.
+        sources.erase(month - 2);
+        VisitMonth(sources, files, month, last, [&](WallMinute w, const Pick&) { runs.Add(w); });
+    }
+    return runs;
 }

@@ -148,7 +148,9 @@ mosquitto* TMqttLink::Core::NewClient(QString& error) {
     mosquitto* m = mosquitto_new(target.clientId.isEmpty() ? nullptr : target.clientId.constData(),
                                  true, this);
     if (!m) {
-        error = QString::fromUtf8(mosquitto_strerror(MOSQ_ERR_NOMEM));
+        // The library says EINVAL for a client id it refuses.
+        error = QString::fromUtf8(mosquitto_strerror(errno == EINVAL ? MOSQ_ERR_INVAL
+                                                                     : MOSQ_ERR_NOMEM));
         return nullptr;
     }
     mosquitto_threaded_set(m, true);
@@ -159,13 +161,21 @@ mosquitto* TMqttLink::Core::NewClient(QString& error) {
     // message without waiting for the next (no Nagle delay).
     mosquitto_max_inflight_messages_set(m, 0);
     mosquitto_int_option(m, MOSQ_OPT_TCP_NODELAY, 1);
+    // A will or credentials the library refuses would leave a connection
+    // without them: the attempt fails instead.
+    int rc = MOSQ_ERR_SUCCESS;
     if (!target.statusTopic.isEmpty())
-        mosquitto_will_set(m, target.statusTopic.constData(), int(Offline.size()),
-                           Offline.constData(), 1, true);
-    if (!target.user.isEmpty())
-        mosquitto_username_pw_set(m, target.user.constData(),
-                                  target.password.isEmpty() ? nullptr
-                                                            : target.password.constData());
+        rc = mosquitto_will_set(m, target.statusTopic.constData(), int(Offline.size()),
+                                Offline.constData(), 1, true);
+    if (rc == MOSQ_ERR_SUCCESS && !target.user.isEmpty())
+        rc = mosquitto_username_pw_set(m, target.user.constData(),
+                                       target.password.isEmpty() ? nullptr
+                                                                 : target.password.constData());
+    if (rc != MOSQ_ERR_SUCCESS) {
+        error = QString::fromUtf8(mosquitto_strerror(rc));
+        mosquitto_destroy(m);
+        return nullptr;
+    }
     if (!target.caFile.isEmpty()) {
         const QString ca = QString::fromUtf8(target.caFile);
         if (!QFileInfo(ca).isReadable() ||

@@ -4,6 +4,7 @@
 #include "publish/Fpayload.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTimer>
 
@@ -58,10 +59,12 @@ MqttTarget TPublisher::Target() const {
 void TPublisher::Begin(bool fromGiven, WallMinute first) {
     if (FRunning)
         return;
-    if (FSettings.host.trimmed().isEmpty() || !IsPublishTopic(FBaseTopic)) {
-        SetState(PublishStatus::Off,
-                 QCoreApplication::translate("Publishing",
-                                             "Error - No broker or no valid topic is set!"));
+    QString fault = PublishSettingsFault(FSettings, FLocation);
+    if (fault.isEmpty() && FSettings.host.trimmed().isEmpty())
+        fault = QCoreApplication::translate("Publishing",
+                                            "Error - No broker or no valid topic is set!");
+    if (!fault.isEmpty()) {
+        SetState(PublishStatus::Off, fault);
         emit failed(FStatus.error);
         return;
     }
@@ -71,12 +74,9 @@ void TPublisher::Begin(bool fromGiven, WallMinute first) {
         emit failed(FStatus.error);
         return;
     }
-    WallMinute cursor = NoMinute;
-    const TPublishState::ReadResult read = state->ReadCursor(cursor);
-    if (read == TPublishState::Unreadable) {
-        SetState(PublishStatus::Off,
-                 QCoreApplication::translate("Publishing", "Error - File %1 cannot be read!")
-                     .arg(state->Path()));
+    QString error;
+    if (!TakeCursor(*state, fromGiven, first, error)) {
+        SetState(PublishStatus::Off, error);
         emit failed(FStatus.error);
         return;
     }
@@ -84,20 +84,8 @@ void TPublisher::Begin(bool fromGiven, WallMinute first) {
     FRunning = true;
     FEverConnected = false;
     FWriteFailed = false;
-    FNewest = FWalker.NewestStored();
+    FCursorProblem.clear();
     FFirstStored = NoMinute;
-    if (fromGiven) {
-        FCursor = first - 1;
-        FCursorDirty = true;
-    } else if (read == TPublishState::Missing) {
-        // The first time: what was stored before is not flooded out.
-        FCursor = FNewest;
-        FCursorDirty = true;
-    } else {
-        FCursor = cursor;
-        FWritten = cursor;
-        FCursorDirty = false;
-    }
     FCursorSent = !fromGiven && FCursor != NoMinute;
     FNextAfter = FCursor;
     if (!FOptions.cursorOnlyWhenConnected)
@@ -112,6 +100,74 @@ void TPublisher::Begin(bool fromGiven, WallMinute first) {
     FLink->Open();
     FCursorTimer->start();
     FPollTimer->start();
+}
+
+bool TPublisher::TakeCursor(TPublishState& state, bool fromGiven, WallMinute first,
+                            QString& error) {
+    WallMinute cursor = NoMinute;
+    TMinuteRuns published;
+    bool known = false;
+    const TPublishState::ReadResult read = state.ReadState(cursor, published, known);
+    if (read == TPublishState::Unreadable) {
+        error = QCoreApplication::translate("Publishing", "Error - File %1 cannot be read!")
+                    .arg(state.Path());
+        return false;
+    }
+    FNewest = FWalker.NewestStored();
+    // A busy or damaged newest file leaves the newest minute unknown.
+    const bool newestKnown = FWalker.Blocking().kind == TMinuteWalker::Block::None;
+    const auto text = [](WallMinute m) {
+        return m == NoMinute ? QCoreApplication::translate("Publishing", "none")
+                             : QString::fromLatin1(MinuteText(FromWallMinute(m)));
+    };
+    if (fromGiven) {
+        if (newestKnown && (FNewest == NoMinute || first > FNewest)) {
+            error = QCoreApplication::translate(
+                        "Publishing",
+                        "Error - Publishing cannot begin at %1: the newest stored minute is %2!")
+                        .arg(text(first), text(FNewest));
+            return false;
+        }
+        FCursor = first - 1;
+        FCursorDirty = true;
+    } else if (read == TPublishState::Missing) {
+        // The first time: what was stored before is not flooded out.
+        FCursor = FNewest;
+        FCursorDirty = true;
+    } else {
+        FCursor = cursor;
+        FWritten = cursor;
+        FCursorDirty = !known;
+        if (newestKnown && cursor != NoMinute && (FNewest == NoMinute || cursor > FNewest)) {
+            // An older version moved the cursor past what is stored; this one never does.
+            if (known) {
+                error = QCoreApplication::translate(
+                            "Publishing",
+                            "Error - The cursor %1 in %2 lies after the newest stored minute %3!")
+                            .arg(text(cursor), state.Path(), text(FNewest));
+                return false;
+            }
+            emit warning(QCoreApplication::translate(
+                             "Publishing", "Warning - The cursor %1 in %2 lay after the newest "
+                                           "stored minute %3; it is set back to it.")
+                             .arg(text(cursor), state.Path(), text(FNewest)));
+            FCursor = FNewest;
+            FCursorDirty = true;
+        }
+    }
+    // Without a record of what was sent (the first time, an older
+    // version's file), everything stored up to the cursor counts as sent.
+    if (read == TPublishState::Read && known) {
+        FPublished = published;
+        FPublished.ForgetAfter(FCursor);
+    } else {
+        FPublished = FWalker.StoredUpTo(FCursor);
+        FCursorDirty = true;
+    }
+    const WallMinute oldest = FWalker.OldestMonthStart();
+    if (oldest != NoMinute)
+        FPublished.ForgetBefore(oldest);
+    return true;
 }
 
 void TPublisher::Stop() {
@@ -144,8 +200,20 @@ void TPublisher::Look() {
         return;
     FNewest = std::max(FNewest, FWalker.NewestStored());
     FExhausted = false;
+    FindLate();
     SendMore();
     EmitStatus();
+}
+
+void TPublisher::FindLate() {
+    if (FSession < 0 || !FLate.empty())
+        return;
+    const std::vector<PublishedMinute> late =
+        FWalker.Late(FCursor, FPublished, FLateQueued, FOptions.maxInFlight);
+    for (const PublishedMinute& m : late) {
+        FLate.push_back({m.wall, true, MinutePayload(m), true});
+        FLateQueued.insert(m.wall);
+    }
 }
 
 void TPublisher::OnConnected(int session) {
@@ -155,6 +223,7 @@ void TPublisher::OnConnected(int session) {
     SetState(PublishStatus::Connected);
     WriteCursor();
     emit connected();
+    FindLate();
     SendMore();
 }
 
@@ -182,6 +251,8 @@ void TPublisher::LoseFlight() {
     // What was not acknowledged is sent again, from the cursor on.
     FInFlight.clear();
     FReady.clear();
+    FLate.clear();
+    FLateQueued.clear();
     FOtherMids.clear();
     FNextAfter = FCursor;
     FRetained = NoMinute;
@@ -196,15 +267,26 @@ void TPublisher::OnAcknowledged(int session, int mid) {
         for (InFlight& f : FInFlight) {
             if (f.mid == mid) {
                 f.acked = true;
+                if (f.late) {
+                    FPublished.Add(f.minute);
+                    FLateQueued.erase(f.minute);
+                    FCursorDirty = true;
+                }
                 break;
             }
         }
         // The cursor moves over the acknowledged minutes at the front only:
-        // everything up to it has been acknowledged.
+        // everything up to it has been acknowledged. Late minutes lie
+        // behind it and do not move it.
         const WallMinute before = FCursor;
         while (!FInFlight.empty() && FInFlight.front().acked) {
-            FCursor = FInFlight.front().minute;
-            FCursorSent = true;
+            const InFlight& f = FInFlight.front();
+            if (!f.late) {
+                FCursor = f.minute;
+                FCursorSent = true;
+                if (f.stored)
+                    FPublished.Add(f.minute);
+            }
             FInFlight.pop_front();
         }
         if (FCursor != before)
@@ -220,6 +302,7 @@ void TPublisher::Prepare() {
         return;
     const std::vector<PublishedMinute> batch =
         FWalker.Next(FNextAfter, FOptions.maxInFlight, FNextAfter != FCursor || FCursorSent);
+    NoteBlock();
     if (batch.empty()) {
         FExhausted = true;
         return;
@@ -236,23 +319,25 @@ void TPublisher::SendMore() {
     // One message for each acknowledgement keeps the window full, so the
     // connection never falls idle in the middle of a backlog.
     while (int(FInFlight.size()) < FOptions.maxInFlight) {
-        Prepare();
-        if (FReady.empty())
+        if (FLate.empty())
+            Prepare();
+        std::deque<Ready>& queue = FLate.empty() ? FReady : FLate;
+        if (queue.empty())
             break;
-        const Ready& r = FReady.front();
+        const Ready& r = queue.front();
         const int mid = FLink->Publish(FSession, FMinuteTopic, r.payload, false);
         if (mid < 0)
             return; // the connection is gone; its loss is on the way
-        FInFlight.push_back({r.minute, mid, false});
+        FInFlight.push_back({r.minute, mid, false, r.stored, r.late});
         FCaughtUpTold = false;
         ++FSent;
-        if (r.stored) {
+        if (r.stored && !r.late) {
             FLastStored = r.minute;
             FLastPayload = r.payload;
         }
-        FReady.pop_front();
+        queue.pop_front();
     }
-    if (FExhausted && FReady.empty())
+    if (FExhausted && FReady.empty() && FLate.empty())
         SendLast();
     CheckCaughtUp();
 }
@@ -268,11 +353,50 @@ void TPublisher::SendLast() {
 }
 
 void TPublisher::CheckCaughtUp() {
-    if (FExhausted && FReady.empty() && FInFlight.empty() && FOtherMids.empty() && FSession >= 0 &&
-        !FCaughtUpTold) {
+    if (!FExhausted || !FReady.empty() || !FLate.empty() || !FInFlight.empty() ||
+        !FOtherMids.empty() || FSession < 0)
+        return;
+    if (!FBlockText.isEmpty()) {
+        if (FStallTold != FBlockText) {
+            FStallTold = FBlockText;
+            EmitStatus();
+            emit stalled(FBlockText, FBlockLasting);
+        }
+        return;
+    }
+    if (!FCaughtUpTold) {
         FCaughtUpTold = true;
         EmitStatus();
         emit caughtUp();
+    }
+}
+
+void TPublisher::NoteBlock() {
+    const TMinuteWalker::Block block = FWalker.Blocking();
+    FBlockLasting = block.kind == TMinuteWalker::Block::Damaged;
+    switch (block.kind) {
+    case TMinuteWalker::Block::None:
+        FBlockText.clear();
+        FStallTold.clear();
+        return;
+    case TMinuteWalker::Block::Busy:
+        FBlockText = QCoreApplication::translate(
+                         "Publishing",
+                         "Warning - The month file %1 is busy; publishing waits before its minutes.")
+                         .arg(block.path);
+        return;
+    case TMinuteWalker::Block::Damaged:
+        FBlockText = QCoreApplication::translate(
+                         "Publishing",
+                         "Error - %1 is not a valid month file; publishing stops before its minutes!")
+                         .arg(block.path);
+        return;
+    case TMinuteWalker::Block::Unreadable:
+        FBlockText = QCoreApplication::translate("Publishing",
+                                                 "Warning - A day of the month file %1 cannot be "
+                                                 "read; publishing waits before its minutes.")
+                         .arg(block.path);
+        return;
     }
 }
 
@@ -281,16 +405,34 @@ void TPublisher::WriteCursor() {
         return;
     if (FCursor == FWritten && !FCursorDirty)
         return;
-    if (!FState->WriteCursor(FCursor)) {
+    QString why;
+    if (!FState->WriteState(FCursor, FPublished, why)) {
         // Told once; publishing goes on, and a later write may succeed.
+        FCursorWhy = why;
+        FCursorProblem =
+            QCoreApplication::translate("Publishing", "Warning - The cursor cannot be saved in %1: %2!")
+                .arg(FState->Path(), why);
         if (!FWriteFailed)
-            emit warning(CannotWriteText(FState->Path()));
+            emit warning(FCursorProblem);
         FWriteFailed = true;
         return;
     }
     FWriteFailed = false;
+    FCursorProblem.clear();
     FWritten = FCursor;
     FCursorDirty = false;
+}
+
+QString TPublisher::CursorError() const {
+    if (FCursorProblem.isEmpty())
+        return {};
+    return QCoreApplication::translate("Publishing",
+                                       "Error - The cursor cannot be saved in %1: %2! The minutes "
+                                       "up to %3 were delivered to the broker; the next start "
+                                       "sends them again.")
+        .arg(QDir(FDir).filePath("publish.state"), FCursorWhy,
+             FCursor == NoMinute ? QCoreApplication::translate("Publishing", "none")
+                                 : QString::fromLatin1(MinuteText(FromWallMinute(FCursor))));
 }
 
 void TPublisher::SetState(PublishStatus::State state, const QString& error) {
@@ -301,6 +443,7 @@ void TPublisher::SetState(PublishStatus::State state, const QString& error) {
 
 void TPublisher::EmitStatus() {
     FStatus.acknowledged = FCursor;
+    FStatus.problem = !FCursorProblem.isEmpty() ? FCursorProblem : FBlockText;
     const WallMinute start = BacklogStart();
     FStatus.backlog = start != NoMinute && FNewest > start ? FNewest - start : 0;
     emit statusChanged(FStatus);

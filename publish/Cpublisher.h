@@ -31,6 +31,7 @@ struct PublishStatus {
     QString error;                      // why there is no connection
     WallMinute acknowledged = NoMinute; // the cursor
     qint64 backlog = 0;                 // stored minutes not acknowledged yet
+    QString problem; // what holds publishing up: a cursor not saved, a month file
 };
 Q_DECLARE_METATYPE(PublishStatus)
 
@@ -39,6 +40,8 @@ Q_DECLARE_METATYPE(PublishStatus)
 // minutes as they are stored. The cursor moves only over minutes the broker
 // acknowledged, so after an outage or a crash everything after it is sent
 // again: at least once, and repeated at most as many as were in flight.
+// Minutes stored behind the cursor after it passed them are sent too, once
+// acknowledged never again, marked late.
 // Lives in one thread (its link has its own); every slot returns at once.
 class TPublisher : public QObject {
     Q_OBJECT
@@ -62,6 +65,11 @@ public:
     PublishStatus Status() const { return FStatus; }
     // Minutes handed to the broker, repeats included.
     qint64 SentCount() const { return FSent; }
+    // Why the cursor could not be saved the last time, or empty.
+    QString CursorProblem() const { return FCursorProblem; }
+    // The same as the error of a publisher that ends with it: what was
+    // delivered and is sent again; empty when the cursor was saved.
+    QString CursorError() const;
     QString BaseTopic() const { return FBaseTopic; }
 
 public slots:
@@ -85,6 +93,10 @@ signals:
     void connected();
     // Every stored minute has been acknowledged.
     void caughtUp();
+    // Every minute before a month file that cannot be read now (busy) or at
+    // all (damaged) has been acknowledged; the message says which. Told once
+    // until the walk gets past it.
+    void stalled(const QString& message, bool lasting);
     // The cursor moved: every minute up to this one has been acknowledged.
     void progressed(qint64 cursor);
     void statusChanged(const PublishStatus& status);
@@ -95,15 +107,25 @@ private:
         WallMinute minute;
         int mid;
         bool acked;
+        bool stored;
+        bool late;
     };
     // A minute read from the files and made into its message, not sent yet.
     struct Ready {
         WallMinute minute;
         bool stored;
         QByteArray payload;
+        bool late = false;
     };
 
     void Begin(bool fromGiven, WallMinute first);
+    // The cursor and the acknowledged stored minutes to begin with; false
+    // with the message when publishing cannot begin.
+    bool TakeCursor(TPublishState& state, bool fromGiven, WallMinute first, QString& error);
+    // Queues the minutes stored behind the cursor that were not sent.
+    void FindLate();
+    // Notes why the walk stopped early, or that it did not.
+    void NoteBlock();
     MqttTarget Target() const;
     void OnConnected(int session);
     void OnAttemptFailed(const QString& error);
@@ -154,6 +176,14 @@ private:
     WallMinute FLastStored = NoMinute;
     QByteArray FLastPayload;
     std::deque<Ready> FReady;
+    std::deque<Ready> FLate;              // late minutes, not sent yet
+    std::set<WallMinute> FLateQueued;     // late minutes queued or in flight
+    TMinuteRuns FPublished;               // acknowledged stored minutes
+    QString FCursorProblem;
+    QString FCursorWhy;
+    QString FBlockText;                   // why the walk stopped early
+    bool FBlockLasting = false;
+    QString FStallTold;
     std::deque<InFlight> FInFlight;
     std::set<int> FOtherMids; // retained messages in flight
     bool FExhausted = false;  // no more minutes the last time the walker looked

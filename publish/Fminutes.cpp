@@ -101,17 +101,37 @@ bool ParseMinuteText(const QByteArray& text, LocalTime& t) {
     return true;
 }
 
-int UtcOffsetOfLocal(const LocalTime& t, const QTimeZone& zone) {
+namespace {
+
+// The offset that gives this local time, preferring the larger in a
+// repeated hour; false with the offset before when none does.
+bool FittingOffset(const LocalTime& t, const QTimeZone& zone, int& fitting) {
     const int64_t wall = SecondsFromLocal(t); // the local time read as UTC
     // A day away on either side lies beyond any change of the offset near
     // the time; an offset fits when the instant it gives has that offset.
     const int before = OffsetAtInstant(zone, wall - 86400);
     const int after = OffsetAtInstant(zone, wall + 86400);
     for (const int offset : {std::max(before, after), std::min(before, after)}) {
-        if (OffsetAtInstant(zone, wall - offset) == offset)
-            return offset;
+        if (OffsetAtInstant(zone, wall - offset) == offset) {
+            fitting = offset;
+            return true;
+        }
     }
-    return before;
+    fitting = before;
+    return false;
+}
+
+} // namespace
+
+int UtcOffsetOfLocal(const LocalTime& t, const QTimeZone& zone) {
+    int offset = 0;
+    FittingOffset(t, zone, offset);
+    return offset;
+}
+
+bool LocalTimeExists(const LocalTime& t, const QTimeZone& zone) {
+    int offset = 0;
+    return FittingOffset(t, zone, offset);
 }
 
 QByteArray IsoTime(const LocalTime& t, int utcOffsetSeconds) {

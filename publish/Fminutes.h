@@ -36,5 +36,8 @@ bool ParseMinuteText(const QByteArray& text, LocalTime& t);
 // repeats, the summer-time offset; in the hour that its start skips, the
 // offset before it.
 int UtcOffsetOfLocal(const LocalTime& t, const QTimeZone& zone = QTimeZone::systemTimeZone());
+// False for a local time that the clocks skip (the hour summer time's start
+// leaves out): no instant has it.
+bool LocalTimeExists(const LocalTime& t, const QTimeZone& zone = QTimeZone::systemTimeZone());
 // ISO 8601 with the offset: "2026-03-01T00:00:00+01:00".
 QByteArray IsoTime(const LocalTime& t, int utcOffsetSeconds);

@@ -77,7 +77,7 @@ QByteArray MinutePayload(const PublishedMinute& m) {
     out += MinuteText(m.time);
     out += "\",\"time\":\"";
     out += IsoTime(m.time, m.utcOffset);
-    out += "\",\"location\":";
+    out += m.late ? "\",\"late\":true,\"location\":" : "\",\"location\":";
     AppendAnsi(out, m.location);
     out += ",\"operator\":";
     if (m.hasOperator)

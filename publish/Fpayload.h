@@ -20,6 +20,7 @@ struct PublishedMinute {
     bool hasOperator = false;
     QByteArray operatorName;
     bool stored = false;     // a record is there; otherwise the minute has no data
+    bool late = false;       // stored behind the cursor after it had passed
     ChannelDefs channels{};
     std::array<uint16_t, 14> raw{};
     std::array<int, 14> exception{}; // TExceptionState of each channel
@@ -29,7 +30,8 @@ struct PublishedMinute {
 // {"minute":"2026-03-01 00:00","time":"2026-03-01T00:00:00+01:00",
 //  "location":"Werk Nord","operator":"Anna","channels":[{"channel":1,
 //  "name":"Temp","unit":"°C","value":21.4,"text":"21.4"}]}
-// The channels in use, in channel order. "value" is the shown number, null
+// A late minute carries "late":true after "time". The channels in use, in
+// channel order. "value" is the shown number, null
 // without data, inside an ordinary exception period or beyond the limits;
 // "text" is the channel value window's text. No operator: null.
 QByteArray MinutePayload(const PublishedMinute& minute);

@@ -5,6 +5,11 @@
 #include "config/Fcodec.h"
 #include "config/Fscramble.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 bool TopicCharacter(char c) {
@@ -16,14 +21,54 @@ QString ReadText(const TIniFile& ini, const char* key) {
     return FromAnsi(ini.ReadString(MqttSection, key, QByteArray()));
 }
 
+// The longest topic made of the base topic: "<base>/minute".
+const QString LongestSubtopic = QStringLiteral("/minute");
+
+bool HasControl(const QString& text) {
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0))
+            return true;
+    }
+    return false;
+}
+
+// Why a text cannot be a setting, or empty: what the INI file cannot keep,
+// and what the MQTT library would refuse or misread.
+QString TextFault(const QString& text) {
+    if (!FitsAnsi(text))
+        return QCoreApplication::translate("Publishing",
+                                           "holds a character outside Windows-1252");
+    if (HasControl(text))
+        return QCoreApplication::translate("Publishing", "holds a control character");
+    if (text.toUtf8().size() > MqttMaxTextBytes)
+        return QCoreApplication::translate("Publishing", "is longer than 65535 bytes");
+    return {};
+}
+
+QString FaultText(const char* key, const QString& fault) {
+    return QCoreApplication::translate("Publishing", "Error - The MQTT setting %1 %2!")
+        .arg(QString::fromLatin1(key), fault);
+}
+
+QString TopicFault(const PublishSettings& s, const QByteArray& location) {
+    const QString base = BaseTopic(s, location);
+    if (!IsPublishTopic(base))
+        return QCoreApplication::translate("Publishing",
+                                           "Error - A topic to publish to cannot hold \"+\" or \"#\"!");
+    if ((base + LongestSubtopic).toUtf8().size() > MqttMaxTextBytes)
+        return FaultText("Topic",
+                         QCoreApplication::translate("Publishing", "is longer than 65535 bytes"));
+    return {};
+}
+
 } // namespace
 
 PublishSettings ReadPublishSettings(const TIniFile& ini) {
     PublishSettings s;
     s.enabled = ini.ReadInteger(MqttSection, "Enabled", 0) != 0;
     s.host = ReadText(ini, "Host");
-    const int port = ini.ReadInteger(MqttSection, "Port", 0);
-    s.port = port >= 1 && port <= 65535 ? port : 0;
+    s.port = ParsePort(ReadText(ini, "Port"));
     s.topic = ReadText(ini, "Topic");
     s.clientId = ReadText(ini, "ClientId");
     s.user = ReadText(ini, "User");
@@ -50,6 +95,37 @@ int EffectivePort(const PublishSettings& s) {
     if (s.port > 0)
         return s.port;
     return s.caFile.isEmpty() ? MqttPort : MqttTlsPort;
+}
+
+int ParsePort(const QString& text) {
+    const QString digits = text.trimmed();
+    if (digits.isEmpty())
+        return 0;
+    bool ok = false;
+    const int port = digits.toInt(&ok);
+    const bool plain = std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
+    return ok && plain && port >= 1 && port <= 65535 ? port : InvalidPort;
+}
+
+QString PublishSettingsFault(const PublishSettings& s, const QByteArray& location) {
+    const std::pair<const char*, const QString*> texts[] = {
+        {"Host", &s.host},         {"Topic", &s.topic}, {"ClientId", &s.clientId},
+        {"User", &s.user},         {"Password", &s.password}, {"CAFile", &s.caFile}};
+    for (const auto& [key, text] : texts) {
+        const QString fault = TextFault(*text);
+        if (!fault.isEmpty())
+            return FaultText(key, fault);
+    }
+    if (s.port == InvalidPort)
+        return FaultText("Port", QCoreApplication::translate("Publishing",
+                                                            "is not a number from 1 to 65535"));
+    const QString topic = TopicFault(s, location);
+    if (!topic.isEmpty())
+        return topic;
+    if (s.user.isEmpty() && !s.password.isEmpty())
+        return FaultText("Password", QCoreApplication::translate("Publishing",
+                                                                "is set without a User"));
+    return {};
 }
 
 QString DefaultBaseTopic(const QByteArray& location) {

@@ -112,14 +112,26 @@ int CmdPublish(const QStringList& args) {
         if (!follow)
             finish(0);
     });
+    // A month file in the way: without --follow the command ends there, the
+    // cursor before the file; with it the file is looked at again.
+    QObject::connect(&publisher, &TPublisher::stalled, [&](const QString& text, bool lasting) {
+        show(lasting ? TMessages::Error : TMessages::Warning, text);
+        if (!follow)
+            finish(1);
+    });
     QObject::connect(&publisher, &TPublisher::stopped, [&] {
         const PublishStatus s = publisher.Status();
+        const QByteArray upTo = s.acknowledged == NoMinute
+                                    ? QByteArray("none")
+                                    : MinuteText(FromWallMinute(s.acknowledged));
+        if (!publisher.CursorError().isEmpty()) {
+            // Delivered, but the next start sends it again: no success.
+            show(TMessages::Error, publisher.CursorError());
+            exitCode = 1;
+        }
         if (exitCode == 0)
             Print("publish: " + QByteArray::number(publisher.SentCount()) +
-                  " minutes sent, acknowledged up to " +
-                  (s.acknowledged == NoMinute ? QByteArray("none")
-                                              : MinuteText(FromWallMinute(s.acknowledged))) +
-                  '\n');
+                  " minutes sent, acknowledged up to " + upTo + '\n');
         Quit();
     });
 

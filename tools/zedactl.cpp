@@ -3,14 +3,14 @@
 //
 // zedactl itself links the core on QtCore alone. The commands that draw or
 // need fonts and printers (config, render, report, print) are served by
-// zedactl-draw, which zedactl hands the command line over to; so the reading
-// commands never load the font, widget and printer libraries.
+// zedactl-draw, and publish by zedactl-publish, which zedactl hands the
+// command line over to; so the reading commands never load the font, widget
+// and printer libraries, nor the MQTT and TLS libraries.
 
 #include "tools/Fctlcommon.h"
 #include "tools/Fctlexceptions.h"
 #include "tools/Fctlexport.h"
 #include "tools/Fctlfiles.h"
-#include "tools/Fctlpublish.h"
 #include "tools/Fctlsettings.h"
 #include "tools/Fctlstats.h"
 #include "tools/Fctlunit.h"
@@ -31,8 +31,9 @@ namespace {
 
 struct Command {
     const char* summary;
-    // Null for a command that zedactl-draw serves.
+    // Null for a command that a helper program serves.
     std::function<int(const QStringList&)> run;
+    const char* helper = "zedactl-draw";
 };
 
 const std::map<QString, Command>& Commands() {
@@ -86,7 +87,7 @@ const std::map<QString, Command>& Commands() {
           nullptr}},
         {"publish",
          {QT_TRANSLATE_NOOP("zedactl", "publish the stored minutes to the MQTT broker"),
-          CmdPublish}},
+          nullptr, "zedactl-publish"}},
     };
     return commands;
 }
@@ -105,19 +106,21 @@ void PrintUsage() {
     Print(text.toUtf8());
 }
 
-bool ServedByDrawing(const char* name) {
+// The helper program that serves a command, or null when zedactl does.
+const char* HelperOf(const char* name) {
     const auto it = Commands().find(QString::fromLocal8Bit(name));
-    return it != Commands().end() && !it->second.run;
+    return it != Commands().end() && !it->second.run ? it->second.helper : nullptr;
 }
 
-// Runs zedactl-draw in this process with the same command line: beside
+// Runs a helper program in this process with the same command line: beside
 // zedactl in the build tree, in the library directory of an installation.
 // Returns only when it cannot be run.
-int HandOver(const char* command, std::vector<char*> argv) {
+int HandOver(const char* command, const char* helper, std::vector<char*> argv) {
     const QFileInfo self(QStringLiteral("/proc/self/exe"));
     const QString dir = QFileInfo(self.canonicalFilePath()).absolutePath();
-    const QStringList candidates = {dir + "/zedactl-draw",
-                                    dir + "/" ZEDA_LIBEXEC_FROM_BIN "/zedactl-draw"};
+    const QString name = QString::fromLatin1(helper);
+    const QStringList candidates = {dir + "/" + name,
+                                    dir + "/" ZEDA_LIBEXEC_FROM_BIN "/" + name};
     // The data directory's default is the directory of this program.
     setenv(ZedactlDirVariable, QFile::encodeName(dir).constData(), 1);
     for (const QString& path : candidates) {
@@ -129,20 +132,20 @@ int HandOver(const char* command, std::vector<char*> argv) {
             return 1;
         }
     }
-    std::fprintf(stderr, "zedactl %s: zedactl-draw is not installed beside zedactl\n", command);
+    std::fprintf(stderr, "zedactl %s: %s is not installed beside zedactl\n", command, helper);
     return 1;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // zedactl-draw gets the command line as it was, --language included.
+    // The helper gets the command line as it was, --language included.
     const std::vector<char*> given(argv, argv + argc + 1);
     QByteArray language;
     if (!TakeLanguageOption(argc, argv, language))
         return 2;
-    if (argc >= 2 && ServedByDrawing(argv[1]))
-        return HandOver(argv[1], given);
+    if (const char* helper = argc >= 2 ? HelperOf(argv[1]) : nullptr)
+        return HandOver(argv[1], helper, given);
     QCoreApplication app(argc, argv);
     InstallCtlLanguage(app, language);
     QStringList args = QCoreApplication::arguments();

@@ -17,7 +17,7 @@ for lib in libqt6core6 libqt6widgets6 libqt6printsupport6 libqt6serialport6; do
   grep -q "$lib" <<< "$depends" || { echo "Depends lacks $lib: $depends"; exit 1; }
 done
 contents=$(dpkg-deb --contents "$deb")
-for f in ./usr/bin/zeda ./usr/bin/zedactl ./usr/bin/zeda-unit ./usr/libexec/zeda/zedactl-draw \
+for f in ./usr/bin/zeda ./usr/bin/zedactl ./usr/bin/zeda-unit ./usr/libexec/zeda/zedactl-draw ./usr/libexec/zeda/zedactl-publish \
          ./usr/share/applications/net.zeda.Zeda.desktop \
          ./usr/share/icons/hicolor/scalable/apps/net.zeda.Zeda.svg ./usr/share/man/man1/zedactl.1; do
   grep -q " $f$" <<< "$contents" || { echo "package lacks $f"; exit 1; }

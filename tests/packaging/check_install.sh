@@ -7,7 +7,7 @@ version=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" > /dev/null
-for f in bin/zeda bin/zedactl bin/zeda-unit libexec/zeda/zedactl-draw \
+for f in bin/zeda bin/zedactl bin/zeda-unit libexec/zeda/zedactl-draw libexec/zeda/zedactl-publish \
          share/applications/net.zeda.Zeda.desktop \
          share/metainfo/net.zeda.Zeda.metainfo.xml \
          share/icons/hicolor/scalable/apps/net.zeda.Zeda.svg \

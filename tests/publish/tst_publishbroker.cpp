@@ -5,6 +5,7 @@
 #include "Fpublishtestsupport.h"
 #include "files/Fexceptions.h"
 #include "support/Cbroker.h"
+#include "support/Cfilesizelimit.h"
 #include "support/Csubscriber.h"
 
 #include <QProcess>
@@ -12,6 +13,8 @@
 #include <QTest>
 
 #include <memory>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -133,15 +136,15 @@ private slots:
         QSignalSpy caughtUp(&publisher, &TPublisher::caughtUp);
         publisher.StartFrom(Wall(2026, 3, 29, 1, 58));
         QTRY_COMPARE(caughtUp.count(), 1);
-        QTRY_COMPARE(sub->Count("test/a/minute"), 64);
+        // The hour 02:00 to 02:59 does not exist on the local clock: a
+        // minute without data there is not published.
+        QTRY_COMPARE(sub->Count("test/a/minute"), 4);
         const QList<QByteArray> got = sub->Payloads("test/a/minute");
         QStringList minutes;
         for (const QByteArray& p : got)
             minutes << MinuteOf(p);
-        QStringList expected{"2026-03-29 01:58", "2026-03-29 01:59"};
-        for (int m = 0; m < 60; ++m)
-            expected << QString("2026-03-29 02:%1").arg(m, 2, 10, QChar('0'));
-        expected << "2026-03-29 03:00" << "2026-03-29 03:01";
+        QStringList expected{"2026-03-29 01:58", "2026-03-29 01:59", "2026-03-29 03:00",
+                             "2026-03-29 03:01"};
         QCOMPARE(minutes, expected);
         QCOMPARE(got[1], QByteArray("{\"minute\":\"2026-03-29 01:59\","
                                     "\"time\":\"2026-03-29T01:59:00+01:00\","
@@ -150,25 +153,19 @@ private slots:
                                     "\"unit\":\"\xC2\xB0" "C\",\"value\":21.5,\"text\":\"21.5\"},"
                                     "{\"channel\":2,\"name\":\"Druck\",\"unit\":\"bar\","
                                     "\"value\":null,\"text\":\"#O/L\"}]}"));
-        QCOMPARE(got[2], QByteArray("{\"minute\":\"2026-03-29 02:00\","
-                                    "\"time\":\"2026-03-29T02:00:00+01:00\","
-                                    "\"location\":\"Werk Nord\",\"operator\":null,"
-                                    "\"channels\":[{\"channel\":1,\"name\":\"Temp\","
-                                    "\"unit\":\"\xC2\xB0" "C\",\"value\":null,"
-                                    "\"text\":\"\xE2\x80\x94\"},"
-                                    "{\"channel\":2,\"name\":\"Druck\",\"unit\":\"bar\","
-                                    "\"value\":null,\"text\":\"\xE2\x80\x94\"}]}"));
-        QCOMPARE(got[62], QByteArray("{\"minute\":\"2026-03-29 03:00\","
+        QCOMPARE(got[2], QByteArray("{\"minute\":\"2026-03-29 03:00\","
                                      "\"time\":\"2026-03-29T03:00:00+02:00\","
                                      "\"location\":\"Werk Nord\",\"operator\":\"Anna\","
                                      "\"channels\":[{\"channel\":1,\"name\":\"Temp\","
                                      "\"unit\":\"\xC2\xB0" "C\",\"value\":21.6,\"text\":\"21.6\"},"
                                      "{\"channel\":2,\"name\":\"Druck\",\"unit\":\"bar\","
                                      "\"value\":null,\"text\":\"60\"}]}"));
-        QTRY_COMPARE(sub->Payloads("test/a/last"), QList<QByteArray>{got[63]});
+        QTRY_COMPARE(sub->Payloads("test/a/last"), QList<QByteArray>{got[3]});
         QCOMPARE(sub->Payloads("test/a/status"), QList<QByteArray>{"online"});
         publisher.Stop();
-        QCOMPARE(FileBytes(FFx->Path("publish.state")), QByteArray("cursor=2026-03-29 03:01\n"));
+        QCOMPARE(FileBytes(FFx->Path("publish.state")),
+                 QByteArray("cursor=2026-03-29 03:01\npublished=2026-03-29 01:58/2026-03-29 "
+                            "01:59,2026-03-29 03:00/2026-03-29 03:01\n"));
         QTRY_COMPARE(sub->Payloads("test/a/status"), (QList<QByteArray>{"online", "offline"}));
     }
 
@@ -256,11 +253,107 @@ private slots:
         const TCtlRun rest = Ctl({"publish", "--data-dir", Dir()});
         QCOMPARE(rest.exitCode, 0);
         QCOMPARE(rest.out.right(50), QByteArray("minutes sent, acknowledged up to 2026-03-14 21:19\n"));
-        QCOMPARE(FileBytes(state), QByteArray("cursor=2026-03-14 21:19\n"));
+        QCOMPARE(FileBytes(state), QByteArray("cursor=2026-03-14 21:19\n"
+                                              "published=2026-03-01 00:00/2026-03-14 21:19\n"));
         QTRY_COMPARE_WITH_TIMEOUT(Range(first, count).subtract([&] {
             int repeats = 0;
             return Distinct(sub->Payloads("test/a/minute"), repeats);
         }()).size(), 0, 20000);
+    }
+
+    void minutesStoredBehindTheCursorArePublishedLate() {
+        QVERIFY(StartBroker());
+        auto sub = Subscribe("sub-late");
+        QTRY_VERIFY(sub->Subscribed());
+        const WallMinute first = Wall(2026, 3, 10, 12, 0);
+        QVERIFY(FillMinutes(*FFx, first, 30));
+        WriteIni(FBroker->Port());
+        QCOMPARE(Ctl({"publish", "--data-dir", Dir(), "--from", Text(first)}).exitCode, 0);
+        QTRY_COMPARE(sub->Count("test/a/minute"), 30);
+        // An older month restored from a backup, and minutes a unit whose
+        // clock was corrected stored behind the cursor.
+        QVERIFY(FillMinutes(*FFx, Wall(2026, 2, 27, 9, 0), 2));
+        QVERIFY(FillMinutes(*FFx, first - 60, 2));
+        const QByteArray done = " minutes sent, acknowledged up to " + Text(first + 29).toLatin1();
+        TCtlRun r = Ctl({"publish", "--data-dir", Dir()});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, "publish: 4" + done + '\n');
+        QTRY_COMPARE(sub->Count("test/a/minute"), 34);
+        QStringList late;
+        for (const QByteArray& p : sub->Payloads("test/a/minute").mid(30)) {
+            QVERIFY(p.contains("\"late\":true,"));
+            late << MinuteOf(p);
+        }
+        QCOMPARE(late, (QStringList{"2026-02-27 09:00", "2026-02-27 09:01", Text(first - 60),
+                                    Text(first - 59)}));
+        QVERIFY(!sub->Payloads("test/a/minute").first().contains("late"));
+        // Acknowledged once, never sent again.
+        r = Ctl({"publish", "--data-dir", Dir()});
+        QCOMPARE(r.out, "publish: 0" + done + '\n');
+    }
+
+    void cursorOrFromAfterTheNewestStoredMinuteIsRefused() {
+        QVERIFY(StartBroker());
+        QVERIFY(FillMinutes(*FFx, Wall(2026, 3, 10, 0, 0), 10));
+        WriteIni(FBroker->Port());
+        const QString state = FFx->Path("publish.state");
+        TCtlRun r = Ctl({"publish", "--data-dir", Dir(), "--from", "2030-01-01 00:00"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, QByteArray("error: Error - Publishing cannot begin at 2030-01-01 00:00: "
+                                   "the newest stored minute is 2026-03-10 00:09!\n"));
+        QVERIFY(!QFile::exists(state));
+        QVERIFY(WriteFileBytes(state, "cursor=2030-01-01 00:00\npublished=\n"));
+        r = Ctl({"publish", "--data-dir", Dir()});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, "error: Error - The cursor 2030-01-01 00:00 in " + state.toUtf8() +
+                            " lies after the newest stored minute 2026-03-10 00:09!\n");
+        // An older version's cursor there is set back, with a warning.
+        QVERIFY(WriteFileBytes(state, "cursor=2029-12-31 23:59\n"));
+        r = Ctl({"publish", "--data-dir", Dir()});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err, "warning: Warning - The cursor 2029-12-31 23:59 in " + state.toUtf8() +
+                            " lay after the newest stored minute 2026-03-10 00:09; it is set "
+                            "back to it.\n");
+        QCOMPARE(r.out, QByteArray("publish: 0 minutes sent, acknowledged up to 2026-03-10 00:09\n"));
+        QVERIFY(FileBytes(state).startsWith("cursor=2026-03-10 00:09\n"));
+    }
+
+    void unsavedCursorIsNoSuccess() {
+        QVERIFY(StartBroker());
+        QVERIFY(FillMinutes(*FFx, Wall(2026, 3, 10, 0, 0), 10));
+        WriteIni(FBroker->Port());
+        const QString state = FFx->Path("publish.state");
+        QVERIFY(WriteFileBytes(state, "cursor=2026-03-10 00:04\n"));
+        TCtlRun r;
+        {
+            // The lock file's line fits, the cursor file does not: a full disk.
+            TFileSizeLimit limit(40);
+            QVERIFY(limit.Active());
+            r = Ctl({"publish", "--data-dir", Dir()});
+        }
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(r.err, "warning: Warning - The cursor cannot be saved in " + state.toUtf8() +
+                            ": File too large!\nerror: Error - The cursor cannot be saved in " +
+                            state.toUtf8() +
+                            ": File too large! The minutes up to 2026-03-10 00:09 were delivered "
+                            "to the broker; the next start sends them again.\n");
+        QCOMPARE(FileBytes(state), QByteArray("cursor=2026-03-10 00:04\n"));
+    }
+
+    void busyMonthFileStopsZedactlBeforeItsMinutes() {
+        QVERIFY(StartBroker());
+        QVERIFY(FillMinutes(*FFx, Wall(2026, 2, 28, 23, 50), 20));
+        WriteIni(FBroker->Port());
+        const QString march = FFx->MonthPath(2026, 3);
+        const int holder = ::open(QFile::encodeName(march).constData(), O_RDWR | O_CLOEXEC);
+        QVERIFY(holder >= 0 && ::flock(holder, LOCK_EX) == 0);
+        const TCtlRun r = Ctl({"publish", "--data-dir", Dir(), "--from", "2026-02-28 23:50"});
+        ::close(holder);
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, "warning: Warning - The month file " + march.toUtf8() +
+                            " is busy; publishing waits before its minutes.\n");
+        QVERIFY(FileBytes(FFx->Path("publish.state")).startsWith("cursor=2026-02-28 23:59\n"));
     }
 
     void secondPublisherIsRefusedNamingTheHolder() {
@@ -370,7 +463,8 @@ private slots:
         QCOMPARE(follow.exitStatus(), QProcess::NormalExit);
         QCOMPARE(follow.exitCode(), 0);
         QCOMPARE(FileBytes(FFx->Path("publish.state")),
-                 "cursor=" + Text(first + 104).toLatin1() + '\n');
+                 "cursor=" + Text(first + 104).toLatin1() + "\npublished=" +
+                     Text(first).toLatin1() + '/' + Text(first + 104).toLatin1() + '\n');
         QTRY_COMPARE(sub->Payloads("test/a/status"), (QList<QByteArray>{"online", "offline"}));
     }
 };

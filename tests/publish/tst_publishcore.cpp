@@ -5,8 +5,10 @@
 #include "config/Cinifile.h"
 #include "files/Cfileact.h"
 #include "files/Ffiletestsupport.h"
+#include "Fpublishtestsupport.h"
 #include "files/Fexceptionstate.h"
 #include "files/Fexceptions.h"
+#include "publish/Cminuteruns.h"
 #include "publish/Cminutewalker.h"
 #include "publish/Cpublishstate.h"
 #include "publish/Fminutes.h"
@@ -18,6 +20,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -67,10 +71,6 @@ QByteArray Read(const QString& path) {
 bool Write(const QString& path, const QByteArray& data) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
-}
-
-WallMinute Wall(int year, int month, int day, int hour, int minute) {
-    return ToWallMinute({year, month, day, hour, minute, 0});
 }
 
 QStringList MinuteTexts(const std::vector<PublishedMinute>& minutes, size_t count) {
@@ -223,7 +223,7 @@ private slots:
         s.caFile = "/etc/ca.pem";
         QCOMPARE(EffectivePort(s), 8883);
         QVERIFY(Write(ini.Path(), "[MQTT]\nPort=70000\n"));
-        QCOMPARE(ReadPublishSettings(ini).port, 0);
+        QCOMPARE(ReadPublishSettings(ini).port, InvalidPort);
         QCOMPARE(DefaultBaseTopic("Werk Nord/S\xFC" "d"), QString("zeda/Werk_Nord_S_d"));
         QCOMPARE(DefaultBaseTopic(""), QString("zeda"));
         s.topic = " plant/line-1/ ";
@@ -260,7 +260,7 @@ private slots:
         WallMinute cursor = 0;
         QCOMPARE(state.ReadCursor(cursor), TPublishState::Missing);
         QVERIFY(state.WriteCursor(Wall(2026, 3, 1, 0, 0)));
-        QCOMPARE(Read(state.Path()), QByteArray("cursor=2026-03-01 00:00\n"));
+        QCOMPARE(Read(state.Path()), QByteArray("cursor=2026-03-01 00:00\npublished=\n"));
         QCOMPARE(state.ReadCursor(cursor), TPublishState::Read);
         QCOMPARE(cursor, Wall(2026, 3, 1, 0, 0));
         QVERIFY(state.WriteCursor(NoMinute));
@@ -289,6 +289,191 @@ private slots:
                  QString("Error - Publishing from %1 is already done by zeda (process %2)!")
                      .arg(dir.path())
                      .arg(::getpid()));
+    }
+
+    void topicWithAControlCharacterIsRefused_data() {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QString>("fault");
+        const QString control = "Error - The MQTT setting %1 holds a control character!";
+        QTest::newRow("topic control") << QByteArray("Topic=plant/\x01x") << control.arg("Topic");
+        QTest::newRow("topic 0x81") << QByteArray("Topic=plant/\x81") << control.arg("Topic");
+        QTest::newRow("topic long") << "Topic=" + QByteArray(70000, 'a')
+                                    << QString("Error - The MQTT setting Topic is longer than "
+                                               "65535 bytes!");
+        QTest::newRow("topic wildcard")
+            << QByteArray("Topic=plant/+")
+            << QString("Error - A topic to publish to cannot hold \"+\" or \"#\"!");
+        QTest::newRow("user 0x9D") << QByteArray("User=an\x9Dna") << control.arg("User");
+        QTest::newRow("client id") << QByteArray("ClientId=a\x01") << control.arg("ClientId");
+        QTest::newRow("host tab") << QByteArray("Host=broker\t2") << control.arg("Host");
+        for (const char* port : {"abc", "99999", "-1", "+5"})
+            QTest::newRow(port) << "Port=" + QByteArray(port)
+                                << QString("Error - The MQTT setting Port is not a number from "
+                                           "1 to 65535!");
+        QTest::newRow("port") << QByteArray("Port= 8884 ") << QString();
+        QTest::newRow("password alone")
+            << QByteArray("Password=5f545c57515c")
+            << QString("Error - The MQTT setting Password is set without a User!");
+    }
+
+    void topicWithAControlCharacterIsRefused() {
+        QFETCH(QByteArray, section);
+        QFETCH(QString, fault);
+        QTemporaryDir dir;
+        TIniFile ini(dir.filePath("zeda.ini"));
+        // The first of two equal keys counts: the row's own comes first.
+        QVERIFY(Write(ini.Path(), "[MQTT]\n" + section + "\nHost=broker\n"));
+        QCOMPARE(PublishSettingsFault(ReadPublishSettings(ini), "Werk"), fault);
+    }
+
+    void textOutsideWindows1252IsRefusedInEverySetting() {
+        PublishSettings s;
+        s.host = "broker";
+        s.user = QString::fromUtf8("Пётр");
+        QCOMPARE(PublishSettingsFault(s, "Werk"),
+                 QString("Error - The MQTT setting User holds a character outside Windows-1252!"));
+        s.user = QString::fromUtf8("J\xC3\xBCrgen \xE2\x82\xAC"); // ü and the euro sign fit
+        QCOMPARE(PublishSettingsFault(s, "Werk"), QString());
+    }
+
+    void minuteRunsKeepConsecutiveMinutesAsOneRun() {
+        TMinuteRuns runs;
+        const WallMinute a = Wall(2026, 3, 31, 23, 58);
+        for (const WallMinute m : {a + 2, a, a + 5, a + 1, a + 4, a + 4})
+            runs.Add(m);
+        QCOMPARE(runs.Text(), QByteArray("2026-03-31 23:58/2026-04-01 00:00,"
+                                         "2026-04-01 00:02/2026-04-01 00:03"));
+        QVERIFY(runs.Contains(a + 1) && !runs.Contains(a + 3) && !runs.Contains(a + 6));
+        runs.Add(a + 3);
+        QCOMPARE(runs.RunCount(), 1);
+        runs.ForgetAfter(a + 1);
+        runs.ForgetBefore(a + 1);
+        QCOMPARE(runs.Text(), QByteArray("2026-03-31 23:59"));
+        TMinuteRuns parsed;
+        for (const QByteArray bad : {QByteArray("2026-04-01 00:02/2026-04-01 00:01"),
+                                     QByteArray("2026-04-01 00:01,2026-04-01 00:02")})
+            QVERIFY2(!parsed.Parse(bad), bad.constData());
+    }
+
+    void cursorFileOfAnOlderVersionIsReadWithoutTheSentMinutes() {
+        QTemporaryDir dir;
+        TPublishState state(dir.path());
+        QVERIFY(Write(state.Path(), "cursor=2026-03-01 00:00\n"));
+        WallMinute cursor = NoMinute;
+        TMinuteRuns runs;
+        bool known = true;
+        QCOMPARE(state.ReadState(cursor, runs, known), TPublishState::Read);
+        QCOMPARE(cursor, Wall(2026, 3, 1, 0, 0));
+        QVERIFY(!known);
+        runs.Add(Wall(2026, 2, 28, 23, 0));
+        QString why;
+        QVERIFY(state.WriteState(cursor, runs, why));
+        QCOMPARE(Read(state.Path()),
+                 QByteArray("cursor=2026-03-01 00:00\npublished=2026-02-28 23:00\n"));
+        TMinuteRuns again;
+        QCOMPARE(state.ReadState(cursor, again, known), TPublishState::Read);
+        QVERIFY(known);
+        QCOMPARE(again, runs);
+    }
+
+    void deletedPublishLockDoesNotAdmitASecondPublisher() {
+        QTemporaryDir dir;
+        TPublishState first(dir.path());
+        QVERIFY(first.Lock("zeda"));
+        QVERIFY(QFile::remove(dir.filePath("publish.lock")));
+        TPublishState second(dir.path());
+        QVERIFY(!second.Lock("zedactl"));
+        QVERIFY(second.RefusalText().startsWith("Error - Publishing from " + dir.path()));
+    }
+
+    void symbolicLinksAtTheLockAndTheCursorAreNotFollowed() {
+        QTemporaryDir dir;
+        QTemporaryDir outside;
+        const QString target = outside.filePath("elsewhere");
+        QVERIFY(QFile::link(target, dir.filePath("publish.lock")));
+        TPublishState state(dir.path());
+        QVERIFY(!state.Lock("zeda"));
+        QCOMPARE(state.RefusalText(), QString("Error - The lock file %1 is not a plain file!")
+                                          .arg(dir.filePath("publish.lock")));
+        QVERIFY(QFile::link(target, state.Path()));
+        QVERIFY(state.WriteCursor(Wall(2026, 3, 1, 0, 0)));
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(!QFileInfo(state.Path()).isSymLink());
+        WallMinute cursor = NoMinute;
+        QCOMPARE(state.ReadCursor(cursor), TPublishState::Read);
+    }
+
+    void busyMonthFileIsNotSkippedByThePublisher() {
+        TFilesFixture fx;
+        QVERIFY(FillMinutes(fx, Wall(2026, 3, 31, 23, 50), 20));
+        const QString march = fx.MonthPath(2026, 3);
+        const int holder = ::open(QFile::encodeName(march).constData(), O_RDWR);
+        QVERIFY(holder >= 0 && ::flock(holder, LOCK_EX) == 0);
+        TMinuteWalker walker(fx.dir.path(), 100);
+        QVERIFY(walker.Next(Wall(2026, 3, 31, 23, 49), 100).empty());
+        QCOMPARE(walker.Blocking().kind, TMinuteWalker::Block::Busy);
+        QCOMPARE(walker.Blocking().path, march);
+        ::close(holder);
+        const std::vector<PublishedMinute> m = walker.Next(Wall(2026, 3, 31, 23, 49), 100);
+        QCOMPARE(m.size(), size_t(20));
+        QCOMPARE(walker.Blocking().kind, TMinuteWalker::Block::None);
+    }
+
+    void damagedMonthFileStopsTheWalkBeforeItsMinutes() {
+        TFilesFixture fx;
+        QVERIFY(FillMinutes(fx, Wall(2026, 2, 28, 23, 50), 20));
+        QVERIFY(Write(fx.MonthPath(2026, 3), QByteArray(2 * 1024 * 1024, '\0')));
+        TMinuteWalker walker(fx.dir.path(), 100);
+        // February's own minutes come; its overflow days are not taken for
+        // March, whose file cannot tell.
+        const std::vector<PublishedMinute> m = walker.Next(NoMinute, 100, false);
+        QCOMPARE(MinuteTexts(m, 100).size(), 10);
+        QCOMPARE(MinuteText(m.back().time), QByteArray("2026-02-28 23:59"));
+        QCOMPARE(walker.Blocking().kind, TMinuteWalker::Block::Damaged);
+        QCOMPARE(walker.Blocking().path, fx.MonthPath(2026, 3));
+    }
+
+    void nonexistentLocalMinutesAreNotPublished() {
+        TFilesFixture fx;
+        QVERIFY(FillMinutes(fx, Wall(2026, 3, 29, 1, 59), 1));
+        QVERIFY(FillMinutes(fx, Wall(2026, 3, 29, 3, 0), 1));
+        TMinuteWalker walker(fx.dir.path(), 100);
+        const std::vector<PublishedMinute> m = walker.Next(NoMinute, 100, false);
+        QCOMPARE(MinuteTexts(m, 10), (QStringList{"2026-03-29 01:59", "2026-03-29 03:00"}));
+        QVERIFY(!LocalTimeExists({2026, 3, 29, 2, 30, 0}));
+        QVERIFY(LocalTimeExists({2026, 10, 25, 2, 30, 0})); // repeated, not skipped
+    }
+
+    void monthWithoutAFileEndsTheStretch() {
+        TFilesFixture fx;
+        QVERIFY(FillMinutes(fx, Wall(2026, 1, 31, 23, 59), 1));
+        QVERIFY(FillMinutes(fx, Wall(2026, 3, 3, 0, 5), 2));
+        TMinuteWalker walker(fx.dir.path(), 100);
+        const std::vector<PublishedMinute> m = walker.Next(Wall(2026, 1, 31, 23, 59), 100);
+        QCOMPARE(MinuteTexts(m, 10), (QStringList{"2026-03-03 00:05", "2026-03-03 00:06"}));
+    }
+
+    void minutesStoredBehindTheCursorAreFoundLateOnce() {
+        TFilesFixture fx;
+        QVERIFY(FillMinutes(fx, Wall(2026, 3, 10, 0, 0), 10));
+        TMinuteWalker walker(fx.dir.path(), 100);
+        const WallMinute cursor = Wall(2026, 3, 10, 0, 9);
+        TMinuteRuns sent = walker.StoredUpTo(cursor);
+        QCOMPARE(sent.Text(), QByteArray("2026-03-10 00:00/2026-03-10 00:09"));
+        QVERIFY(walker.Late(cursor, sent, {}, 100).empty());
+        // An older month imported, and a minute the unit's clock put behind.
+        QVERIFY(FillMinutes(fx, Wall(2026, 2, 27, 8, 0), 2));
+        QVERIFY(FillMinutes(fx, Wall(2026, 3, 9, 23, 0), 1));
+        std::vector<PublishedMinute> late = walker.Late(cursor, sent, {}, 100);
+        QCOMPARE(MinuteTexts(late, 10), (QStringList{"2026-02-27 08:00", "2026-02-27 08:01",
+                                                     "2026-03-09 23:00"}));
+        QVERIFY(late[0].late && late[2].late);
+        QVERIFY(MinutePayload(late[0]).contains("\"time\":\"2026-02-27T08:00:00+01:00\","
+                                                "\"late\":true,\"location\":"));
+        QCOMPARE(walker.Late(cursor, sent, {late[0].wall}, 1).front().wall, late[1].wall);
+        for (const PublishedMinute& m : late)
+            sent.Add(m.wall);
+        QVERIFY(walker.Late(cursor, sent, {}, 100).empty());
     }
 
     void walkGoesAcrossTheOverflowDaysOnce() {
@@ -376,7 +561,8 @@ private slots:
         QVERIFY(ApplyException(doc, "Wartung", fx.messages, 100));
         TMinuteWalker walker(fx.dir.path(), 100);
         const std::vector<PublishedMinute> m = walker.Next(NoMinute, 5000, false);
-        QCOMPARE(m.size(), size_t(1440 + 1));
+        // The hour that summer time's start skips holds no record: not walked.
+        QCOMPARE(m.size(), size_t(1440 + 1 - 60));
         QVERIFY(m[0].hasOperator);
         QCOMPARE(m[0].operatorName, QByteArray("Anna"));
         QVERIFY(!m[1].hasOperator);

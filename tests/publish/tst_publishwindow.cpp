@@ -118,6 +118,7 @@ private slots:
         QCOMPARE(FMessages.Texts().last(),
                  QString("Error - A topic to publish to cannot hold \"+\" or \"#\"!"));
         d.edtTopic->setText("plant/a");
+        d.edtUser->setText("anna");
         d.edtPassword->setText("geheim");
         d.buttons->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(d.result(), int(QDialog::Accepted));
@@ -213,6 +214,25 @@ private slots:
                      .arg(closed));
     }
 
+    void unsavedCursorShowsInTheStatusBar() {
+        const int closed = FreePort();
+        WriteIni("Enabled=1\nHost=127.0.0.1\nPort=" + QByteArray::number(closed) +
+                 "\nTopic=test/a\n");
+        // Where the new cursor file would be written, a directory is in the way.
+        QVERIFY(QDir(FDir.path()).mkdir("publish.state.new"));
+        auto w = MakeMain();
+        TPublishing* p = w->Publishing();
+        p->options = Quick();
+        p->Restart();
+        QTRY_COMPARE(p->Status().state, PublishStatus::Waiting);
+        QCOMPARE(p->StatusLabel()->text(),
+                 QString("MQTT: no connection, backlog 0, acknowledged up to - - Warning - The "
+                         "cursor cannot be saved in %1: File exists!")
+                     .arg(FDir.filePath("publish.state")));
+        w.reset();
+        QVERIFY(QDir(FDir.path()).rmdir("publish.state.new"));
+    }
+
     void storedMinutesReachTheBrokerAndTheStatusBar() {
         QTemporaryDir brokerDir;
         TBroker broker(brokerDir.path());
@@ -243,7 +263,9 @@ private slots:
         QTRY_COMPARE(p->StatusLabel()->text(),
                      "MQTT: connected, backlog 0, acknowledged up to " + Text(last));
         w->close();
-        QCOMPARE(FileBytes(FDir.filePath("publish.state")), "cursor=" + Text(last).toLatin1() + '\n');
+        QCOMPARE(FileBytes(FDir.filePath("publish.state")),
+                 "cursor=" + Text(last).toLatin1() + "\npublished=2026-03-10 14:00/" +
+                     Text(last).toLatin1() + '\n');
         QTRY_COMPARE(sub.Payloads("test/a/status").last(), QByteArray("offline"));
     }
 };

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """zedactl's reading commands load neither QtWidgets nor QtPrintSupport (nor
-QtGui): each runs once with the dynamic loader reporting every library it
-loads, at start and later. The drawing commands, which zedactl hands over to
-zedactl-draw, do load QtGui: the same watch sees it there.
+QtGui), nor the MQTT library and the TLS libraries behind it: each runs once
+with the dynamic loader reporting every library it loads, at start and
+later. The drawing commands, which zedactl hands over to zedactl-draw, do
+load QtGui, and publish, handed over to zedactl-publish, loads the MQTT
+library: the same watch sees them there.
 
     check_libraries.py ZEDACTL
 """
@@ -12,7 +14,8 @@ import subprocess
 import sys
 import tempfile
 
-FORBIDDEN = ("libQt6Widgets", "libQt6PrintSupport", "libQt6Gui")
+FORBIDDEN = ("libQt6Widgets", "libQt6PrintSupport", "libQt6Gui", "libmosquitto", "libssl",
+             "libcrypto")
 
 
 def loaded(zedactl, args, data):
@@ -64,6 +67,13 @@ def main():
         libraries, code = loaded(zedactl, ["config", "--data-dir", data], data)
         if code != 0 or not any(name.startswith("libQt6Gui") for name in libraries):
             failures.append(f"zedactl config (handed over) did not load QtGui: {sorted(libraries)}")
+        # Without a broker set, publish ends at once, after loading its libraries.
+        libraries, code = loaded(zedactl, ["publish", "--data-dir", data], data)
+        if code != 1 or not any(name.startswith("libmosquitto") for name in libraries):
+            failures.append(f"zedactl publish (handed over) did not load libmosquitto: "
+                            f"{sorted(libraries)}")
+        if any(name.startswith("libQt6Gui") for name in libraries):
+            failures.append("zedactl publish loaded QtGui")
     for line in failures:
         print(line)
     print("failed" if failures else f"{len(commands)} reading commands on QtCore alone")
