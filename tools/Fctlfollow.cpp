@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
+#include <QTimer>
 
 #include <memory>
 
@@ -81,7 +82,9 @@ int FollowAcquisition(CtlEnv& ctl, TCommBase& comm, const TConfig& config, int t
         loop.quit();
     });
     service.Start();
-    service.Tick();
+    // The first tick runs inside the loop, so that a signal during it
+    // still ends the loop.
+    QTimer::singleShot(0, &service, [&service] { service.Tick(); });
     if (termination)
         loop.exec();
     service.RemoveListener(&publishing);

@@ -53,13 +53,13 @@ public:
 // Writes down what it is told.
 class TRecordingListener : public TAcquisitionListener {
 public:
-    QList<uint16_t> slots;
+    QList<uint16_t> minutes;
     QList<QByteArray> bytes;
     QList<QString> paths;
     QList<LinkState> links;
     QList<int> cycles;
     void MinuteStored(const StoredMinute& m) override {
-        slots << m.slot;
+        minutes << m.slot;
         bytes << m.bytes;
         paths << m.path;
     }
@@ -115,8 +115,8 @@ private slots:
         unit.waiting = {Record(10, 14, 0, 100), Record(10, 14, 1, 101), Record(10, 14, 2, 102)};
         QCOMPARE(service.RunCycle(), 11);
         const QList<uint16_t> expected = {9 * 1440 + 840, 9 * 1440 + 841, 9 * 1440 + 842};
-        QCOMPARE(a.slots, expected);
-        QCOMPARE(b.slots, expected);
+        QCOMPARE(a.minutes, expected);
+        QCOMPARE(b.minutes, expected);
         QCOMPARE(a.cycles, QList<int>{3});
         const QString path = dir.filePath("D2026-03.ZMF");
         QCOMPARE(a.paths, QList<QString>(3, path));
@@ -132,9 +132,9 @@ private slots:
         service.RemoveListener(&b);
         unit.waiting = {Record(10, 14, 3, 103)};
         service.RunCycle();
-        QCOMPARE(late.slots, QList<uint16_t>{9 * 1440 + 843});
-        QCOMPARE(a.slots.size(), 4);
-        QCOMPARE(b.slots.size(), 3);
+        QCOMPARE(late.minutes, QList<uint16_t>{9 * 1440 + 843});
+        QCOMPARE(a.minutes.size(), 4);
+        QCOMPARE(b.minutes.size(), 3);
         QCOMPARE(late.cycles, QList<int>{1});
     }
 
@@ -188,7 +188,7 @@ private slots:
         service.AddListener(&second);
         unit.waiting = {Record(10, 14, 5, 1)};
         service.RunCycle();
-        QVERIFY(second.slots.isEmpty());
+        QVERIFY(second.minutes.isEmpty());
         QVERIFY(second.cycles.isEmpty());
     }
 };
