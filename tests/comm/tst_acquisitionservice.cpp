@@ -169,28 +169,6 @@ private slots:
         QVERIFY(l.links[2].up);
         QCOMPARE(l.links[2].lastRecord, l.links[0].lastRecord);
     }
-
-    // A listener that takes another one away while it is told: the one
-    // taken away hears nothing more, and nothing breaks.
-    void listenerRemovedWhileOthersAreToldHearsNoMore() {
-        TConfig config(env.IniPath());
-        TFakeUnit unit(env);
-        TAcquisitionService service(env, unit, config);
-        TRecordingListener second;
-        struct TRemover : TAcquisitionListener {
-            TAcquisitionService* service = nullptr;
-            TAcquisitionListener* other = nullptr;
-            void MinuteStored(const StoredMinute&) override { service->RemoveListener(other); }
-        } first;
-        first.service = &service;
-        first.other = &second;
-        service.AddListener(&first);
-        service.AddListener(&second);
-        unit.waiting = {Record(10, 14, 5, 1)};
-        service.RunCycle();
-        QVERIFY(second.minutes.isEmpty());
-        QVERIFY(second.cycles.isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAcquisitionService)
