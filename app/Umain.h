@@ -38,9 +38,10 @@ struct TEnv;
 using TLoginRunner = std::function<int(int mode)>;
 
 // The main window: an MDI frame with the running-month window and the
-// windows of opened month files, the main timer that paces acquisition, the
-// menu commands with their enabling rules, and the close sequence that
-// stores the window settings.
+// windows of opened month files, the acquisition service it creates and
+// hands to its listeners (none beside a service of its own: then it is a
+// viewer), the menu commands with their enabling rules, and the close
+// sequence that stores the window settings.
 class TfmMain : public QMainWindow, public TChildHooks {
     Q_OBJECT
 public:
