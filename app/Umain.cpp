@@ -147,9 +147,10 @@ void TfmMain::ApplyViewerRules() {
     statusBar()->addPermanentWidget(label);
     // The unit, its port and what goes into the month files belong to the
     // service.
-    const QString reason = tr("Not available: acquisition runs in the service %1.").arg(FServiceHolder);
-    QStringList names = {"Import1", "Location", "mnSetKanal", "Month", "mnSystem",
-                         "ACQInfo", "CHTest", "Communication"};
+    const QString reason =
+        tr("Not available: acquisition runs in the service %1.").arg(FServiceHolder);
+    QStringList names = {"Import1",  "Location", "mnSetKanal", "Month",
+                         "mnSystem", "ACQInfo",  "CHTest",     "Communication"};
     for (int i = 1; i <= ChannelCount; ++i)
         names << QStringLiteral("SetKanal%1").arg(i);
     for (QAction* a : findChildren<QAction*>()) {

@@ -115,10 +115,10 @@ bool PutSlot(MonthDocument& document, uint32_t slot, const QByteArray& bytes) {
 }
 
 QString RunningCaption(const MonthInfo& info, uint32_t slot) {
-    return QString::asprintf("%s %4u.%.2u.%.2u / %2u:%.2u", "Aktuell:",
-                             unsigned(SlotYear(info, slot)), unsigned(SlotMonth(info, slot)),
-                             unsigned(SlotDay(info, slot)), unsigned(SlotHour(slot)),
-                             unsigned(slot % 60));
+    return QString::asprintf("%s %4u.%.2u.%.2u / %2u:%.2u",
+                             "Aktuell:", unsigned(SlotYear(info, slot)),
+                             unsigned(SlotMonth(info, slot)), unsigned(SlotDay(info, slot)),
+                             unsigned(SlotHour(slot)), unsigned(slot % 60));
 }
 
 QString DroppedRecordText(const SampleRecord& record, int failure, const QString& path,

@@ -26,8 +26,7 @@ void TAcquisitionService::AddListener(TAcquisitionListener* listener) {
 }
 
 void TAcquisitionService::RemoveListener(TAcquisitionListener* listener) {
-    FListeners.erase(std::remove(FListeners.begin(), FListeners.end(), listener),
-                     FListeners.end());
+    FListeners.erase(std::remove(FListeners.begin(), FListeners.end(), listener), FListeners.end());
 }
 
 void TAcquisitionService::Start() {
@@ -40,7 +39,8 @@ void TAcquisitionService::Stop() {
 }
 
 void TAcquisitionService::Tick() {
-    FPacing.Tick(&FComm, cycle ? cycle : [this] { return RunCycle(); });
+    const std::function<int()> run = cycle ? cycle : [this] { return RunCycle(); };
+    FPacing.Tick(&FComm, run);
 }
 
 int TAcquisitionService::RunCycle() {

@@ -26,10 +26,10 @@ inline constexpr char AcquisitionServiceName[] = "zeda-acquire";
 // One minute that reached its month file.
 struct StoredMinute {
     SampleRecord record;
-    QString path;       // the month file it went into
-    uint16_t slot = 0;  // its slot there
-    QByteArray bytes;   // the slot's 30 bytes as stored
-    QString caption;    // "Aktuell: YYYY.MM.DD / HH:MM"
+    QString path;      // the month file it went into
+    uint16_t slot = 0; // its slot there
+    QByteArray bytes;  // the slot's 30 bytes as stored
+    QString caption;   // "Aktuell: YYYY.MM.DD / HH:MM"
     // The file part as stored (header, day blocks, tables); valid during
     // the announcement only.
     const MonthDocument* document = nullptr;

@@ -70,11 +70,13 @@ private slots:
             QVERIFY(messages.shown.isEmpty());
             auto* label = w.findChild<QLabel*>("lblService");
             QVERIFY(label);
-            QVERIFY2(label->text().startsWith("Acquisition runs in the service zeda-acquire (process "),
-                     qPrintable(label->text()));
+            QVERIFY2(
+                label->text().startsWith("Acquisition runs in the service zeda-acquire (process "),
+                qPrintable(label->text()));
             // What writes where the service writes is off, with the reason;
             // reading and the exception periods are not.
-            for (const char* name : {"Communication", "Import1", "SetKanal1", "Location", "ACQInfo"}) {
+            for (const char* name :
+                 {"Communication", "Import1", "SetKanal1", "Location", "ACQInfo"}) {
                 QAction* a = w.findChild<QAction*>(name);
                 QVERIFY2(a && !a->isEnabled(), name);
                 QVERIFY(a->toolTip().startsWith("Not available: acquisition runs in the service"));
@@ -89,8 +91,8 @@ private slots:
             QVERIFY(shown >= 0);
             // The window grows as the service stores: the follow tick reads
             // the file again.
-            QTRY_VERIFY_WITH_TIMEOUT((w.Timer1Timer(), NewestSlot(fmChildAct->Document().header) >= shown + 3),
-                                     30000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                (w.Timer1Timer(), NewestSlot(fmChildAct->Document().header) >= shown + 3), 30000);
             const QByteArray& h = fmChildAct->Document().header;
             const int newest = NewestSlot(h);
             const QByteArray file = ReadFile(path);

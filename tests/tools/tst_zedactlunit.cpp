@@ -176,7 +176,8 @@ private slots:
         const QString from =
             QDateTime::currentDateTime().addSecs(-3 * 3600).toString("yyyy-MM-dd HH:mm");
         TUnitProcess unit(ZEDA_UNIT_PATH);
-        QVERIFY(unit.Start({"--baud", "19200", "--from", from, "--speed", "20", "--records", "40"}));
+        QVERIFY(
+            unit.Start({"--baud", "19200", "--from", from, "--speed", "20", "--records", "40"}));
         const QString data = dir.filePath("follow");
         QVERIFY(SerialDataDir(data, unit.Path()));
         QProcess service;
@@ -191,8 +192,9 @@ private slots:
         QVERIFY(service.waitForFinished(20000));
         QCOMPARE(service.exitStatus(), QProcess::NormalExit);
         QCOMPARE(service.exitCode(), 0);
-        const QRegularExpressionMatch first = QRegularExpression("^records stored: (\\d+)\n$")
-                                                  .match(QString::fromUtf8(service.readAllStandardOutput()));
+        const QRegularExpressionMatch first =
+            QRegularExpression("^records stored: (\\d+)\n$")
+                .match(QString::fromUtf8(service.readAllStandardOutput()));
         QVERIFY(first.hasMatch());
         QVERIFY(first.captured(1).toInt() >= 1);
 
