@@ -93,14 +93,10 @@ TfmMain::TfmMain(TEnv& env, TLoginRunner login, QWidget* parent)
         Terminate(1);
         return;
     }
-    // A second writer on the data directory would lose minutes of both.
-    FDataLock = std::make_unique<TDataDirLock>(FEnv.dataDir, FEnv.appName);
-    if (!FDataLock->TryLock(QFileInfo(QCoreApplication::applicationFilePath()).fileName())) {
-        FEnv.messages->Show(TMessages::Error, FDataLock->RefusalText());
+    if (!TakeDataDirectory()) {
         Terminate(1);
         return;
     }
-    RemoveInterruptedCreations(FEnv.dataDir);
     // The start-up login runs before the global objects are built. A
     // cancelled login opens nothing and writes nothing; the program entry
     // ends without entering the event loop, so no modal message on the way
@@ -125,6 +121,52 @@ TfmMain::~TfmMain() {
     FormDestroy();
     if (fmMain == this)
         fmMain = nullptr;
+}
+
+bool TfmMain::TakeDataDirectory() {
+    // A second writer on the data directory would lose minutes of both.
+    FDataLock = std::make_unique<TDataDirLock>(FEnv.dataDir, FEnv.appName);
+    if (FDataLock->TryLock(QFileInfo(QCoreApplication::applicationFilePath()).fileName())) {
+        RemoveInterruptedCreations(FEnv.dataDir);
+        return true;
+    }
+    // The service writes; this program only reads beside it.
+    if (FDataLock->HolderProgram() == QLatin1String(AcquisitionServiceName)) {
+        FViewer = true;
+        FServiceHolder = FDataLock->HolderText();
+        FDataLock.reset();
+        return true;
+    }
+    FEnv.messages->Show(TMessages::Error, FDataLock->RefusalText());
+    return false;
+}
+
+void TfmMain::ApplyViewerRules() {
+    auto* label = new QLabel(tr("Acquisition runs in the service %1.").arg(FServiceHolder), this);
+    label->setObjectName("lblService");
+    statusBar()->addPermanentWidget(label);
+    // The unit, its port and what goes into the month files belong to the
+    // service.
+    const QString reason =
+        tr("Not available: acquisition runs in the service %1.").arg(FServiceHolder);
+    QStringList names = {"Import1",  "Location", "mnSetKanal", "Month",
+                         "mnSystem", "ACQInfo",  "CHTest",     "Communication"};
+    for (int i = 1; i <= ChannelCount; ++i)
+        names << QStringLiteral("SetKanal%1").arg(i);
+    for (QAction* a : findChildren<QAction*>()) {
+        if (!names.contains(a->objectName()) &&
+            !(a->menu() && names.contains(a->menu()->objectName())))
+            continue;
+        a->setEnabled(false);
+        a->setToolTip(reason);
+        a->setStatusTip(reason);
+    }
+}
+
+void TfmMain::SetBusy(bool busy) {
+    if (FService)
+        FService->SetBusy(busy);
+    FBusy = busy;
 }
 
 void TfmMain::Terminate(int exitCode) {
@@ -263,13 +305,19 @@ void TfmMain::FormCreate() {
     setWindowTitle("ZEDA " + FromAnsi(Config->location));
     ReloadChannelDefs(TIniFile(FEnv.IniPath()), Config->channels);
     Prnt = new TPrintBase(FEnv, Config, std::make_unique<TSystemPrintSystem>());
-    // The INI key "Unit" chooses the simulator or the serial driver.
-    Comm = CreateComm(FEnv).release();
-    Comm->Start();
-    FCycle.ticksToCycle = 1;
-    Timer1->start();
+    if (FViewer) {
+        // No link: the service holds the unit and its port.
+        ApplyViewerRules();
+        Timer1->start();
+    } else {
+        // The INI key "Unit" chooses the simulator or the serial driver.
+        Comm = CreateComm(FEnv).release();
+        Comm->Start();
+        FService = std::make_unique<TAcquisitionService>(FEnv, *Comm, *Config);
+        FService->Start();
+    }
     LoadExceptionDescriptions();
-    FPublishing = std::make_unique<TPublishing>(FEnv, this, Timer1);
+    FPublishing = std::make_unique<TPublishing>(FEnv, this, FService.get());
     FPublishing->Restart();
 }
 
@@ -291,6 +339,8 @@ void TfmMain::FormShow() {
     child->showMaximized();
     child->ApplyTimeZoom(Config->timeZoom);
     child->ApplyValueZoom(Config->sizeZoom);
+    if (FService)
+        FService->AddListener(child);
     CheckZoomItems(Config->timeZoom, Config->sizeZoom);
     RefreshPanels();
     // The unit's waiting records are fetched as soon as the window is up,
@@ -299,7 +349,10 @@ void TfmMain::FormShow() {
 }
 
 void TfmMain::Timer1Timer() {
-    FCycle.Tick(Comm, [] { return fmChildAct ? fmChildAct->RunCycle() : 1; });
+    if (FService)
+        FService->Tick();
+    else if (fmChildAct)
+        fmChildAct->FollowDisk();
 }
 
 void TfmMain::closeEvent(QCloseEvent* event) {
@@ -309,7 +362,7 @@ void TfmMain::closeEvent(QCloseEvent* event) {
     }
     // A cycle waiting for the serial link serves the event loop; the close
     // comes once it has finished with the running-month window.
-    if (FCycle.inCycle) {
+    if (FService && FService->InCycle()) {
         event->ignore();
         QTimer::singleShot(100, this, &QWidget::close);
         return;
@@ -330,7 +383,7 @@ void TfmMain::EndOfSession() {
 bool TfmMain::FormCloseQuery() {
     if (FAccessLevel != 1)
         // No login guards the administrator's close; acquisition stops.
-        return !Timer1->isActive() ||
+        return !FService || !FService->Running() ||
                FEnv.messages->Show(TMessages::Confirmation,
                                    tr("Acquisition stops until ZEDA is started again.\n"
                                       "Close ZEDA?"));
@@ -350,6 +403,10 @@ void TfmMain::FormClose() {
     WriteConfigKey(FEnv, "Zeitfaktor", QByteArray::number(timeZoom));
     WriteConfigKey(FEnv, SizeFactorKey, QByteArray::number(sizeZoom));
     Timer1->stop();
+    if (FService) {
+        FService->Stop();
+        FService->RemoveListener(fmChildAct);
+    }
     if (FPublishing)
         FPublishing->Shutdown();
     for (QMdiSubWindow* w : FMdi->subWindowList()) {
@@ -360,6 +417,9 @@ void TfmMain::FormClose() {
 }
 
 void TfmMain::FormDestroy() {
+    // The publishing listens to the acquisition: it goes first.
+    FPublishing.reset();
+    FService.reset();
     delete Comm;
     Comm = nullptr;
     delete Prnt;

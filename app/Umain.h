@@ -1,6 +1,6 @@
 #pragma once
 
-#include "comm/Cacquisition.h"
+#include "comm/Cacquisitionservice.h"
 #include "view/Cchildhooks.h"
 
 #include <QFont>
@@ -38,9 +38,10 @@ struct TEnv;
 using TLoginRunner = std::function<int(int mode)>;
 
 // The main window: an MDI frame with the running-month window and the
-// windows of opened month files, the main timer that paces acquisition, the
-// menu commands with their enabling rules, and the close sequence that
-// stores the window settings.
+// windows of opened month files, the acquisition service it creates and
+// hands to its listeners (none beside a service of its own: then it is a
+// viewer), the menu commands with their enabling rules, and the close
+// sequence that stores the window settings.
 class TfmMain : public QMainWindow, public TChildHooks {
     Q_OBJECT
 public:
@@ -50,18 +51,27 @@ public:
     ~TfmMain() override;
 
     int AccessLevel() const { return FAccessLevel; }
-    int TicksToCycle() const { return FCycle.ticksToCycle; }
-    bool Busy() const { return FCycle.busy; }
+    int TicksToCycle() const { return FService ? FService->TicksToCycle() : 0; }
+    bool Busy() const { return FService ? FService->Busy() : FBusy; }
     // Commands that must not interleave with acquisition set this around
     // their work.
-    void SetBusy(bool busy) { FCycle.busy = busy; }
+    void SetBusy(bool busy);
+    // The acquisition of the data directory; null while a service of its
+    // own runs it (the program is then a viewer).
+    TAcquisitionService* Service() const { return FService.get(); }
+    // True when a service holds the data directory: the running-month
+    // window follows the file from disk and the commands that would write
+    // where the service writes are disabled.
+    bool Viewer() const { return FViewer; }
     // True when the program ends before it started: the start-up login was
     // cancelled, or another program writes into the data directory.
     bool Terminating() const { return FTerminating; }
     int ExitCode() const { return FExitCode; }
 
     QMdiArea* MdiArea() const { return FMdi; }
-    QTimer* MainTimer() const { return Timer1; }
+    // The 5-second tick: the acquisition's, or the viewer's that follows
+    // the disk.
+    QTimer* MainTimer() const { return FService ? &FService->Timer() : Timer1; }
     // The active diagram window, or null.
     TfmChildBase* ActiveChild() const;
 
@@ -225,14 +235,22 @@ private:
     void FormDestroy();
     int RunLoginDialog(int mode);
     void Terminate(int exitCode);
+    // Takes the data directory's lock, or becomes a viewer beside the
+    // service that holds it; false when the program cannot start.
+    bool TakeDataDirectory();
+    // Beside a service: disables what would write where it writes, with
+    // the reason, and says so in the status bar.
+    void ApplyViewerRules();
 
     TEnv& FEnv;
     std::unique_ptr<TDataDirLock> FDataLock;
     int FExitCode = 0;
     TLoginRunner FLogin;
     int FAccessLevel = 1;
-    // FTicksToCycle and FBusy of the main timer.
-    TCycleTimer FCycle;
+    std::unique_ptr<TAcquisitionService> FService;
+    bool FViewer = false;
+    QString FServiceHolder; // "zeda-acquire (process <pid>)"
+    bool FBusy = false;     // of a viewer, which has no cycle
     bool FTerminating = false;
     bool FShown = false;
     bool FSessionEnding = false;

@@ -1,12 +1,10 @@
 #include "app/Upublishing.h"
 
 #include "app/Umain.h"
-#include "comm/Cacquisition.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
 #include "dialogs/Upublishsettings.h"
-#include "view/Uchildbase.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -24,15 +22,15 @@ QString Minute(WallMinute m) {
 
 } // namespace
 
-TPublishing::TPublishing(const TEnv& env, QMainWindow* window, QTimer* mainTimer)
-    : QObject(window), FEnv(env) {
+TPublishing::TPublishing(const TEnv& env, QMainWindow* window, TAcquisitionService* acquisition)
+    : QObject(window), FEnv(env), FAcquisition(acquisition) {
     options.closeWaitMs = 2000;
     FLabel = new QLabel(window);
     FLabel->setObjectName("lblPublishStatus");
     FLabel->hide();
     window->statusBar()->addPermanentWidget(FLabel);
-    // Connected after the main window's own handler: it runs after the cycle.
-    connect(mainTimer, &QTimer::timeout, this, &TPublishing::AfterTick);
+    if (FAcquisition)
+        FAcquisition->AddListener(this);
     // Another publisher of the data directory may end: then this one takes over.
     FRetry = new QTimer(this);
     FRetry->setSingleShot(true);
@@ -43,6 +41,8 @@ TPublishing::TPublishing(const TEnv& env, QMainWindow* window, QTimer* mainTimer
 }
 
 TPublishing::~TPublishing() {
+    if (FAcquisition)
+        FAcquisition->RemoveListener(this);
     StopPublisher(true);
 }
 
@@ -119,7 +119,6 @@ void TPublishing::StartPublisher() {
             StartPublisher();
         }
     });
-    FStoredSeen = -1;
     FThread->start();
     QMetaObject::invokeMethod(FPublisher, &TPublisher::Start, Qt::QueuedConnection);
 }
@@ -145,14 +144,9 @@ void TPublishing::StopPublisher(bool wait) {
     }
 }
 
-void TPublishing::AfterTick() {
-    if (!FPublisher || !fmChildAct || !fmChildAct->Acquisition())
-        return;
-    const int stored = fmChildAct->Acquisition()->StoredCount();
-    if (stored == FStoredSeen)
-        return;
-    FStoredSeen = stored;
-    QMetaObject::invokeMethod(FPublisher, &TPublisher::MinutesStored, Qt::QueuedConnection);
+void TPublishing::CycleEnded(int stored) {
+    if (FPublisher && stored > 0)
+        QMetaObject::invokeMethod(FPublisher, &TPublisher::MinutesStored, Qt::QueuedConnection);
 }
 
 void TPublishing::ShowStatus(const PublishStatus& status) {

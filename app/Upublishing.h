@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comm/Cacquisitionservice.h"
 #include "publish/Cpublisher.h"
 
 #include <QObject>
@@ -7,19 +8,19 @@
 class QLabel;
 class QMainWindow;
 class QThread;
-class QTimer;
 struct TEnv;
 
 // Publishing inside the program: the publisher on a thread of its own
-// beside the acquisition, told after every cycle that stored minutes, and
+// beside the acquisition, a listener of it told after every cycle that
+// stored minutes, and
 // its state in the status bar (connected, backlog, last acknowledged
 // minute). Nothing here waits for the broker.
-class TPublishing : public QObject {
+class TPublishing : public QObject, public TAcquisitionListener {
     Q_OBJECT
 public:
-    // The status goes into the window's status bar; the main timer's ticks
-    // tell when a cycle may have stored minutes.
-    TPublishing(const TEnv& env, QMainWindow* window, QTimer* mainTimer);
+    // The status goes into the window's status bar; the acquisition (none
+    // beside a service, which publishes itself) tells of stored minutes.
+    TPublishing(const TEnv& env, QMainWindow* window, TAcquisitionService* acquisition);
     ~TPublishing() override;
 
     // Reads the settings and starts publishing when it is enabled; a
@@ -47,7 +48,7 @@ private:
     static QString StateText(const PublishStatus& status);
     void StartPublisher();
     void StopPublisher(bool wait);
-    void AfterTick();
+    void CycleEnded(int stored) override;
     void ShowStatus(const PublishStatus& status);
 
     const TEnv& FEnv;
@@ -55,7 +56,7 @@ private:
     QThread* FThread = nullptr;
     TPublisher* FPublisher = nullptr;
     QTimer* FRetry = nullptr;
+    TAcquisitionService* FAcquisition = nullptr;
     bool FStartPending = false;
-    int FStoredSeen = -1;
     PublishStatus FStatus;
 };

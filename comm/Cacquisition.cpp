@@ -71,20 +71,15 @@ bool TAcquisition::StoreRecord(const SampleRecord& record) {
         }
         // The window shows the record without reading the file again.
         const uint32_t slot = FFile.currentSlot;
-        QByteArray& block = FDocument.dayBlocks[slot / SlotsPerDay];
-        const qsizetype at = static_cast<qsizetype>(slot % SlotsPerDay) * SlotSize;
-        if (block.size() >= at + SlotSize && FFile.lastSlot.size() == SlotSize)
-            block.replace(at, SlotSize, FFile.lastSlot);
-        const MonthInfo info = FDocument.Info();
-        FCaption = QString::asprintf("%s %4u.%.2u.%.2u / %2u:%.2u",
-                                     "Aktuell:", unsigned(SlotYear(info, slot)),
-                                     unsigned(SlotMonth(info, slot)), unsigned(SlotDay(info, slot)),
-                                     unsigned(SlotHour(slot)), unsigned(slot % 60));
+        PutSlot(FDocument, slot, FFile.lastSlot);
+        FCaption = RunningCaption(FDocument.Info(), slot);
         if (onCaption)
             onCaption(FCaption);
         ++FStored;
         FFailureReported = false;
         FLastDropCause.clear();
+        if (onStored)
+            onStored(record);
     }
     if (onDataReady)
         onDataReady();
@@ -106,6 +101,24 @@ void TAcquisition::ReportDropped(const SampleRecord& record) {
     FLastDropCause = cause;
     FEnv.messages->Show(TMessages::Error, DroppedRecordText(record, FFile.failure, FFile.failedPath,
                                                             HeaderDaysStored(FDocument.header)));
+}
+
+bool PutSlot(MonthDocument& document, uint32_t slot, const QByteArray& bytes) {
+    if (slot / SlotsPerDay >= document.dayBlocks.size() || bytes.size() != SlotSize)
+        return false;
+    QByteArray& block = document.dayBlocks[slot / SlotsPerDay];
+    const qsizetype at = static_cast<qsizetype>(slot % SlotsPerDay) * SlotSize;
+    if (block.size() < at + SlotSize)
+        return false;
+    block.replace(at, SlotSize, bytes);
+    return true;
+}
+
+QString RunningCaption(const MonthInfo& info, uint32_t slot) {
+    return QString::asprintf("%s %4u.%.2u.%.2u / %2u:%.2u",
+                             "Aktuell:", unsigned(SlotYear(info, slot)),
+                             unsigned(SlotMonth(info, slot)), unsigned(SlotDay(info, slot)),
+                             unsigned(SlotHour(slot)), unsigned(slot % 60));
 }
 
 QString DroppedRecordText(const SampleRecord& record, int failure, const QString& path,

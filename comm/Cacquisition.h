@@ -8,6 +8,7 @@
 class TCommBase;
 class TFileAct;
 struct MonthDocument;
+struct MonthInfo;
 struct SampleRecord;
 struct TEnv;
 
@@ -32,6 +33,8 @@ public:
     std::function<void()> onRefresh;   // the view refreshes completely
     std::function<void()> onLoaded;    // the day blocks were (re)loaded
     std::function<void(const QString&)> onCaption;
+    // Each record that reached its month file, after the document took it.
+    std::function<void(const SampleRecord&)> onStored;
 
     QString Caption() const { return FCaption; }
     int StoredCount() const { return FStored; }
@@ -53,6 +56,14 @@ private:
     bool FFailureReported = false;
     QString FLastDropCause; // of the record dropped last, until one is stored
 };
+
+// Puts a stored slot's bytes into a document's day block; false when the
+// document does not hold that block.
+bool PutSlot(MonthDocument& document, uint32_t slot, const QByteArray& bytes);
+
+// "Aktuell: YYYY.MM.DD / HH:MM" of a slot of the month: the running window's
+// caption once that minute is stored.
+QString RunningCaption(const MonthInfo& info, uint32_t slot);
 
 // "Error - The record of YYYY-MM-DD HH:MM cannot be stored and was removed
 // from the unit: <why>!" for a record that no file can hold (failure as

@@ -107,3 +107,9 @@ QString TDataDirLock::HolderText() const {
                                 : QCoreApplication::translate("Cdatadirlock", "another program");
     return QCoreApplication::translate("Cdatadirlock", "%1 (process %2)").arg(program, pid);
 }
+
+QString TDataDirLock::HolderProgram() const {
+    const QByteArray text = ReadHolder(FPath).trimmed();
+    const qsizetype blank = text.indexOf(' ');
+    return blank < 0 ? QString() : QFile::decodeName(text.mid(blank + 1));
+}

@@ -33,6 +33,8 @@ public:
     QString RefusalText() const;
     // "<program> (process <pid>)", as the holder wrote itself into the file.
     QString HolderText() const;
+    // The program the holder wrote into the file; empty when it wrote none.
+    QString HolderProgram() const;
 
 private:
     QString FDir;

@@ -11,7 +11,10 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 
+#include <csignal>
 #include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
 
 void Print(const QByteArray& text) {
     std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
@@ -98,10 +101,10 @@ CtlEnv::CtlEnv(const QString& dataDir, std::unique_ptr<TClock> ownClock)
         throw UnreadableSettings{UnreadableIniText(env.IniPath(), problem)};
 }
 
-bool CtlEnv::LockDataDir() {
+bool CtlEnv::LockDataDir(const QString& program) {
     QDir().mkpath(env.dataDir);
     lock = std::make_unique<TDataDirLock>(env.dataDir, env.appName);
-    if (lock->TryLock(QStringLiteral("zedactl"))) {
+    if (lock->TryLock(program)) {
         RemoveInterruptedCreations(env.dataDir);
         return true;
     }
@@ -139,4 +142,33 @@ int RunCommand(const std::function<int(const QStringList&)>& run, const QStringL
         messages.Show(TMessages::Error, unreadable.text);
         return 1;
     }
+}
+
+namespace {
+
+int SignalFds[2] = {-1, -1};
+
+void OnSignal(int) {
+    const char b = 1;
+    [[maybe_unused]] const ssize_t n = ::write(SignalFds[0], &b, 1);
+}
+
+} // namespace
+
+std::unique_ptr<QSocketNotifier> CatchTermination(std::function<void()> onSignal) {
+    if (SignalFds[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, SignalFds) != 0)
+        return nullptr;
+    struct sigaction sa {};
+    sa.sa_handler = OnSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    if (::sigaction(SIGTERM, &sa, nullptr) != 0 || ::sigaction(SIGINT, &sa, nullptr) != 0)
+        return nullptr;
+    auto notifier = std::make_unique<QSocketNotifier>(SignalFds[1], QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, [onSignal] {
+        char b = 0;
+        [[maybe_unused]] const ssize_t n = ::read(SignalFds[1], &b, 1);
+        onSignal();
+    });
+    return notifier;
 }

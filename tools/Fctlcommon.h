@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QCommandLineParser>
 #include <QJsonObject>
+#include <QSocketNotifier>
 #include <QString>
 
 #include <array>
@@ -66,6 +67,10 @@ struct UnreadableSettings {
 // status 1, whichever program serves the command.
 int RunCommand(const std::function<int(const QStringList&)>& run, const QStringList& args);
 
+// Runs onSignal from the event loop when SIGTERM or SIGINT arrives (the
+// handler itself only writes a byte); null when they cannot be caught.
+std::unique_ptr<QSocketNotifier> CatchTermination(std::function<void()> onSignal);
+
 // The directory of the zedactl that was run.
 QString ZedactlDir();
 
@@ -84,5 +89,5 @@ struct CtlEnv {
     // Commands that write into the data directory hold its lock: one writer
     // at a time. False after telling who holds it. The holder clears away
     // what killed month-file creations left.
-    bool LockDataDir();
+    bool LockDataDir(const QString& program = QStringLiteral("zedactl"));
 };

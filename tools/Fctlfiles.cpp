@@ -1,6 +1,6 @@
 #include "tools/Fctlfiles.h"
 
-#include "comm/Cacquisition.h"
+#include "comm/Cacquisitionservice.h"
 #include "comm/Ccommsim.h"
 #include "config/Cconfig.h"
 #include "config/Cfileaccess.h"
@@ -86,14 +86,10 @@ int CmdSimulate(const QStringList& args) {
         config.operatorIndex = 0;
     }
     TCommSim comm(ctl.env);
-    MonthDocument document;
-    TFileAct file(&document, ctl.env, config);
-    TAcquisition acquisition(ctl.env, comm, file, document);
-    TCycleTimer timer;
-
+    TAcquisitionService acquisition(ctl.env, comm, config);
     const long long ticks = minutes * 12;
     for (long long i = 0; i < ticks; ++i) {
-        timer.Tick(&comm, [&] { return acquisition.RunCycle(); });
+        acquisition.Tick();
         clock.Advance(5);
     }
     QStringList created = (MonthFiles(ctl.env.dataDir) - before).values();

@@ -6,34 +6,11 @@
 #include "tools/Fctlcommon.h"
 
 #include <QCoreApplication>
-#include <QSocketNotifier>
 #include <QTimer>
 
-#include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
-
-// SIGTERM and SIGINT end the command cleanly: the handler only writes a
-// byte, the event loop reads it and stops the publisher.
-int SignalFds[2] = {-1, -1};
-
-void OnSignal(int) {
-    const char b = 1;
-    [[maybe_unused]] const ssize_t n = ::write(SignalFds[0], &b, 1);
-}
-
-bool CatchTermination() {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, SignalFds) != 0)
-        return false;
-    struct sigaction sa {};
-    sa.sa_handler = OnSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    return ::sigaction(SIGTERM, &sa, nullptr) == 0 && ::sigaction(SIGINT, &sa, nullptr) == 0;
-}
 
 void Quit() {
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -135,15 +112,8 @@ int CmdPublish(const QStringList& args) {
         Quit();
     });
 
-    std::unique_ptr<QSocketNotifier> termination;
-    if (CatchTermination()) {
-        termination = std::make_unique<QSocketNotifier>(SignalFds[1], QSocketNotifier::Read);
-        QObject::connect(termination.get(), &QSocketNotifier::activated, [&] {
-            char b = 0;
-            [[maybe_unused]] const ssize_t n = ::read(SignalFds[1], &b, 1);
-            finish(0);
-        });
-    }
+    // SIGTERM and SIGINT end the command cleanly.
+    const std::unique_ptr<QSocketNotifier> termination = CatchTermination([&] { finish(0); });
     QTimer::singleShot(0, &publisher, [&] {
         if (parser.isSet("from"))
             publisher.StartFrom(ToWallMinute(from));

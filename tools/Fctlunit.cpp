@@ -1,14 +1,13 @@
 #include "tools/Fctlunit.h"
 
-#include "comm/Cacquisition.h"
+#include "comm/Cacquisitionservice.h"
 #include "comm/Ccommbase.h"
 #include "comm/Fcommlink.h"
 #include "comm/Funitinfo.h"
 #include "config/Cconfig.h"
 #include "config/Fcodec.h"
-#include "files/Cfileact.h"
-#include "files/Cmonthdocument.h"
 #include "tools/Fctlcommon.h"
+#include "tools/Fctlfollow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -142,17 +141,28 @@ int CmdAcquire(const QStringList& args) {
         "zedactl", "Runs the acquisition cycle against the unit the INI file names and stores its "
                    "records into the month files of DIR, until the unit has had nothing for --idle "
                    "seconds; prints the number of records stored. Ends with status 1 when the unit "
-                   "was never reached or did not answer at the end."));
+                   "was never reached or did not answer at the end. With --follow it runs as the "
+                   "service of DIR until SIGTERM or SIGINT, publishing when [MQTT] Enabled=1."));
     parser.addOption(DataDirOption());
     parser.addOption({"idle",
                       QCoreApplication::translate(
                           "zedactl", "Seconds without a record before it ends (default 10)."),
                       "SECONDS"});
+    parser.addOption({"follow", QCoreApplication::translate(
+                                    "zedactl", "Keep acquiring until SIGTERM or SIGINT.")});
+    parser.addOption({"tick",
+                      QCoreApplication::translate(
+                          "zedactl", "With --follow: milliseconds of one tick of the pacing "
+                                     "(default 5000; a cycle every 1 or 11 ticks)."),
+                      "MS"});
     const ParseResult pr = ParseOptions(parser, "acquire", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
     long long idle = 10;
     if (!ParseBoundedInt(parser, "idle", 0LL, MaxIdleSeconds, idle))
+        return 2;
+    int tickMs = TAcquisitionService::TickMs;
+    if (!ParseBoundedInt(parser, "tick", 10, TAcquisitionService::TickMs, tickMs))
         return 2;
     if (!parser.isSet("data-dir")) {
         Complain(QCoreApplication::translate("zedactl", "zedactl acquire: needs --data-dir DIR"));
@@ -164,15 +174,22 @@ int CmdAcquire(const QStringList& args) {
                      .arg(ctl.env.dataDir));
         return 1;
     }
-    if (!ctl.LockDataDir())
+    const bool follow = parser.isSet("follow");
+    // The service's name in the lock makes zeda a viewer beside it.
+    if (!ctl.LockDataDir(follow ? QString::fromLatin1(AcquisitionServiceName)
+                                : QStringLiteral("zedactl")))
         return 1;
 
     TConfig config(ctl.env.IniPath());
     const std::unique_ptr<TCommBase> comm = CreateComm(ctl.env);
     comm->Start();
-    MonthDocument document;
-    TFileAct file(&document, ctl.env, config);
-    TAcquisition acquisition(ctl.env, *comm, file, document);
+    if (follow) {
+        const int stored = FollowAcquisition(ctl, *comm, config, tickMs);
+        Print(QByteArray("records stored: ") + QByteArray::number(stored) + '\n');
+        // Stopped as asked: what went wrong on the way is in the log.
+        return 0;
+    }
+    TAcquisitionService acquisition(ctl.env, *comm, config);
 
     // Cycles follow each other at once while records come, every PollMs
     // while the unit has nothing, and every ReopenIntervalMs while the link

@@ -1,7 +1,6 @@
 #include "view/Uchildbase.h"
 
 #include "comm/Cacquisition.h"
-#include "comm/Ccommbase.h"
 
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
@@ -23,6 +22,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMenu>
@@ -476,7 +476,11 @@ TfmChildAct::TfmChildAct(TEnv& env, TChildHooks* hooks, QWidget* parent)
            std::make_unique<TFileAct>(&FDocument, env, *Config));
     ShowStoredDays();
     FormActivate();
-    AttachAcquisition();
+}
+
+TfmChildAct::~TfmChildAct() {
+    if (fmChildAct == this)
+        fmChildAct = nullptr;
 }
 
 bool TfmChildAct::ShowStoredDays() {
@@ -487,40 +491,71 @@ bool TfmChildAct::ShowStoredDays() {
     now.year = t.year;
     now.month = t.month;
     now.minute = t.minute;
-    if (!FileAct()->LoadStoredMonth(now))
+    return LoadFromDisk(now);
+}
+
+bool TfmChildAct::LoadFromDisk(const SampleRecord& at) {
+    if (!FileAct()->LoadStoredMonth(at))
         return false;
+    FDiskStamp = Stamp(FDocument.FilePath());
+    const uint16_t end = HeaderEndSlot(FDocument.header);
+    if (end > 0)
+        setWindowTitle(RunningCaption(FDocument.Info(), end - 1u));
     ViewAct()->MarkDataReady();
     ViewAct()->Refresh();
     ReportScale();
     return true;
 }
 
-TfmChildAct::~TfmChildAct() {
-    if (fmChildAct == this)
-        fmChildAct = nullptr;
+QString TfmChildAct::Stamp(const QString& path) const {
+    const QFileInfo info(path);
+    return info.exists() ? QString::number(info.size()) + ' ' +
+                               QString::number(info.lastModified().toMSecsSinceEpoch())
+                         : QString();
 }
 
-void TfmChildAct::AttachAcquisition() {
-    if (FAcquisition || !Comm)
+bool TfmChildAct::FollowDisk() {
+    // The month a record made now belongs to may be another file: the
+    // file's own stamp alone would not tell.
+    const QString before = FDocument.FilePath();
+    if (!before.isEmpty() && Stamp(before) == FDiskStamp && FEnv.clock) {
+        const SampleTime t = SampleTimeFromLocal(FEnv.clock->Local());
+        if (t.year == HeaderYear(FDocument.header) && t.month == HeaderMonth(FDocument.header))
+            return false;
+    }
+    if (!ShowStoredDays())
+        return false;
+    if (FHooks)
+        FHooks->DataChanged(FDocument);
+    return true;
+}
+
+void TfmChildAct::MinuteStored(const StoredMinute& minute) {
+    const MonthDocument& stored = *minute.document;
+    if (FDocument.FilePath() != minute.path || !FileAct()->daysLoaded ||
+        !PutSlot(FDocument, minute.slot, minute.bytes)) {
+        // Another file: its days come from the disk, as it holds them now.
+        LoadFromDisk(minute.record);
+    } else {
+        // The window shows the minute without reading the file again.
+        FDocument.header = stored.header;
+        FDocument.operators = stored.operators;
+        FDocument.exceptions = stored.exceptions;
+        ViewAct()->MarkDataReady();
+    }
+    setWindowTitle(minute.caption);
+}
+
+void TfmChildAct::CycleEnded(int stored) {
+    if (stored == 0)
         return;
-    FAcquisition = std::make_unique<TAcquisition>(FEnv, *Comm, *FileAct(), FDocument);
-    FAcquisition->onDataReady = [this] { ViewAct()->MarkDataReady(); };
-    FAcquisition->onRefresh = [this] {
-        ViewAct()->Refresh();
-        if (FHooks)
-            FHooks->DataChanged(FDocument);
-    };
-    FAcquisition->onLoaded = [this] { ReportScale(); };
-    FAcquisition->onCaption = [this](const QString& caption) { setWindowTitle(caption); };
+    ViewAct()->Refresh();
+    if (FHooks)
+        FHooks->DataChanged(FDocument);
 }
 
 int TfmChildAct::PixelToMinute(int x) const {
     return ViewAct()->MinuteAt(x);
-}
-
-int TfmChildAct::RunCycle() {
-    AttachAcquisition();
-    return FAcquisition ? FAcquisition->RunCycle() : 1;
 }
 
 void TfmChildAct::ReportScale() {

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "comm/Cacquisitionservice.h"
 #include "files/Cmonthdocument.h"
 #include "view/Cpaintarea.h"
 
 #include <QMdiSubWindow>
 
+#include <QDateTime>
+
 #include <cstdint>
 #include <memory>
 
 class QPainter;
-class TAcquisition;
 class TChildHooks;
 class TFileAct;
 class TFileBase;
@@ -143,8 +145,10 @@ private:
     int FWheelZoomRest = 0; // wheel angle not yet a whole zoom step
 };
 
-// The running-month window, fed by the acquisition cycle.
-class TfmChildAct : public TfmChildBase {
+// The running-month window. It listens to the acquisition service of the
+// program, or, while a service of its own runs the acquisition, follows the
+// month file on disk; it never acquires itself.
+class TfmChildAct : public TfmChildBase, public TAcquisitionListener {
     Q_OBJECT
 public:
     // Needs the global Config (the running-month file follows it).
@@ -153,9 +157,13 @@ public:
 
     int PixelToMinute(int x) const override;
 
-    // One acquisition cycle; the number of main-timer ticks to wait before
-    // the next one (1 or 11).
-    virtual int RunCycle();
+    // What the acquisition service tells.
+    void MinuteStored(const StoredMinute& minute) override;
+    void CycleEnded(int stored) override;
+
+    // Beside a service: reads the running month from disk again when the
+    // file changed (or the month moved on). True when it was re-read.
+    bool FollowDisk();
 
     // Tells the main window that the running month was (re)loaded.
     void ReportScale();
@@ -166,7 +174,6 @@ public:
 
     TViewAct* ViewAct() const;
     TFileAct* FileAct() const;
-    TAcquisition* Acquisition() const { return FAcquisition.get(); }
 
     // Reads the days already stored for the present month, so that the
     // first paint shows them without waiting for the unit's next record.
@@ -174,10 +181,12 @@ public:
     bool ShowStoredDays();
 
 private:
-    // The cycle needs the link, which exists from start-up on.
-    void AttachAcquisition();
+    // Reads the days of the month file a record made at `at` goes to.
+    bool LoadFromDisk(const SampleRecord& at);
+    // The file's size and time of change, to see that it changed.
+    QString Stamp(const QString& path) const;
 
-    std::unique_ptr<TAcquisition> FAcquisition;
+    QString FDiskStamp;
 };
 
 extern TfmChildAct* fmChildAct;

@@ -26,16 +26,15 @@
 
 namespace {
 
-// A running-month window that counts its cycles and answers with a chosen
-// number of ticks.
-class TCountingChild : public TfmChildAct {
-public:
-    explicit TCountingChild(TEnv& env) : TfmChildAct(env) {}
+// Counts the acquisition's cycles and answers with a chosen number of ticks.
+struct TCountingCycle {
     int cycles = 0;
     int answer = 11;
-    int RunCycle() override {
-        ++cycles;
-        return answer;
+    void Install(TAcquisitionService& service) {
+        service.cycle = [this] {
+            ++cycles;
+            return answer;
+        };
     }
 };
 
@@ -152,8 +151,9 @@ private slots:
 
     void timerCountsTicksBetweenCycles() {
         std::unique_ptr<TfmMain> w(MakeMain());
-        auto* child = new TCountingChild(env);
-        fmChildAct = child;
+        TCountingCycle counting;
+        auto* child = &counting;
+        counting.Install(*w->Service());
         w->Timer1Timer(); // the first tick runs the first cycle
         QCOMPARE(child->cycles, 1);
         QCOMPARE(w->TicksToCycle(), 11);
@@ -168,14 +168,14 @@ private slots:
         QCOMPARE(child->cycles, 3);
         w->Timer1Timer(); // a result of 1 runs the next cycle on the next tick
         QCOMPARE(child->cycles, 4);
-        delete child;
     }
 
     void busyFlagHoldsTheCycleButNotTheSimulator() {
         std::unique_ptr<TfmMain> w(MakeMain());
-        auto* child = new TCountingChild(env);
+        TCountingCycle counting;
+        auto* child = &counting;
         child->answer = 1;
-        fmChildAct = child;
+        counting.Install(*w->Service());
         w->SetBusy(true);
         for (int i = 0; i < 3; ++i) {
             clock.Advance(60);
@@ -190,7 +190,6 @@ private slots:
         w->Timer1Timer();
         QCOMPARE(child->cycles, 1);
         QVERIFY(!w->Busy());
-        delete child;
     }
 
     void closeWritesTheRunningWindowsZooms() {

@@ -66,21 +66,6 @@ public:
     int fixedValue = -1;
 };
 
-// A running-month window whose cycle asks the main window to close, as a
-// close request arriving while the cycle waits for the serial unit does.
-class TClosingChild : public TfmChildAct {
-public:
-    TClosingChild(TEnv& env, TfmMain& main) : TfmChildAct(env), FMain(main) {}
-    int RunCycle() override {
-        accepted = FMain.close();
-        return 11;
-    }
-    bool accepted = true;
-
-private:
-    TfmMain& FMain;
-};
-
 class TCountingNotices : public TNotices {
 public:
     void TimeDiff() override { ++timeDiffs; }
@@ -336,13 +321,17 @@ private slots:
     // running-month window, which the close sequence takes down.
     void closeWaitsForTheRunningCycle() {
         TfmMain main(env, [](int) { return 2; });
-        auto* child = new TClosingChild(env, main);
-        fmChildAct = child;
+        // The cycle asks the main window to close, as a close request
+        // arriving while the cycle waits for the serial unit does.
+        bool accepted = true;
+        main.Service()->cycle = [&] {
+            accepted = main.close();
+            return 11;
+        };
         main.Timer1Timer(); // the first tick runs the cycle
-        QVERIFY(!child->accepted);
+        QVERIFY(!accepted);
         QCOMPARE(IniValue("Zeitfaktor"), QByteArray("<none>"));
         QTRY_COMPARE(IniValue("Zeitfaktor"), QByteArray("1")); // written by the close
-        delete child;
     }
 
     // The command keeps the cycle suspended while the dialog is open and

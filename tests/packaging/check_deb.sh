@@ -19,7 +19,10 @@ done
 contents=$(dpkg-deb --contents "$deb")
 for f in ./usr/bin/zeda ./usr/bin/zedactl ./usr/bin/zeda-unit ./usr/libexec/zeda/zedactl-draw ./usr/libexec/zeda/zedactl-publish \
          ./usr/share/applications/net.zeda.Zeda.desktop \
-         ./usr/share/icons/hicolor/scalable/apps/net.zeda.Zeda.svg ./usr/share/man/man1/zedactl.1; do
+         ./usr/share/icons/hicolor/scalable/apps/net.zeda.Zeda.svg ./usr/share/man/man1/zedactl.1 \
+         ./usr/lib/systemd/system/zeda-acquire@.service ./usr/lib/sysusers.d/zeda.conf; do
   grep -q " $f$" <<< "$contents" || { echo "package lacks $f"; exit 1; }
 done
+# The service's user is made when the package is configured.
+dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -qx './postinst' || { echo "package lacks postinst"; exit 1; }
 echo "built $(basename "$deb")"

@@ -12,7 +12,8 @@ for f in bin/zeda bin/zedactl bin/zeda-unit libexec/zeda/zedactl-draw libexec/ze
          share/metainfo/net.zeda.Zeda.metainfo.xml \
          share/icons/hicolor/scalable/apps/net.zeda.Zeda.svg \
          share/man/man1/zeda.1 share/man/man1/zedactl.1 share/man/man1/zeda-unit.1 \
-         share/doc/zeda/zeda-help.html; do
+         share/doc/zeda/zeda-help.html lib/systemd/system/zeda-acquire@.service \
+         lib/sysusers.d/zeda.conf; do
   [ -e "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
 out=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/zedactl" --version)

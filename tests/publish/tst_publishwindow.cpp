@@ -258,7 +258,7 @@ private slots:
         QCOMPARE(MinuteOf(got[0]), QString("2026-03-10 14:00"));
         QCOMPARE(MinuteOf(got[1]), QString("2026-03-10 14:01"));
         const WallMinute last =
-            Wall(2026, 3, 10, 14, 0) + fmChildAct->Acquisition()->StoredCount() - 1;
+            Wall(2026, 3, 10, 14, 0) + w->Service()->StoredCount() - 1;
         QTRY_COMPARE(p->Status().acknowledged, last);
         QTRY_COMPARE(p->StatusLabel()->text(),
                      "MQTT: connected, backlog 0, acknowledged up to " + Text(last));

@@ -167,6 +167,53 @@ private slots:
         QVERIFY(acquire.readAllStandardError().endsWith(
             "error: Es besteht keine Verbindung zum Akquisitionssystem!\n"));
     }
+
+    // SIGTERM ends the service only after the cycle under way: every record
+    // that left the unit is in the files, so the records stored by the
+    // service and by a later drain add up to the unit's, and the files are
+    // those of the same minutes simulated.
+    void sigtermEndsFollowAfterTheMinuteInFlightIsOnDisk() {
+        const QString from =
+            QDateTime::currentDateTime().addSecs(-3 * 3600).toString("yyyy-MM-dd HH:mm");
+        TUnitProcess unit(ZEDA_UNIT_PATH);
+        QVERIFY(
+            unit.Start({"--baud", "19200", "--from", from, "--speed", "20", "--records", "40"}));
+        const QString data = dir.filePath("follow");
+        QVERIFY(SerialDataDir(data, unit.Path()));
+        QProcess service;
+        service.start(ZEDACTL_PATH, {"acquire", "--follow", "--tick", "10", "--data-dir", data});
+        QVERIFY(service.waitForStarted());
+        const QStringList name = {"D*.ZMF"};
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(data).entryList(name, QDir::Files).isEmpty(), 20000);
+        TDataDirLock lock(data, "zeda");
+        QVERIFY(!lock.TryLock("zeda"));
+        QCOMPARE(lock.HolderProgram(), QString("zeda-acquire"));
+        service.terminate();
+        QVERIFY(service.waitForFinished(20000));
+        QCOMPARE(service.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(service.exitCode(), 0);
+        const QRegularExpressionMatch first =
+            QRegularExpression("^records stored: (\\d+)\n$")
+                .match(QString::fromUtf8(service.readAllStandardOutput()));
+        QVERIFY(first.hasMatch());
+        QVERIFY(first.captured(1).toInt() >= 1);
+
+        const Run rest = Ctl({"acquire", "--data-dir", data, "--idle", "2"});
+        QCOMPARE(rest.exitCode, 0);
+        const QRegularExpressionMatch second =
+            QRegularExpression("^records stored: (\\d+)\n$").match(QString::fromUtf8(rest.out));
+        QVERIFY(second.hasMatch());
+        QCOMPARE(first.captured(1).toInt() + second.captured(1).toInt(), 40);
+
+        const QString sim = dir.filePath("follow-simulated");
+        QVERIFY(QDir().mkpath(sim));
+        QCOMPARE(Ctl({"simulate", "--data-dir", sim, "--from", from, "--minutes", "40"}).exitCode,
+                 0);
+        const QStringList files = QDir(sim).entryList(name, QDir::Files);
+        QCOMPARE(QDir(data).entryList(name, QDir::Files), files);
+        for (const QString& f : files)
+            QVERIFY2(ReadFile(data + "/" + f) == ReadFile(sim + "/" + f), qPrintable(f));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestZedactlUnit)

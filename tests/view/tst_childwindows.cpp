@@ -145,7 +145,6 @@ private slots:
         w->Tag = 1;
         w->show();
         QCOMPARE(w->minimumWidth(), 400);
-        QCOMPARE(w->RunCycle(), 1);
         w->close();
         QVERIFY(w->isMinimized());
         QCOMPARE(fmChildAct, w);
