@@ -121,12 +121,8 @@
         <translation>um mehr als 30 Tage ab. Er wird nicht gespeichert.</translation>
     </message>
     <message>
-        <source>Now there is no connection with system</source>
-        <translation>Es besteht keine Verbindung</translation>
-    </message>
-    <message>
-        <source> of the account of the data!</source>
-        <translation> zum Erfassungsgerät.</translation>
+        <source>Now there is no connection with system of the account of the data!</source>
+        <translation>Es besteht keine Verbindung zum Erfassungsgerät.</translation>
     </message>
 </context>
 <context>
@@ -293,6 +289,37 @@
     <message>
         <source>Der selektierte Datenbereich wurde erfolgreich exportiert!</source>
         <translation>Der markierte Bereich wurde exportiert.</translation>
+    </message>
+</context>
+<context>
+    <name>Flinkstate</name>
+    <message>
+        <source>Simulator</source>
+        <translation>Simulator</translation>
+    </message>
+    <message>
+        <source>Unit: connected</source>
+        <translation>Erfassungsgerät: verbunden</translation>
+    </message>
+    <message>
+        <source>Unit: connected — last record %1</source>
+        <translation>Erfassungsgerät: verbunden – letzter Datensatz %1</translation>
+    </message>
+    <message>
+        <source>Unit: no answer (%1), trying again</source>
+        <translation>Erfassungsgerät: keine Antwort (%1), neuer Versuch läuft</translation>
+    </message>
+    <message>
+        <source>Unit: no answer since %1 (%2), trying again</source>
+        <translation>Erfassungsgerät: keine Antwort seit %1 (%2), neuer Versuch läuft</translation>
+    </message>
+    <message>
+        <source>no data</source>
+        <translation>keine Daten</translation>
+    </message>
+    <message>
+        <source>no data since %1</source>
+        <translation>keine Daten seit %1</translation>
     </message>
 </context>
 <context>
@@ -501,6 +528,10 @@
     <message>
         <source>no</source>
         <translation>nein</translation>
+    </message>
+    <message>
+        <source>Value at %1</source>
+        <translation>Wert um %1</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +1723,34 @@ Qt %3</translation>
         <source>Auto detect OK!</source>
         <translation>Das Gerät wurde gefunden.</translation>
     </message>
+    <message>
+        <source> Unit </source>
+        <translation> Gerät </translation>
+    </message>
+    <message>
+        <source>Simulator</source>
+        <translation>Simulator</translation>
+    </message>
+    <message>
+        <source>Serial line</source>
+        <translation>Serielle Leitung</translation>
+    </message>
+    <message>
+        <source>Device in use: %1</source>
+        <translation>Verwendete Schnittstelle: %1</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Schnittstelle:</translation>
+    </message>
+    <message>
+        <source>The unit link changes when ZEDA starts again.</source>
+        <translation>Die Verbindung zum Erfassungsgerät wechselt beim nächsten Start von ZEDA.</translation>
+    </message>
+    <message>
+        <source>The unit answers on COM%1 (%2) at %3 Baud. Use these?</source>
+        <translation>Das Erfassungsgerät antwortet an COM%1 (%2) mit %3 Baud. Diese Einstellungen übernehmen?</translation>
+    </message>
 </context>
 <context>
     <name>Ulanguagemenu</name>
@@ -2228,20 +2287,8 @@ Befehle:
         <translation>zedactl unit set-clock: braucht &quot;JJJJ-MM-TT HH:MM:SS&quot;</translation>
     </message>
     <message>
-        <source>Talks to the unit the INI file names: detect (search the ports), info (firmware, clock, waiting records), values (the channels&apos; raw values), set-clock &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
-        <translation>Spricht mit dem Gerät, das die INI-Datei nennt: detect (die Schnittstellen durchsuchen), info (Firmware, Uhr, wartende Datensätze), values (die Rohwerte der Kanäle), set-clock &quot;JJJJ-MM-TT HH:MM:SS&quot;.</translation>
-    </message>
-    <message>
-        <source>detect, info, values or set-clock.</source>
-        <translation>detect, info, values oder set-clock.</translation>
-    </message>
-    <message>
         <source>The clock for set-clock.</source>
         <translation>Die Uhrzeit für set-clock.</translation>
-    </message>
-    <message>
-        <source>zedactl unit: needs detect, info, values or set-clock TIME</source>
-        <translation>zedactl unit: braucht detect, info, values oder set-clock ZEIT</translation>
     </message>
     <message>
         <source>Runs the acquisition cycle against the unit the INI file names and stores its records into the month files of DIR, until the unit has had nothing for --idle seconds; prints the number of records stored. Ends with status 1 when the unit was never reached or did not answer at the end.</source>
@@ -2366,6 +2413,18 @@ Befehle:
     <message>
         <source>zedactl exceptions: needs one of --list, --add TEXT, --set N TEXT, --delete N</source>
         <translation>zedactl exceptions: braucht eine der Optionen --list, --add TEXT, --set N TEXT, --delete N</translation>
+    </message>
+    <message>
+        <source>Talks to the unit the INI file names: detect (search the ports), info (firmware, clock, waiting records), values (the channels&apos; raw values), set-clock &quot;YYYY-MM-DD HH:MM:SS&quot;, ports (the four ports and the serial devices present).</source>
+        <translation>Spricht mit dem Gerät, das die INI-Datei nennt: detect (die Schnittstellen durchsuchen), info (Firmware, Uhr, wartende Datensätze), values (die Rohwerte der Kanäle), set-clock &quot;JJJJ-MM-TT HH:MM:SS&quot;, ports (die vier Schnittstellen und die vorhandenen seriellen Geräte).</translation>
+    </message>
+    <message>
+        <source>detect, info, values, set-clock or ports.</source>
+        <translation>detect, info, values, set-clock oder ports.</translation>
+    </message>
+    <message>
+        <source>zedactl unit: needs detect, info, values, set-clock TIME or ports</source>
+        <translation>zedactl unit: braucht detect, info, values, set-clock ZEIT oder ports</translation>
     </message>
 </context>
 </TS>

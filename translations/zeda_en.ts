@@ -121,12 +121,8 @@
         <translation>by more than 30 days. The record is not stored.</translation>
     </message>
     <message>
-        <source>Now there is no connection with system</source>
-        <translation>There is no connection</translation>
-    </message>
-    <message>
-        <source> of the account of the data!</source>
-        <translation> to the acquisition unit.</translation>
+        <source>Now there is no connection with system of the account of the data!</source>
+        <translation>There is no connection to the acquisition unit.</translation>
     </message>
 </context>
 <context>
@@ -293,6 +289,37 @@
     <message>
         <source>Der selektierte Datenbereich wurde erfolgreich exportiert!</source>
         <translation>The marked range has been exported.</translation>
+    </message>
+</context>
+<context>
+    <name>Flinkstate</name>
+    <message>
+        <source>Simulator</source>
+        <translation>Simulator</translation>
+    </message>
+    <message>
+        <source>Unit: connected</source>
+        <translation>Unit: connected</translation>
+    </message>
+    <message>
+        <source>Unit: connected — last record %1</source>
+        <translation>Unit: connected — last record %1</translation>
+    </message>
+    <message>
+        <source>Unit: no answer (%1), trying again</source>
+        <translation>Unit: no answer (%1), trying again</translation>
+    </message>
+    <message>
+        <source>Unit: no answer since %1 (%2), trying again</source>
+        <translation>Unit: no answer since %1 (%2), trying again</translation>
+    </message>
+    <message>
+        <source>no data</source>
+        <translation>no data</translation>
+    </message>
+    <message>
+        <source>no data since %1</source>
+        <translation>no data since %1</translation>
     </message>
 </context>
 <context>
@@ -501,6 +528,10 @@
     <message>
         <source>no</source>
         <translation>no</translation>
+    </message>
+    <message>
+        <source>Value at %1</source>
+        <translation>Value at %1</translation>
     </message>
 </context>
 <context>
@@ -1692,6 +1723,34 @@ Qt %3</translation>
         <source>Auto detect OK!</source>
         <translation>The unit was found.</translation>
     </message>
+    <message>
+        <source> Unit </source>
+        <translation> Unit </translation>
+    </message>
+    <message>
+        <source>Simulator</source>
+        <translation>Simulator</translation>
+    </message>
+    <message>
+        <source>Serial line</source>
+        <translation>Serial line</translation>
+    </message>
+    <message>
+        <source>Device in use: %1</source>
+        <translation>Device in use: %1</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Device:</translation>
+    </message>
+    <message>
+        <source>The unit link changes when ZEDA starts again.</source>
+        <translation>The link to the unit changes when ZEDA is started again.</translation>
+    </message>
+    <message>
+        <source>The unit answers on COM%1 (%2) at %3 Baud. Use these?</source>
+        <translation>The unit answers on COM%1 (%2) at %3 baud. Use these settings?</translation>
+    </message>
 </context>
 <context>
     <name>Ulanguagemenu</name>
@@ -2228,20 +2287,8 @@ Commands:
         <translation>zedactl unit set-clock: needs &quot;YYYY-MM-DD HH:MM:SS&quot;</translation>
     </message>
     <message>
-        <source>Talks to the unit the INI file names: detect (search the ports), info (firmware, clock, waiting records), values (the channels&apos; raw values), set-clock &quot;YYYY-MM-DD HH:MM:SS&quot;.</source>
-        <translation>Talks to the unit the INI file names: detect (search the ports), info (firmware, clock, waiting records), values (the channels&apos; raw values), set-clock &quot;YYYY-MM-DD HH:MM:SS&quot;.</translation>
-    </message>
-    <message>
-        <source>detect, info, values or set-clock.</source>
-        <translation>detect, info, values or set-clock.</translation>
-    </message>
-    <message>
         <source>The clock for set-clock.</source>
         <translation>The time for set-clock.</translation>
-    </message>
-    <message>
-        <source>zedactl unit: needs detect, info, values or set-clock TIME</source>
-        <translation>zedactl unit: needs detect, info, values or set-clock TIME</translation>
     </message>
     <message>
         <source>Runs the acquisition cycle against the unit the INI file names and stores its records into the month files of DIR, until the unit has had nothing for --idle seconds; prints the number of records stored. Ends with status 1 when the unit was never reached or did not answer at the end.</source>
@@ -2366,6 +2413,18 @@ Commands:
     <message>
         <source>zedactl exceptions: needs one of --list, --add TEXT, --set N TEXT, --delete N</source>
         <translation>zedactl exceptions: needs one of --list, --add TEXT, --set N TEXT, --delete N</translation>
+    </message>
+    <message>
+        <source>Talks to the unit the INI file names: detect (search the ports), info (firmware, clock, waiting records), values (the channels&apos; raw values), set-clock &quot;YYYY-MM-DD HH:MM:SS&quot;, ports (the four ports and the serial devices present).</source>
+        <translation>Talks to the unit the INI file names: detect (search the ports), info (firmware, clock, waiting records), values (the channels&apos; raw values), set-clock &quot;YYYY-MM-DD HH:MM:SS&quot;, ports (the four ports and the serial devices present).</translation>
+    </message>
+    <message>
+        <source>detect, info, values, set-clock or ports.</source>
+        <translation>detect, info, values, set-clock or ports.</translation>
+    </message>
+    <message>
+        <source>zedactl unit: needs detect, info, values, set-clock TIME or ports</source>
+        <translation>zedactl unit: needs detect, info, values, set-clock TIME or ports</translation>
     </message>
 </context>
 </TS>

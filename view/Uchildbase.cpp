@@ -2,6 +2,7 @@
 
 #include "comm/Cacquisition.h"
 #include "comm/Ccommbase.h"
+#include "comm/Flinkstate.h"
 
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
@@ -309,6 +310,7 @@ void TfmChildBase::OpenValueWindow(int x) {
         return;
     }
     auto* w = new TfmViewChannel(this);
+    w->noDataSince = FNoDataSince;
     w->SetUp(FDocument);
     PlaceValueWindow(x);
     w->show();
@@ -512,6 +514,14 @@ void TfmChildAct::AttachAcquisition() {
     };
     FAcquisition->onLoaded = [this] { ReportScale(); };
     FAcquisition->onCaption = [this](const QString& caption) { setWindowTitle(caption); };
+}
+
+void TfmChildAct::ShowLinkState(const LinkState& state) {
+    // The caption without an earlier mark, which begins with " — ".
+    setWindowTitle(StaleCaption(windowTitle().section(QStringLiteral(" — "), 0, 0), state));
+    FNoDataSince = NoDataSinceText(state);
+    if (fmViewChannel && fmViewChannel->parent() == this)
+        fmViewChannel->noDataSince = FNoDataSince;
 }
 
 int TfmChildAct::PixelToMinute(int x) const {

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QPainter;
+struct LinkState;
 class TAcquisition;
 class TChildHooks;
 class TFileAct;
@@ -114,6 +115,7 @@ protected:
     TEnv& FEnv;
     TChildHooks* FHooks;
     MonthDocument FDocument;
+    QString FNoDataSince; // for the value window, while the running month is stale
     std::unique_ptr<TViewBase> FView;
     std::unique_ptr<TFileBase> FFile;
 
@@ -172,6 +174,9 @@ public:
     // first paint shows them without waiting for the unit's next record.
     // True when there were any.
     bool ShowStoredDays();
+
+    // Marks the caption and the value window while the unit link is lost.
+    void ShowLinkState(const LinkState& state);
 
 private:
     // The cycle needs the link, which exists from start-up on.
