@@ -46,6 +46,7 @@ struct DrainResult {
     double seconds = 0;
     qint64 longestGapMs = 0;
     int repeats = 0;
+    int reactMs = 0;
 };
 
 DrainResult Drain(const QString& faults) {
@@ -110,6 +111,7 @@ DrainResult Drain(const QString& faults) {
     window.stop();
     result.stored = acquisition.StoredCount();
     result.repeats = link.Link().repeats;
+    result.reactMs = link.Link().ReactMs();
     result.ok = result.stored == Records;
     unit.terminate();
     unit.waitForFinished(5000);
@@ -123,6 +125,7 @@ void Report(const char* name, const DrainResult& r, double lineSeconds) {
     std::printf("  drain / line time:       %.3f\n", r.seconds / lineSeconds);
     std::printf("  longest event-loop gap:  %lld ms\n", static_cast<long long>(r.longestGapMs));
     std::printf("  tries repeated:          %d\n", r.repeats);
+    std::printf("  wait for an answer:      %d ms at the end\n", r.reactMs);
 }
 
 } // namespace

@@ -114,14 +114,14 @@ void TSerialLink::OnReadyRead() {
 int TSerialLink::ReactMs() const {
     if (FReactionMs < 0)
         return UnitReactMs;
-    return int(std::clamp<int64_t>(2 * FReactionMs + 20, MinReactMs, UnitReactMs));
+    return int(std::clamp<int64_t>(FReactionMs + 30, MinReactMs, UnitReactMs));
 }
 
 void TSerialLink::LearnReaction(int64_t ms) {
     if (FReactionMs < 0 || ms > FReactionMs)
         FReactionMs = ms;
     else
-        FReactionMs -= (FReactionMs - ms) / 8;
+        FReactionMs -= (FReactionMs - ms) / 4;
 }
 
 void TSerialLink::OnTimer() {

@@ -72,7 +72,7 @@ private:
     QTimer FTimer;
     QElapsedTimer FClock;
     // Notes how long the unit took to begin an answer: a slower answer
-    // counts at once, a faster one an eighth.
+    // counts at once, a faster one a quarter.
     void LearnReaction(int64_t ms);
 
     uint8_t FSeq = 0;

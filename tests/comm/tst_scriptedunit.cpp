@@ -442,13 +442,11 @@ private slots:
             if (answered < 0 && reads[i] >= silentUntil)
                 answered = reads[i];
         }
-        QVERIFY(reads.size() >= 8);
-        QVERIFY2(longestGap >= tryMs + 500 - 20, qPrintable(QString::number(longestGap)));
-        QVERIFY2(longestGap < tryMs + 1000 + 200, qPrintable(QString::number(longestGap)));
-        // Picked up within a second and a half of its first answer, not 5 or 55 s later.
-        QVERIFY(answered >= 0);
-        QVERIFY2(answered - silentUntil < 1500,
-                 qPrintable(QString::number(answered - silentUntil)));
+        // A pause of 0.5 s came, none of 2 s; picked up within 1.5 s of the
+        // unit's first answer, not 5 or 55 s later.
+        QVERIFY2(longestGap >= tryMs + 500 - 20 && longestGap < tryMs + 1200,
+                 qPrintable(QString::number(longestGap)));
+        QVERIFY(answered >= 0 && answered - silentUntil < 1500);
     }
 
     // A USB adapter plugged in again comes back under another device name;
@@ -485,29 +483,6 @@ private slots:
         QCOMPARE(second.Count(GetInfo), 1);
         QCOMPARE(StoredSlot(850), ExpectedSlot(850));
         QCOMPARE(link.NoConnection, 0);
-    }
-
-    // A port whose device has vanished is tried at every reopening, however
-    // long it stays away.
-    void vanishedDeviceIsTriedAtEveryReopening() {
-        model.Add(18, 851);
-        const QString device = dir.filePath("ttyUSB1");
-        TScriptedUnit unit([this](const Request& r) { return Normal(r); });
-        UseUnit(unit);
-        QVERIFY(TIniFile(env.IniPath()).WriteString(IniSection, "COM2", QFile::encodeName(device)));
-        TCommSerial link(env);
-        QVERIFY(!link.Start());
-        TConfig config(env.IniPath());
-        MonthDocument document;
-        TFileAct file(&document, env, config);
-        TAcquisition acquisition(env, link, file, document);
-        QCOMPARE(acquisition.RunCycle(), 1);
-        QCOMPARE(acquisition.RunCycle(), 1);
-        QCOMPARE(acquisition.RunCycle(), 1);
-        QVERIFY(QFile::link(QString::fromLocal8Bit(unit.Path()), device)); // plugged in
-        QCOMPARE(acquisition.RunCycle(), 11);
-        QCOMPARE(acquisition.StoredCount(), 1);
-        QCOMPARE(unit.Count(GetInfo), 1);
     }
 };
 
