@@ -3,6 +3,7 @@
 #include "app/Fmainshared.h"
 #include "app/Udialogwidth.h"
 #include "app/Uhelp.h"
+#include "app/Ulinkstatus.h"
 #include "app/Upublishing.h"
 #include "comm/Ccommbase.h"
 #include "comm/Fcommlink.h"
@@ -198,6 +199,7 @@ void TfmMain::BuildPanels() {
     FRangeStatus = new QLabel(this);
     FRangeStatus->setObjectName("lblRangeStatus");
     statusBar()->addPermanentWidget(FRangeStatus);
+    FLinkStatus = std::make_unique<TLinkStatus>(FEnv, statusBar());
     // A box of the panel does what the channel's item of View › Channels
     // does; the menu and the panel follow each other.
     connect(FChannelPanel, &TChannelPanel::channelToggled, this, [this](int channel, bool shown) {
@@ -353,6 +355,10 @@ void TfmMain::Timer1Timer() {
         FService->Tick();
     else if (fmChildAct)
         fmChildAct->FollowDisk();
+    TfmChildBase* w = ActiveChild();
+    if (FLinkStatus)
+        FLinkStatus->Update(Comm, fmChildAct, FChannelPanel,
+                            w && w == fmChildAct && !w->CursorActive());
 }
 
 void TfmMain::closeEvent(QCloseEvent* event) {

@@ -30,6 +30,7 @@ class TfmChildData;
 class TfmPrintPreview;
 struct TPrintRequest;
 class TDataDirLock;
+class TLinkStatus;
 class TPublishing;
 struct TEnv;
 
@@ -263,6 +264,7 @@ private:
     TRangePanel* FRangePanel = nullptr;
     TChannelPanel* FChannelPanel = nullptr;
     QLabel* FRangeStatus = nullptr;
+    std::unique_ptr<TLinkStatus> FLinkStatus;
     TfmHelp* FHelp = nullptr;
     std::unique_ptr<TPublishing> FPublishing;
 

@@ -20,13 +20,12 @@ TAcquisition::TAcquisition(const TEnv& env, TCommBase& comm, TFileAct& file,
 }
 
 int TAcquisition::RunCycle() {
-    // A link that went down is opened again here: nobody needs to act.
-    if (!FComm.KeepConnected())
-        return 11;
+    // A link that went down is tried again here: nobody needs to act; after
+    // the link's own quick tries the next tick tries once more.
     SampleRecord record;
-    int r = FComm.ReadOldest(record);
+    int r = FComm.FetchOldest(record);
     if (r == -1)
-        return 11;
+        return 1;
     if (r != 1)
         return 1;
     if (FEnv.messages)
@@ -51,14 +50,14 @@ int TAcquisition::RunCycle() {
             ReportDropped(record);
         }
         FComm.RemoveOldest();
-        r = FComm.ReadOldest(record);
+        r = FComm.FetchOldest(record);
         if (r != 1) {
             if (onRefresh)
                 onRefresh();
             break;
         }
     }
-    return 11;
+    return r == -1 ? 1 : 11;
 }
 
 bool TAcquisition::StoreRecord(const SampleRecord& record) {

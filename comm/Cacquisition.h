@@ -21,8 +21,8 @@ public:
     TAcquisition(const TEnv& env, TCommBase& comm, TFileAct& file, MonthDocument& document);
 
     // One cycle: the number of main-timer ticks to wait before the next one,
-    // 1 when the unit had nothing, 11 after records or a link error. A link
-    // that is down is opened again first (at most every 5 s).
+    // 1 when the unit had nothing or the link failed (after its quick tries,
+    // TCommBase::FetchOldest), 11 after records.
     int RunCycle();
     // Writes one record into the month file and the in-memory day block;
     // false when the month file could not be written.

@@ -9,9 +9,13 @@
 #include "config/Fmemory.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QSerialPort>
 #include <QThread>
+#include <QTimer>
+
+#include <algorithm>
 
 TCommBase* Comm = nullptr;
 
@@ -105,14 +109,14 @@ bool TCommBase::OpenPort() {
 
 QString TCommBase::TryOpenPort() {
     ClosePort();
-    FOpenTried = true;
-    FLastOpenTick = FEnv.clock ? FEnv.clock->TickCount() : 0;
     const QString device = PortDevice(TIniFile(FEnv.IniPath()), PortNumber);
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(device);
-    if (device.isEmpty() || !port->open(QIODevice::ReadWrite))
+    if (device.isEmpty() || !port->open(QIODevice::ReadWrite)) {
+        MarkLost();
         return QCoreApplication::translate("Ccommbase", "Communications port %1 cannot connected!")
             .arg(PortName());
+    }
     // 8N1 at the configured speed; a speed the port refuses (0 among them)
     // fails here.
     const bool ready = port->setBaudRate(BaudRate) && port->setDataBits(QSerialPort::Data8) &&
@@ -120,6 +124,7 @@ QString TCommBase::TryOpenPort() {
                        port->setStopBits(QSerialPort::OneStop);
     if (!ready) {
         port->close();
+        MarkLost();
         return QCoreApplication::translate("Ccommbase",
                                            "Communications port %1 it can not be initialized!")
             .arg(PortName());
@@ -139,17 +144,62 @@ QString TCommBase::TryOpenPort() {
 bool TCommBase::KeepConnected() {
     if (!LinkDown())
         return true;
-    NoConnection = 1;
-    const uint32_t now = FEnv.clock ? FEnv.clock->TickCount() : 0;
-    // Unsigned difference: right across a wrap of the tick count.
-    if (FOpenTried && static_cast<uint32_t>(now - FLastOpenTick) < ReopenIntervalMs)
-        return false;
+    MarkLost();
     return TryOpenPort().isEmpty();
+}
+
+int32_t TCommBase::FetchOldest(SampleRecord& record) {
+    for (;;) {
+        const int32_t r = KeepConnected() ? ReadOldest(record) : -1;
+        if (r != -1) {
+            FFailures = 0;
+            return r;
+        }
+        // Only a request that waited for its answer is tried again at once;
+        // a port that does not open fails without waiting.
+        if (PortHandle && FSinceAnswer.isValid() && FSinceAnswer.elapsed() < GlitchMs)
+            continue;
+        const uint32_t pause = RetryPauseMs();
+        FFailures = std::min(FFailures + 1, RetryPausesMs.size() - 1);
+        if (pause >= ReopenIntervalMs) {
+            // The next try opens the device afresh by its name: one that
+            // vanished, or moved to another name, is found again there.
+            ClosePort();
+            return -1;
+        }
+        Pause(pause);
+    }
+}
+
+uint32_t TCommBase::RetryPauseMs() const {
+    return RetryPausesMs[FFailures];
+}
+
+void TCommBase::Pause(uint32_t ms) {
+    if (ms == 0)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(int(ms), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TCommBase::MarkLost() {
+    if (NoConnection == 0 || !FLostKnown) {
+        FLostKnown = FEnv.clock != nullptr;
+        if (FLostKnown)
+            FLostAt = FEnv.clock->Local();
+    }
+    NoConnection = 1;
 }
 
 void TCommBase::SetConnected(bool answered) {
     const bool wasCut = NoConnection != 0;
-    NoConnection = answered ? 0 : 1;
+    if (answered) {
+        FSinceAnswer.start();
+        NoConnection = 0;
+    } else {
+        MarkLost();
+    }
     if (answered && wasCut && FEnv.notices)
         FEnv.notices->Reconnected();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "config/Cclock.h"
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
 #include "config/Fcalendar.h"
 #include "files/Csamplerecord.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 
 #include <array>
@@ -98,15 +100,33 @@ public:
     bool OpenPort();
     void ClosePort();
 
-    // How often a link that is down is opened again, at most.
+    // How often a link that is down is tried again, at most.
     static constexpr uint32_t ReopenIntervalMs = 5000;
-    // Called by the acquisition cycle before it asks for records: a link
-    // that is down (no port, or a port that has gone) is opened again and
-    // the unit asked for its information, without a message (the
-    // no-connection notice tells) and at most once every ReopenIntervalMs,
-    // so that acquisition resumes without anyone's help. True when the link
-    // is up.
+    // A request that fails within this time of the unit's last answer is a
+    // glitch of a few requests: it is tried again at once (each try waits
+    // for its answer, so this is no busy loop).
+    static constexpr int GlitchMs = 1000;
+    // The pauses before the tries that follow a failed request: the first
+    // comes at once, the later ones ever later, never more than
+    // ReopenIntervalMs apart.
+    static constexpr std::array<uint32_t, 5> RetryPausesMs = {0, 500, 1000, 2000, ReopenIntervalMs};
+    // Opens a link that is down (no port, or a port that has gone) again and
+    // asks the unit for its information, without a message (the
+    // no-connection notice tells). True when the link is up.
     bool KeepConnected();
+    // ReadOldest for the acquisition cycle, so that acquisition resumes
+    // without anyone's help: a link that is down is opened again first, and
+    // a failed request is tried again at once within GlitchMs of the last
+    // answer, then after the pauses of RetryPausesMs shorter than
+    // ReopenIntervalMs, serving events meanwhile. The longer
+    // pauses are left to whoever paces the cycles; a link error (-1) means
+    // the next try is due after RetryPauseMs().
+    int32_t FetchOldest(SampleRecord& record);
+    // The pause before the next try of a link that failed; 0 while it works.
+    uint32_t RetryPauseMs() const;
+    // The local time when the unit stopped answering; null while it answers
+    // (also when NoConnection was set from outside).
+    const LocalTime* LostAt() const { return NoConnection != 0 && FLostKnown ? &FLostAt : nullptr; }
     // False until the unit answered once (a simulated unit always answers).
     virtual bool Reached() const { return true; }
     // True when a record removed from the unit is gone for good, so that its
@@ -154,9 +174,17 @@ private:
     // cancelled is set when the observer stopped the wait.
     bool Handshake(QSerialPort& port, uint32_t speed, TDetectObserver* observer, bool& cancelled);
 
+    // Sets NoConnection, noting when the unit stopped answering.
+    void MarkLost();
+    // Lets ms milliseconds pass while the event loop serves timers and
+    // painting (user input waits, as during an exchange).
+    static void Pause(uint32_t ms);
+
     TEnv FEnv;
-    bool FOpenTried = false;
-    uint32_t FLastOpenTick = 0; // tick count of the last attempt to open the port
+    size_t FFailures = 0;       // tries failed in a row, for the pause before the next
+    QElapsedTimer FSinceAnswer; // since the unit's last answer; invalid before one
+    LocalTime FLostAt{};        // when NoConnection was set last
+    bool FLostKnown = false;
 };
 
 // The link to the unit, built by the main window (or a zedactl command).

@@ -19,10 +19,12 @@ int64_t LineMs(uint32_t baud, int64_t bytes) {
 
 } // namespace
 
-ExchangeTiming TimingFor(uint32_t baud, int requestBytes, int answerBytes) {
+ExchangeTiming TimingFor(uint32_t baud, int requestBytes, int answerBytes, int reactMs) {
     ExchangeTiming t;
     const int64_t frames = requestBytes + answerBytes + 2 * FrameOverhead;
     t.tryMs = static_cast<int>(2 * LineMs(baud, frames) + UnitAndSystemMs);
+    const int64_t firstByte = 2 * LineMs(baud, requestBytes + FrameOverhead + 1) + reactMs;
+    t.silentMs = static_cast<int>(std::min<int64_t>(t.tryMs, firstByte));
     t.quietMs = static_cast<int>(std::max<int64_t>(MinQuietMs, LineMs(baud, QuietCharacters)));
     t.drainMs = 2 * t.tryMs;
     return t;
@@ -48,6 +50,8 @@ TExchange::Step TExchange::SendTry(int64_t nowMs) {
     ++FTries;
     FState = State::Waiting;
     FTryEndMs = nowMs + FTiming.tryMs;
+    FSentMs = nowMs;
+    FHeardMs = -1;
     return Step::Send;
 }
 
@@ -57,6 +61,8 @@ TExchange::Step TExchange::Received(const QByteArray& bytes, int64_t nowMs) {
     FLastByteMs = nowMs;
     if (FTries == 0)
         return Poll(nowMs); // nothing asked yet: nothing here is an answer
+    if (FHeardMs < 0 && !bytes.isEmpty())
+        FHeardMs = nowMs;
     FBuffer += bytes;
     if (Scan(false))
         return Finish(true);
@@ -66,7 +72,7 @@ TExchange::Step TExchange::Received(const QByteArray& bytes, int64_t nowMs) {
 }
 
 TExchange::Step TExchange::Poll(int64_t nowMs) {
-    if (FState == State::Waiting && nowMs >= FTryEndMs) {
+    if (FState == State::Waiting && nowMs >= WaitEnd()) {
         if (Scan(true))
             return Finish(true);
         EndTry(nowMs);
@@ -132,11 +138,18 @@ bool TExchange::Scan(bool final) {
 int64_t TExchange::Deadline() const {
     switch (FState) {
     case State::Waiting:
-        return FTryEndMs;
+        return WaitEnd();
     case State::Draining:
         return std::min(FLastByteMs + FTiming.quietMs, FDrainStartMs + FTiming.drainMs);
     case State::Done:
         break;
     }
     return 0;
+}
+
+int64_t TExchange::WaitEnd() const {
+    // Silence ends a try early; an answer that has begun gets the whole try.
+    if (FHeardMs >= 0 || FTiming.silentMs <= 0)
+        return FTryEndMs;
+    return std::min(FTryEndMs, FSentMs + FTiming.silentMs);
 }

@@ -10,14 +10,23 @@ struct ExchangeTiming {
     int tryMs = 0;   // one try waits this long for its answer
     int quietMs = 0; // a line without a byte for this long is quiet
     int drainMs = 0; // a line that never falls quiet is drained no longer
+    // A try that has not heard one byte for this long since its request
+    // went out has met a silent unit; 0: only tryMs ends it.
+    int silentMs = 0;
 };
+
+// How long the unit and the operating system may take before an answer
+// begins, as long as nothing better is known.
+constexpr int UnitReactMs = 100;
 
 // The timing at a speed for a request and its longest answer (payload
 // bytes). A try waits twice the time both frames need on the line plus
-// 100 ms for the unit and the operating system; the line is quiet after
-// ten character times, but never less than 20 ms, which a busy system may
-// take between two bytes of one answer.
-ExchangeTiming TimingFor(uint32_t baud, int requestBytes, int answerBytes);
+// 100 ms for the unit and the operating system, but no longer than twice
+// the request's time plus reactMs for the first byte of an answer; the line
+// is quiet after ten character times, but never less than 20 ms, which a
+// busy system may take between two bytes of one answer.
+ExchangeTiming TimingFor(uint32_t baud, int requestBytes, int answerBytes,
+                         int reactMs = UnitReactMs);
 
 // One request and its answer, as a state machine with no line and no clock
 // of its own: the caller hands it the bytes that arrive and the time, writes
@@ -61,6 +70,9 @@ public:
     const QByteArray& Answer() const { return FAnswer; }
     // Requests written so far.
     int Tries() const { return FTries; }
+    // Milliseconds from the last request to the first byte heard after it;
+    // -1 when none came.
+    int64_t FirstByteDelay() const { return FHeardMs < 0 ? -1 : FHeardMs - FSentMs; }
     // True when the line may still carry bytes of this exchange (it failed,
     // or went wrong on the way): the next exchange drains first.
     bool LeftUnclean() const { return !FOk || FTries > 1 || FSawDamage; }
@@ -69,6 +81,8 @@ private:
     enum class State { Draining, Waiting, Done };
 
     Step SendTry(int64_t nowMs);
+    // When the waiting try ends without its answer.
+    int64_t WaitEnd() const;
     void EndTry(int64_t nowMs);
     Step Finish(bool ok);
     // Takes frames off the buffer: true when the answer is among them.
@@ -90,4 +104,6 @@ private:
     int64_t FLastByteMs = 0;
     int64_t FDrainStartMs = 0;
     int64_t FTryEndMs = 0;
+    int64_t FSentMs = 0;
+    int64_t FHeardMs = -1; // first byte after the last request
 };

@@ -13,8 +13,10 @@ QStringList TimeDiffLines() {
 }
 
 QStringList DisconnectLines() {
-    return {QCoreApplication::translate("Cnotices", "Now there is no connection with system"),
-            QCoreApplication::translate("Cnotices", " of the account of the data!")};
+    // One line: the notice's text read as one sentence, without a break
+    // in its middle.
+    return {QCoreApplication::translate(
+        "Cnotices", "Now there is no connection with system of the account of the data!")};
 }
 
 void TMessageNotices::TimeDiff() {

@@ -7,6 +7,13 @@
 
 #include <algorithm>
 
+namespace {
+
+// The least wait for the first byte of an answer, however fast the unit.
+constexpr int64_t MinReactMs = 50;
+
+} // namespace
+
 struct TSerialLink::Job {
     Job(uint8_t code, uint8_t seq, const QByteArray& request, const QList<int>& sizes,
         ExchangeTiming timing)
@@ -36,7 +43,7 @@ bool TSerialLink::Exchange(QSerialPort* port, uint32_t baud, uint8_t code,
     const int longest =
         answerSizes.isEmpty() ? 0 : *std::max_element(answerSizes.begin(), answerSizes.end());
     auto job = std::make_shared<Job>(code, ++FSeq, request, answerSizes,
-                                     TimingFor(baud, int(request.size()), longest));
+                                     TimingFor(baud, int(request.size()), longest, ReactMs()));
     job->port = port;
     FJobs.push_back(job);
     if (FJobs.size() == 1)
@@ -104,7 +111,25 @@ void TSerialLink::OnReadyRead() {
     Act(FJobs.front()->exchange.Received(bytes, NowMs()));
 }
 
+int TSerialLink::ReactMs() const {
+    if (FReactionMs < 0)
+        return UnitReactMs;
+    return int(std::clamp<int64_t>(FReactionMs + 30, MinReactMs, UnitReactMs));
+}
+
+void TSerialLink::LearnReaction(int64_t ms) {
+    if (FReactionMs < 0 || ms > FReactionMs)
+        FReactionMs = ms;
+    else
+        FReactionMs -= (FReactionMs - ms) / 4;
+}
+
 void TSerialLink::OnTimer() {
+    // An answer already waiting in the port, unread while this program was
+    // slow to run, is no silence.
+    if (FListened && FListened->isOpen() && FListened->error() == QSerialPort::NoError &&
+        !FListened->waitForReadyRead(0) && FListened->error() == QSerialPort::TimeoutError)
+        FListened->clearError(); // nothing waiting is no fault of the port
     if (FJobs.empty())
         return;
     Act(FJobs.front()->exchange.Poll(NowMs()));
@@ -115,6 +140,8 @@ void TSerialLink::Finish(bool ok) {
     const std::shared_ptr<Job> job = FJobs.front();
     FJobs.pop_front();
     FUnclean = !ok || job->exchange.LeftUnclean();
+    if (ok && job->exchange.Tries() == 1 && job->exchange.FirstByteDelay() >= 0)
+        LearnReaction(job->exchange.FirstByteDelay());
     job->done = true;
     if (!FJobs.empty())
         Begin();

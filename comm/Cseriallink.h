@@ -49,6 +49,11 @@ public:
     // operating system.
     static int TryTimeoutMs(uint32_t baud, int requestBytes, int answerBytes);
 
+    // How long a try waits for the first byte of an answer beyond the
+    // request's time on the line: learnt from the unit's first tries that
+    // were answered, between 50 ms and UnitReactMs (while nothing is known).
+    int ReactMs() const;
+
     int repeats = 0;  // tries repeated after a damaged, wrong or missing answer
     int requests = 0; // request frames written in all
 
@@ -66,8 +71,13 @@ private:
     std::deque<std::shared_ptr<Job>> FJobs; // the front one is on the line
     QTimer FTimer;
     QElapsedTimer FClock;
+    // Notes how long the unit took to begin an answer: a slower answer
+    // counts at once, a faster one a quarter.
+    void LearnReaction(int64_t ms);
+
     uint8_t FSeq = 0;
-    bool FUnclean = true; // the next exchange drains the line first
+    int64_t FReactionMs = -1; // the unit's reaction as learnt; -1 before one
+    bool FUnclean = true;     // the next exchange drains the line first
     QPointer<QSerialPort> FListened;
     QMetaObject::Connection FReadConnection;
 };

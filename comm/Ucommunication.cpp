@@ -2,13 +2,18 @@
 
 #include "comm/Ccommbase.h"
 #include "comm/Fcommlink.h"
+#include "comm/Fserialports.h"
+#include "config/Cconfig.h"
 #include "config/Cenv.h"
+#include "config/Cinifile.h"
 #include "config/Cmessages.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEventLoop>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -90,13 +95,24 @@ TfmCommunication::TfmCommunication(const TEnv& env, TCommBase& comm, QWidget* pa
     QStringList speeds;
     for (const char* s : SpeedCaptions)
         speeds << QString::fromLatin1(s);
+    rgUnit = RadioGroup(this, "rgUnit", QCoreApplication::translate("Ucommunication", " Unit "),
+                        {QCoreApplication::translate("Ucommunication", "Simulator"),
+                         QCoreApplication::translate("Ucommunication", "Serial line")},
+                        FUnits);
     rgComm =
         RadioGroup(this, "rgComm", QCoreApplication::translate("Ucommunication", " Interface "),
                    {"COM1", "COM2", "COM3", "COM4"}, FPorts);
     rgSpeed = RadioGroup(this, "rgSpeed", QCoreApplication::translate("Ucommunication", " Speed "),
                          speeds, FSpeeds);
+    cmbDevice = new QComboBox(this);
+    cmbDevice->setObjectName("cmbDevice");
+    cmbDevice->setEditable(true);
     lblUnit = new QLabel(UnitKindText(comm), this);
     lblUnit->setObjectName("lblUnit");
+    lblDevice = new QLabel(QCoreApplication::translate("Ucommunication", "Device in use: %1")
+                               .arg(PortDevice(TIniFile(env.IniPath()), comm.PortNumber)),
+                           this);
+    lblDevice->setObjectName("lblDevice");
     auto* buttons = new QDialogButtonBox(this);
     btnOk = buttons->addButton(QCoreApplication::translate("Ucommunication", "&Ok"),
                                QDialogButtonBox::AcceptRole);
@@ -110,19 +126,39 @@ TfmCommunication::TfmCommunication(const TEnv& env, TCommBase& comm, QWidget* pa
     btnCancel->setObjectName("btnCancel");
 
     auto* groups = new QHBoxLayout;
+    groups->addWidget(rgUnit);
     groups->addWidget(rgComm);
     groups->addWidget(rgSpeed);
+    auto* device = new QFormLayout;
+    device->addRow(QCoreApplication::translate("Ucommunication", "Device:"), cmbDevice);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
+    layout->addLayout(device);
     layout->addWidget(lblUnit);
+    layout->addWidget(lblDevice);
     layout->addWidget(buttons);
 
     connect(btnOk, &QPushButton::clicked, this, &TfmCommunication::btnOkClick);
     connect(btnDetect, &QPushButton::clicked, this, &TfmCommunication::btnDetectClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(FPorts, &QButtonGroup::idClicked, this, [this] { FillDevices(); });
 
+    if (QAbstractButton* b = FUnits->button(ReadUnitKind(env) == UnitKind::Serial ? 1 : 0))
+        b->setChecked(true);
     SelectPort(PortItemFromIni(env));
     SelectSpeed(SpeedItemFromIni(env));
+}
+
+void TfmCommunication::FillDevices() {
+    // The device the selected port names first, then the devices present.
+    cmbDevice->clear();
+    const int port = PortItem() + 1;
+    if (port < 1)
+        return;
+    cmbDevice->addItem(PortDevice(TIniFile(FEnv.IniPath()), uint16_t(port)));
+    for (const SerialDevice& d : ListSerialDevices())
+        cmbDevice->addItem(SerialDeviceLine(d), d.device);
+    cmbDevice->setCurrentIndex(0);
 }
 
 int TfmCommunication::PortItem() const {
@@ -133,9 +169,14 @@ int TfmCommunication::SpeedItem() const {
     return FSpeeds->checkedId();
 }
 
+int TfmCommunication::UnitItem() const {
+    return FUnits->checkedId();
+}
+
 void TfmCommunication::SelectPort(int item) {
     if (QAbstractButton* b = FPorts->button(item))
         b->setChecked(true);
+    FillDevices();
 }
 
 void TfmCommunication::SelectSpeed(int item) {
@@ -143,9 +184,54 @@ void TfmCommunication::SelectSpeed(int item) {
         b->setChecked(true);
 }
 
+QString TfmCommunication::Device() const {
+    // A listed device carries its name; a typed one is its text.
+    const int i = cmbDevice->currentIndex();
+    if (i > 0 && cmbDevice->itemText(i) == cmbDevice->currentText())
+        return cmbDevice->itemData(i).toString();
+    return cmbDevice->currentText().trimmed();
+}
+
+void TfmCommunication::SelectDevice(const QString& device) {
+    const int i = cmbDevice->findData(device);
+    if (i > 0)
+        cmbDevice->setCurrentIndex(i);
+    else
+        cmbDevice->setEditText(device);
+}
+
 void TfmCommunication::btnOkClick() {
-    WriteCommSettings(FEnv, PortItem(), SpeedItem());
+    const bool serial = UnitItem() == 1;
+    const bool changed = serial != (ReadUnitKind(FEnv) == UnitKind::Serial);
+    const bool written = WriteCommSettings(FEnv, PortItem(), SpeedItem()) &&
+                         (PortItem() < 0 || WritePortDevice(FEnv, PortItem() + 1, Device())) &&
+                         WriteConfigKey(FEnv, "Unit", serial ? "serial" : "sim");
+    if (written && changed)
+        FEnv.messages->Show(TMessages::Information,
+                            QCoreApplication::translate(
+                                "Ucommunication", "The unit link changes when ZEDA starts again."));
     accept();
+}
+
+bool TfmCommunication::OfferFound(uint16_t port, uint32_t speed) {
+    const QString device = PortDevice(TIniFile(FEnv.IniPath()), port);
+    const QString text =
+        QCoreApplication::translate("Ucommunication", "Auto detect OK!") + '\n' +
+        QCoreApplication::translate("Ucommunication",
+                                    "The unit answers on COM%1 (%2) at %3 Baud. Use these?")
+            .arg(port)
+            .arg(device)
+            .arg(speed);
+    if (!FEnv.messages->Show(TMessages::Confirmation, text))
+        return false;
+    SelectPort(port - 1);
+    for (int i = 0; i < int(DialogSpeeds.size()); ++i) {
+        if (DialogSpeeds[i] == speed)
+            SelectSpeed(i);
+    }
+    if (QAbstractButton* b = FUnits->button(1))
+        b->setChecked(true);
+    return true;
 }
 
 void TfmCommunication::btnDetectClick() {
@@ -165,13 +251,7 @@ void TfmCommunication::btnDetectClick() {
                             QCoreApplication::translate("Ucommunication", "Auto detect NO!"));
         return;
     }
-    FEnv.messages->Show(TMessages::Information,
-                        QCoreApplication::translate("Ucommunication", "Auto detect OK!"));
-    SelectPort(port - 1);
-    for (int i = 0; i < int(DialogSpeeds.size()); ++i) {
-        if (DialogSpeeds[i] == speed)
-            SelectSpeed(i);
-    }
+    OfferFound(port, speed);
 }
 
 void RunCommunicationCommand(const TEnv& env, TCommBase& comm, QWidget* parent) {

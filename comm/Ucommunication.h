@@ -3,14 +3,16 @@
 #include <QDialog>
 
 class QButtonGroup;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class TCommBase;
 struct TEnv;
 
-// The communication parameters: port and speed of the link, chosen by hand
-// or found by the port search, stored in the INI file on OK.
+// The communication parameters: simulator or serial line, port, the device
+// the port stands for and speed, chosen by hand or found by the port
+// search, stored in the INI file on OK.
 class TfmCommunication : public QDialog {
     Q_OBJECT
 public:
@@ -21,10 +23,18 @@ public:
     int SpeedItem() const;
     void SelectPort(int item);
     void SelectSpeed(int item);
+    // The device for the selected port: a path or a listed device's name.
+    QString Device() const;
+    void SelectDevice(const QString& device);
+    // 0 simulator, 1 serial line.
+    int UnitItem() const;
 
+    QGroupBox* rgUnit;
     QGroupBox* rgComm;
     QGroupBox* rgSpeed;
+    QComboBox* cmbDevice;
     QLabel* lblUnit;
+    QLabel* lblDevice;
     QPushButton* btnOk;
     QPushButton* btnDetect;
     QPushButton* btnCancel;
@@ -34,8 +44,13 @@ public slots:
     void btnDetectClick();
 
 private:
+    void FillDevices();
+    // The port the search found, offered to the user; true when taken.
+    bool OfferFound(uint16_t port, uint32_t speed);
+
     const TEnv& FEnv;
     TCommBase& FComm;
+    QButtonGroup* FUnits;
     QButtonGroup* FPorts;
     QButtonGroup* FSpeeds;
 };

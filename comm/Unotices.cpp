@@ -28,6 +28,9 @@ TfmTimeDiff::TfmTimeDiff(QWidget* parent) : TfmNotice(TimeDiffLines(), parent) {
 
 TfmDisconnect::TfmDisconnect(QWidget* parent) : TfmNotice(DisconnectLines(), parent) {
     setObjectName("fmDisconnect");
+    // Not modal, so that acquisition goes on; but never hidden behind the
+    // main window either.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
 }
 
 void TWindowNotices::TimeDiff() {

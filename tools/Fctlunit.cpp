@@ -3,8 +3,10 @@
 #include "comm/Cacquisitionservice.h"
 #include "comm/Ccommbase.h"
 #include "comm/Fcommlink.h"
+#include "comm/Fserialports.h"
 #include "comm/Funitinfo.h"
 #include "config/Cconfig.h"
+#include "config/Cinifile.h"
 #include "config/Fcodec.h"
 #include "tools/Fctlcommon.h"
 #include "tools/Fctlfollow.h"
@@ -49,6 +51,16 @@ int Detect(CtlEnv& ctl, TCommBase& comm) {
         return 1;
     }
     Print(QStringLiteral("COM%1 %2\n").arg(port).arg(speed).toUtf8());
+    return 0;
+}
+
+// The four ports as the INI file names them, then the serial devices
+// present under the names to give them.
+int Ports(CtlEnv& ctl) {
+    QStringList lines = ComPortLines(TIniFile(ctl.env.IniPath()));
+    for (const SerialDevice& d : ListSerialDevices())
+        lines << SerialDeviceLine(d);
+    Print((lines.join('\n') + '\n').toUtf8());
     return 0;
 }
 
@@ -103,10 +115,12 @@ int CmdUnit(const QStringList& args) {
     parser.setApplicationDescription(QCoreApplication::translate(
         "zedactl",
         "Talks to the unit the INI file names: detect (search the ports), info (firmware, clock, "
-        "waiting records), values (the channels' raw values), set-clock \"YYYY-MM-DD HH:MM:SS\"."));
+        "waiting records), values (the channels' raw values), set-clock \"YYYY-MM-DD HH:MM:SS\", "
+        "ports (the four ports and the serial devices present)."));
     parser.addOption(DataDirOption());
     parser.addPositionalArgument(
-        "ACTION", QCoreApplication::translate("zedactl", "detect, info, values or set-clock."));
+        "ACTION",
+        QCoreApplication::translate("zedactl", "detect, info, values, set-clock or ports."));
     parser.addPositionalArgument(
         "TIME", QCoreApplication::translate("zedactl", "The clock for set-clock."), "[TIME]");
     const ParseResult pr = ParseOptions(parser, "unit", args);
@@ -115,13 +129,15 @@ int CmdUnit(const QStringList& args) {
     const QStringList pos = parser.positionalArguments();
     const QString action = pos.value(0);
     const bool withTime = action == "set-clock";
-    const QStringList actions = {"detect", "info", "values", "set-clock"};
+    const QStringList actions = {"detect", "info", "values", "set-clock", "ports"};
     if (!actions.contains(action) || pos.size() != (withTime ? 2 : 1)) {
         Complain(QCoreApplication::translate(
-            "zedactl", "zedactl unit: needs detect, info, values or set-clock TIME"));
+            "zedactl", "zedactl unit: needs detect, info, values, set-clock TIME or ports"));
         return 2;
     }
     CtlEnv ctl(parser.value("data-dir"));
+    if (action == "ports")
+        return Ports(ctl);
     TConfig config(ctl.env.IniPath());
     const std::unique_ptr<TCommBase> comm = CreateComm(ctl.env);
     if (action == "detect")
@@ -192,8 +208,8 @@ int CmdAcquire(const QStringList& args) {
     TAcquisitionService acquisition(ctl.env, *comm, config);
 
     // Cycles follow each other at once while records come, every PollMs
-    // while the unit has nothing, and every ReopenIntervalMs while the link
-    // is down (the cycle opens it again).
+    // while the unit has nothing, and after the link's pause while it is
+    // down (the cycle's quick tries came first).
     QElapsedTimer sinceRecord;
     sinceRecord.start();
     for (;;) {
@@ -208,7 +224,8 @@ int CmdAcquire(const QStringList& args) {
         const qint64 left = idle * 1000 - sinceRecord.elapsed();
         if (left <= 0)
             break;
-        const qint64 pause = comm->NoConnection != 0 ? TCommBase::ReopenIntervalMs : PollMs;
+        const qint64 pause =
+            comm->NoConnection != 0 ? std::max<qint64>(PollMs, comm->RetryPauseMs()) : PollMs;
         QThread::msleep(static_cast<unsigned long>(std::min(pause, left)));
     }
     // Records that could not all be fetched are no success, whatever was

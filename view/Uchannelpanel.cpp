@@ -62,12 +62,14 @@ void TChannelPanel::ShowDocument(const MonthDocument* document) {
     FFilling = true;
     tblChannels->setRowCount(document ? ChannelCount : 0);
     FRowChannel = document ? RowOrder(*document) : std::vector<int>();
+    FRowUsed.assign(FRowChannel.size(), false);
     const QBrush grey = palette().brush(QPalette::Disabled, QPalette::Text);
     const QBrush text = palette().brush(QPalette::Active, QPalette::Text);
     for (int row = 0; row < int(FRowChannel.size()); ++row) {
         const int ch = FRowChannel[row];
         const ChannelDef c = HeaderChannel(document->header, ch);
         const bool used = c.active != 0;
+        FRowUsed[size_t(row)] = used;
         const QColor colour = ChannelColour(c.colourChoice);
         QTableWidgetItem* name = ItemAt(row, ColChannel);
         name->setText(QString("%1 %2").arg(ch + 1).arg(FromAnsi(c.name)));
@@ -81,8 +83,28 @@ void TChannelPanel::ShowDocument(const MonthDocument* document) {
         for (int col : {ColUnit, ColInUse, ColValue})
             ItemAt(row, col)->setForeground(used ? text : grey);
     }
+    ColourValues();
     FitColumns();
     FFilling = false;
+}
+
+void TChannelPanel::MarkStale(const QString& time) {
+    if (time == FStaleTime)
+        return;
+    FStaleTime = time;
+    ColourValues();
+    FitColumns();
+}
+
+void TChannelPanel::ColourValues() {
+    tblChannels->horizontalHeaderItem(ColValue)->setText(
+        FStaleTime.isEmpty() ? tr("Value") : tr("Value at %1").arg(FStaleTime));
+    const QBrush grey = palette().brush(QPalette::Disabled, QPalette::Text);
+    const QBrush text = palette().brush(QPalette::Active, QPalette::Text);
+    for (int row = 0; row < int(FRowChannel.size()); ++row) {
+        const bool used = FRowUsed[size_t(row)];
+        ItemAt(row, ColValue)->setForeground(used && FStaleTime.isEmpty() ? text : grey);
+    }
 }
 
 void TChannelPanel::FitColumns() {

@@ -28,6 +28,10 @@ public:
     // The values at a slot of the document, or none (slot -1).
     void ShowCursor(const MonthDocument* document, int slot);
 
+    // Marks the values as older than the last cycle: greyed, under the
+    // heading "Value at HH:MM" with their time; empty time: fresh again.
+    void MarkStale(const QString& time);
+
     // The rows list the channels in use first, then the others, greyed.
     static std::vector<int> RowOrder(const MonthDocument& document);
     // The row that shows a channel, -1 when none does.
@@ -45,7 +49,12 @@ private:
     // to show all of them.
     void FitColumns();
 
+    // The colours of the values: grey while stale.
+    void ColourValues();
+
     std::vector<int> FRowChannel;
+    std::vector<bool> FRowUsed;
+    QString FStaleTime;
 
     bool FFilling = false;
 };

@@ -1,6 +1,8 @@
 #include "view/Uchildbase.h"
 
 #include "comm/Cacquisition.h"
+#include "comm/Ccommbase.h"
+#include "comm/Flinkstate.h"
 
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
@@ -309,6 +311,7 @@ void TfmChildBase::OpenValueWindow(int x) {
         return;
     }
     auto* w = new TfmViewChannel(this);
+    w->noDataSince = FNoDataSince;
     w->SetUp(FDocument);
     PlaceValueWindow(x);
     w->show();
@@ -552,6 +555,14 @@ void TfmChildAct::CycleEnded(int stored) {
     ViewAct()->Refresh();
     if (FHooks)
         FHooks->DataChanged(FDocument);
+}
+
+void TfmChildAct::ShowLinkState(const LinkState& state) {
+    // The caption without an earlier mark, which begins with " — ".
+    setWindowTitle(StaleCaption(windowTitle().section(QStringLiteral(" — "), 0, 0), state));
+    FNoDataSince = NoDataSinceText(state);
+    if (fmViewChannel && fmViewChannel->parent() == this)
+        fmViewChannel->noDataSince = FNoDataSince;
 }
 
 int TfmChildAct::PixelToMinute(int x) const {

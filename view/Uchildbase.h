@@ -12,6 +12,7 @@
 #include <memory>
 
 class QPainter;
+struct LinkState;
 class TChildHooks;
 class TFileAct;
 class TFileBase;
@@ -116,6 +117,7 @@ protected:
     TEnv& FEnv;
     TChildHooks* FHooks;
     MonthDocument FDocument;
+    QString FNoDataSince; // for the value window, while the running month is stale
     std::unique_ptr<TViewBase> FView;
     std::unique_ptr<TFileBase> FFile;
 
@@ -179,6 +181,9 @@ public:
     // first paint shows them without waiting for the unit's next record.
     // True when there were any.
     bool ShowStoredDays();
+
+    // Marks the caption and the value window while the unit link is lost.
+    void ShowLinkState(const LinkState& state);
 
 private:
     // Reads the days of the month file a record made at `at` goes to.

@@ -90,8 +90,10 @@ void TfmViewChannel::ShowSlot(const MonthDocument& document, int slot) {
     }
     for (int r = FRowsUsed; r < ChannelCount; ++r)
         rows[r]->setVisible(false);
+    const bool afterData = slot >= int(HeaderEndSlot(document.header));
+    const QString missing = afterData && !noDataSince.isEmpty() ? noDataSince : tr("no data");
     Label1->setText(FromAnsi(SlotTimeText(document, uint32_t(slot))) +
-                    (stored ? QString() : tr("no data")));
+                    (stored ? QString() : missing));
     Label1->adjustSize();
     Label2->setText(FromAnsi(OperatorLineText(document, SlotOperator(block, minute))));
     Label2->adjustSize();

@@ -29,6 +29,10 @@ public:
     // memory leaves everything as it was.
     void ShowSlot(const MonthDocument& document, int slot);
 
+    // Said of the minutes after the newest stored one while the unit does
+    // not answer ("no data since 09:48"); empty while it does.
+    QString noDataSince;
+
     QFrame* Panel1 = nullptr;
     QFrame* Bevel2 = nullptr;
     QLabel* Label1 = nullptr;                 // date and time

@@ -2,6 +2,7 @@
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
+#include "config/Cinifile.h"
 #include "support/Crecordingmessages.h"
 #include "view/Fviewtestsupport.h"
 #include "view/Uchannelpanel.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QProcess>
@@ -151,6 +153,57 @@ private slots:
 
     // At 10:1 a click 3 pixels left of the plot area truncated to slot 0
     // and set a mark there.
+    // Losing the unit was nearly invisible: one notice, and nothing after
+    // it was closed. The status bar tells it now, in red, and the running
+    // window's caption is marked.
+    void lostUnitShowsInTheStatusBarAndTheCaption() {
+        w.reset();
+        const QByteArray missing = QFile::encodeName(dir.filePath("ttyUSB0"));
+        TIniFile ini(env.IniPath());
+        QVERIFY(ini.WriteString(IniSection, "Unit", "serial"));
+        QVERIFY(ini.WriteString(IniSection, "COM2", missing));
+        w = std::make_unique<TfmMain>(env, [](int) { return 2; });
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->Timer1Timer();
+        auto* status = w->findChild<QLabel*>("lblLinkStatus");
+        QVERIFY(status);
+        QCOMPARE(status->text(), "Unit: no answer since 14:00 (COM2 " +
+                                     QString::fromLocal8Bit(missing) + "), trying again");
+        QCOMPARE(status->palette().color(QPalette::WindowText), QColor(0xC0, 0, 0));
+        QVERIFY(fmChildAct);
+        w->Timer1Timer(); // marked once, however often it is told
+        QCOMPARE(fmChildAct->windowTitle(), QString("Aktuell: — no data since 14:00"));
+        QVERIFY(ini.WriteString(IniSection, "Unit", "sim"));
+    }
+
+    // Values older than the last cycle are greyed under their time; the
+    // value window says since when nothing came after the newest minute.
+    void staleValuesAreMarkedWithTheirTime() {
+        ChannelDefs c = NoChannels();
+        c[0] = Channel(0, 1, "Druck", "bar");
+        MonthDocument d;
+        InitDocument(d, c, 600);
+        SetRaw(d, 599, 0, 123);
+        TChannelPanel panel;
+        panel.ShowDocument(&d);
+        QTableWidgetItem* value = panel.tblChannels->item(panel.RowOfChannel(0), 3);
+        const QBrush text = value->foreground();
+        panel.MarkStale("09:59");
+        QCOMPARE(panel.tblChannels->horizontalHeaderItem(3)->text(), QString("Value at 09:59"));
+        QCOMPARE(value->foreground(), panel.palette().brush(QPalette::Disabled, QPalette::Text));
+        panel.MarkStale(QString());
+        QCOMPARE(value->foreground(), text);
+
+        TfmViewChannel v;
+        v.noDataSince = "no data since 10:00";
+        v.SetUp(d);
+        v.ShowSlot(d, 605);
+        QVERIFY(v.Label1->text().endsWith("no data since 10:00"));
+        v.ShowSlot(d, 20); // empty, but before the newest minute
+        QVERIFY(v.Label1->text().endsWith("no data") && !v.Label1->text().contains("since"));
+    }
+
     void leftClickLeftOfThePlotAreaSetsNoMark() {
         TfmChildData* c = Open();
         c->ApplyTimeZoom(10);

@@ -128,9 +128,12 @@ private slots:
         QVERIFY(QDir(dir.path()).entryList({"*.ZMF"}).isEmpty());
     }
 
-    void linkErrorWaitsElevenTicks() {
+    // A link error cost 55 s; after the link's quick tries the next tick
+    // tries again.
+    void linkErrorIsTriedAgainAtTheNextTick() {
         unit->readResult = -1;
-        QCOMPARE(acq->RunCycle(), 11);
+        QCOMPARE(acq->RunCycle(), 1);
+        QCOMPARE(unit->RetryPauseMs(), TCommBase::ReopenIntervalMs);
         unit->readResult = 7; // any other answer counts as nothing waiting
         QCOMPARE(acq->RunCycle(), 1);
         QCOMPARE(messages.beeps, 0);

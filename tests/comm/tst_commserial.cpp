@@ -152,8 +152,10 @@ private slots:
             QVERIFY2(FaultCount(report, "drop-byte") > 0, report.constData());
             QVERIFY2(FaultCount(report, "corrupt-frame") > 0, report.constData());
             QVERIFY2(FaultCount(report, "silence") > 0, report.constData());
-            QVERIFY(wasCut);
-            QCOMPARE(notices.disconnects, 1);
+            // A silence of a few requests cut the link for 55 s and brought
+            // the notice; it is bridged within the cycle now.
+            QVERIFY(!wasCut);
+            QCOMPARE(notices.disconnects, 0);
         }
     }
 
@@ -196,10 +198,12 @@ private slots:
         QVERIFY(UseUnit("none", dir.filePath("missing").toLocal8Bit()));
         TCommSerial link(env);
         QVERIFY(!link.Start());
-        QCOMPARE(messages.Texts(),
-                 QStringList{"Communications port COM2 cannot connected!\nTried: COM2 (" +
-                             dir.filePath("missing") +
-                             "). The port of the unit is chosen under Admin › Communications parameter..."});
+        QCOMPARE(
+            messages.Texts(),
+            QStringList{
+                "Communications port COM2 cannot connected!\nTried: COM2 (" +
+                dir.filePath("missing") +
+                "). The port of the unit is chosen under Admin › Communications parameter..."});
         SampleRecord r;
         QCOMPARE(link.ReadOldest(r), -1);
         QCOMPARE(link.NoConnection, 1);

@@ -44,6 +44,32 @@ private slots:
         const ExchangeTiming slow = TimingFor(600, 0, 36);
         QCOMPARE(slow.tryMs, 1700);
         QCOMPARE(slow.quietMs, 167);
+        // The first byte: twice the request's 7 bytes (4 ms, 117 ms) plus
+        // the unit's reaction; never beyond the try.
+        QCOMPARE(fast.silentMs, 2 * 4 + 100);
+        QCOMPARE(slow.silentMs, 2 * 117 + 100);
+        QCOMPARE(TimingFor(19200, 0, 5, 500).silentMs, fast.tryMs);
+    }
+
+    // A silent unit cost the whole try of every request it ignored; the
+    // try now ends when not one byte came in time.
+    void silentUnitEndsTheTryEarly() {
+        TExchange x(CmdGetInfo, 1, {}, {5}, ExchangeTiming{100, 20, 200, 40});
+        QCOMPARE(x.Start(0, false), Step::Send);
+        QCOMPARE(x.Deadline(), 40);
+        QCOMPARE(x.Poll(39), Step::Wait);
+        QCOMPARE(x.Poll(40), Step::Send);
+        QCOMPARE(x.Tries(), 2);
+        QCOMPARE(x.Deadline(), 80);
+        QCOMPARE(x.FirstByteDelay(), -1);
+        // An answer that has begun gets the whole try.
+        QCOMPARE(x.Received(InfoAnswer.left(3), 70), Step::Wait);
+        QCOMPARE(x.FirstByteDelay(), 30);
+        QCOMPARE(x.Deadline(), 140);
+        QCOMPARE(x.Poll(100), Step::Wait);
+        QCOMPARE(x.Received(InfoAnswer.mid(3), 130), Step::Done);
+        QVERIFY(x.Ok());
+        QCOMPARE(x.Tries(), 2);
     }
 
     // The fault that shut the link: the rest of a damaged answer, still

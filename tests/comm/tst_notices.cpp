@@ -40,11 +40,14 @@ private slots:
         QVERIFY(!notice.isVisible());
     }
 
-    void disconnectWindow() {
+    // The notice broke its one sentence over two lines, the second with a
+    // leading blank.
+    void disconnectNoticeIsOneLine() {
         TfmDisconnect notice;
         QCOMPARE(notice.windowTitle(), QString("ZEDA"));
-        QCOMPARE(LabelTexts(notice), QStringList({"Now there is no connection with system",
-                                                  " of the account of the data!"}));
+        QCOMPARE(
+            LabelTexts(notice),
+            QStringList({"Now there is no connection with system of the account of the data!"}));
         QCOMPARE(notice.findChild<QPushButton*>("btnOk")->text(), QString("&OK"));
     }
 
@@ -64,6 +67,7 @@ private slots:
         notices.Disconnect(); // returns at once
         QCOMPARE(shown().size(), 1);
         QVERIFY(!shown().first()->isModal());
+        QVERIFY(shown().first()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(!shown().first()->testAttribute(Qt::WA_QuitOnClose));
         notices.Disconnect();
         QCOMPARE(shown().size(), 1);
@@ -83,7 +87,7 @@ private slots:
         QCOMPARE(messages.shown[0].kind, TMessages::Information);
         QCOMPARE(messages.shown[0].text, TimeDiffLines().join('\n'));
         QCOMPARE(messages.shown[1].text,
-                 QString("Now there is no connection with system\n of the account of the data!"));
+                 QString("Now there is no connection with system of the account of the data!"));
     }
 };
 

@@ -18,12 +18,15 @@
 #include "files/Fmonthfile.h"
 #include "support/Crecordingmessages.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -201,23 +204,25 @@ private slots:
         QCOMPARE(StoredSlot(839).left(2), QByteArray("\xFF\xFF"));
     }
 
-    // An answer later than the try's time-out is taken by the request that
-    // goes again; its twin, the answer to that, is passed over afterwards.
-    void lateAnswerCostsOneTry() {
+    // An answer that begins later than the unit's answers did so far costs
+    // the tries of one exchange (a silent unit must not cost the whole try
+    // of every request); the request then goes again and the late answers
+    // are passed over: the record is stored once and removed once.
+    void lateAnswerCostsOneExchange() {
         model.Add(8, 841);
         bool first = true;
         TScriptedUnit unit([&](const Request& r) {
             Pieces p = Normal(r);
             if (r.code == ReadOldest && std::exchange(first, false))
-                p[0].pauseMs = 200; // the try gives up after 118 ms
+                p[0].pauseMs = 200; // the three tries give up after 3 x 54 ms
             return p;
         });
         UseUnit(unit);
         TCommSerial link(env);
         QVERIFY(link.Start());
         QCOMPARE(Drain(link), 1);
-        QCOMPARE(link.Link().repeats, 1);
-        QCOMPARE(unit.Count(ReadOldest), 3); // twice for the record, once "none"
+        QCOMPARE(link.Link().repeats, TExchange::Attempts - 1);
+        QCOMPARE(unit.Count(ReadOldest), 5); // three tries, once more, once "none"
         QCOMPARE(unit.Count(RemoveOldest), 1);
         QCOMPARE(StoredSlot(841), ExpectedSlot(841));
         QCOMPARE(model.Waiting(), 0);
@@ -360,8 +365,9 @@ private slots:
     }
 
     // The fault that needed a person: a link that failed at opening was
-    // never opened again. The cycle opens it again now, at most every 5 s,
-    // and the notice goes away when the unit answers.
+    // never opened again. The cycle opens it again now: at once and after
+    // 0.5, 1 and 2 s within the cycle, then at every tick; the notice goes
+    // away when the unit answers.
     void failedLinkIsReopenedByTheCycle() {
         model.Add(14, 847);
         std::atomic<bool> answering = false;
@@ -369,10 +375,12 @@ private slots:
         UseUnit(unit);
         TCommSerial link(env);
         QVERIFY(!link.Start());
-        QCOMPARE(messages.Texts(),
-                 QStringList{"Es besteht keine Verbindung zum Akquisitionssystem!\nTried: COM2 (" +
-                             QString::fromLocal8Bit(unit.Path()) +
-                             "). The port of the unit is chosen under Admin › Communications parameter..."});
+        QCOMPARE(
+            messages.Texts(),
+            QStringList{
+                "Es besteht keine Verbindung zum Akquisitionssystem!\nTried: COM2 (" +
+                QString::fromLocal8Bit(unit.Path()) +
+                "). The port of the unit is chosen under Admin › Communications parameter..."});
         QCOMPARE(unit.Count(GetInfo), 3);
         QVERIFY(!link.Reached());
 
@@ -380,27 +388,101 @@ private slots:
         MonthDocument document;
         TFileAct file(&document, env, config);
         TAcquisition acquisition(env, link, file, document);
-        clock.SetTick(clock.TickCount() + 4999);
-        QCOMPARE(acquisition.RunCycle(), 11); // too soon: nothing on the line
-        QCOMPARE(unit.Count(GetInfo), 3);
-        QCOMPARE(link.NoConnection, 1);
-        clock.SetTick(clock.TickCount() + 1);
-        QCOMPARE(acquisition.RunCycle(), 11); // tried again, still silent
-        QCOMPARE(unit.Count(GetInfo), 6);
+        QCOMPARE(acquisition.RunCycle(), 1); // five openings of three tries, all silent
+        QCOMPARE(unit.Count(GetInfo), 3 + 5 * 3);
         QCOMPARE(unit.Count(ReadOldest), 0);
+        QCOMPARE(link.NoConnection, 1);
+        QCOMPARE(link.RetryPauseMs(), TCommBase::ReopenIntervalMs);
 
         answering = true;
-        QCOMPARE(acquisition.RunCycle(), 11); // within 5 s of the last try
-        QCOMPARE(unit.Count(GetInfo), 6);
-        clock.SetTick(clock.TickCount() + 5000);
-        QCOMPARE(acquisition.RunCycle(), 11);
-        QCOMPARE(unit.Count(GetInfo), 7);
+        QCOMPARE(acquisition.RunCycle(), 11); // the next tick finds it
+        QCOMPARE(unit.Count(GetInfo), 19);
         QCOMPARE(acquisition.StoredCount(), 1);
         QCOMPARE(link.NoConnection, 0);
+        QCOMPARE(link.RetryPauseMs(), 0u);
         QVERIFY(link.Reached());
         QCOMPARE(notices.reconnections, 1);
         QCOMPARE(messages.shown.size(), 1); // the reopening is quiet
         QCOMPARE(StoredSlot(847), ExpectedSlot(847));
+    }
+
+    // A unit silent for 2 s cost the cycle 55 s. It is tried again at once
+    // while it answered less than a second ago, then after growing pauses,
+    // and answers in the same cycle.
+    void unitSilentForTwoSecondsAnswersInTheNextTry() {
+        model.Add(15, 848);
+        std::atomic<int64_t> silentUntil = -1;
+        TScriptedUnit unit([&](const Request& r) {
+            if (r.code == ReadOldest && silentUntil < 0)
+                silentUntil = r.atMs + 2000;
+            return r.code == ReadOldest && r.atMs < silentUntil ? Pieces() : Normal(r);
+        });
+        UseUnit(unit);
+        TCommSerial link(env);
+        QVERIFY(link.Start());
+        TConfig config(env.IniPath());
+        MonthDocument document;
+        TFileAct file(&document, env, config);
+        TAcquisition acquisition(env, link, file, document);
+        QCOMPARE(acquisition.RunCycle(), 11);
+        QCOMPARE(acquisition.StoredCount(), 1);
+        QCOMPARE(StoredSlot(848), ExpectedSlot(848));
+        QCOMPARE(link.NoConnection, 0);
+
+        QList<int64_t> reads;
+        for (const Request& r : unit.Requests()) {
+            if (r.code == ReadOldest)
+                reads << r.atMs;
+        }
+        const int tryMs = TSerialLink::TryTimeoutMs(57600, 0, 36);
+        int64_t longestGap = 0;
+        int64_t answered = -1;
+        for (qsizetype i = 1; i < reads.size(); ++i) {
+            longestGap = std::max(longestGap, reads[i] - reads[i - 1]);
+            if (answered < 0 && reads[i] >= silentUntil)
+                answered = reads[i];
+        }
+        // A pause of 0.5 s came, none of 2 s; picked up within 1.5 s of the
+        // unit's first answer, not 5 or 55 s later.
+        QVERIFY2(longestGap >= tryMs + 500 - 20 && longestGap < tryMs + 1200,
+                 qPrintable(QString::number(longestGap)));
+        QVERIFY(answered >= 0 && answered - silentUntil < 1500);
+    }
+
+    // A USB adapter plugged in again comes back under another device name;
+    // its by-id link moves with it, and the link finds it there.
+    void renamedDeviceIsFoundAgainThroughItsLink() {
+        model.Add(16, 849);
+        auto first =
+            std::make_unique<TScriptedUnit>([this](const Request& r) { return Normal(r); });
+        TScriptedUnit second([this](const Request& r) { return Normal(r); });
+        QVERIFY(first->IsOpen() && second.IsOpen());
+        QVERIFY(first->Path() != second.Path());
+        QVERIFY(QDir(dir.path()).mkpath("by-id"));
+        const QString byId = dir.filePath("by-id/usb-FTDI_Unit_A1B2-if00-port0");
+        QVERIFY(QFile::link(QString::fromLocal8Bit(first->Path()), byId));
+        UseUnit(*first);
+        QVERIFY(TIniFile(env.IniPath()).WriteString(IniSection, "COM2", QFile::encodeName(byId)));
+
+        TCommSerial link(env);
+        QVERIFY(link.Start());
+        TConfig config(env.IniPath());
+        MonthDocument document;
+        TFileAct file(&document, env, config);
+        TAcquisition acquisition(env, link, file, document);
+        QCOMPARE(acquisition.RunCycle(), 11);
+        QCOMPARE(acquisition.StoredCount(), 1);
+
+        first.reset(); // pulled out
+        QVERIFY(QFile::remove(byId));
+        QVERIFY(QFile::link(QString::fromLocal8Bit(second.Path()), byId));
+        model.Add(17, 850);
+        for (int tick = 0; tick < 2 && acquisition.StoredCount() < 2; ++tick)
+            acquisition.RunCycle();
+        QCOMPARE(acquisition.StoredCount(), 2);
+        QCOMPARE(second.Count(GetInfo), 1);
+        QCOMPARE(StoredSlot(850), ExpectedSlot(850));
+        QCOMPARE(link.NoConnection, 0);
     }
 };
 

@@ -15,6 +15,7 @@
 #include "view/Uchildbase.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
@@ -310,11 +311,46 @@ private slots:
         TCommSim unit(env);
         TfmCommunication d(env, unit);
         d.btnDetect->click();
-        QCOMPARE(messages.Texts(), QStringList{"Auto detect OK!"});
-        QCOMPARE(messages.shown[0].kind, TMessages::Information);
+        // The search said neither where nor how fast it found the unit.
+        QCOMPARE(messages.Texts(),
+                 QStringList{"Auto detect OK!\nThe unit answers on COM1 (" +
+                             QString::fromLocal8Bit(line.Path()) + ") at 19200 Baud. Use these?"});
+        QCOMPARE(messages.shown[0].kind, TMessages::Confirmation);
+        QCOMPARE(d.UnitItem(), 1);
         QCOMPARE(d.PortItem(), 0);
         QCOMPARE(d.SpeedItem(), 5);
         QCOMPARE(IniValue("Kommunikationsport"), QByteArray("4")); // stored only on OK
+    }
+
+    // The dialog could not point the link at a device: the serial line, a
+    // port and its device chosen there land in the keys the link reads.
+    void dialogChoosesADeviceForTheSerialLine() {
+        TCommSim unit(env);
+        QVERIFY(unit.Start());
+        const QString byId = "/dev/serial/by-id/usb-FTDI_Unit_A1B2-if00-port0";
+        {
+            TfmCommunication d(env, unit);
+            QCOMPARE(d.UnitItem(), 0);
+            QCOMPARE(d.lblDevice->text(), QString("Device in use: /dev/ttyS1"));
+            d.findChild<QRadioButton*>("rgUnitItem1")->click();
+            d.findChild<QRadioButton*>("rgCommItem0")->click();
+            QCOMPARE(d.cmbDevice->currentText(), QString("/dev/ttyS0"));
+            // A listed device is stored by its name, not by its line.
+            d.cmbDevice->addItem("usb-FTDI_Unit (/dev/ttyUSB1)  FT232R USB UART  FTDI", byId);
+            d.cmbDevice->setCurrentIndex(d.cmbDevice->count() - 1);
+            QCOMPARE(d.Device(), byId);
+            d.SelectSpeed(4);
+            d.btnOk->click();
+        }
+        QCOMPARE(IniValue("Unit"), QByteArray("serial"));
+        QCOMPARE(IniValue("Kommunikationsport"), QByteArray("1"));
+        QCOMPARE(IniValue("COM1"), byId.toUtf8());
+        QCOMPARE(IniValue("Baudrate"), QByteArray("9600"));
+        QCOMPARE(messages.Texts(), QStringList{"The unit link changes when ZEDA starts again."});
+
+        TfmCommunication again(env, unit);
+        QCOMPARE(again.UnitItem(), 1);
+        QCOMPARE(again.Device(), byId);
     }
 
     // The window's close waits until the cycle has finished with the

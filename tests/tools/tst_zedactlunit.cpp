@@ -78,6 +78,24 @@ private slots:
         QVERIFY(r.err.contains("warning: Auto detect NO!\n"));
     }
 
+    // The ports as the INI file names them, then the devices present, each
+    // under its stable name where it has one.
+    void unitPortsListsTheFourPortsFirst() {
+        const QString data = dir.filePath("ports");
+        QVERIFY(SerialDataDir(data, "/dev/serial/by-id/usb-FTDI_Unit-if00-port0"));
+        const Run r = Ctl({"unit", "ports", "--data-dir", data});
+        QCOMPARE(r.exitCode, 0);
+        const QList<QByteArray> lines = r.out.split('\n');
+        QVERIFY(lines.size() >= 5);
+        const QByteArray none = (data + "/none").toLocal8Bit();
+        QCOMPARE(lines[0], "COM1  " + none);
+        QCOMPARE(lines[1], QByteArray("COM2  /dev/serial/by-id/usb-FTDI_Unit-if00-port0"));
+        QCOMPARE(lines[2], "COM3  " + none);
+        QCOMPARE(lines[3], "COM4  " + none);
+        for (qsizetype i = 4; i + 1 < lines.size(); ++i)
+            QVERIFY2(lines[i].startsWith("/dev/"), lines[i].constData());
+    }
+
     // acquire stores what the unit holds into the same month files the
     // simulator path writes for those minutes, holding the data directory.
     void acquireStoresWhatTheUnitHolds() {
