@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/Ccsvwriter.h"
 #include "files/Cmonthdocument.h"
 #include "view/Cpaintarea.h"
 
@@ -54,7 +55,7 @@ public:
     // it on disk, and redraws. True when it was re-read.
     bool RefreshExceptions();
     // The CSV export of the marked range.
-    bool ExportMarkedRange(const QString& path);
+    bool ExportMarkedRange(const QString& path, const TCsvOptions& options = {});
     // Copies the window's month file into a directory.
     bool BackupTo(const QString& dir);
     // Copies a month file from elsewhere to target (the data directory).
