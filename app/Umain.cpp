@@ -15,6 +15,7 @@
 #include "config/Ctablecolor.h"
 #include "config/Fcodec.h"
 #include "config/Ffont.h"
+#include "dialogs/Ucsvexport.h"
 #include "files/Fmonthfile.h"
 #include "operators/Ulogin.h"
 #include "print/Cprintbase.h"
@@ -175,11 +176,14 @@ void TfmMain::Terminate(int exitCode) {
     FExitCode = exitCode;
 }
 
-int RunMainWindow(TEnv& env, TLoginRunner login) {
+int RunMainWindow(TEnv& env, TLoginRunner login, const QStringList& files) {
     TfmMain window(env, std::move(login));
     if (window.Terminating())
         return window.ExitCode();
     window.show();
+    // The month files named on the command line (a file manager's "Open").
+    for (const QString& file : files)
+        window.OpenMonthFile(QFileInfo(file).absoluteFilePath());
     return QApplication::exec();
 }
 
@@ -263,6 +267,13 @@ void TfmMain::InstallDefaultDialogs() {
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                    ? dialog.selectedFiles().first()
                    : QString();
+    };
+    ChooseCsvOptions = [this](TCsvOptions& options) {
+        TfmCsvExport dialog(this);
+        if (ExecDialog(dialog) != QDialog::Accepted)
+            return false;
+        options = dialog.Options();
+        return true;
     };
     // The directory prompt lets the user create a new directory.
     ChooseDirectory = [this](const QString& dir) {

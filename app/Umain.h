@@ -1,12 +1,14 @@
 #pragma once
 
 #include "comm/Cacquisitionservice.h"
+#include "files/Ccsvwriter.h"
 #include "view/Cchildhooks.h"
 
 #include <QFont>
 #include <QList>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -81,6 +83,8 @@ public:
     std::function<QString(const QString& dir, const QString& filter)> ChooseOpenFile;
     std::function<QString(const QString& dir, const QString& filter)> ChooseSaveFile;
     std::function<QString(const QString& dir)> ChooseDirectory;
+    // The layout of a CSV export; false when cancelled.
+    std::function<bool(TCsvOptions& options)> ChooseCsvOptions;
     // Shows the font dialog with font preset; on OK font holds the choice.
     std::function<bool(QFont& font)> ChooseFont;
     std::function<void()> RunPrinterSetup;
@@ -325,5 +329,5 @@ private:
 extern TfmMain* fmMain;
 
 // The program: the main window, then the event loop unless it ends before
-// it started. The exit code.
-int RunMainWindow(TEnv& env, TLoginRunner login = {});
+// it started, with the month files named opened. The exit code.
+int RunMainWindow(TEnv& env, TLoginRunner login = {}, const QStringList& files = {});

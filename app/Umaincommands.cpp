@@ -500,8 +500,9 @@ void TfmMain::TrmExportExecute() {
     if (!w)
         return;
     const QString path = ChooseSaveFile(FEnv.dataDir, CsvFilter);
-    if (!path.isEmpty())
-        w->ExportMarkedRange(path);
+    TCsvOptions options;
+    if (!path.isEmpty() && ChooseCsvOptions(options))
+        w->ExportMarkedRange(path, options);
 }
 
 void TfmMain::TrmClearDataExecute() {

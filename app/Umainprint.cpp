@@ -13,6 +13,7 @@
 #include "view/Uchildbase.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 
@@ -93,7 +94,9 @@ void TfmMain::ExportReportExecute() {
 void TfmMain::ExportReportOf(TfmChildBase* w, const TPrintRequest& request, int printer) {
     if (!w || !Prnt)
         return;
-    const QString path = ChooseSaveFile(FEnv.dataDir, PdfFilter);
+    const QString proposed =
+        QDir(FEnv.dataDir).filePath(ReportPdfFileName(w->Document(), request));
+    const QString path = ChooseSaveFile(proposed, PdfFilter);
     if (path.isEmpty())
         return;
     const QString refusal = RefusedOutputTarget(path, w->Document().FilePath());
@@ -107,8 +110,9 @@ void TfmMain::ExportReportOf(TfmChildBase* w, const TPrintRequest& request, int 
     job.printer = printer;
     job.fitToPage = Prnt->fitToPage;
     job.output = path;
-    job.title = QFileInfo(w->Document().FilePath()).fileName();
-    WriteReportPdf(FEnv, Config, w->Document(), w->View(), w->File(), job, nullptr);
+    job.title = ReportPdfTitle(w->Document(), request);
+    if (WriteReportPdf(FEnv, Config, w->Document(), w->View(), w->File(), job, nullptr).written)
+        FEnv.messages->Show(TMessages::Information, ReportWrittenText(path));
 }
 
 void TfmMain::PrinterExecute() {

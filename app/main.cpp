@@ -39,6 +39,8 @@ void SetUpParser(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOption(DataDir);
     parser.addOption(LanguageChoice);
+    parser.addPositionalArgument(
+        "FILE", QCoreApplication::translate("main", "Month files to open."), "[FILE...]");
 }
 
 // --help and --version print and end before anything needs a display.
@@ -94,7 +96,7 @@ int main(int argc, char* argv[]) {
     }
 
     try {
-        return RunMainWindow(env);
+        return RunMainWindow(env, {}, parser.positionalArguments());
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, "ZEDA", QString::fromLocal8Bit(e.what()));
     } catch (...) {

@@ -31,7 +31,7 @@ bool TNumberEdit::InRange() const {
 }
 
 QString TNumberEdit::RangeText() const {
-    return tr("Enter a whole number from %1 to %2.").arg(FMin).arg(FMax);
+    return tr("%1 enter a whole number from %2 to %3.").arg(FCaption).arg(FMin).arg(FMax).trimmed();
 }
 
 void TNumberEdit::SetValue(long value) {

@@ -23,8 +23,12 @@ public:
     void SetValue(long value);
     // True when the text is a whole number within the range.
     bool InRange() const;
-    // "Enter a whole number from <min> to <max>."
+    // "<field> enter a whole number from <min> to <max>.", the field named
+    // by its caption.
     QString RangeText() const;
+    // The caption the messages name the field by ("Offset:").
+    void SetCaption(const QString& caption) { FCaption = caption; }
+    const QString& Caption() const { return FCaption; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -32,6 +36,7 @@ protected:
 private:
     long FMin;
     long FMax;
+    QString FCaption;
 };
 
 // The first field whose text is out of its range is named with its range

@@ -2,6 +2,7 @@
 
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
+#include "config/Cmessages.h"
 #include "config/Ctablecolor.h"
 #include "config/Fcodec.h"
 #include "config/Ftextfield.h"
@@ -61,24 +62,39 @@ QWidget* WithCountLeft(QLineEdit* e) {
     return box;
 }
 
-TNumberEdit* NumberField(QWidget* parent, const char* name, long maximum) {
+TNumberEdit* NumberField(QWidget* parent, const char* name, long maximum, const QString& caption) {
     auto* e = new TNumberEdit(0, maximum, parent);
     e->setObjectName(name);
+    e->SetCaption(caption);
     return e;
+}
+
+// A caption without its colon, for naming the field inside a sentence.
+QString Bare(const QString& caption) {
+    QString text = caption;
+    if (text.endsWith(':'))
+        text.chop(1);
+    return text;
 }
 
 } // namespace
 
 QString ColourEntryCaption(int entry) {
-    // The colour names of the printers' list; the printer is named apart,
-    // for the choice moves the channel to that printer.
-    static const char* const colours[] = {
-        QT_TRANSLATE_NOOP("TfmSetKanal", "Schwarz"), QT_TRANSLATE_NOOP("TfmSetKanal", "Rot"),
-        QT_TRANSLATE_NOOP("TfmSetKanal", "Blau"),    QT_TRANSLATE_NOOP("TfmSetKanal", "Violett"),
-        QT_TRANSLATE_NOOP("TfmSetKanal", "Gelb"),    QT_TRANSLATE_NOOP("TfmSetKanal", "Orange"),
-        QT_TRANSLATE_NOOP("TfmSetKanal", "Grun")};
+    // Named after the colour the entry draws on screen (the colour table's
+    // entry of the same index); the printer is named apart, for the choice
+    // moves the channel to that printer.
+    static const char* const colours[ColourEntryCount] = {
+        QT_TRANSLATE_NOOP("TfmSetKanal", "Black"),  QT_TRANSLATE_NOOP("TfmSetKanal", "Red"),
+        QT_TRANSLATE_NOOP("TfmSetKanal", "Blue"),   QT_TRANSLATE_NOOP("TfmSetKanal", "Aqua"),
+        QT_TRANSLATE_NOOP("TfmSetKanal", "Yellow"), QT_TRANSLATE_NOOP("TfmSetKanal", "Magenta"),
+        QT_TRANSLATE_NOOP("TfmSetKanal", "Lime"),   QT_TRANSLATE_NOOP("TfmSetKanal", "Grey"),
+        QT_TRANSLATE_NOOP("TfmSetKanal", "Maroon"), QT_TRANSLATE_NOOP("TfmSetKanal", "Navy"),
+        QT_TRANSLATE_NOOP("TfmSetKanal", "Teal"),   QT_TRANSLATE_NOOP("TfmSetKanal", "Olive"),
+        QT_TRANSLATE_NOOP("TfmSetKanal", "Purple"), QT_TRANSLATE_NOOP("TfmSetKanal", "Green")};
+    if (entry < 0 || entry >= ColourEntryCount)
+        return QString();
     return QCoreApplication::translate("TfmSetKanal", "%1 — printer %2")
-        .arg(QCoreApplication::translate("TfmSetKanal", colours[entry % PrintColours]))
+        .arg(QCoreApplication::translate("TfmSetKanal", colours[entry]))
         .arg(entry / PrintColours + 1);
 }
 
@@ -103,12 +119,12 @@ TfmSetKanal::TfmSetKanal(const TEnv& env, int channel, QWidget* parent)
     chkActive->setObjectName("chkActive");
     edtName = TextField(this, "edtName", ChannelNameLength);
     edtDimension = TextField(this, "edtDimension", ChannelDimensionLength);
-    edtDispOffset = NumberField(this, "edtDispOffset", MaxDispOffset);
-    edtInputMult = NumberField(this, "edtInputMult", MaxInputMult);
-    edtMin = NumberField(this, "edtMin", MaxChannelValue);
-    edtMax = NumberField(this, "edtMax", MaxChannelValue);
-    edtOffset = NumberField(this, "edtOffset", MaxChannelValue);
-    edtDecimals = NumberField(this, "edtDecimals", MaxDecimals);
+    edtDispOffset = NumberField(this, "edtDispOffset", MaxDispOffset, tr("Offset:"));
+    edtInputMult = NumberField(this, "edtInputMult", MaxInputMult, tr("Multiplier:"));
+    edtMin = NumberField(this, "edtMin", MaxChannelValue, tr("Minimal value:"));
+    edtMax = NumberField(this, "edtMax", MaxChannelValue, tr("Maximal value:"));
+    edtOffset = NumberField(this, "edtOffset", MaxChannelValue, tr("Offset-value:"));
+    edtDecimals = NumberField(this, "edtDecimals", MaxDecimals, tr("Decimal:"));
     cmbColor = new QComboBox(this);
     cmbColor->setObjectName("cmbColor");
     const TTableColor screen;
@@ -127,12 +143,8 @@ TfmSetKanal::TfmSetKanal(const TEnv& env, int channel, QWidget* parent)
     d->addRow(tr("Dimension:"), WithCountLeft(edtDimension));
     auto* parameters = new QGroupBox(tr(" Parameters "), this);
     auto* p = new QFormLayout(parameters);
-    p->addRow(tr("Offset:"), edtDispOffset);
-    p->addRow(tr("Multiplier:"), edtInputMult);
-    p->addRow(tr("Minimal value:"), edtMin);
-    p->addRow(tr("Maximal value:"), edtMax);
-    p->addRow(tr("Offset-value:"), edtOffset);
-    p->addRow(tr("Decimal:"), edtDecimals);
+    for (TNumberEdit* e : {edtDispOffset, edtInputMult, edtMin, edtMax, edtOffset, edtDecimals})
+        p->addRow(e->Caption(), e);
     p->addRow(lblShown);
     auto* colour = new QGroupBox(tr(" Color "), this);
     auto* c = new QFormLayout(colour);
@@ -195,11 +207,25 @@ ChannelDef TfmSetKanal::Edited() const {
     return c;
 }
 
+bool TfmSetKanal::RefuseEmptyRange() {
+    // Every value would lie outside the limits and count as "#U/L" or "#O/L".
+    if (edtMin->Value() < edtMax->Value())
+        return false;
+    if (FEnv.messages)
+        FEnv.messages->Show(TMessages::Information,
+                            tr("\"%1\" must be less than \"%2\".")
+                                .arg(Bare(edtMin->Caption()), Bare(edtMax->Caption())));
+    edtMin->setFocus();
+    edtMin->selectAll();
+    return true;
+}
+
 void TfmSetKanal::btnOkClick() {
     if (const QString r = ChannelTextRefusal(edtName->text(), edtDimension->text()); !r.isEmpty())
         return Inform(FEnv, r);
     if (RefuseOutOfRange(FEnv,
-                         {edtDispOffset, edtInputMult, edtMin, edtMax, edtOffset, edtDecimals}))
+                         {edtDispOffset, edtInputMult, edtMin, edtMax, edtOffset, edtDecimals}) ||
+        RefuseEmptyRange())
         return;
     // A key that cannot be written keeps the dialog open, and the
     // configuration keeps what the file still holds.

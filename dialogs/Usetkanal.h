@@ -43,13 +43,16 @@ public slots:
 private:
     void LoadChannel();
     void ShowRange();
+    // Minimum not below maximum: told, naming both fields; true.
+    bool RefuseEmptyRange();
 
     TEnv FEnv;
     int FChannel;
     ChannelDef FLoaded; // as read, for what the controls do not show
 };
 
-// The entry as the list shows it: colour and printer apart ("Grun — printer 2").
+// The entry as the list shows it: the colour it draws and the printer apart
+// ("Aqua — printer 1").
 QString ColourEntryCaption(int entry);
 // "Shown range 0.00 … 0.10 bar": the limits as the screen shows them with
 // the decimals applied.

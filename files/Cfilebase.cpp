@@ -208,8 +208,8 @@ bool TFileBase::ApplyException(const QByteArray& text) {
     return opened && ::ApplyException(*document, text, *FEnv.messages, FEnv.lockWaitMs);
 }
 
-bool TFileBase::ExportCsv(const QString& path) {
-    return opened && ::ExportCsv(*document, path, *FEnv.messages);
+bool TFileBase::ExportCsv(const QString& path, const TCsvOptions& options) {
+    return opened && ::ExportCsv(*document, path, *FEnv.messages, options);
 }
 
 bool TFileBase::Backup(const QString& source, const QString& target) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/Cfileaccess.h"
+#include "files/Ccsvwriter.h"
 #include "files/Fbackup.h"
 
 #include <QByteArray>
@@ -63,7 +64,7 @@ public:
     // entry's text) or clears the matching one (text: "ClearExcept").
     bool ApplyException(const QByteArray& text);
     // The marked range of the shown channels as a CSV file.
-    bool ExportCsv(const QString& path);
+    bool ExportCsv(const QString& path, const TCsvOptions& options = {});
     // Copies the month file source to target (free-space check, messages).
     bool Backup(const QString& source, const QString& target);
     // Backs the document's file up into a directory (refused when a file of

@@ -77,12 +77,14 @@ public:
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
 
 private:
-    // The painter's state with the step: nothing is drawn with a transform.
+    // The painter's state with the step. The engine takes the coordinates
+    // as given (it claims every feature), so the transform goes with them.
     TPageBuffer::Step& Add(TPageBuffer::Step::Kind kind) {
         TPageBuffer::Step s;
         s.kind = kind;
         s.pen = painter()->pen();
         s.brush = painter()->brush();
+        s.transform = painter()->transform();
         s.clipped = painter()->hasClipping();
         if (s.clipped)
             s.clip = painter()->clipRegion();
@@ -122,7 +124,10 @@ int TPageBuffer::metric(PaintDeviceMetric m) const {
 }
 
 void TPageBuffer::Replay(QPainter& p) const {
+    const QTransform base = p.transform();
     for (const Step& s : steps) {
+        // The clip was taken in the step's own coordinates.
+        p.setTransform(s.transform * base);
         p.setPen(s.pen);
         p.setBrush(s.brush);
         if (s.clipped)
@@ -145,4 +150,5 @@ void TPageBuffer::Replay(QPainter& p) const {
             break;
         }
     }
+    p.setTransform(base);
 }

@@ -9,6 +9,7 @@
 #include <QPolygon>
 #include <QRegion>
 #include <QString>
+#include <QTransform>
 
 #include <memory>
 #include <vector>
@@ -32,6 +33,8 @@ public:
         enum Kind { Lines, Polyline, Text, Path } kind = Lines;
         QPen pen;
         QBrush brush;
+        QTransform transform; // a page fitted to the paper is drawn scaled
+
         bool clipped = false;
         QRegion clip;
         QList<QLineF> lines;

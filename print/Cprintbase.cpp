@@ -1,5 +1,6 @@
 #include "print/Cprintbase.h"
 
+#include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
@@ -297,6 +298,7 @@ QSize TPrintBase::StartPage(TPrintPage& page, int layoutWidthMm) {
         horzRes = int32_t(std::lround(metrics.widthPx / f));
         vertRes = int32_t(std::lround(metrics.heightPx / f));
     }
+    FPageExtent = QSize(horzRes, vertRes);
     return QSize(p.fontMetrics().maxWidth(), p.fontMetrics().height());
 }
 
@@ -310,6 +312,7 @@ QString TPrintBase::DocumentName(const MonthDocument& d, const QString& what, in
 }
 
 int TPrintBase::PrintPeriod(const MonthDocument& d, int firstDay, int daysPerPage) {
+    const TPrintRun run(*this); // a call of its own numbers its pages from 1
     if (firstDay < 0 || firstDay >= HeaderDaysStored(d.header) || daysPerPage < 1)
         return 1;
     for (int n = 0; n < 2; ++n) {
@@ -368,10 +371,24 @@ int TPrintBase::PrintReportPage(const MonthDocument& d, int n, int firstDay, int
     sections.Legend(channels, *first, Table());
     const TTraceWalk walk{span.firstMinute, span.minutesPerRow, span.endMinute, 0, 1,
                           span.firstMinute};
-    return FinishPage(page, d, channels, sections.Frame(font.width()), walk, days);
+    return FinishPage(page, n, d, channels, sections.Frame(font.width()), walk, days);
 }
 
-int TPrintBase::FinishPage(TPrintJobGuard& page, const MonthDocument& d,
+void TPrintBase::DrawFooter(QPainter& p, int printer) const {
+    QString text = QCoreApplication::translate("Cprintbase", "Page %1").arg(FPagesSent[printer] + 1);
+    if (FEnv.clock) {
+        const LocalTime t = FEnv.clock->Local();
+        text = QCoreApplication::translate("Cprintbase", "Page %1, printed %2")
+                   .arg(FPagesSent[printer] + 1)
+                   .arg(QString::asprintf("%04d.%02d.%02d %02d:%02d", t.year, t.month, t.day,
+                                          t.hour, t.minute));
+    }
+    p.setPen(Qt::black);
+    p.drawText(QRect(QPoint(0, 0), FPageExtent), Qt::AlignRight | Qt::AlignBottom | SingleLineText,
+               text);
+}
+
+int TPrintBase::FinishPage(TPrintJobGuard& page, int printer, const MonthDocument& d,
                            const std::vector<int>& channels, const TTraceFrame& frame,
                            const TTraceWalk& walk, TDaySource& days) {
     QPainter& p = page->Painter();
@@ -387,16 +404,20 @@ int TPrintBase::FinishPage(TPrintJobGuard& page, const MonthDocument& d,
         }
     }
     DrawLabels(p, labels, int(labels.size()));
+    DrawFooter(p, printer);
     if (!page.End()) {
         CannotPrint();
         return 0;
     }
+    ++FPagesSent[printer];
     return 1;
 }
 
 TPrintRun::TPrintRun(TPrintBase& printer) : FPrinter(printer) {
-    if (FPrinter.FRunDepth++ == 0)
+    if (FPrinter.FRunDepth++ == 0) {
         FPrinter.FFileErrorShown = false;
+        FPrinter.FPagesSent = {};
+    }
 }
 
 TPrintRun::~TPrintRun() {

@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QString>
 
+#include <array>
+
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -128,9 +130,12 @@ private:
     QSize StartPage(TPrintPage& page, int layoutWidthMm);
     // Draws the traces of the channels, then their labels over them, and
     // sends the page: 1 when sent, 0 after the message of what failed.
-    int FinishPage(TPrintJobGuard& page, const MonthDocument& document,
+    int FinishPage(TPrintJobGuard& page, int printer, const MonthDocument& document,
                    const std::vector<int>& channels, const TTraceFrame& frame,
                    const TTraceWalk& walk, TDaySource& days);
+    // The page's number for its printer and the print date, in the bottom
+    // right corner of the printable area, below every layout.
+    void DrawFooter(QPainter& p, int printer) const;
     QString DocumentName(const MonthDocument& document, const QString& what, int printer) const;
     bool Enabled(int n) const { return (n == 0 ? printer1Enabled : printer2Enabled) != 0; }
     // "Es kann nicht gedruckt werden!"
@@ -150,6 +155,8 @@ private:
     TTableColor FDefaultColors;
     int FRunDepth = 0;
     bool FFileErrorShown = false;
+    QSize FPageExtent;                // the printable area as the page is drawn
+    std::array<int, 2> FPagesSent{}; // of each printer in this run
 };
 
 extern TPrintBase* Prnt;

@@ -189,6 +189,7 @@ bool ViewSpanOf(const MonthDisplay& display, TViewSpan& span) {
 }
 
 int TPrintBase::PrintView(const MonthDocument& d, int n) {
+    const TPrintRun run(*this);
     std::vector<int> shown;
     for (int ch = 0; ch < ChannelCount; ++ch) {
         if (d.display.channelVisible[ch])
@@ -243,5 +244,5 @@ int TPrintBase::PrintView(const MonthDocument& d, int n) {
         QRect(leftMargin, topMargin, pageWidth - leftMargin, pageHeight - topMargin));
     const TTraceWalk walk{span.walkStart, span.stepMinutes, span.endMinute,
                           span.walkRow,   span.stepRows,    span.walkStart};
-    return FinishPage(page, d, shown, sections.Frame(), walk, days);
+    return FinishPage(page, n, d, shown, sections.Frame(), walk, days);
 }

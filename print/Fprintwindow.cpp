@@ -20,7 +20,11 @@ void PrintMonth(TPrintBase& printer, const MonthDocument& document, int daysPerP
     const TPrintRun run(printer);
     const int ownDays =
         int(HeaderDaysStored(document.header)) - int(HeaderOverflowDays(document.header));
-    for (int first = 0; first < ownDays; first += daysPerPage)
+    // The running month's pages end with its last stored day: the days
+    // after it have nothing to print, not even a header.
+    const uint32_t end = HeaderEndSlot(document.header);
+    for (int first = 0; first < ownDays && uint32_t(first) * SlotsPerDay < end;
+         first += daysPerPage)
         printer.PrintPeriod(document, first, daysPerPage);
 }
 

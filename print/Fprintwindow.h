@@ -12,7 +12,8 @@ struct MonthDocument;
 // last (counted from 1), in ascending order; nothing when first > last.
 void PrintDays(TPrintBase& printer, const MonthDocument& document, int first, int last);
 // The month report: pages of daysPerPage days from the first day of the
-// file's own month to its last, never into the overflow days.
+// file's own month to its last, never into the overflow days, nor beyond
+// the last stored minute.
 void PrintMonth(TPrintBase& printer, const MonthDocument& document, int daysPerPage);
 // The print of the current view: the view's first visible minute becomes
 // the document's print start, day blocks not in memory are loaded through

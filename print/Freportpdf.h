@@ -24,8 +24,17 @@ struct TReportPdfJob {
     int printer = 0; // 0 printer 1, 1 printer 2
     bool fitToPage = true;
     QString output;
-    QString title; // the PDF's title
+    QString title; // the PDF's title (ReportPdfTitle)
 };
+
+// "Werk Nord 2026-11: day report, days 3-4": location and month of the
+// file, the kind of report and its days.
+QString ReportPdfTitle(const MonthDocument& document, const TPrintRequest& request);
+// "Werk Nord 2026-11 day 3.pdf": the name proposed for the PDF, without
+// characters a file name cannot hold.
+QString ReportPdfFileName(const MonthDocument& document, const TPrintRequest& request);
+// "The report was written to <path>."
+QString ReportWrittenText(const QString& path);
 
 // Draws the pages that one printer would receive for a request into an A4
 // PDF file with the printing engine; no printer is needed. The file is

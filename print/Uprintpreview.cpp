@@ -2,6 +2,7 @@
 
 #include "print/Cprintbase.h"
 
+#include <QAbstractScrollArea>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -14,8 +15,10 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace {
 
@@ -118,6 +121,25 @@ TfmPrintPreview::TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner p
     lstPages->setObjectName("lstPages");
     pvPages = new QPrintPreviewWidget(&FPreviewPrinter, this);
     pvPages->setObjectName("pvPages");
+    pvPages->fitToWidth();
+    for (QAbstractScrollArea* view : pvPages->findChildren<QAbstractScrollArea*>()) {
+        view->viewport()->installEventFilter(this);
+        // A page scrolled to changes the number without telling otherwise.
+        for (QScrollBar* bar : {view->verticalScrollBar(), view->horizontalScrollBar()})
+            connect(bar, &QScrollBar::valueChanged, this, &TfmPrintPreview::ShowPageNumber);
+    }
+    btnZoomIn = new QPushButton(tr("+"), this);
+    btnZoomIn->setObjectName("btnZoomIn");
+    btnZoomIn->setShortcut(QKeySequence::ZoomIn);
+    btnZoomIn->setToolTip(tr("Zoom in"));
+    btnZoomOut = new QPushButton(tr("−"), this);
+    btnZoomOut->setObjectName("btnZoomOut");
+    btnZoomOut->setShortcut(QKeySequence::ZoomOut);
+    btnZoomOut->setToolTip(tr("Zoom out"));
+    btnFitWidth = new QPushButton(tr("Fit width"), this);
+    btnFitWidth->setObjectName("btnFitWidth");
+    lblPage = new QLabel(this);
+    lblPage->setObjectName("lblPage");
     // No accepting button: Enter never sends pages to a printer.
     auto* buttons = new QDialogButtonBox(this);
     cmbPrinter = new QComboBox(this);
@@ -151,9 +173,18 @@ TfmPrintPreview::TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner p
     pdf->addWidget(btnExport, 1);
     side->addLayout(pdf);
     side->addWidget(buttons);
+    auto* zoom = new QHBoxLayout;
+    zoom->addWidget(btnZoomOut);
+    zoom->addWidget(btnZoomIn);
+    zoom->addWidget(btnFitWidth);
+    zoom->addStretch(1);
+    zoom->addWidget(lblPage);
+    auto* pages = new QVBoxLayout;
+    pages->addLayout(zoom);
+    pages->addWidget(pvPages, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(side);
-    layout->addWidget(pvPages, 1);
+    layout->addLayout(pages, 1);
     resize(1000, 760);
 
     connect(pvPages, &QPrintPreviewWidget::paintRequested, this, &TfmPrintPreview::PaintPages);
@@ -161,6 +192,31 @@ TfmPrintPreview::TfmPrintPreview(TPrintBase& printer, TRunner preview, TRunner p
     connect(btnPrint, &QPushButton::clicked, this, &TfmPrintPreview::btnPrintClick);
     connect(btnExport, &QPushButton::clicked, this, &TfmPrintPreview::btnExportClick);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnZoomIn, &QPushButton::clicked, pvPages, [this] { pvPages->zoomIn(); });
+    connect(btnZoomOut, &QPushButton::clicked, pvPages, [this] { pvPages->zoomOut(); });
+    connect(btnFitWidth, &QPushButton::clicked, pvPages, &QPrintPreviewWidget::fitToWidth);
+    connect(pvPages, &QPrintPreviewWidget::previewChanged, this, &TfmPrintPreview::ShowPageNumber);
+    ShowPageNumber();
+}
+
+void TfmPrintPreview::ShowPageNumber() {
+    const int count = pvPages->pageCount();
+    lblPage->setText(count == 0 ? QString()
+                                : tr("Page %1 of %2").arg(pvPages->currentPage()).arg(count));
+}
+
+bool TfmPrintPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            if (wheel->angleDelta().y() > 0)
+                pvPages->zoomIn();
+            else if (wheel->angleDelta().y() < 0)
+                pvPages->zoomOut();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 TPrintRequest TfmPrintPreview::Request() const {

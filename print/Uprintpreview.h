@@ -9,6 +9,7 @@
 #include <functional>
 
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QPrintPreviewWidget;
 class QPushButton;
@@ -46,6 +47,10 @@ public:
     QPushButton* btnShow;
     QListWidget* lstPages;
     QPrintPreviewWidget* pvPages;
+    QPushButton* btnZoomIn;  // also Ctrl++ and Ctrl with the wheel
+    QPushButton* btnZoomOut; // also Ctrl+-
+    QPushButton* btnFitWidth;
+    QLabel* lblPage; // "Page n of m"
     QComboBox* cmbPrinter; // whose pages the PDF gets
     QPushButton* btnExport;
     QPushButton* btnPrint;
@@ -60,8 +65,13 @@ public slots:
     // Writes the chosen print's pages of the chosen printer into a PDF.
     void btnExportClick();
 
+protected:
+    // Ctrl with the wheel over the pages zooms them.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void PaintPages(QPrinter* target);
+    void ShowPageNumber();
 
     TPrintBase& FPrinter;
     TRunner FPreview;

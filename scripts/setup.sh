@@ -6,10 +6,10 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make python3 qt6-base-dev qt6-serialport-dev libgl-dev xvfb xauth fonts-dejavu-core
   clang libclang-rt-14-dev libqt6svg6
-  desktop-file-utils appstream dpkg-dev file man-db
+  desktop-file-utils shared-mime-info appstream dpkg-dev file man-db
   cups cups-client printer-driver-cups-pdf poppler-utils
   qt6-l10n-tools qt6-translations-l10n libmosquitto-dev mosquitto mosquitto-clients openssl
-  tzdata systemd)
+  tzdata systemd python3-pandas)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

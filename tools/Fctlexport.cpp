@@ -9,10 +9,12 @@
 #include "files/Fexceptions.h"
 #include "files/Fexport.h"
 #include "tools/Fctlcommon.h"
+#include "view/Fviewchannel.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -84,6 +86,14 @@ int CmdExport(const QStringList& args) {
     AddRangeOptions(parser);
     parser.addOption(
         {{"o", "output"}, QCoreApplication::translate("zedactl", "The CSV file to write."), "OUT"});
+    parser.addOption({"dialect",
+                      QCoreApplication::translate(
+                          "zedactl", "zeda (default: \";\", decimal comma, Windows-1252), excel-de, "
+                                     "excel-en or rfc4180 (UTF-8, empty cells where no value is)."),
+                      "NAME"});
+    parser.addOption({"state", QCoreApplication::translate(
+                                   "zedactl", "A column after each value that says why it is "
+                                              "empty (not with the zeda dialect).")});
     const ParseResult pr = ParseOptions(parser, "export", args);
     if (pr != ParseResult::Ok)
         return ParseExit(pr);
@@ -91,11 +101,32 @@ int CmdExport(const QStringList& args) {
         Complain(QCoreApplication::translate("zedactl", "zedactl export: needs -o OUT.csv"));
         return 2;
     }
+    TCsvOptions options;
+    if (parser.isSet("dialect") && !ParseCsvDialect(parser.value("dialect"), options.dialect)) {
+        Complain(QCoreApplication::translate(
+            "zedactl", "zedactl export: --dialect is zeda, excel-de, excel-en or rfc4180"));
+        return 2;
+    }
+    options.stateColumns = parser.isSet("state");
+    if (options.stateColumns && options.dialect == TCsvDialect::Zeda) {
+        Complain(QCoreApplication::translate(
+            "zedactl", "zedactl export: --state needs --dialect excel-de, excel-en or rfc4180"));
+        return 2;
+    }
     CtlEnv ctl(parser.value("data-dir"));
     MarkedFile m;
     if (const int rc = OpenMarked(parser, "export", ctl, m); rc != 0)
         return rc;
-    return m.file->ExportCsv(parser.value("output")) ? 0 : 1;
+    // Unless asked for, the channels not in use are left out.
+    if (!parser.isSet("channels"))
+        ShowChannelsInUse(m.document);
+    const auto& shown = m.document.display.channelVisible;
+    if (std::none_of(shown.cbegin(), shown.cend(), [](uint32_t v) { return v != 0; })) {
+        Complain(QCoreApplication::translate(
+            "zedactl", "zedactl export: the file has no channel in use; name some with --channels"));
+        return 1;
+    }
+    return m.file->ExportCsv(parser.value("output"), options) ? 0 : 1;
 }
 
 int CmdException(const QStringList& args) {

@@ -13,6 +13,7 @@
 #include "print/Freportpdf.h"
 #include "tools/Fctlcommon.h"
 #include "view/Cscale.h"
+#include "view/Fviewchannel.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -98,9 +99,7 @@ bool OpenMonth(const TEnv& env, const QString& path, MonthDocument& doc, TFileDa
         env.messages->Show(TMessages::Error, ValidateMessage(TFileBase::CannotOpen));
         return false;
     }
-    // The channels in use are shown.
-    for (int ch = 0; ch < ChannelCount; ++ch)
-        doc.display.channelVisible[ch] = HeaderChannel(doc.header, ch).active != 0 ? 1 : 0;
+    ShowChannelsInUse(doc);
     return true;
 }
 
@@ -229,7 +228,7 @@ int CmdReport(const QStringList& args) {
     job.printer = printer - 1;
     job.fitToPage = !parser.isSet("actual-size");
     job.output = output;
-    job.title = QFileInfo(path).fileName();
+    job.title = ReportPdfTitle(doc, request);
     const TReportPdf written = WriteReportPdf(ctl.env, &config, doc, nullptr, nullptr, job,
                                               [&ctl] { return ctl.messages.errors > 0; });
     if (ctl.messages.errors > 0)

@@ -59,7 +59,8 @@ int CmdRender(const QStringList& args) {
         {"first", QCoreApplication::translate("zedactl", "First visible minute slot."), "SLOT"});
     parser.addOption(
         {"channels",
-         QCoreApplication::translate("zedactl", "Shown channels, e.g. 1,2,5 (default all)."),
+         QCoreApplication::translate("zedactl",
+                                    "Shown channels, e.g. 1,2,5 (default: the channels in use)."),
          "LIST"});
     parser.addOption(
         {"marks", QCoreApplication::translate("zedactl", "The two marked slots."), "A,B"});
@@ -78,8 +79,10 @@ int CmdRender(const QStringList& args) {
         !ParseBoundedInt(parser, "background", 1, 2, r.background))
         return 2;
     bool ok = parser.positionalArguments().size() == 1 && parser.isSet("output");
-    if (ok && parser.isSet("channels"))
-        ok = ParseChannelList(parser.value("channels"), r.channels);
+    if (ok && parser.isSet("channels")) {
+        r.channels.emplace();
+        ok = ParseChannelList(parser.value("channels"), *r.channels);
+    }
     if (ok && parser.isSet("marks"))
         ok = ParseMarks(parser.value("marks"), r);
     if (!ok) {

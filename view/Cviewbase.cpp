@@ -5,6 +5,7 @@
 #include "files/Fmonthfile.h"
 #include "view/Cpaintarea.h"
 #include "view/Fexceptionbands.h"
+#include "view/Fviewchannel.h"
 
 #include <QPainter>
 
@@ -322,6 +323,8 @@ void TViewData::Paint(QPainter& p) {
 }
 
 void TViewData::DataLoaded() {
+    // A window opens with the channels in use, as the running one does.
+    ShowChannelsInUse(*document);
     TakeWrittenLength();
     SetExtent(document->display.minutesShown, ValueExtent);
     dataReady = 1;

@@ -61,8 +61,10 @@ bool RenderMonthFile(const TEnv& env, const TRenderRequest& r, QImage& image) {
     view.DataLoaded();
     view.SetTimeZoom(r.timeZoom);
     view.SetValueZoom(r.sizeZoom);
-    for (int ch = 0; ch < int(r.channels.size()); ++ch)
-        view.SetChannelVisible(ch, r.channels[ch]);
+    if (r.channels) {
+        for (int ch = 0; ch < ChannelCount; ++ch)
+            view.SetChannelVisible(ch, (*r.channels)[ch]);
+    }
     doc.display.markStart = r.markStart;
     doc.display.markEnd = r.markEnd;
     if (doc.display.BothMarks() && doc.display.markStart > doc.display.markEnd)

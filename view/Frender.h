@@ -7,19 +7,14 @@
 
 #include <array>
 #include <cstdint>
-
-// Every channel shown.
-constexpr std::array<bool, ChannelCount> AllChannelsShown() {
-    std::array<bool, ChannelCount> all{};
-    all.fill(true);
-    return all;
-}
+#include <optional>
 
 struct TEnv;
 
 // What to render of a month file: the zooms as the View menu knows them,
 // the client area of the window, the first visible minute slot, the shown
-// channels, the marks and the background choice (1 white, 2 grey).
+// channels (none given: the channels in use, as a window opens), the marks
+// and the background choice (1 white, 2 grey).
 struct TRenderRequest {
     QString path;
     int timeZoom = 1;
@@ -27,7 +22,7 @@ struct TRenderRequest {
     int width = 1000;
     int height = 600;
     int firstSlot = 0;
-    std::array<bool, ChannelCount> channels = AllChannelsShown();
+    std::optional<std::array<bool, ChannelCount>> channels;
     uint16_t markStart = 0xFFFF;
     uint16_t markEnd = 0xFFFF;
     int background = 1;

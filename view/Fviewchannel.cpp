@@ -32,6 +32,11 @@ QByteArray TwoDigits(int v) {
 
 } // namespace
 
+void ShowChannelsInUse(MonthDocument& document) {
+    for (int ch = 0; ch < ChannelCount; ++ch)
+        document.display.channelVisible[ch] = HeaderChannel(document.header, ch).active != 0 ? 1 : 0;
+}
+
 std::vector<int> ListedChannels(const MonthDocument& document) {
     std::vector<int> listed;
     for (int ch = 0; ch < ChannelCount; ++ch) {

@@ -12,6 +12,11 @@ struct MonthDocument;
 // The texts of the channel value window, built from the window's document
 // (texts are the file's own Windows-1252 bytes).
 
+// Shows the channels in use of the document's file and hides the others:
+// what a window, a print of it and the drawing and export commands start
+// with.
+void ShowChannelsInUse(MonthDocument& document);
+
 // The channels the window lists, in channel order: in use and shown.
 std::vector<int> ListedChannels(const MonthDocument& document);
 

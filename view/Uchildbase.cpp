@@ -184,8 +184,8 @@ bool TfmChildBase::RefreshExceptions() {
     return true;
 }
 
-bool TfmChildBase::ExportMarkedRange(const QString& path) {
-    return FFile && FFile->ExportCsv(path);
+bool TfmChildBase::ExportMarkedRange(const QString& path, const TCsvOptions& options) {
+    return FFile && FFile->ExportCsv(path, options);
 }
 
 bool TfmChildBase::BackupTo(const QString& dir) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comm/Cacquisitionservice.h"
+#include "files/Ccsvwriter.h"
 #include "files/Cmonthdocument.h"
 #include "view/Cpaintarea.h"
 
@@ -57,7 +58,7 @@ public:
     // it on disk, and redraws. True when it was re-read.
     bool RefreshExceptions();
     // The CSV export of the marked range.
-    bool ExportMarkedRange(const QString& path);
+    bool ExportMarkedRange(const QString& path, const TCsvOptions& options = {});
     // Copies the window's month file into a directory.
     bool BackupTo(const QString& dir);
     // Copies a month file from elsewhere to target (the data directory).

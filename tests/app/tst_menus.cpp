@@ -68,6 +68,7 @@ class TestMenus : public QObject {
     QString openAnswer;
     QStringList saveAsked;
     QString saveAnswer;
+    TCsvOptions csvAnswer;
     QStringList dirAsked;
     QString dirAnswer;
     QList<QFont> fontPresets;
@@ -94,6 +95,10 @@ class TestMenus : public QObject {
         w->ChooseSaveFile = [this](const QString& d, const QString& f) {
             saveAsked << d + "|" + f;
             return saveAnswer;
+        };
+        w->ChooseCsvOptions = [this](TCsvOptions& o) {
+            o = csvAnswer;
+            return true;
         };
         w->ChooseDirectory = [this](const QString& d) {
             dirAsked << d;
@@ -586,9 +591,14 @@ private slots:
         data->Document().display.markStart = 10;
         data->Document().display.markEnd = 20;
         saveAnswer = dir.filePath("range.csv");
+        csvAnswer = {};
         w->TrmExportExecute();
         QCOMPARE(saveAsked, QStringList{dir.path() + "|CSV files (*.csv)"});
-        QVERIFY(QFile::exists(saveAnswer));
+        QVERIFY(ReadFile(saveAnswer).startsWith("Datum/Uhrzeit;"));
+        // The layout chosen after the file.
+        csvAnswer.dialect = TCsvDialect::Rfc4180;
+        w->TrmExportExecute();
+        QVERIFY(ReadFile(saveAnswer).startsWith("\"Datum/Uhrzeit\","));
     }
 
     void exceptionDescriptionsComeFromTheList() {

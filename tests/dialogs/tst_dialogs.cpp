@@ -1,6 +1,7 @@
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
+#include "config/Ctablecolor.h"
 #include "dialogs/Uexceptions.h"
 #include "dialogs/Ulocation.h"
 #include "dialogs/Umonth.h"
@@ -18,6 +19,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -79,19 +81,20 @@ private slots:
         // A missing key: not in use, empty, zeros, "Schwarz / 1".
         QVERIFY(!d.chkActive->isChecked());
         QCOMPARE(d.edtInputMult->text(), QString("0"));
-        QCOMPARE(d.cmbColor->currentText(), QString::fromUtf8("Schwarz — printer 1"));
+        QCOMPARE(d.cmbColor->currentText(), QString::fromUtf8("Black — printer 1"));
         d.chkActive->setChecked(true);
+        d.edtMax->setText("100");
         QTest::keyClicks(d.edtName, "Temp, outside");
         QCOMPARE(d.edtName->text(), QString("Temp outside")); // no comma
         d.edtDimension->setText(QString::fromUtf8("°C"));
         d.edtDispOffset->setText("999");
         d.cmbColor->setCurrentIndex(9);
-        QCOMPARE(d.cmbColor->currentText(), QString::fromUtf8("Blau — printer 2"));
+        QCOMPARE(d.cmbColor->currentText(), QString::fromUtf8("Navy — printer 2"));
         QVERIFY(!d.cmbColor->itemIcon(9).isNull()); // a swatch of the colour
         d.btnOk->click();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(Key("Kanal_3"), QByteArray("1,Temp outside,\xB0"
-                                            "C,999,0,0,0,0,0,1,2,9"));
+                                            "C,999,0,0,100,0,0,1,2,9"));
         QCOMPARE(config->channels[2].name, QByteArray("Temp outside")); // reloaded
     }
 
@@ -104,17 +107,18 @@ private slots:
         d.edtDispOffset->setText("12345");
         d.edtDecimals->setText("x");
         d.btnOk->click();
-        QCOMPARE(messages.Texts(), QStringList{"Enter a whole number from 0 to 999."});
+        QCOMPARE(messages.Texts(), QStringList{"Offset: enter a whole number from 0 to 999."});
         QCOMPARE(d.result(), int(QDialog::Rejected));
         QCOMPARE(Key("Kanal_3"), QByteArray("<none>"));
         QCOMPARE(d.edtDispOffset->text(), QString("12345")); // kept as typed
         d.edtDispOffset->setText("-10");
         d.btnOk->click();
-        QCOMPARE(messages.Texts().last(), QString("Enter a whole number from 0 to 999."));
+        QCOMPARE(messages.Texts().last(), QString("Offset: enter a whole number from 0 to 999."));
         d.edtDispOffset->setText("10");
         d.btnOk->click();
-        QCOMPARE(messages.Texts().last(), QString("Enter a whole number from 0 to 9."));
+        QCOMPARE(messages.Texts().last(), QString("Decimal: enter a whole number from 0 to 9."));
         d.edtDecimals->setText("2");
+        d.edtMax->setText("1");
         d.btnOk->click();
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(messages.Texts().size(), 3);
@@ -136,7 +140,7 @@ private slots:
         QCOMPARE(d.edtDimension->maxLength(), 8);
         QCOMPARE(d.findChild<QLabel*>("edtDimensionLeft")->text(), QString("5 characters left"));
         QCOMPARE(d.findChild<QLabel*>("edtNameLeft")->text(), QString("20 characters left"));
-        QCOMPARE(ColourEntryCaption(13), QString::fromUtf8("Grun — printer 2"));
+        QCOMPARE(ColourEntryCaption(13), QString::fromUtf8("Green — printer 2"));
     }
 
     void colourListWithoutASelection() {
@@ -151,6 +155,66 @@ private slots:
         QCOMPARE(c.printColour, uint8_t(5));
     }
 
+    // "Violett — printer 1" drew cyan, "Orange" magenta, "Schwarz — printer 2"
+    // grey, "Gelb — printer 2" olive.
+    void colourCaptionsNameTheColourDrawn_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QColor>("drawn");
+        const struct {
+            const char* caption;
+            QRgb rgb;
+        } rows[] = {{"Black — printer 1", 0x000000},  {"Red — printer 1", 0xFF0000},
+                    {"Blue — printer 1", 0x0000FF},   {"Aqua — printer 1", 0x00FFFF},
+                    {"Yellow — printer 1", 0xFFFF00}, {"Magenta — printer 1", 0xFF00FF},
+                    {"Lime — printer 1", 0x00FF00},   {"Grey — printer 2", 0x808080},
+                    {"Maroon — printer 2", 0x800000}, {"Navy — printer 2", 0x000080},
+                    {"Teal — printer 2", 0x008080},   {"Olive — printer 2", 0x808000},
+                    {"Purple — printer 2", 0x800080}, {"Green — printer 2", 0x008000}};
+        for (int i = 0; i < 14; ++i)
+            QTest::newRow(rows[i].caption)
+                << i << QString::fromUtf8(rows[i].caption) << QColor(rows[i].rgb);
+    }
+    void colourCaptionsNameTheColourDrawn() {
+        QFETCH(int, entry);
+        QFETCH(QString, caption);
+        QFETCH(QColor, drawn);
+        TfmSetKanal d(env, 1);
+        QCOMPARE(d.cmbColor->itemText(entry), caption);
+        QCOMPARE(ColourToQColor(TTableColor().Color(entry)), drawn);
+        const QImage swatch = d.cmbColor->itemIcon(entry).pixmap(16, 16).toImage();
+        QCOMPARE(QColor(swatch.pixel(8, 8)), drawn);
+        // The stored numbers stay: the entry is the colour choice.
+        d.cmbColor->setCurrentIndex(entry);
+        QCOMPARE(int(d.Edited().colourChoice), entry);
+        QCOMPARE(int(d.Edited().printer), entry / 7);
+    }
+
+    // "Shown range 6.00 … 5.00 bar" was stored.
+    void minimumAboveMaximumIsRefused_data() {
+        QTest::addColumn<QString>("minimum");
+        QTest::addColumn<QString>("maximum");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("above") << "600" << "500" << false;
+        QTest::newRow("equal") << "500" << "500" << false;
+        QTest::newRow("both zero") << "0" << "0" << false;
+        QTest::newRow("below") << "499" << "500" << true;
+    }
+    void minimumAboveMaximumIsRefused() {
+        QFETCH(QString, minimum);
+        QFETCH(QString, maximum);
+        QFETCH(bool, stored);
+        TfmSetKanal d(env, 2);
+        d.edtMin->setText(minimum);
+        d.edtMax->setText(maximum);
+        d.btnOk->click();
+        QCOMPARE(d.result(), int(stored ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(Key("Kanal_2") != "<none>", stored);
+        QCOMPARE(messages.Texts(),
+                 stored ? QStringList()
+                        : QStringList{"\"Minimal value\" must be less than \"Maximal value\"."});
+    }
+
     void failedIniWriteKeepsTheDialogOpen() {
         config->location = "Alt";
         BlockIni();
@@ -161,6 +225,7 @@ private slots:
         QCOMPARE(messages.Texts(), QStringList{CannotWriteText(env.IniPath())});
         QCOMPARE(config->location, QByteArray("Alt"));
         TfmSetKanal k(env, 1);
+        k.edtMax->setText("1");
         k.btnOk->click();
         QCOMPARE(k.result(), int(QDialog::Rejected));
     }

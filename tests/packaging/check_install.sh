@@ -9,6 +9,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" > /dev/null
 for f in bin/zeda bin/zedactl bin/zeda-unit libexec/zeda/zedactl-draw libexec/zeda/zedactl-publish \
          share/applications/net.zeda.Zeda.desktop \
+         share/mime/packages/net.zeda.Zeda.xml \
          share/metainfo/net.zeda.Zeda.metainfo.xml \
          share/icons/hicolor/scalable/apps/net.zeda.Zeda.svg \
          share/man/man1/zeda.1 share/man/man1/zedactl.1 share/man/man1/zeda-unit.1 \
@@ -16,6 +17,10 @@ for f in bin/zeda bin/zedactl bin/zeda-unit libexec/zeda/zedactl-draw libexec/ze
          lib/sysusers.d/zeda.conf; do
   [ -e "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
+# The month files' type is known to the MIME database by name and by signature.
+update-mime-database "$prefix/share/mime" > /dev/null 2>&1
+grep -q '^[0-9]*:application/x-zeda-month:D\*\.ZMF' "$prefix/share/mime/globs2" ||
+  { echo "the month files' glob is not registered"; exit 1; }
 out=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/zedactl" --version)
 [ "$out" = "zedactl $version" ] || { echo "zedactl --version printed: $out"; exit 1; }
 # A drawing command is handed over to zedactl-draw in the library directory.

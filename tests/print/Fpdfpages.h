@@ -115,3 +115,40 @@ inline QString CheckDayPage(const QImage& img, double left, double top) {
         return "ink in the middle of an hour";
     return QString();
 }
+
+// July 2031 as MakeReportMonth, channel 1 alone, with the operator
+// "Nachtschicht" on duty from the start of day 1 over the first days.
+inline QString MakeOperatorMonth(const QString& dir, int days) {
+    ChannelDefs c = NoChannels();
+    c[0] = Channel(0, 0, "K1", "V");
+    MonthDocument d;
+    InitDocument(d, c, 31 * 1440, 2031, 7);
+    AddOperatorName(d, "Nachtschicht");
+    for (int m = 0; m < days * 1440; ++m) {
+        SetRaw(d, m, 0, 105);
+        SetOperator(d, m, 0);
+    }
+    const QString path = QDir(dir).filePath("D2031-07.ZMF");
+    return WriteBytes(path, FileImage(d)) ? path : QString();
+}
+
+// Pixels of a page image from millimetres on the paper.
+inline QRect PxRect(const QRectF& mm) {
+    return QRect(QPoint(Px(mm.left()), Px(mm.top())), QPoint(Px(mm.right()), Px(mm.bottom())));
+}
+
+// The smallest rectangle holding every inked pixel; null on a blank page.
+inline QRect InkBounds(const QImage& img) {
+    QRect box;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            if (qGray(img.pixel(x, y)) < 128)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+inline bool InkIn(const QImage& img, const QRect& px) {
+    return InkBounds(img.copy(px & img.rect())).isValid();
+}

@@ -8,14 +8,18 @@
 #include "print/Uprintpreview.h"
 #include "view/Uchildbase.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -223,7 +227,9 @@ private slots:
     void exportReportWritesThePagesOfTheChosenPrinterIntoAPdf() {
         QVERIFY(OpenMonth());
         const QString pdf = dir.filePath("report.pdf");
-        w->ChooseSaveFile = [pdf](const QString&, const QString& filter) {
+        QString proposed;
+        w->ChooseSaveFile = [pdf, &proposed](const QString& d, const QString& filter) {
+            proposed = d;
             return filter == QString("PDF files (*.pdf)") ? pdf : QString();
         };
         w->ShowPrintPreview = [](TfmPrintPreview& p) {
@@ -234,8 +240,17 @@ private slots:
             p.btnExportClick();
         };
         Item("ExportReport")->trigger();
-        QCOMPARE(messages.Texts(), QStringList());
+        // A name of the report is proposed, and where it went is told.
+        QCOMPARE(proposed, dir.filePath("Werk Nord 2026-03 days 1-3.pdf"));
+        QCOMPARE(messages.Texts(), QStringList{"The report was written to " + pdf + "."});
         QCOMPARE(PdfInfo(pdf), QString("Pages: 3, 595x842"));
+        // Its title names the report, its creator the program.
+        const QString info = QString::fromUtf8(RunTool("pdfinfo", {pdf}).out);
+        QVERIFY2(info.contains(QRegularExpression("Title: +Werk Nord 2026-03: day report, days "
+                                                  "1-3\n")),
+                 qPrintable(info));
+        QVERIFY(info.contains(QRegularExpression("Creator: +ZEDA " ZEDA_VERSION "\n")));
+        messages.Clear();
         QVERIFY(fake->pages.Pages().isEmpty()); // no printer was asked
         // The month file itself is never the target.
         const QString month = dir.filePath("D2026-03.ZMF");
@@ -244,6 +259,41 @@ private slots:
         Item("ExportReport")->trigger();
         QCOMPARE(messages.Texts().size(), 1);
         QCOMPARE(ReadBytes(month), before);
+    }
+
+    // Nothing of a page was readable on screen, and nothing told which page
+    // was shown.
+    void previewZoomsAndCountsItsPages() {
+        QVERIFY(OpenMonth());
+        w->ShowPrintPreview = [](TfmPrintPreview& p) {
+            p.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&p));
+            p.edtBeginDay->setValue(5);
+            p.edtEndDay->setValue(6);
+            p.btnShowClick();
+            QCOMPARE(p.lblPage->text(), QString("Page 1 of 4"));
+            QCOMPARE(p.pvPages->zoomMode(), QPrintPreviewWidget::FitToWidth);
+            const qreal fit = p.pvPages->zoomFactor();
+            p.btnZoomIn->click();
+            QVERIFY(p.pvPages->zoomFactor() > fit);
+            p.btnZoomOut->click();
+            p.btnZoomOut->click();
+            QVERIFY(p.pvPages->zoomFactor() < fit);
+            QCOMPARE(p.btnZoomIn->shortcut(), QKeySequence(QKeySequence::ZoomIn));
+            // Ctrl with the wheel over the pages.
+            QWidget* pages = p.pvPages->findChild<QAbstractScrollArea*>()->viewport();
+            const qreal before = p.pvPages->zoomFactor();
+            QWheelEvent up(QPointF(10, 10), pages->mapToGlobal(QPointF(10, 10)), QPoint(),
+                           QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
+                           false);
+            QApplication::sendEvent(pages, &up);
+            QVERIFY(p.pvPages->zoomFactor() > before);
+            p.btnFitWidth->click();
+            QCOMPARE(p.pvPages->zoomMode(), QPrintPreviewWidget::FitToWidth);
+            p.pvPages->setCurrentPage(3);
+            QCOMPARE(p.lblPage->text(), QString("Page 3 of 4"));
+        };
+        Item("PrintPreview")->trigger();
     }
 
     void previewShowsThePagesOfBothPrintersAndPrintsThem() {

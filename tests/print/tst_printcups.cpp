@@ -119,6 +119,7 @@ private slots:
         QVERIFY(ini.WriteString("ZEDA", "Druckparameter", "1,1,0"));
         QVERIFY(ini.WriteString("ZEDA", "Druck1", "zeda_test_p1")); // letter case not considered
         QVERIFY(ini.WriteString("ZEDA", "Druck2", "ZEDA_TEST_P2"));
+        QVERIFY(ini.WriteString("ZEDA", "DruckAnpassen", "0")); // the layout's millimetres
         const TToolRun r = Print("1-2");
         QVERIFY2(r.exitCode == 0, r.err.constData());
         QTRY_VERIFY_WITH_TIMEOUT(ReportPdfs().size() == 4 && QueuesIdle(), 90000);
@@ -139,6 +140,53 @@ private slots:
         const QString fault =
             CheckDayPage(RenderPdfPage(PdfFolder().filePath(pdfs[0]), 1), area.left(), area.top());
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // The job handed to CUPS drew the layout at actual size whatever
+    // "DruckAnpassen" said: ink ran to the paper's edge, the scale stopped
+    // at about 200 and the operator column was missing.
+    void printedReportFitsThroughCups() {
+        RemoveReportPdfs();
+        QTemporaryDir own;
+        QVERIFY(!MakeOperatorMonth(own.path(), 4).isEmpty());
+        TIniFile ini(own.filePath("zeda.ini"));
+        QVERIFY(ini.WriteString("ZEDA", "Druckparameter", "1,0,0"));
+        QVERIFY(ini.WriteString("ZEDA", "Druck1", "ZEDA_TEST_P1"));
+        QVERIFY(ini.WriteString("ZEDA", "DruckAnpassen", "1"));
+        const TToolRun r = RunTool(ZEDACTL_PATH,
+                                   {"print", own.filePath("D2031-07.ZMF"), "--days", "3-4",
+                                    "--data-dir", own.path()},
+                                   env);
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QTRY_VERIFY_WITH_TIMEOUT(ReportPdfs().size() == 2 && QueuesIdle(), 90000);
+        const QStringList pdfs = ReportPdfs();
+        QVERIFY(pdfs[0].startsWith(PdfPrefix + "3__printer_1"));
+        const QImage img = RenderPdfPage(PdfFolder().filePath(pdfs[0]), 1);
+        QVERIFY(!img.isNull());
+        qputenv("CUPS_SERVER", Socket().toLocal8Bit());
+        QPrinter queue(QPrinter::HighResolution);
+        queue.setPrinterName("ZEDA_TEST_P1");
+        const QRectF area = queue.pageLayout().paintRect(QPageLayout::Millimeter);
+        // The 340 mm layout shrunk to the printable width; a place of the
+        // layout in millimetres on the paper.
+        const double f = area.width() / 340;
+        const auto at = [&](double x, double y, double w, double h) {
+            return PxRect(QRectF(area.left() + x * f, area.top() + y * f, w * f, h * f));
+        };
+        const QRect ink = InkBounds(img);
+        QVERIFY2(PxRect(area).adjusted(-1, -1, 1, 1).contains(ink),
+                 qPrintable(QString("ink %1,%2 .. %3,%4")
+                                .arg(ink.left())
+                                .arg(ink.top())
+                                .arg(ink.right())
+                                .arg(ink.bottom())));
+        // The scale's numbers 0 .. 300 stand above the grid, 7 mm in.
+        for (int label = 0; label <= 300; label += 50)
+            QVERIFY2(InkIn(img, at(label + 4, 29, 6, 4)), qPrintable(QString::number(label)));
+        // The operator's line beside the grid all day, and the name by it.
+        QVERIFY(Ink(img, Px(area.left() + 309 * f), at(0, 37, 1, 1).top(),
+                    Px(area.left() + 309 * f), at(0, 273, 1, 1).top()) > 0.3);
+        QVERIFY(InkIn(img, at(310, 35, 30, 10)));
     }
 
     void abandonedPageNeverReachesTheQueue() {

@@ -1,5 +1,6 @@
 #include "Fprinttestsupport.h"
 
+#include "config/Cclock.h"
 #include "print/Cpagebuffer.h"
 #include "print/Cprinttrace.h"
 #include "print/Fprintwindow.h"
@@ -235,15 +236,40 @@ private slots:
         QCOMPARE(f.pages->Pages(), QStringList{"ZEDA D2026-03 day 1, printer 1"});
     }
 
+    // The running month's pages went on past its last stored day, headed
+    // "2026.03.07 - 2026.03.07" and so on to the 31st.
     void monthReportEndDateIsTheLastDayTheRunCovers() {
         TPrintFixture f(OneChannel(), 4 * Day + 720); // running month, day 5, 12:00
         QVERIFY(f.Save());
         PrintMonth(*f.prnt, f.doc, 3);
-        QCOMPARE(f.pages->Pages().size(), 11);
+        QCOMPARE(f.pages->Pages(), QStringList({"ZEDA D2026-03 days 1-3, printer 1",
+                                                "ZEDA D2026-03 days 4-5, printer 1"}));
         const QStringList headers = Headers(f.Rec());
+        QCOMPARE(headers.size(), 2);
         QCOMPARE(headers[1], QString("ZEDA-/-Werk Nord: 2026.03.04 - 2026.03.05"));
-        QCOMPARE(headers[2], QString("ZEDA-/-Werk Nord: 2026.03.07 - 2026.03.07"));
-        QCOMPARE(headers[10], QString("ZEDA-/-Werk Nord: 2026.03.31 - 2026.03.31"));
+    }
+
+    // A page told neither its number nor when it was printed.
+    void pageCarriesItsNumberAndThePrintDateInTheCorner() {
+        TPrintFixture f(OneChannel());
+        TSimClock clock(SecondsFromLocal({2026, 12, 10, 9, 38, 50}));
+        f.env.clock = &clock;
+        QVERIFY(f.Save());
+        PrintDays(*f.prnt, f.doc, 3, 4);
+        QStringList footers;
+        for (const TRecording::Text& t : f.Rec().texts) {
+            if (t.text.startsWith("Page ")) {
+                footers << t.text;
+                // Right-aligned at the printable area's right edge, in its
+                // last line, below the day's 1440 rows.
+                const int width = QFontMetrics(t.font, &f.device).horizontalAdvance(t.text);
+                QVERIFY(std::abs(t.baseline.x() + width - TPrintFixture::Metrics.widthPx) <= 2);
+                QVERIFY(t.baseline.y() > f.Y(1440) + f.h);
+                QVERIFY(t.baseline.y() <= TPrintFixture::Metrics.heightPx);
+            }
+        }
+        QCOMPARE(footers, QStringList({"Page 1, printed 2026.12.10 09:38",
+                                       "Page 2, printed 2026.12.10 09:38"}));
     }
 
     // Slips in these three rules were missed before.

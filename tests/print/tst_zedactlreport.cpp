@@ -20,22 +20,6 @@ int RightmostInk(const QImage& img, int y0, int y1) {
     return -1;
 }
 
-// July 2031 as MakeReportMonth, with the operator "Nachtschicht" on duty
-// from the start of day 1.
-QString MakeOperatorMonth(const QString& dir) {
-    ChannelDefs c = NoChannels();
-    c[0] = Channel(0, 0, "K1", "V");
-    MonthDocument d;
-    InitDocument(d, c, 31 * 1440, 2031, 7);
-    AddOperatorName(d, "Nachtschicht");
-    for (int m = 0; m < 1440; ++m) {
-        SetRaw(d, m, 0, 105);
-        SetOperator(d, m, 0);
-    }
-    const QString path = QDir(dir).filePath("D2031-07.ZMF");
-    return WriteBytes(path, FileImage(d)) ? path : QString();
-}
-
 } // namespace
 
 class TestZedactlReport : public QObject {
@@ -70,7 +54,7 @@ private slots:
     // 200 mm and the operator column never reached the paper.
     void reportWiderThanA4IsFittedWhole() {
         QTemporaryDir own;
-        const QString file = MakeOperatorMonth(own.path());
+        const QString file = MakeOperatorMonth(own.path(), 1);
         QVERIFY(!file.isEmpty());
         const QString fitted = own.filePath("fit.pdf");
         QCOMPARE(Ctl({"report", file, "--days", "1-1", "-o", fitted}).out, QByteArray("1\n"));
@@ -91,7 +75,7 @@ private slots:
 
     void actualSizeKeepsTheMillimetresAndIsCutOnA4() {
         QTemporaryDir own;
-        const QString file = MakeOperatorMonth(own.path());
+        const QString file = MakeOperatorMonth(own.path(), 1);
         const QString actual = own.filePath("actual.pdf");
         QCOMPARE(Ctl({"report", file, "--days", "1-1", "--actual-size", "-o", actual}).out,
                  QByteArray("1\n"));

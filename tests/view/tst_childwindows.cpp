@@ -387,6 +387,41 @@ private slots:
         QVERIFY(v.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     }
 
+    // Every month-file window drew the channels not in use over the real
+    // ones, and so did zedactl render.
+    void channelsNotInUseAreNotDrawn() {
+        MonthDocument d;
+        ChannelDefs c = NoChannels();
+        c[0] = Channel(0, 1, "Druck", "bar");
+        c[1] = Channel(0, 2, "Temp", "C");
+        c[1].active = 0;
+        InitDocument(d, c, 3000);
+        for (int s = 0; s < 3000; ++s) {
+            SetRaw(d, s, 0, 100);
+            SetRaw(d, s, 1, 250);
+        }
+        const QString path = fx->WriteMonth(d);
+        TfmChildData* w = OpenWindow(path);
+        std::array<uint32_t, ChannelCount> inUse{};
+        inUse[0] = 1;
+        QCOMPARE(w->Document().display.channelVisible, inUse);
+        TRenderRequest r;
+        r.path = path;
+        r.width = 400;
+        r.height = 360;
+        QImage img;
+        QVERIFY(RenderMonthFile(fx->env, r, img));
+        const int bottom = 30 + 314;
+        QCOMPARE(QColor(img.pixel(20 + 50, bottom - 100)), QColor(255, 0, 0));
+        QCOMPARE(QColor(img.pixel(20 + 50, bottom - 50)), QColor(Qt::white));
+        // Asked for, it is drawn.
+        r.channels.emplace();
+        (*r.channels)[1] = true;
+        QVERIFY(RenderMonthFile(fx->env, r, img));
+        QCOMPARE(QColor(img.pixel(20 + 50, bottom - 50)), QColor(0, 0, 255));
+        QCOMPARE(QColor(img.pixel(20 + 50, bottom - 100)), QColor(Qt::white));
+    }
+
     void renderPicture() {
         const QString path = MakeFile(3000);
         TRenderRequest r;
@@ -420,8 +455,9 @@ private slots:
         r.timeZoom = 2;
         r.firstSlot = 1000;
         r.background = 2;
-        r.channels.fill(false);
-        r.channels[1] = true;
+        r.channels.emplace();
+        r.channels->fill(false);
+        (*r.channels)[1] = true;
         QVERIFY(RenderMonthFile(fx->env, r, img));
         QCOMPARE(QColor(img.pixel(20 + 50, bottom - 100)), QColor(192, 192, 192));
         QCOMPARE(QColor(img.pixel(20 + 50, bottom - 50)), QColor(0, 0, 255));

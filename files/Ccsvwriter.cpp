@@ -1,0 +1,167 @@
+#include "files/Ccsvwriter.h"
+
+#include "config/Fcodec.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The room of one value's text: a decimals byte of up to 255 gives a
+// leading zero, a separator and 255 digits.
+constexpr int MaxValueText = 2 + 255;
+// The longest state text, "exception".
+constexpr int MaxStateText = 9;
+
+// The digits of a value, 1 to 10.
+int DigitCount(uint32_t value) {
+    int n = 1;
+    for (uint64_t limit = 10; value >= limit; limit *= 10)
+        ++n;
+    return n;
+}
+
+// "00" to "99": two digits of a value at a time.
+constexpr char DigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536"
+    "37383940414243444546474849505152535455565758596061626364656667686970717273"
+    "7475767778798081828384858687888990919293949596979899";
+
+// A month is some 600 000 values: each is written straight into the
+// buffer, right to left, each digit into its place, two at a time where the
+// separator does not part them. 0 is "0", without decimals. Returns the end.
+char* PutFixed(char* out, uint32_t value, unsigned decimals, char separator) {
+    if (value == 0)
+        decimals = 0;
+    const int fraction = int(decimals);
+    // At least one digit before the separator: zeros fill up to it.
+    const int digits = std::max(DigitCount(value), fraction == 0 ? 0 : fraction + 1);
+    char* const end = out + digits + (fraction == 0 ? 0 : 1);
+    char* p = end;
+    for (int i = 0; i < digits;) {
+        if (fraction != 0 && i == fraction)
+            *--p = separator;
+        if (i + 2 <= digits && i + 1 != fraction) {
+            p -= 2;
+            std::memcpy(p, &DigitPairs[2 * (value % 100)], 2);
+            value /= 100;
+            i += 2;
+        } else {
+            *--p = char('0' + value % 10);
+            value /= 10;
+            ++i;
+        }
+    }
+    return end;
+}
+
+char* PutBytes(char* out, const char* text) {
+    const size_t n = std::strlen(text);
+    std::memcpy(out, text, n);
+    return out + n;
+}
+
+// Why a value of a new dialect is empty; "" when it is shown. The limit
+// marks are the ones the screen shows.
+const char* StateText(uint8_t flags) {
+    if (flags & CsvNoData)
+        return "no data";
+    if (flags & CsvException)
+        return "exception";
+    if (flags & CsvBelowLimits)
+        return "#U/L";
+    if (flags & CsvAboveLimits)
+        return "#O/L";
+    return "";
+}
+
+} // namespace
+
+QStringList CsvDialectNames() {
+    return {"zeda", "excel-de", "excel-en", "rfc4180"};
+}
+
+bool ParseCsvDialect(const QString& name, TCsvDialect& dialect) {
+    const int i = int(CsvDialectNames().indexOf(name));
+    if (i < 0)
+        return false;
+    dialect = TCsvDialect(i);
+    return true;
+}
+
+TCsvWriter::TCsvWriter(const TCsvOptions& options, std::vector<ChannelDef> channels)
+    : FOptions(options), FChannels(std::move(channels)) {
+    const bool comma = options.dialect == TCsvDialect::ExcelEn ||
+                       options.dialect == TCsvDialect::Rfc4180;
+    FSeparator = comma ? ',' : ';';
+    FDecimal = comma ? '.' : ',';
+    if (options.dialect == TCsvDialect::Zeda)
+        FOptions.stateColumns = false;
+}
+
+char* TCsvWriter::Room(qsizetype bytes) {
+    if (FText.size() < FUsed + bytes)
+        FText.resize(std::max(FUsed + bytes, 2 * FText.size()));
+    return FText.data() + FUsed;
+}
+
+void TCsvWriter::PutLineEnd(char*& out) const {
+    if (FOptions.dialect != TCsvDialect::Rfc4180)
+        *out++ = '\r';
+    *out++ = '\n';
+}
+
+// A header text: the stored bytes as they are in "zeda"; otherwise UTF-8 in
+// quotes, a quote doubled, so that a separator in a name shifts no column.
+void TCsvWriter::PutText(const QByteArray& ansi) {
+    QByteArray text = ansi;
+    if (FOptions.dialect != TCsvDialect::Zeda)
+        text = '"' + FromAnsi(ansi).toUtf8().replace('"', "\"\"") + '"';
+    char* out = Room(text.size());
+    std::memcpy(out, text.constData(), size_t(text.size()));
+    FUsed += text.size();
+}
+
+void TCsvWriter::Begin() {
+    // The mark tells a spreadsheet that the text is UTF-8.
+    if (FOptions.dialect == TCsvDialect::ExcelDe || FOptions.dialect == TCsvDialect::ExcelEn) {
+        std::memcpy(Room(3), "\xEF\xBB\xBF", 3);
+        FUsed += 3;
+    }
+    PutText("Datum/Uhrzeit");
+    for (const ChannelDef& c : FChannels) {
+        *Room(1) = FSeparator;
+        ++FUsed;
+        PutText(c.name + " (" + c.dimension + ')');
+        if (FOptions.stateColumns) {
+            *Room(1) = FSeparator;
+            ++FUsed;
+            PutText(c.name + " Status");
+        }
+    }
+    char* out = Room(2);
+    PutLineEnd(out);
+    FUsed = out - FText.data();
+}
+
+void TCsvWriter::Minute(const char* time, const TCsvCell* cells) {
+    const qsizetype perChannel = 2 + MaxValueText + MaxStateText;
+    char* out = Room(16 + qsizetype(FChannels.size()) * perChannel + 2);
+    std::memcpy(out, time, 16);
+    out += 16;
+    const bool zeda = FOptions.dialect == TCsvDialect::Zeda;
+    for (size_t i = 0; i < FChannels.size(); ++i) {
+        const TCsvCell& cell = cells[i];
+        *out++ = FSeparator;
+        if (zeda && (cell.flags & (CsvException | CsvBelowLimits | CsvAboveLimits)))
+            *out++ = '0';
+        else if (zeda || cell.flags == 0)
+            out = PutFixed(out, cell.value, FChannels[i].decimals, FDecimal);
+        if (FOptions.stateColumns) {
+            *out++ = FSeparator;
+            out = PutBytes(out, StateText(cell.flags));
+        }
+    }
+    PutLineEnd(out);
+    FUsed = out - FText.data();
+}
