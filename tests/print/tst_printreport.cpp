@@ -2,9 +2,7 @@
 
 #include "config/Cclock.h"
 #include "print/Cpagebuffer.h"
-#include "print/Cprinttrace.h"
 #include "print/Fprintwindow.h"
-#include "support/Fscriptedminutes.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -51,17 +49,6 @@ class TestPrintReport : public QObject {
     Q_OBJECT
 
 private slots:
-    // The legend's and the labels' text of each scripted minute.
-    void scriptedMinutesOnPaper_data() { ScriptedMinuteRows(); }
-    void scriptedMinutesOnPaper() {
-        QFETCH(int, index);
-        const TScriptedMinute& m = ScriptedMinutes[index];
-        const MonthDocument d = ScriptedDocument();
-        const int slot = ScriptedSlot(index);
-        QCOMPARE(PrintValueText(d.dayBlocks[slot / Day], slot % Day, 0, ScriptedChannel()),
-                 QByteArray(m.stored ? m.screen : "-"));
-    }
-
     void dayPageHeaderGridsAndTrace() {
         TPrintFixture f(OneChannel());
         Fill(f.doc, 3 * Day, 4 * Day - 1, [](int) { return 100; });

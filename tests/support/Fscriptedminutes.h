@@ -3,13 +3,10 @@
 #include "config/Fchannel.h"
 #include "config/Fmemory.h"
 #include "files/Cmonthdocument.h"
-#include "files/Fmonthfile.h"
 
-#include <QByteArray>
 #include <QTest>
 
 #include <array>
-#include <cstdint>
 #include <cstring>
 
 // Scripted minutes of one channel and what every reader of month data makes
@@ -51,24 +48,14 @@ inline constexpr std::array<TScriptedMinute, ScriptedCount> ScriptedMinutes = {{
     {"largestRawValue", true, 65535, ' ', "2026-01-01 00:06", "#O/L", "0", "null", 'b'},
 }};
 
-// The first scripted minute: 31 December 23:55 of a 31-day month.
-inline constexpr uint16_t ScriptedFirstSlot = 31 * 1440 - 5;
-
+// Minute i: from 31 December 23:55 on.
 inline uint16_t ScriptedSlot(int i) {
-    return uint16_t(ScriptedFirstSlot + i);
+    return uint16_t(31 * 1440 - 5 + i);
 }
 
+// In use, "Druck" in "bar", raw x 10 + 5, limits 105 and 2005, one decimal.
 inline ChannelDef ScriptedChannel() {
-    ChannelDef c;
-    c.active = 1;
-    c.name = "Druck";
-    c.dimension = "bar";
-    c.inputMult = 10;
-    c.offsetValue = 5;
-    c.decimals = 1;
-    c.minValue = 105;
-    c.maxValue = 2005;
-    return c;
+    return ParseChannelDef("1,Druck,bar,0,10,105,2005,5,1,0,0,0");
 }
 
 // December 2025 with every day block in memory: channel 1 is the scripted
@@ -84,12 +71,8 @@ inline MonthDocument ScriptedDocument() {
     for (int i = 0; i < ScriptedCount; ++i) {
         const TScriptedMinute& m = ScriptedMinutes[i];
         const uint16_t slot = ScriptedSlot(i);
-        QByteArray& block = d.dayBlocks[slot / SlotsPerDay];
-        const qsizetype at = qsizetype(slot % SlotsPerDay) * SlotSize;
-        if (m.stored) {
-            PutU8(block, at, SlotStored);
-            PutU16(block, at + 2, m.raw);
-        }
+        if (m.stored)
+            PutSlot(d.dayBlocks[slot / SlotsPerDay], slot % SlotsPerDay, BuildSlot(0, {m.raw}));
         if (m.period != ' ') {
             ExceptionPeriod p;
             p.from = p.to = slot;
@@ -106,7 +89,6 @@ inline MonthDocument ScriptedDocument() {
     return d;
 }
 
-// The bytes of the month file of a document.
 inline QByteArray ScriptedFileImage(const MonthDocument& d) {
     QByteArray f = d.header;
     for (int b = 0; b < HeaderDaysStored(d.header); ++b)
