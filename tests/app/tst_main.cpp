@@ -334,6 +334,8 @@ private slots:
                 list->setCurrentRow(1);
             if (auto* name = d.findChild<QLineEdit*>("edtName"); name && !name->isReadOnly())
                 name->setText("Druck");
+            if (auto* max = d.findChild<QLineEdit*>("edtMax"))
+                max->setText("100"); // a range the dialog accepts
             d.findChild<QPushButton*>("btnOk")->click();
             return d.result();
         };
