@@ -743,7 +743,7 @@ private slots:
         };
         w->ExceptionListExecute();
         QCOMPARE(ReadFile(dir.filePath("AUSNAHME.LST")),
-                 QByteArray("WART Wartung\n!NOTE Hinweis\n"));
+                 QByteArray("WART Wartung\r\n!NOTE Hinweis\r\n")); // the file's line ends
         QMenu* except = w->findChild<QMenu*>("mnExcept");
         QStringList captions;
         for (QAction* a : except->actions())
