@@ -649,9 +649,8 @@ private slots:
         QVERIFY(h && h->isVisible());
         QCOMPARE(h->txtHelp->documentTitle(), QString::fromUtf8("ZEDA – user guide"));
         const QString text = h->txtHelp->toPlainText();
-        for (const char* part :
-             {"Exception periods", "Current view", "Ctrl+W", "Std dev",
-              "zedactl stats", "withoutData", "Communication settings"})
+        for (const char* part : {"Exception periods", "Current view", "Ctrl+W", "Std dev",
+                                 "zedactl stats", "withoutData", "Communication settings"})
             QVERIFY2(text.contains(QString::fromLatin1(part)), part);
         // Back and forward through the pages visited.
         QVERIFY(!h->btnBack->isEnabled());
