@@ -659,9 +659,8 @@ private slots:
         QVERIFY(h && h->isVisible());
         QCOMPARE(h->txtHelp->documentTitle(), QString::fromUtf8("ZEDA – user guide"));
         const QString text = h->txtHelp->toPlainText();
-        for (const char* part :
-             {"Exception periods", "Current view", "Ctrl+W", "Std dev",
-              "zedactl stats", "withoutData", "Communication settings"})
+        for (const char* part : {"Exception periods", "Current view", "Ctrl+W", "Std dev",
+                                 "zedactl stats", "withoutData", "Communication settings"})
             QVERIFY2(text.contains(QString::fromLatin1(part)), part);
         // Back and forward through the pages visited.
         QVERIFY(!h->btnBack->isEnabled());
@@ -753,7 +752,7 @@ private slots:
         };
         w->ExceptionListExecute();
         QCOMPARE(ReadFile(dir.filePath("AUSNAHME.LST")),
-                 QByteArray("WART Wartung\n!NOTE Hinweis\n"));
+                 QByteArray("WART Wartung\r\n!NOTE Hinweis\r\n")); // the file's line ends
         QMenu* except = w->findChild<QMenu*>("mnExcept");
         QStringList captions;
         for (QAction* a : except->actions())
