@@ -74,8 +74,8 @@ void TAcquisitionService::Tell(const std::function<void(TAcquisitionListener&)>&
     }
 }
 
-LinkState TAcquisitionService::CurrentLink() const {
-    LinkState s = FLink;
+LinkReport TAcquisitionService::CurrentLink() const {
+    LinkReport s = FLink;
     s.up = FComm.Reached() && FComm.NoConnection == 0;
     if (!FComm.UsesPort())
         return s;
@@ -88,7 +88,7 @@ LinkState TAcquisitionService::CurrentLink() const {
 }
 
 void TAcquisitionService::CheckLink() {
-    const LinkState now = CurrentLink();
+    const LinkReport now = CurrentLink();
     const bool changed = !FLinkKnown || now.up != FLink.up || now.portName != FLink.portName ||
                          now.device != FLink.device;
     FLink = now;

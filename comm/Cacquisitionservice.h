@@ -36,14 +36,14 @@ struct StoredMinute {
 };
 
 // The state of the unit link, with what a status line tells about it.
-struct LinkState {
+struct LinkReport {
     bool up = false;
     QString portName;       // "COM2"; empty for the simulated unit
     QString device;         // "/dev/ttyS1"; empty for the simulated unit
     bool hasRecord = false; // a record was stored since the start
     SampleTime lastRecord;  // the minute of the record stored last
 
-    bool operator==(const LinkState&) const = default;
+    bool operator==(const LinkReport&) const = default;
 };
 
 // Told by the service; every call comes on the service's thread, while the
@@ -52,7 +52,7 @@ class TAcquisitionListener {
 public:
     virtual ~TAcquisitionListener() = default;
     virtual void MinuteStored(const StoredMinute& minute) { (void)minute; }
-    virtual void LinkChanged(const LinkState& link) { (void)link; }
+    virtual void LinkChanged(const LinkReport& link) { (void)link; }
     // After every cycle; stored is the number of minutes it stored, so that
     // a listener that redraws does so once for a burst of minutes.
     virtual void CycleEnded(int stored) { (void)stored; }
@@ -103,7 +103,7 @@ public:
     bool InCycle() const { return FPacing.inCycle; }
 
     int StoredCount() const { return FAcquisition->StoredCount(); }
-    LinkState Link() const { return FLink; }
+    LinkReport Link() const { return FLink; }
     TCommBase& Comm() const { return FComm; }
     TFileAct& File() const { return *FFile; }
     const MonthDocument& Document() const { return FDocument; }
@@ -113,7 +113,7 @@ private:
     void Tell(const std::function<void(TAcquisitionListener&)>& say);
     // Announces the link's state when it changed since the last cycle.
     void CheckLink();
-    LinkState CurrentLink() const;
+    LinkReport CurrentLink() const;
 
     const TEnv& FEnv;
     TCommBase& FComm;
@@ -123,7 +123,7 @@ private:
     TCycleTimer FPacing;
     QTimer FTimer;
     std::vector<TAcquisitionListener*> FListeners;
-    LinkState FLink;
+    LinkReport FLink;
     bool FLinkKnown = false;
     int FStoredInCycle = 0;
 };

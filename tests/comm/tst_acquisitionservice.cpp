@@ -56,14 +56,14 @@ public:
     QList<uint16_t> minutes;
     QList<QByteArray> bytes;
     QList<QString> paths;
-    QList<LinkState> links;
+    QList<LinkReport> links;
     QList<int> cycles;
     void MinuteStored(const StoredMinute& m) override {
         minutes << m.slot;
         bytes << m.bytes;
         paths << m.path;
     }
-    void LinkChanged(const LinkState& link) override { links << link; }
+    void LinkChanged(const LinkReport& link) override { links << link; }
     void CycleEnded(int stored) override { cycles << stored; }
 };
 
