@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+class TAlarmEvaluator;
 class TCommBase;
 class TFileAct;
 struct MonthDocument;
@@ -32,6 +33,8 @@ public:
     std::function<void()> onRefresh;   // the view refreshes completely
     std::function<void()> onLoaded;    // the day blocks were (re)loaded
     std::function<void(const QString&)> onCaption;
+    // Watches every stored minute against the alarm limits (may be null).
+    TAlarmEvaluator* alarms = nullptr;
 
     QString Caption() const { return FCaption; }
     int StoredCount() const { return FStored; }

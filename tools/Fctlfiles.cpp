@@ -8,6 +8,7 @@
 #include "config/Fcalendar.h"
 #include "config/Fcodec.h"
 #include "config/Fmemory.h"
+#include "files/Calarmevaluator.h"
 #include "files/Cfileact.h"
 #include "files/Cfiledata.h"
 #include "files/Cmonthdocument.h"
@@ -89,6 +90,9 @@ int CmdSimulate(const QStringList& args) {
     MonthDocument document;
     TFileAct file(&document, ctl.env, config);
     TAcquisition acquisition(ctl.env, comm, file, document);
+    TAlarmEvaluator alarms(ctl.env);
+    alarms.Start();
+    acquisition.alarms = &alarms;
     TCycleTimer timer;
 
     const long long ticks = minutes * 12;

@@ -6,6 +6,7 @@
 #include "comm/Funitinfo.h"
 #include "config/Cconfig.h"
 #include "config/Fcodec.h"
+#include "files/Calarmevaluator.h"
 #include "files/Cfileact.h"
 #include "files/Cmonthdocument.h"
 #include "tools/Fctlcommon.h"
@@ -173,6 +174,9 @@ int CmdAcquire(const QStringList& args) {
     MonthDocument document;
     TFileAct file(&document, ctl.env, config);
     TAcquisition acquisition(ctl.env, *comm, file, document);
+    TAlarmEvaluator alarms(ctl.env);
+    alarms.Start();
+    acquisition.alarms = &alarms;
 
     // Cycles follow each other at once while records come, every PollMs
     // while the unit has nothing, and every ReopenIntervalMs while the link

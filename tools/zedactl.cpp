@@ -6,6 +6,7 @@
 // zedactl-draw, which zedactl hands the command line over to; so the reading
 // commands never load the font, widget and printer libraries.
 
+#include "tools/Fctlalarms.h"
 #include "tools/Fctlcommon.h"
 #include "tools/Fctlexceptions.h"
 #include "tools/Fctlexport.h"
@@ -37,6 +38,10 @@ struct Command {
 
 const std::map<QString, Command>& Commands() {
     static const std::map<QString, Command> commands = {
+        {"alarms",
+         {QT_TRANSLATE_NOOP("zedactl", "set and list alarm limits, evaluate a month, read the "
+                                       "alarm log"),
+          CmdAlarms}},
         {"config", {QT_TRANSLATE_NOOP("zedactl", "print the configuration as JSON"), nullptr}},
         {"simulate",
          {QT_TRANSLATE_NOOP("zedactl",
