@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 const QStringList LimitFields = {"high", "low", "highhigh", "lowlow", "hysteresis", "delay"};
@@ -114,6 +116,27 @@ bool InRange(const QString& time, const QString& from, const QString& to) {
     return (from.isEmpty() || time >= from) && (to.isEmpty() || time <= to);
 }
 
+// Appends the lines the log does not hold yet: a walk over minutes the
+// acquisition has judged already adds only what the new limits find.
+bool AppendNew(CtlEnv& ctl, const QString& path, const std::vector<AlarmLogEntry>& found) {
+    std::vector<AlarmLogEntry> logged;
+    if (!ReadAlarmLog(path, logged)) {
+        ctl.messages.Show(TMessages::Error, CannotWriteText(path));
+        return false;
+    }
+    std::vector<AlarmLogEntry> lines;
+    for (const AlarmLogEntry& e : found) {
+        const auto same = [&](const AlarmLogEntry& l) { return l.event == e.event && l.SameAlarm(e); };
+        if (std::none_of(logged.begin(), logged.end(), same))
+            lines.push_back(e);
+    }
+    if (!AppendAlarmLog(path, lines)) {
+        ctl.messages.Show(TMessages::Error, CannotWriteText(path));
+        return false;
+    }
+    return true;
+}
+
 int Evaluate(const QCommandLineParser& parser, CtlEnv& ctl) {
     QString from;
     QString to;
@@ -137,21 +160,20 @@ int Evaluate(const QCommandLineParser& parser, CtlEnv& ctl) {
         ctl.messages.Show(TMessages::Error, ValidateMessage(TFileBase::CannotOpen));
         return 1;
     }
-    TAlarmEvaluator alarms(ctl.env, writeLog);
+    TAlarmEvaluator alarms(ctl.env, false);
     alarms.ReloadLimits();
-    if (writeLog && !alarms.Resume())
-        return 1;
-    alarms.onEvent = [](const AlarmLogEntry& e) { Print(AlarmLogLine(e)); };
+    std::vector<AlarmLogEntry> found;
+    alarms.onEvent = [&](const AlarmLogEntry& e) {
+        Print(AlarmLogLine(e));
+        found.push_back(e);
+    };
     const bool ranged = !from.isEmpty() || !to.isEmpty();
     const uint32_t end = HeaderEndSlot(d.header);
-    for (uint32_t slot = 0; slot < end; ++slot) {
-        if (ranged && !InRange(AlarmTimeText(d, slot), from, to))
-            continue;
-        if (!alarms.OnMinuteStored(d, slot, MonthSlotBytes(d, slot))) {
-            ctl.messages.Show(TMessages::Error, CannotWriteText(alarms.LogPath()));
-            return 1;
-        }
-    }
+    for (uint32_t slot = 0; slot < end; ++slot)
+        if (!ranged || InRange(AlarmTimeText(d, slot), from, to))
+            alarms.OnMinuteStored(d, slot, MonthSlotBytes(d, slot));
+    if (writeLog && !AppendNew(ctl, alarms.LogPath(), found))
+        return 1;
     return ctl.messages.errors == 0 ? 0 : 1;
 }
 
