@@ -1,6 +1,7 @@
 #include "app/Umain.h"
 
 #include "app/Fmainshared.h"
+#include "app/Ualarming.h"
 #include "app/Udialogwidth.h"
 #include "app/Uhelp.h"
 #include "app/Upublishing.h"
@@ -172,6 +173,7 @@ void TfmMain::RefreshPanels() {
     TfmChildBase* w = ActiveChild();
     const MonthDocument* document = w ? &w->Document() : nullptr;
     FChannelPanel->ShowDocument(document);
+    FChannelPanel->ShowAlarmStatus(FAlarming ? FAlarming->Evaluator() : nullptr);
     ShowNewestValues(w);
     FRangePanel->ShowRange(document);
     FRangeStatus->setText(FRangePanel->Summary());
@@ -271,6 +273,15 @@ void TfmMain::FormCreate() {
     LoadExceptionDescriptions();
     FPublishing = std::make_unique<TPublishing>(FEnv, this, Timer1);
     FPublishing->Restart();
+    StartAlarms();
+}
+
+void TfmMain::StartAlarms() {
+    FAlarming = std::make_unique<TAlarming>(FEnv, this);
+    connect(FAlarming.get(), &TAlarming::changed, this,
+            [this] { FChannelPanel->ShowAlarmStatus(FAlarming->Evaluator()); });
+    connect(FAlarming.get(), &TAlarming::acknowledgeRequested, this, &TfmMain::AcknowledgeAlarms);
+    FAlarming->Start();
 }
 
 void TfmMain::showEvent(QShowEvent* event) {
@@ -284,6 +295,7 @@ void TfmMain::showEvent(QShowEvent* event) {
 void TfmMain::FormShow() {
     auto* child = new TfmChildAct(FEnv, this);
     fmChildAct = child;
+    child->SetAlarms(FAlarming ? FAlarming->Evaluator() : nullptr);
     FMdi->addSubWindow(child);
     child->setWindowTitle(tr("Aktuell:"));
     child->Tag = 1;

@@ -31,6 +31,7 @@ class TfmPrintPreview;
 struct TPrintRequest;
 class TDataDirLock;
 class TPublishing;
+class TAlarming;
 struct TEnv;
 
 // Runs the access-level login in the given mode (0 start, 1 close) and
@@ -123,6 +124,7 @@ public:
     void UpdateAdminCommands();
     // Publishing to the MQTT broker, once the global objects exist.
     TPublishing* Publishing() const { return FPublishing.get(); }
+    TAlarming* Alarming() const { return FAlarming.get(); }
 
 public slots:
     void Timer1Timer();
@@ -181,6 +183,9 @@ public slots:
     void CHTestExecute();
     void CommunicationExecute();
     void PublishingExecute();
+    void AlarmLimitsExecute();
+    // Acknowledges the alarms in the name of the operator on duty.
+    void AcknowledgeAlarms();
     // Edits AUSNAHME.LST and rebuilds the exception menu from it at once.
     void ExceptionListExecute();
     // Version, licence, the data directory in use and the Qt version.
@@ -206,6 +211,7 @@ private:
     void BuildAdminMenu();
     void BuildToolBar();
     void BuildPanels();
+    void StartAlarms();
     void InstallDefaultDialogs();
     // The exception descriptions as items of mnExcept, each (caption, tag)
     // with a tag above 0 running ExceptionItemExecute.
@@ -247,6 +253,7 @@ private:
     QLabel* FRangeStatus = nullptr;
     TfmHelp* FHelp = nullptr;
     std::unique_ptr<TPublishing> FPublishing;
+    std::unique_ptr<TAlarming> FAlarming;
 
     QAction* FileOpen1 = nullptr;
     QAction* PrintDay = nullptr;

@@ -504,6 +504,7 @@ void TfmChildAct::AttachAcquisition() {
     if (FAcquisition || !Comm)
         return;
     FAcquisition = std::make_unique<TAcquisition>(FEnv, *Comm, *FileAct(), FDocument);
+    FAcquisition->alarms = FAlarms;
     FAcquisition->onDataReady = [this] { ViewAct()->MarkDataReady(); };
     FAcquisition->onRefresh = [this] {
         ViewAct()->Refresh();
@@ -512,6 +513,12 @@ void TfmChildAct::AttachAcquisition() {
     };
     FAcquisition->onLoaded = [this] { ReportScale(); };
     FAcquisition->onCaption = [this](const QString& caption) { setWindowTitle(caption); };
+}
+
+void TfmChildAct::SetAlarms(TAlarmEvaluator* alarms) {
+    FAlarms = alarms;
+    if (FAcquisition)
+        FAcquisition->alarms = alarms;
 }
 
 int TfmChildAct::PixelToMinute(int x) const {

@@ -10,6 +10,7 @@
 
 class QPainter;
 class TAcquisition;
+class TAlarmEvaluator;
 class TChildHooks;
 class TFileAct;
 class TFileBase;
@@ -167,6 +168,8 @@ public:
     TViewAct* ViewAct() const;
     TFileAct* FileAct() const;
     TAcquisition* Acquisition() const { return FAcquisition.get(); }
+    // Who watches the stored minutes against the alarm limits (may be null).
+    void SetAlarms(TAlarmEvaluator* alarms);
 
     // Reads the days already stored for the present month, so that the
     // first paint shows them without waiting for the unit's next record.
@@ -178,6 +181,7 @@ private:
     void AttachAcquisition();
 
     std::unique_ptr<TAcquisition> FAcquisition;
+    TAlarmEvaluator* FAlarms = nullptr;
 };
 
 extern TfmChildAct* fmChildAct;
