@@ -16,10 +16,26 @@
 #include <limits>
 
 TAlarmEvaluator::TAlarmEvaluator(const TEnv& env, bool writeLog)
-    : FEnv(env), FWriteLog(writeLog) {}
+    : FEnv(env), FWriteLog(writeLog) {
+    for (auto& channel : FNewest)
+        channel.fill(-1);
+}
+
+void TAlarmEvaluator::FollowChannels(const MonthDocument& d) {
+    // The header's definitions change rarely; they are parsed when they do.
+    const QByteArrayView image = QByteArrayView(d.header).sliced(HdrChannels, ChannelDefsSize);
+    if (image == QByteArrayView(FChannelImage))
+        return;
+    FChannelImage = image.toByteArray();
+    for (int ch = 0; ch < ChannelCount; ++ch) {
+        FChannels[size_t(ch)] = HeaderChannel(d.header, ch);
+        FRules[size_t(ch)] = AlarmRuleOf(FLimits[size_t(ch)], FChannels[size_t(ch)].decimals);
+    }
+}
 
 void TAlarmEvaluator::SetLimits(const ChannelAlarmLimits& limits) {
     FLimits = limits;
+    FChannelImage.clear(); // the rules follow with the next minute
     // Counting starts afresh under new limits; raised alarms stay raised.
     for (ChannelAlarmState& channel : FState)
         for (AlarmKindState& s : channel)
@@ -48,7 +64,11 @@ bool TAlarmEvaluator::Resume() {
         return false;
     }
     FAlarms.clear();
+    FIndex.clear();
     FState = {};
+    for (auto& channel : FNewest)
+        channel.fill(-1);
+    FUnacknowledged = {};
     FLastJudged = -1;
     const auto tellNobody = std::move(onEvent);
     for (const AlarmLogEntry& e : entries)
@@ -65,7 +85,7 @@ AlarmMinute TAlarmEvaluator::MinuteOf(const MonthDocument& d, int ch, uint32_t s
     const uint32_t v = ScaledValue(def, GetU16(bytes, 2 + 2 * ch));
     if (v < def.minValue || v > def.maxValue)
         return m; // beyond the measurable range
-    if (ExceptionAt(d, ch, slot) == ExceptionOrdinary)
+    if (HeaderExceptionCount(d.header) != 0 && ExceptionAt(d, ch, slot) == ExceptionOrdinary)
         return m;
     m.counts = true;
     m.value = v;
@@ -81,17 +101,17 @@ bool TAlarmEvaluator::OnMinuteStored(const MonthDocument& d, uint32_t slot,
     // not forget it) was judged already: it must neither count nor raise twice.
     if (number <= FLastJudged)
         return true;
+    FollowChannels(d);
     std::vector<AlarmLogEntry> lines;
     std::array<ChannelAlarmState, ChannelCount> next = FState;
     for (int ch = 0; ch < ChannelCount; ++ch) {
         if (!FLimits[ch].AnyLimit())
             continue;
-        const ChannelDef def = HeaderChannel(d.header, ch);
+        const ChannelDef& def = FChannels[size_t(ch)];
         if (def.active == 0)
             continue;
-        const AlarmRule rule = AlarmRuleOf(FLimits[ch], def.decimals);
         const AlarmChanges c =
-            EvaluateAlarmMinute(rule, next[ch], MinuteOf(d, ch, slot, slotBytes, def));
+            EvaluateAlarmMinute(FRules[size_t(ch)], next[ch], MinuteOf(d, ch, slot, slotBytes, def));
         if (c.Any())
             Changes(d, slot, ch, def, c, next[ch], lines);
     }
@@ -119,13 +139,10 @@ void TAlarmEvaluator::Changes(const MonthDocument& d, uint32_t slot, int ch,
         AlarmLogEntry e;
         if (c.cleared & bit) {
             // The clear belongs to the alarm raised last of the channel and kind.
-            for (auto it = FAlarms.rbegin(); it != FAlarms.rend(); ++it)
-                if (it->channel == ch + 1 && it->kind == k && it->cleared.isEmpty()) {
-                    e = *it;
-                    break;
-                }
-            if (e.channel == 0)
+            const int newest = FNewest[size_t(ch)][size_t(k)];
+            if (newest < 0 || !FAlarms[size_t(newest)].cleared.isEmpty())
                 continue;
+            e = FAlarms[size_t(newest)];
             e.event = AlarmCleared;
             e.cleared = time;
             const int64_t peak = CountsInAlarmValue(s[k].peak, def.decimals);
@@ -151,18 +168,26 @@ void TAlarmEvaluator::Changes(const MonthDocument& d, uint32_t slot, int ch,
 }
 
 int TAlarmEvaluator::FindAlarm(const AlarmLogEntry& e) const {
-    for (int i = int(FAlarms.size()) - 1; i >= 0; --i)
-        if (FAlarms[size_t(i)].SameAlarm(e))
-            return i;
-    return -1;
+    return FIndex.value(IndexKey(e), -1);
+}
+
+QString TAlarmEvaluator::IndexKey(const AlarmLogEntry& e) {
+    return QString::number(e.channel) + ' ' + QString::number(e.kind) + ' ' + e.raised + ' ' +
+           e.file;
 }
 
 void TAlarmEvaluator::Apply(const AlarmLogEntry& e) {
-    const int at = FindAlarm(e);
+    int at = FindAlarm(e);
+    const size_t ch = size_t(e.channel - 1);
+    const size_t kind = size_t(e.kind);
     if (e.event == AlarmRaised) {
         if (at >= 0)
             return; // logged once already
+        at = int(FAlarms.size());
         FAlarms.push_back(e);
+        FIndex.insert(IndexKey(e), at);
+        FNewest[ch][kind] = at;
+        ++FUnacknowledged[ch][kind];
     } else if (at < 0) {
         return; // a clear or acknowledgement of an alarm the log does not hold
     } else {
@@ -171,12 +196,13 @@ void TAlarmEvaluator::Apply(const AlarmLogEntry& e) {
         if (e.event == AlarmCleared) {
             a.cleared = e.cleared;
             a.peak = e.peak;
-        } else {
+        } else if (a.acknowledged.isEmpty()) {
             a.acknowledged = e.acknowledged;
             a.by = e.by;
+            --FUnacknowledged[ch][kind];
         }
     }
-    FollowState(e.channel - 1, e.kind);
+    FollowState(int(ch), int(kind));
     const QString& judged = e.event == AlarmCleared ? e.cleared : e.raised;
     FLastJudged = std::max(FLastJudged, MinuteNumberOf(judged));
     if (onEvent)
@@ -185,14 +211,9 @@ void TAlarmEvaluator::Apply(const AlarmLogEntry& e) {
 
 void TAlarmEvaluator::FollowState(int ch, int kind) {
     AlarmKindState& s = FState[size_t(ch)][size_t(kind)];
-    const AlarmLogEntry* newest = nullptr;
-    s.unacknowledged = false;
-    for (const AlarmLogEntry& o : FAlarms)
-        if (o.channel == ch + 1 && o.kind == kind) {
-            newest = &o;
-            s.unacknowledged = s.unacknowledged || o.acknowledged.isEmpty();
-        }
-    const bool raised = newest && newest->cleared.isEmpty();
+    const int newest = FNewest[size_t(ch)][size_t(kind)];
+    s.unacknowledged = FUnacknowledged[size_t(ch)][size_t(kind)] > 0;
+    const bool raised = newest >= 0 && FAlarms[size_t(newest)].cleared.isEmpty();
     // Taken over from the log: the next minute with data sets the peak.
     if (raised && !s.raised)
         s.peak = WatchesAbove(kind) ? std::numeric_limits<int64_t>::min()
@@ -244,8 +265,9 @@ ChannelAlarmStatus TAlarmEvaluator::StatusOf(int ch) const {
 
 int TAlarmEvaluator::UnacknowledgedCount() const {
     int n = 0;
-    for (const AlarmLogEntry& a : FAlarms)
-        n += a.acknowledged.isEmpty() ? 1 : 0;
+    for (const auto& channel : FUnacknowledged)
+        for (int count : channel)
+            n += count;
     return n;
 }
 

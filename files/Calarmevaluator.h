@@ -4,6 +4,7 @@
 #include "files/Falarmlog.h"
 #include "files/Falarmrule.h"
 
+#include <QHash>
 #include <QString>
 
 #include <array>
@@ -78,12 +79,23 @@ private:
     // The rule's state of a channel's limit after its alarms changed.
     void FollowState(int ch, int kind);
     int FindAlarm(const AlarmLogEntry& e) const;
+    // Takes the document's channel definitions and the rules they give.
+    void FollowChannels(const MonthDocument& d);
+    static QString IndexKey(const AlarmLogEntry& e);
 
     const TEnv& FEnv;
     bool FWriteLog;
     ChannelAlarmLimits FLimits{};
+    QByteArray FChannelImage; // the header's definitions the rules were made for
+    ChannelDefs FChannels{};
+    std::array<AlarmRule, ChannelCount> FRules{};
     std::array<ChannelAlarmState, ChannelCount> FState{};
     std::vector<AlarmLogEntry> FAlarms;
+    QHash<QString, int> FIndex; // of every alarm in FAlarms
+    // Per channel and kind: the alarm raised last (-1: none), and how many
+    // wait for their acknowledgement.
+    std::array<std::array<int, AlarmKindCount>, ChannelCount> FNewest{};
+    std::array<std::array<int, AlarmKindCount>, ChannelCount> FUnacknowledged{};
     int64_t FLastJudged = -1; // MinuteNumber of the newest minute judged
 };
 
