@@ -14,6 +14,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -30,6 +31,9 @@ TAlarming::TAlarming(const TEnv& env, QMainWindow* window)
       FEvaluator(std::make_unique<TAlarmEvaluator>(env)) {
     FPanel = new TAlarmPanel(window);
     window->addDockWidget(Qt::BottomDockWidgetArea, FPanel);
+    // A tab beside the Range panel: the diagram keeps its size.
+    if (auto* range = window->findChild<QDockWidget*>("dockRange"))
+        window->tabifyDockWidget(range, FPanel);
     FIndicator = new QLabel(window);
     FIndicator->setObjectName("lblAlarmIndicator");
     FIndicator->setStyleSheet("QLabel { background: red; color: white; padding: 0 4px; }");

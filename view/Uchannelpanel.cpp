@@ -91,7 +91,7 @@ void TChannelPanel::FitColumns() {
     tblChannels->resizeColumnsToContents();
     int width = 2 * tblChannels->frameWidth();
     for (int col = 0; col < tblChannels->columnCount(); ++col)
-        width += tblChannels->columnWidth(col);
+        width += tblChannels->isColumnHidden(col) ? 0 : tblChannels->columnWidth(col);
     width += tblChannels->verticalScrollBar()->sizeHint().width();
     if (tblChannels->minimumWidth() < width)
         tblChannels->setMinimumWidth(width);
@@ -146,6 +146,11 @@ QColor TChannelPanel::AlarmStatusColour(int status) {
 }
 
 void TChannelPanel::ShowAlarmStatus(const TAlarmEvaluator* alarms) {
+    // The column shows only where limits are set or alarms stand.
+    bool any = false;
+    for (int ch = 0; alarms && ch < ChannelCount; ++ch)
+        any = any || alarms->Limits()[size_t(ch)].AnyLimit() || alarms->StatusOf(ch) != ChannelNormal;
+    tblChannels->setColumnHidden(ColAlarm, !any);
     for (int ch = 0; ch < ChannelCount; ++ch) {
         const int row = RowOfChannel(ch);
         if (row < 0)
