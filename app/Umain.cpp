@@ -1,6 +1,7 @@
 #include "app/Umain.h"
 
 #include "app/Fmainshared.h"
+#include "app/Ualarming.h"
 #include "app/Udialogwidth.h"
 #include "app/Uhelp.h"
 #include "app/Ulinkstatus.h"
@@ -220,6 +221,7 @@ void TfmMain::RefreshPanels() {
     TfmChildBase* w = ActiveChild();
     const MonthDocument* document = w ? &w->Document() : nullptr;
     FChannelPanel->ShowDocument(document);
+    FChannelPanel->ShowAlarmStatus(FAlarming ? FAlarming->Evaluator() : nullptr);
     ShowNewestValues(w);
     FRangePanel->ShowRange(document);
     FRangeStatus->setText(FRangePanel->Summary());
@@ -332,6 +334,19 @@ void TfmMain::FormCreate() {
     LoadExceptionDescriptions();
     FPublishing = std::make_unique<TPublishing>(FEnv, this, FService.get());
     FPublishing->Restart();
+    StartAlarms();
+}
+
+void TfmMain::StartAlarms() {
+    FAlarming = std::make_unique<TAlarming>(FEnv, this);
+    connect(FAlarming.get(), &TAlarming::changed, this,
+            [this] { FChannelPanel->ShowAlarmStatus(FAlarming->Evaluator()); });
+    connect(FAlarming.get(), &TAlarming::acknowledgeRequested, this, &TfmMain::AcknowledgeAlarms);
+    FAlarming->Start();
+    // The service judges every minute it stores; a viewer's service does
+    // so in its own process.
+    if (FService)
+        FService->SetAlarms(FAlarming->Evaluator());
 }
 
 void TfmMain::showEvent(QShowEvent* event) {

@@ -34,6 +34,7 @@ struct TPrintRequest;
 class TDataDirLock;
 class TLinkStatus;
 class TPublishing;
+class TAlarming;
 struct TEnv;
 
 // Runs the access-level login in the given mode (0 start, 1 close) and
@@ -138,6 +139,7 @@ public:
     void UpdateAdminCommands();
     // Publishing to the MQTT broker, once the global objects exist.
     TPublishing* Publishing() const { return FPublishing.get(); }
+    TAlarming* Alarming() const { return FAlarming.get(); }
 
 public slots:
     void Timer1Timer();
@@ -196,6 +198,9 @@ public slots:
     void CHTestExecute();
     void CommunicationExecute();
     void PublishingExecute();
+    void AlarmLimitsExecute();
+    // Acknowledges the alarms in the name of the operator on duty.
+    void AcknowledgeAlarms();
     // Edits AUSNAHME.LST and rebuilds the exception menu from it at once.
     void ExceptionListExecute();
     // Version, licence, the data directory in use and the Qt version.
@@ -221,6 +226,7 @@ private:
     void BuildAdminMenu();
     void BuildToolBar();
     void BuildPanels();
+    void StartAlarms();
     void InstallDefaultDialogs();
     // The exception descriptions as items of mnExcept, each (caption, tag)
     // with a tag above 0 running ExceptionItemExecute.
@@ -271,6 +277,7 @@ private:
     std::unique_ptr<TLinkStatus> FLinkStatus;
     TfmHelp* FHelp = nullptr;
     std::unique_ptr<TPublishing> FPublishing;
+    std::unique_ptr<TAlarming> FAlarming;
 
     QAction* FileOpen1 = nullptr;
     QAction* PrintDay = nullptr;

@@ -304,6 +304,8 @@ void TfmMain::BuildAdminMenu() {
             &QAction::triggered, this, &TfmMain::CommunicationExecute);
     connect(AddItem(Setup1, tr("Publishing (MQTT)..."), "Publishing", 0), &QAction::triggered, this,
             &TfmMain::PublishingExecute);
+    connect(AddItem(Setup1, tr("Alarm limits..."), "AlarmLimits", 0), &QAction::triggered, this,
+            &TfmMain::AlarmLimitsExecute);
     connect(AddItem(Setup1, tr("Exception descriptions..."), "ExceptionList", 0),
             &QAction::triggered, this, &TfmMain::ExceptionListExecute);
 }

@@ -4,6 +4,7 @@
 #include "comm/Cnotices.h"
 #include "config/Cenv.h"
 #include "config/Cmessages.h"
+#include "files/Calarmevaluator.h"
 #include "files/Cfileact.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
@@ -61,7 +62,14 @@ int TAcquisition::RunCycle() {
 }
 
 bool TAcquisition::StoreRecord(const SampleRecord& record) {
-    const bool ok = FFile.WriteRecord(record);
+    bool ok = FFile.WriteRecord(record);
+    // The minute's alarms reach their log before the record may leave the
+    // unit; a log that cannot be written keeps the record there.
+    if (ok && alarms && !alarms->OnMinuteStored(FDocument, FFile.currentSlot, FFile.lastSlot)) {
+        FFile.failure = TFileAct::Transient;
+        FFile.failedPath = alarms->LogPath();
+        ok = false;
+    }
     if (ok) {
         if (!FFile.daysLoaded) {
             FFile.LoadDays();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+class TAlarmEvaluator;
 class TCommBase;
 class TFileAct;
 struct MonthDocument;
@@ -35,6 +36,8 @@ public:
     std::function<void(const QString&)> onCaption;
     // Each record that reached its month file, after the document took it.
     std::function<void(const SampleRecord&)> onStored;
+    // Watches every stored minute against the alarm limits (may be null).
+    TAlarmEvaluator* alarms = nullptr;
 
     QString Caption() const { return FCaption; }
     int StoredCount() const { return FStored; }

@@ -97,3 +97,7 @@ void TAcquisitionService::CheckLink() {
     FLinkKnown = true;
     Tell([this](TAcquisitionListener& l) { l.LinkChanged(FLink); });
 }
+
+void TAcquisitionService::SetAlarms(TAlarmEvaluator* alarms) {
+    FAcquisition->alarms = alarms;
+}

@@ -63,6 +63,8 @@ public:
 // tick, a cycle every 1 or 11 ticks), and announces each stored minute and
 // each change of the link to its listeners. The running-month window, the
 // publishing, zedactl and the headless service all run this one object.
+class TAlarmEvaluator;
+
 class TAcquisitionService : public QObject {
     Q_OBJECT
 public:
@@ -101,6 +103,10 @@ public:
     // work.
     void SetBusy(bool busy) { FPacing.busy = busy; }
     bool InCycle() const { return FPacing.inCycle; }
+
+    // Who watches every stored minute against the alarm limits (may be
+    // null); told before the record leaves the unit.
+    void SetAlarms(TAlarmEvaluator* alarms);
 
     int StoredCount() const { return FAcquisition->StoredCount(); }
     LinkReport Link() const { return FLink; }

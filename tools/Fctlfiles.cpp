@@ -8,6 +8,7 @@
 #include "config/Fcalendar.h"
 #include "config/Fcodec.h"
 #include "config/Fmemory.h"
+#include "files/Calarmevaluator.h"
 #include "files/Cfileact.h"
 #include "files/Cfiledata.h"
 #include "files/Cmonthdocument.h"
@@ -87,6 +88,9 @@ int CmdSimulate(const QStringList& args) {
     }
     TCommSim comm(ctl.env);
     TAcquisitionService acquisition(ctl.env, comm, config);
+    TAlarmEvaluator alarms(ctl.env);
+    alarms.Start();
+    acquisition.SetAlarms(&alarms);
     const long long ticks = minutes * 12;
     for (long long i = 0; i < ticks; ++i) {
         acquisition.Tick();

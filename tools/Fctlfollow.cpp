@@ -69,8 +69,10 @@ private:
 
 } // namespace
 
-int FollowAcquisition(CtlEnv& ctl, TCommBase& comm, const TConfig& config, int tickMs) {
+int FollowAcquisition(CtlEnv& ctl, TCommBase& comm, const TConfig& config, int tickMs,
+                      TAlarmEvaluator* alarms) {
     TAcquisitionService service(ctl.env, comm, config);
+    service.SetAlarms(alarms);
     service.Timer().setInterval(tickMs);
     QEventLoop loop;
     TServicePublishing publishing(ctl, TIniFile(ctl.env.IniPath()), &loop);

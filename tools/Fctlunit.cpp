@@ -8,6 +8,7 @@
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
+#include "files/Calarmevaluator.h"
 #include "tools/Fctlcommon.h"
 #include "tools/Fctlfollow.h"
 
@@ -199,13 +200,16 @@ int CmdAcquire(const QStringList& args) {
     TConfig config(ctl.env.IniPath());
     const std::unique_ptr<TCommBase> comm = CreateComm(ctl.env);
     comm->Start();
+    TAlarmEvaluator alarms(ctl.env);
+    alarms.Start();
     if (follow) {
-        const int stored = FollowAcquisition(ctl, *comm, config, tickMs);
+        const int stored = FollowAcquisition(ctl, *comm, config, tickMs, &alarms);
         Print(QByteArray("records stored: ") + QByteArray::number(stored) + '\n');
         // Stopped as asked: what went wrong on the way is in the log.
         return 0;
     }
     TAcquisitionService acquisition(ctl.env, *comm, config);
+    acquisition.SetAlarms(&alarms);
 
     // Cycles follow each other at once while records come, every PollMs
     // while the unit has nothing, and after the link's pause while it is

@@ -7,6 +7,7 @@
 // command line over to; so the reading commands never load the font, widget
 // and printer libraries, nor the MQTT and TLS libraries.
 
+#include "tools/Fctlalarms.h"
 #include "tools/Fctlcommon.h"
 #include "tools/Fctlexceptions.h"
 #include "tools/Fctlexport.h"
@@ -38,6 +39,10 @@ struct Command {
 
 const std::map<QString, Command>& Commands() {
     static const std::map<QString, Command> commands = {
+        {"alarms",
+         {QT_TRANSLATE_NOOP("zedactl", "set and list alarm limits, evaluate a month, read the "
+                                       "alarm log"),
+          CmdAlarms}},
         {"config", {QT_TRANSLATE_NOOP("zedactl", "print the configuration as JSON"), nullptr}},
         {"simulate",
          {QT_TRANSLATE_NOOP("zedactl",

@@ -2,6 +2,7 @@
 
 #include "config/Fchannel.h"
 #include "config/Fcodec.h"
+#include "files/Calarmevaluator.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
 #include "view/Fdraw.h"
@@ -14,9 +15,10 @@
 
 TChannelPanel::TChannelPanel(QWidget* parent) : QDockWidget(tr("Channels"), parent) {
     setObjectName("dockChannels");
-    tblChannels = new QTableWidget(0, 4, this);
+    tblChannels = new QTableWidget(0, 5, this);
     tblChannels->setObjectName("tblChannels");
-    tblChannels->setHorizontalHeaderLabels({tr("Channel"), tr("Unit"), tr("In use"), tr("Value")});
+    tblChannels->setHorizontalHeaderLabels(
+        {tr("Channel"), tr("Unit"), tr("In use"), tr("Value"), tr("Alarm")});
     tblChannels->verticalHeader()->hide();
     // The columns are sized to their contents and the panel to the columns:
     // nothing hides behind a scroll bar.
@@ -111,7 +113,7 @@ void TChannelPanel::FitColumns() {
     tblChannels->resizeColumnsToContents();
     int width = 2 * tblChannels->frameWidth();
     for (int col = 0; col < tblChannels->columnCount(); ++col)
-        width += tblChannels->columnWidth(col);
+        width += tblChannels->isColumnHidden(col) ? 0 : tblChannels->columnWidth(col);
     width += tblChannels->verticalScrollBar()->sizeHint().width();
     if (tblChannels->minimumWidth() < width)
         tblChannels->setMinimumWidth(width);
@@ -135,6 +137,52 @@ void TChannelPanel::ShowCursor(const MonthDocument* document, int slot) {
         QTableWidgetItem* value = ItemAt(row, ColValue);
         const QByteArray text = slot < 0 ? QByteArray() : CursorValueText(*document, ch, slot);
         value->setText(FromAnsi(text));
+    }
+    FitColumns();
+}
+
+QString TChannelPanel::AlarmStatusText(int status) {
+    switch (status) {
+    case ChannelInAlarm:
+        return tr("alarm");
+    case ChannelLatched:
+        return tr("latched");
+    case ChannelAcknowledged:
+        return tr("acknowledged");
+    default:
+        return tr("normal");
+    }
+}
+
+QColor TChannelPanel::AlarmStatusColour(int status) {
+    switch (status) {
+    case ChannelInAlarm:
+        return QColor(255, 80, 80);
+    case ChannelLatched:
+        return QColor(255, 170, 60);
+    case ChannelAcknowledged:
+        return QColor(255, 230, 120);
+    default:
+        return QColor();
+    }
+}
+
+void TChannelPanel::ShowAlarmStatus(const TAlarmEvaluator* alarms) {
+    // The column shows only where limits are set or alarms stand.
+    bool any = false;
+    for (int ch = 0; alarms && ch < ChannelCount; ++ch)
+        any = any || alarms->Limits()[size_t(ch)].AnyLimit() || alarms->StatusOf(ch) != ChannelNormal;
+    tblChannels->setColumnHidden(ColAlarm, !any);
+    for (int ch = 0; ch < ChannelCount; ++ch) {
+        const int row = RowOfChannel(ch);
+        if (row < 0)
+            continue;
+        QTableWidgetItem* item = ItemAt(row, ColAlarm);
+        const bool watched = alarms && alarms->Limits()[size_t(ch)].AnyLimit();
+        const int status = alarms ? alarms->StatusOf(ch) : ChannelNormal;
+        item->setText(watched || status != ChannelNormal ? AlarmStatusText(status) : QString());
+        const QColor colour = AlarmStatusColour(status);
+        item->setBackground(colour.isValid() ? QBrush(colour) : QBrush());
     }
     FitColumns();
 }

@@ -6,6 +6,7 @@
 
 class QTableWidget;
 class QTableWidgetItem;
+class TAlarmEvaluator;
 struct MonthDocument;
 
 // The docked "Channels" panel: the 14 channels of the active window with
@@ -20,6 +21,7 @@ public:
     static constexpr int ColUnit = 1;
     static constexpr int ColInUse = 2;
     static constexpr int ColValue = 3;
+    static constexpr int ColAlarm = 4; // normal, alarm, latched, acknowledged
 
     explicit TChannelPanel(QWidget* parent = nullptr);
 
@@ -27,6 +29,11 @@ public:
     void ShowDocument(const MonthDocument* document);
     // The values at a slot of the document, or none (slot -1).
     void ShowCursor(const MonthDocument* document, int slot);
+    // Each channel's alarm state by text and colour (none without alarms).
+    void ShowAlarmStatus(const TAlarmEvaluator* alarms);
+    // The text and background of an alarm state.
+    static QString AlarmStatusText(int status);
+    static QColor AlarmStatusColour(int status);
 
     // Marks the values as older than the last cycle: greyed, under the
     // heading "Value at HH:MM" with their time; empty time: fresh again.
