@@ -135,8 +135,7 @@ QString TCommBase::TryOpenPort() {
     DeviceInfo info;
     if (GetInfo(info) == 0) {
         ClosePort();
-        return QCoreApplication::translate("Ccommbase",
-                                           "Es besteht keine Verbindung zum Akquisitionssystem!");
+        return NoConnectionText();
     }
     return QString();
 }
@@ -304,4 +303,9 @@ void TCommBase::RemindNoConnection() {
 void TCommBase::Inform(const QString& text) const {
     if (FEnv.messages)
         FEnv.messages->Show(TMessages::Information, text);
+}
+
+QString NoConnectionText() {
+    return QCoreApplication::translate("Ccommbase",
+                                       "Es besteht keine Verbindung zum Akquisitionssystem!");
 }

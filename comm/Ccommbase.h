@@ -189,3 +189,7 @@ private:
 
 // The link to the unit, built by the main window (or a zedactl command).
 extern TCommBase* Comm;
+
+// "Es besteht keine Verbindung zum Akquisitionssystem!", as every command
+// that reaches no unit says it.
+QString NoConnectionText();

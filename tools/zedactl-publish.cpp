@@ -1,7 +1,9 @@
-// zedactl-publish: serves zedactl publish, the one command that needs the
-// MQTT library and, through it, the TLS libraries. zedactl hands the
-// command line over unchanged; it is not meant to be run by itself.
+// zedactl-publish: serves the commands of zedactl that need the MQTT
+// library and, through it, the TLS libraries: publish, and acquire, whose
+// service publishes when asked to. zedactl hands the command line over
+// unchanged; it is not meant to be run by itself.
 
+#include "tools/Fctlacquire.h"
 #include "tools/Fctlcommon.h"
 #include "tools/Fctlpublish.h"
 
@@ -15,10 +17,13 @@ int main(int argc, char* argv[]) {
     InstallCtlLanguage(app, language);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    if (args.isEmpty() || args.takeFirst() != QLatin1String("publish")) {
-        Complain(QCoreApplication::translate(
-            "zedactl", "zedactl-publish: serves zedactl's command publish; run it through zedactl"));
-        return 2;
-    }
-    return RunCommand(CmdPublish, args);
+    const QString command = args.isEmpty() ? QString() : args.takeFirst();
+    if (command == QLatin1String("publish"))
+        return RunCommand(CmdPublish, args);
+    if (command == QLatin1String("acquire"))
+        return RunCommand(CmdAcquire, args);
+    Complain(QCoreApplication::translate(
+        "zedactl", "zedactl-publish: serves zedactl's commands publish and acquire; run it "
+                   "through zedactl"));
+    return 2;
 }

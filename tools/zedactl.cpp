@@ -83,7 +83,7 @@ const std::map<QString, Command>& Commands() {
         {"acquire",
          {QT_TRANSLATE_NOOP("zedactl",
                             "store the unit's records into the month files until it is idle"),
-          CmdAcquire}},
+          nullptr, "zedactl-publish"}},
         {"report",
          {QT_TRANSLATE_NOOP("zedactl", "draw a day or month report or a view print into a PDF"),
           nullptr}},

@@ -3,8 +3,8 @@
 QtGui), nor the MQTT library and the TLS libraries behind it: each runs once
 with the dynamic loader reporting every library it loads, at start and
 later. The drawing commands, which zedactl hands over to zedactl-draw, do
-load QtGui, and publish, handed over to zedactl-publish, loads the MQTT
-library: the same watch sees them there.
+load QtGui, and publish and acquire (whose service publishes), handed over
+to zedactl-publish, load the MQTT library: the same watch sees them there.
 
     check_libraries.py ZEDACTL
 """
@@ -53,7 +53,6 @@ def main():
             (["operators", "--data-dir", data, "--list"], 0),
             (["password", "--data-dir", data, "--admin", "--stdin"], None),
             (["unit", "info", "--data-dir", data], None),
-            (["acquire", "--data-dir", data, "--idle", "0"], None),
             (["--version"], 0),
         ]
         for args, status in commands:
@@ -75,6 +74,12 @@ def main():
                             f"{sorted(libraries)}")
         if any(name.startswith("libQt6Gui") for name in libraries):
             failures.append("zedactl publish loaded QtGui")
+        libraries, code = loaded(zedactl, ["acquire", "--data-dir", data, "--idle", "0"], data)
+        if not any(name.startswith("libmosquitto") for name in libraries):
+            failures.append(f"zedactl acquire (handed over) did not load libmosquitto: "
+                            f"{sorted(libraries)}")
+        if any(name.startswith("libQt6Gui") for name in libraries):
+            failures.append("zedactl acquire loaded QtGui")
     for line in failures:
         print(line)
     print("failed" if failures else f"{len(commands)} reading commands on QtCore alone")
