@@ -16,6 +16,17 @@
 
 namespace {
 
+// The months to look at: those with a file, and those after them, which the
+// overflow days of a file reach into.
+std::set<int> MonthsToLook(const std::map<int, QString>& files) {
+    std::set<int> months;
+    for (const auto& [month, path] : files) {
+        months.insert(month);
+        months.insert(month + 1);
+    }
+    return months;
+}
+
 int MonthIndex(uint8_t year, uint8_t month) {
     return year * 12 + month - 1;
 }
@@ -190,13 +201,7 @@ std::vector<PublishedMinute> TMinuteWalker::Next(WallMinute after, int max, bool
     const std::map<int, QString> files = MonthFiles();
     if (files.empty() || max <= 0)
         return found;
-    // The months to look at: those with a file, and those after them, which
-    // the overflow days of a file reach into.
-    std::set<int> months;
-    for (const auto& [month, path] : files) {
-        months.insert(month);
-        months.insert(month + 1);
-    }
+    const std::set<int> months = MonthsToLook(files);
     uint8_t y = 0;
     uint8_t m = 1;
     MonthOf(std::max<WallMinute>(after + 1, 0), y, m);
@@ -372,11 +377,7 @@ std::vector<PublishedMinute> TMinuteWalker::Late(WallMinute last, const TMinuteR
     FZone = QTimeZone::systemTimeZone();
     FOffsets.clear();
     const std::map<int, QString> files = MonthFiles();
-    std::set<int> months;
-    for (const auto& [month, path] : files) {
-        months.insert(month);
-        months.insert(month + 1);
-    }
+    const std::set<int> months = MonthsToLook(files);
     Sources sources;
     for (const int month : months) {
         if (StartOfIndex(month) > last || int(found.size()) >= max)
@@ -407,11 +408,7 @@ std::vector<PublishedMinute> TMinuteWalker::Late(WallMinute last, const TMinuteR
 TMinuteRuns TMinuteWalker::StoredUpTo(WallMinute last) {
     TMinuteRuns runs;
     const std::map<int, QString> files = MonthFiles();
-    std::set<int> months;
-    for (const auto& [month, path] : files) {
-        months.insert(month);
-        months.insert(month + 1);
-    }
+    const std::set<int> months = MonthsToLook(files);
     Sources sources;
     for (const int month : months) {
         if (StartOfIndex(month) > last)
