@@ -14,8 +14,12 @@ TFileDays::TFileDays(const QString& path, int lockWaitMs, uint64_t& reads)
         FFailure = TDaysFailure::CannotOpen;
 }
 
+// Not delegating: the counter of its own must be there before it is bound.
 TFileDays::TFileDays(const QString& path, int lockWaitMs)
-    : TFileDays(path, lockWaitMs, FOwnReads) {}
+    : FFile(path, TFileAccess::ReadShared, lockWaitMs), FReads(FOwnReads) {
+    if (!FFile.IsOpen())
+        FFailure = TDaysFailure::CannotOpen;
+}
 
 bool TFileDays::Holds(int last) const {
     return FFile.IsOpen() && last >= 0 && last < MaxDayBlocks &&
