@@ -385,6 +385,12 @@ int TDiagram::SpanColumnsWritten() const {
     return FSpanImage ? FSpanImage->ColumnsWritten() : 0;
 }
 
+void TDiagram::KeepSpanImage(bool keep) {
+    keepSpanImage = keep;
+    if (!keep)
+        FSpanImage.reset();
+}
+
 TSpanImage* TDiagram::SpanImage() {
     if (!keepSpanImage) {
         FSpanImage.reset();
@@ -515,7 +521,8 @@ bool RasterArea(const QPainter& p, QRect& area) {
 
 // Calls plot with the drawer of the zoom: vertical spans when a pixel
 // column holds more than one minute, a polyline otherwise. The spans go
-// into the kept picture when there is one for this painter.
+// into the kept picture when there is one for this painter; so do the
+// polylines of a plot with a key, painted whole.
 // A key that is not 0 names everything plot draws from.
 template <typename Plot>
 void WithRun(QPainter& p, Sampling smp, std::vector<QPoint>& points, std::vector<QRect>& rects,
@@ -532,6 +539,20 @@ void WithRun(QPainter& p, Sampling smp, std::vector<QPoint>& points, std::vector
         plot(spans);
         if (image)
             image->Finish(p);
+    } else if (image && key != 0) {
+        if (image->Reshow(p, area.size(), area.topLeft(), shift, key))
+            return;
+        // Opaque lines without antialiasing over a blank picture, moved by
+        // whole pixels: the same pixels as drawing them on the device.
+        QImage& picture = image->BeginPainted(area.size(), area.topLeft(), key);
+        {
+            QPainter onPicture(&picture);
+            onPicture.setRenderHints(p.renderHints());
+            onPicture.translate(-area.topLeft());
+            TRun run(onPicture, points);
+            plot(run);
+        }
+        image->FinishPainted(p);
     } else {
         TRun run(p, points);
         plot(run);

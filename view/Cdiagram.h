@@ -69,6 +69,8 @@ public:
     // on a window or image, and only what changed is written again. Off,
     // every paint fills the spans afresh (the same pixels).
     bool keepSpanImage = true;
+    // Switches keeping on or off; off lets the picture go at once.
+    void KeepSpanImage(bool keep);
     // Columns of the kept picture the last paint wrote.
     int SpanColumnsWritten() const;
 

@@ -9,6 +9,9 @@ namespace {
 
 // The fingerprint of a column without spans.
 constexpr uint64_t EmptyColumn = 0x9E3779B97F4A7C15ull;
+// The fingerprint of a column of a painted picture: no spans match it, so
+// the next paint of spans writes every column.
+constexpr uint64_t PaintedColumn = 0x6A09E667F3BCC909ull;
 
 uint64_t Mix(uint64_t h, uint64_t v) {
     h = (h ^ v) * 0xBF58476D1CE4E5B9ull;
@@ -51,6 +54,24 @@ void TSpanImage::Begin(QSize size, QPoint origin, int shift, uint64_t key) {
         Move(origin.x() - FOrigin.x());
     }
     FOrigin = origin;
+}
+
+QImage& TSpanImage::BeginPainted(QSize size, QPoint origin, uint64_t key) {
+    FSpans.clear();
+    FShift = 0;
+    FNextKey = key;
+    FWritten = size.width();
+    if (FImage.size() != size)
+        FImage = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    FImage.fill(0);
+    FColumns.assign(size_t(std::max(size.width(), 0)), PaintedColumn);
+    FOrigin = origin;
+    return FImage;
+}
+
+void TSpanImage::FinishPainted(QPainter& p) {
+    FKey = FNextKey;
+    Show(p);
 }
 
 void TSpanImage::Add(const QRect& span, QRgb colour) {

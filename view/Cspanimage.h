@@ -39,6 +39,12 @@ public:
     // painter's plot position origin.
     void Finish(QPainter& p);
 
+    // A picture the caller paints whole (the curves of the finer zooms,
+    // drawn as polylines), blank and placed as Begin places one; it is kept
+    // under the key and shown again by Reshow, never moved.
+    QImage& BeginPainted(QSize size, QPoint origin, uint64_t key);
+    void FinishPainted(QPainter& p);
+
     const QImage& Image() const { return FImage; }
     // Columns written by the last paint.
     int ColumnsWritten() const { return FWritten; }

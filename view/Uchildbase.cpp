@@ -227,11 +227,18 @@ void TfmChildBase::FormActivate() {
     // another window meanwhile.
     LoadExceptionTexts();
     RefreshExceptions();
+    if (FView)
+        FView->diagram->KeepSpanImage(true);
     if (FView && FHooks)
         FHooks->ChildActivated(FDocument, GetTimeZoom(), GetValueZoom());
 }
 
 void TfmChildBase::FormDeactivate() {
+    // Only the window in use keeps a picture of its curves: ten open
+    // windows would hold ten pictures the size of the screen. The others
+    // paint afresh when they are uncovered.
+    if (FView)
+        FView->diagram->KeepSpanImage(false);
     if (FHooks)
         FHooks->ChildDeactivated();
 }

@@ -182,6 +182,25 @@ private slots:
         }
     }
 
+    // A month window painted again unchanged shows its kept picture at
+    // every zoom, the polylines of the finer zooms included; a change of
+    // the minutes in view paints it anew.
+    void repaintOfAnUnchangedMonthWindowWritesNothing_data() { zooms_data(); }
+    void repaintOfAnUnchangedMonthWindowWritesNothing() {
+        QFETCH(int, zoom);
+        MonthDocument doc = FDoc;
+        TWindow<TViewData> w(&doc, true);
+        w.view.DataLoaded();
+        w.view.SetTimeZoom(zoom);
+        const QImage first = w.Paint();
+        QVERIFY(w.view.diagram->SpanColumnsWritten() > 0);
+        QCOMPARE(w.Paint(), first);
+        QCOMPARE(w.view.diagram->SpanColumnsWritten(), 0);
+        SetRaw(doc, w.view.scale.PixelToMinute(20), 5, 260);
+        w.Paint();
+        QVERIFY(w.view.diagram->SpanColumnsWritten() > 0);
+    }
+
     // Painting the same picture again writes no column; scrolling by a few
     // columns writes those columns and the ones whose curves changed with
     // the new start, not the whole picture.
