@@ -522,7 +522,7 @@ bool RasterArea(const QPainter& p, QRect& area) {
 // Calls plot with the drawer of the zoom: vertical spans when a pixel
 // column holds more than one minute, a polyline otherwise. The spans go
 // into the kept picture when there is one for this painter; so do the
-// polylines of a plot with a key, painted whole.
+// polylines of a plot with a key, painted whole, once it is painted again.
 // A key that is not 0 names everything plot draws from.
 template <typename Plot>
 void WithRun(QPainter& p, Sampling smp, std::vector<QPoint>& points, std::vector<QRect>& rects,
@@ -539,7 +539,7 @@ void WithRun(QPainter& p, Sampling smp, std::vector<QPoint>& points, std::vector
         plot(spans);
         if (image)
             image->Finish(p);
-    } else if (image && key != 0) {
+    } else if (image && image->Repeats(key)) {
         if (image->Reshow(p, area.size(), area.topLeft(), shift, key))
             return;
         // Opaque lines without antialiasing over a blank picture, moved by

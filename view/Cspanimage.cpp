@@ -74,6 +74,12 @@ void TSpanImage::FinishPainted(QPainter& p) {
     Show(p);
 }
 
+bool TSpanImage::Repeats(uint64_t key) {
+    const bool again = key != 0 && key == FLastAsked;
+    FLastAsked = key;
+    return again;
+}
+
 void TSpanImage::Add(const QRect& span, QRgb colour) {
     FSpans.push_back({span.translated(FShift, 0), qPremultiply(colour)});
 }

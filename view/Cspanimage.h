@@ -44,6 +44,11 @@ public:
     // under the key and shown again by Reshow, never moved.
     QImage& BeginPainted(QSize size, QPoint origin, uint64_t key);
     void FinishPainted(QPainter& p);
+    // True when the paint before had the same key; remembers this one.
+    // A picture pays only when a view is painted again unchanged: a scroll
+    // draws straight onto the device, a second paint of the same view
+    // keeps its picture.
+    bool Repeats(uint64_t key);
 
     const QImage& Image() const { return FImage; }
     // Columns written by the last paint.
@@ -70,4 +75,5 @@ private:
     int FWritten = 0;
     uint64_t FKey = 0;
     uint64_t FNextKey = 0;
+    uint64_t FLastAsked = 0;
 };
