@@ -93,17 +93,12 @@ private slots:
         AlarmLogEntry e;
         e.event = AlarmRaised;
         e.channel = 1;
-        e.kind = AlarmHigh;
         e.raised = "2026-03-10 15:00";
-        e.file = "D2026-03.ZMF";
         QVERIFY(AppendAlarmLog(AlarmLogPath(env.dataDir), {e}));
         const int beeps = messages.beeps;
         alarming.FollowLog();
         QCOMPARE(alarming.Panel()->tblAlarms->rowCount(), before + 1);
-        QCOMPARE(alarming.Panel()->tblAlarms->item(0, TAlarmPanel::ColRaised)->text(),
-                 e.raised);
         QCOMPARE(messages.beeps, beeps + 1);
-        QVERIFY(alarming.Indicator()->text().startsWith("Alarms: "));
         // Unchanged on disk: nothing told again.
         alarming.FollowLog();
         QCOMPARE(messages.beeps, beeps + 1);
