@@ -195,9 +195,11 @@ bool TPublishState::WriteCursor(WallMinute cursor) {
 
 bool TPublishState::WriteState(WallMinute cursor, const TMinuteRuns& published, QString& why,
                                qint64 alarmLines) {
-    const QByteArray data =
+    QByteArray data =
         CursorKey + (cursor == NoMinute ? QByteArray() : MinuteText(FromWallMinute(cursor))) +
-        '\n' + PublishedKey + published.Text() + '\n' + AlarmLinesKey +
-        QByteArray::number(alarmLines) + '\n';
+        '\n' + PublishedKey + published.Text() + '\n';
+    // Without a key the count is 0: a file without alarms stays as it was.
+    if (alarmLines > 0)
+        data += AlarmLinesKey + QByteArray::number(alarmLines) + '\n';
     return ReplaceFile(FPath, data, why);
 }
