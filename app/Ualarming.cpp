@@ -15,6 +15,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDockWidget>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -57,6 +58,24 @@ void TAlarming::Start() {
 
 void TAlarming::ReloadLimits() {
     FEvaluator->ReloadLimits();
+    Show();
+}
+
+void TAlarming::FollowLog() {
+    const QFileInfo info(FEvaluator->LogPath());
+    const QString stamp = info.exists() ? QString::number(info.size()) + ' ' +
+                                              QString::number(info.lastModified().toMSecsSinceEpoch())
+                                        : QString();
+    if (stamp == FLogStamp)
+        return;
+    FLogStamp = stamp;
+    const int before = int(FEvaluator->Alarms().size());
+    if (!FEvaluator->Resume())
+        return;
+    const std::vector<AlarmLogEntry>& alarms = FEvaluator->Alarms();
+    // Start took over what was there before: what came since is new here.
+    for (size_t i = size_t(before); i < alarms.size(); ++i)
+        Event(alarms[i]);
     Show();
 }
 

@@ -28,6 +28,9 @@ public:
     // Reads the limits and takes the state over from the log.
     void Start();
     void ReloadLimits();
+    // A viewer's: takes the alarms over from the log when it changed on
+    // disk (the service beside it evaluates and logs them).
+    void FollowLog();
     // Acknowledges every alarm not yet acknowledged in the operator's name.
     void Acknowledge(const QString& by);
 
@@ -58,4 +61,5 @@ private:
     TAlarmPanel* FPanel = nullptr;
     QLabel* FIndicator = nullptr;
     QAction* FAcknowledge = nullptr;
+    QString FLogStamp; // size and time of the log as last taken over
 };

@@ -381,6 +381,9 @@ void TfmMain::Timer1Timer() {
         FService->Tick();
     else if (fmChildAct)
         fmChildAct->FollowDisk();
+    // A viewer's alarms are the service's, as its log tells them.
+    if (!FService && FAlarming)
+        FAlarming->FollowLog();
     TfmChildBase* w = ActiveChild();
     if (FLinkStatus)
         FLinkStatus->Update(Comm, fmChildAct, FChannelPanel,

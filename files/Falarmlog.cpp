@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -150,4 +151,33 @@ bool AppendAlarmLog(const QString& path, const std::vector<AlarmLogEntry>& entri
     const bool ok = WriteWhole(fd, bytes) && ::fdatasync(fd) == 0;
     ::close(fd);
     return ok && (!isNew || SyncDirectory(path));
+}
+
+std::vector<AlarmLogEntry> FoldAlarmLog(const std::vector<AlarmLogEntry>& entries) {
+    std::vector<AlarmLogEntry> alarms;
+    QHash<QString, size_t> index;
+    for (const AlarmLogEntry& e : entries) {
+        const QString key = QString::number(e.channel) + ' ' + QString::number(e.kind) + ' ' +
+                            e.raised + ' ' + e.file;
+        const auto at = index.constFind(key);
+        if (e.event == AlarmRaised) {
+            if (at == index.constEnd()) {
+                index.insert(key, alarms.size());
+                alarms.push_back(e);
+            }
+            continue;
+        }
+        if (at == index.constEnd())
+            continue;
+        AlarmLogEntry& a = alarms[*at];
+        a.event = e.event;
+        if (e.event == AlarmCleared) {
+            a.cleared = e.cleared;
+            a.peak = e.peak;
+        } else if (a.acknowledged.isEmpty()) {
+            a.acknowledged = e.acknowledged;
+            a.by = e.by;
+        }
+    }
+    return alarms;
 }

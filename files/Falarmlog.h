@@ -46,6 +46,15 @@ QByteArray AlarmLogLine(const AlarmLogEntry& e);
 // False for a line that is no whole entry.
 bool ParseAlarmLogLine(const QByteArray& line, AlarmLogEntry& e);
 
+// The alarms of the entries in the order they were raised, each as its
+// raise with what became of it (event is the newest line's; the first
+// acknowledgement counts). Entries of an alarm not raised before are passed over.
+std::vector<AlarmLogEntry> FoldAlarmLog(const std::vector<AlarmLogEntry>& entries);
+// Raised and not cleared, or latched and not acknowledged yet.
+inline bool AlarmStillActive(const AlarmLogEntry& alarm) {
+    return alarm.cleared.isEmpty() || (alarm.latched && alarm.acknowledged.isEmpty());
+}
+
 // The entries of the log in order; lines that are no entry (a torn last
 // line) are left out. A missing log is empty; false when it exists but
 // cannot be read.

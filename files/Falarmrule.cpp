@@ -1,5 +1,7 @@
 #include "files/Falarmrule.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -80,4 +82,18 @@ AlarmChanges EvaluateAlarmMinute(const AlarmRule& rule, ChannelAlarmState& state
         }
     }
     return changes;
+}
+
+QString AlarmKindText(int kind) {
+    // The context of the Alarms panel, which named them first.
+    switch (kind) {
+    case AlarmHigh:
+        return QCoreApplication::translate("Ualarmpanel", "high");
+    case AlarmLow:
+        return QCoreApplication::translate("Ualarmpanel", "low");
+    case AlarmHighHigh:
+        return QCoreApplication::translate("Ualarmpanel", "high-high");
+    default:
+        return QCoreApplication::translate("Ualarmpanel", "low-low");
+    }
 }

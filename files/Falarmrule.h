@@ -3,6 +3,7 @@
 #include "config/Falarmlimits.h"
 
 #include <QByteArray>
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -14,6 +15,8 @@ constexpr int AlarmKindCount = 4;
 
 // "high", "low", "highhigh", "lowlow": the names of the log and the INI.
 QByteArray AlarmKindName(int kind);
+// "high", "low", "high-high", "low-low" as a person reads them (translated).
+QString AlarmKindText(int kind);
 // The kind of a name; false for another text.
 bool AlarmKindOf(const QByteArray& name, int& kind);
 // High and high-high watch values above their limit, the others below.

@@ -10,8 +10,10 @@
 #include "config/Ffont.h"
 #include "files/Cfiledata.h"
 #include "files/Cmonthdocument.h"
+#include "files/Falarmlog.h"
 #include "files/Fmonthfile.h"
 #include "print/Cprinttrace.h"
+#include "print/Falarmlist.h"
 #include "print/Fpagesections.h"
 #include "print/Fprintparams.h"
 
@@ -86,6 +88,9 @@ public:
     void Legend(const std::vector<int>& channels, const QByteArray& firstDay,
                 const TTableColor& colours) const;
     TTraceFrame Frame(int32_t charWidth) const;
+    // The alarms raised in the page's minutes, beneath the chart down to
+    // the footer's line.
+    void AlarmList(const std::vector<AlarmLogEntry>& log) const;
 
 private:
     int32_t X(int32_t mm) const { return FPage.PageX(mm); }
@@ -104,6 +109,15 @@ void TReportPage::Header(const QString& location) const {
     if (FSpan.minutesPerRow > 1)
         title += QStringLiteral(" - ") + DateText(info, FSpan.lastMinute);
     DrawPageHeader(FPainter, QRect(X(0), Y(-204), FPage.ToDeviceX(300), FLineHeight), title);
+}
+
+void TReportPage::AlarmList(const std::vector<AlarmLogEntry>& log) const {
+    AlarmListBox box;
+    box.columnX = {X(0), X(40), X(100), X(130), X(170), X(210)};
+    box.top = Y(FSpan.rows) + FLineHeight / 2;
+    box.bottom = FPage.vertRes - FLineHeight;
+    box.lineHeight = FLineHeight;
+    DrawAlarmList(FPainter, box, ReportAlarms(FDocument, log, FSpan.firstMinute, FSpan.endMinute));
 }
 
 void TReportPage::HourGrid() const {
@@ -369,6 +383,10 @@ int TPrintBase::PrintReportPage(const MonthDocument& d, int n, int firstDay, int
         return 0;
     }
     sections.Legend(channels, *first, Table());
+    // A log that cannot be read lists nothing: the chart is what the page is for.
+    std::vector<AlarmLogEntry> log;
+    if (ReadAlarmLog(AlarmLogPath(FEnv.dataDir), log))
+        sections.AlarmList(log);
     const TTraceWalk walk{span.firstMinute, span.minutesPerRow, span.endMinute, 0, 1,
                           span.firstMinute};
     return FinishPage(page, n, d, channels, sections.Frame(font.width()), walk, days);

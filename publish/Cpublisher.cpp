@@ -1,6 +1,8 @@
 #include "publish/Cpublisher.h"
 
 #include "config/Cmessages.h"
+#include "files/Falarmlog.h"
+#include "publish/Falarmtopics.h"
 #include "publish/Fpayload.h"
 
 #include <QCoreApplication>
@@ -17,6 +19,8 @@ TPublisher::TPublisher(QString dataDir, PublishSettings settings, QByteArray loc
     FBaseTopic = ::BaseTopic(FSettings, FLocation);
     FMinuteTopic = (FBaseTopic + "/minute").toUtf8();
     FLastTopic = (FBaseTopic + "/last").toUtf8();
+    FAlarmTopic = (FBaseTopic + "/alarm").toUtf8();
+    FActiveTopic = (FBaseTopic + "/alarms/active").toUtf8();
     FStatus.broker = FSettings.host + ':' + QString::number(EffectivePort(FSettings));
     FCursorTimer = new QTimer(this);
     FCursorTimer->setInterval(FOptions.cursorWriteMs);
@@ -107,7 +111,7 @@ bool TPublisher::TakeCursor(TPublishState& state, bool fromGiven, WallMinute fir
     WallMinute cursor = NoMinute;
     TMinuteRuns published;
     bool known = false;
-    const TPublishState::ReadResult read = state.ReadState(cursor, published, known);
+    const TPublishState::ReadResult read = state.ReadState(cursor, published, known, &FAlarmCursor);
     if (read == TPublishState::Unreadable) {
         error = QCoreApplication::translate("Publishing", "Error - File %1 cannot be read!")
                     .arg(state.Path());
@@ -202,6 +206,8 @@ void TPublisher::Look() {
     FExhausted = false;
     FindLate();
     SendMore();
+    ReadAlarms();
+    SendAlarms();
     EmitStatus();
 }
 
@@ -225,6 +231,10 @@ void TPublisher::OnConnected(int session) {
     emit connected();
     FindLate();
     SendMore();
+    // A broker that lost its retained messages gets the active set again.
+    FActiveSent.clear();
+    ReadAlarms();
+    SendAlarms();
 }
 
 void TPublisher::OnAttemptFailed(const QString& error) {
@@ -254,6 +264,8 @@ void TPublisher::LoseFlight() {
     FLate.clear();
     FLateQueued.clear();
     FOtherMids.clear();
+    FAlarmMid = -1;
+    FActiveMid = -1;
     FNextAfter = FCursor;
     FRetained = NoMinute;
     FExhausted = false;
@@ -261,7 +273,7 @@ void TPublisher::LoseFlight() {
 }
 
 void TPublisher::OnAcknowledged(int session, int mid) {
-    if (session != FSession)
+    if (session != FSession || AlarmAcknowledged(mid))
         return;
     if (FOtherMids.erase(mid) == 0) {
         for (InFlight& f : FInFlight) {
@@ -354,7 +366,7 @@ void TPublisher::SendLast() {
 
 void TPublisher::CheckCaughtUp() {
     if (!FExhausted || !FReady.empty() || !FLate.empty() || !FInFlight.empty() ||
-        !FOtherMids.empty() || FSession < 0)
+        !FOtherMids.empty() || FSession < 0 || FAlarmMid >= 0 || FActiveMid >= 0)
         return;
     if (!FBlockText.isEmpty()) {
         if (FStallTold != FBlockText) {
@@ -406,7 +418,7 @@ void TPublisher::WriteCursor() {
     if (FCursor == FWritten && !FCursorDirty)
         return;
     QString why;
-    if (!FState->WriteState(FCursor, FPublished, why)) {
+    if (!FState->WriteState(FCursor, FPublished, why, FAlarmCursor)) {
         // Told once; publishing goes on, and a later write may succeed.
         FCursorWhy = why;
         FCursorProblem =
@@ -460,4 +472,61 @@ WallMinute TPublisher::BacklogStart() {
             FFirstStored = first.front().wall;
     }
     return FFirstStored == NoMinute ? NoMinute : FFirstStored - 1;
+}
+
+void TPublisher::ReadAlarms() {
+    QFile file(AlarmLogPath(FDir));
+    if (!file.exists()) {
+        FAlarmLines.clear();
+        return;
+    }
+    // A log that cannot be read now is looked at again the next time.
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    FAlarmLines = CompleteLogLines(file.readAll());
+    if (qint64(FAlarmLines.size()) < FAlarmCursor) {
+        // Shorter than what was sent: a new log, sent from its start.
+        FAlarmCursor = 0;
+        FCursorDirty = true;
+    }
+}
+
+void TPublisher::SendAlarms() {
+    if (FSession < 0 || !FLink || FAlarmMid >= 0 || FActiveMid >= 0)
+        return;
+    while (FAlarmCursor < qint64(FAlarmLines.size())) {
+        const QByteArray& line = FAlarmLines[size_t(FAlarmCursor)];
+        AlarmLogEntry e;
+        if (!ParseAlarmLogLine(line, e)) {
+            // A line a crash tore off, ended by the next append: nothing to tell.
+            ++FAlarmCursor;
+            FCursorDirty = true;
+            continue;
+        }
+        FAlarmMid = FLink->Publish(FSession, FAlarmTopic, line, false);
+        return;
+    }
+    if (FAlarmLines.empty())
+        return;
+    const QByteArray active = ActiveAlarmsJson(FAlarmLines);
+    if (active == FActiveSent)
+        return;
+    FActiveMid = FLink->Publish(FSession, FActiveTopic, active, true);
+    FActivePending = active;
+}
+
+bool TPublisher::AlarmAcknowledged(int mid) {
+    if (mid != FAlarmMid && mid != FActiveMid)
+        return false;
+    if (mid == FAlarmMid) {
+        FAlarmMid = -1;
+        ++FAlarmCursor;
+        FCursorDirty = true;
+    } else {
+        FActiveMid = -1;
+        FActiveSent = FActivePending;
+    }
+    SendAlarms();
+    CheckCaughtUp();
+    return true;
 }

@@ -41,7 +41,9 @@ Q_DECLARE_METATYPE(PublishStatus)
 // acknowledged, so after an outage or a crash everything after it is sent
 // again: at least once, and repeated at most as many as were in flight.
 // Minutes stored behind the cursor after it passed them are sent too, once
-// acknowledged never again, marked late.
+// acknowledged never again, marked late. The lines of the alarm log go the
+// same way, with a cursor of their own: each is sent until acknowledged,
+// in order, and the set of active alarms after them is kept retained.
 // Lives in one thread (its link has its own); every slot returns at once.
 class TPublisher : public QObject {
     Q_OBJECT
@@ -143,6 +145,13 @@ private:
     void EmitStatus();
     WallMinute BacklogStart();
     void LoseFlight();
+    // Takes the complete lines of the alarm log as they are now.
+    void ReadAlarms();
+    // The next alarm line after the alarm cursor, one at a time until the
+    // broker acknowledged it, then the active set, retained, when it changed.
+    void SendAlarms();
+    // An acknowledgement of an alarm message; false for another message.
+    bool AlarmAcknowledged(int mid);
 
     QString FDir;
     PublishSettings FSettings;
@@ -151,6 +160,8 @@ private:
     QString FBaseTopic;
     QByteArray FMinuteTopic;
     QByteArray FLastTopic;
+    QByteArray FAlarmTopic;
+    QByteArray FActiveTopic;
     TMinuteWalker FWalker;
     std::unique_ptr<TPublishState> FState;
     std::unique_ptr<TMqttLink> FLink;
@@ -189,4 +200,12 @@ private:
     bool FExhausted = false;  // no more minutes the last time the walker looked
     bool FCaughtUpTold = false;
     qint64 FSent = 0;
+    // The alarm log's complete lines as last read, how many of them the
+    // broker acknowledged, and what is in flight of them.
+    std::vector<QByteArray> FAlarmLines;
+    qint64 FAlarmCursor = 0;
+    int FAlarmMid = -1;
+    int FActiveMid = -1;
+    QByteArray FActivePending; // the active set in flight
+    QByteArray FActiveSent;    // the active set the broker acknowledged
 };

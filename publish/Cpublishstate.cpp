@@ -22,6 +22,7 @@ namespace {
 // "published=" and the runs of acknowledged stored minutes up to it.
 const QByteArray CursorKey = "cursor=";
 const QByteArray PublishedKey = "published=";
+const QByteArray AlarmLinesKey = "alarmlines=";
 // Runs of 40 bytes each: room for tens of thousands of gaps.
 constexpr qint64 MaxStateSize = 4 * 1024 * 1024;
 
@@ -146,7 +147,8 @@ TPublishState::ReadResult TPublishState::ReadCursor(WallMinute& cursor) const {
 }
 
 TPublishState::ReadResult TPublishState::ReadState(WallMinute& cursor, TMinuteRuns& published,
-                                                   bool& knownPublished) const {
+                                                   bool& knownPublished,
+                                                   qint64* alarmLines) const {
     if (!QFileInfo::exists(FPath) && !QFileInfo(FPath).isSymLink())
         return Missing;
     QByteArray data;
@@ -155,8 +157,19 @@ TPublishState::ReadResult TPublishState::ReadState(WallMinute& cursor, TMinuteRu
     bool haveCursor = false;
     knownPublished = false;
     published = TMinuteRuns();
+    if (alarmLines)
+        *alarmLines = 0;
     for (QByteArray line : data.split('\n')) {
         line = line.trimmed();
+        if (line.startsWith(AlarmLinesKey)) {
+            bool ok = false;
+            const qint64 lines = line.mid(AlarmLinesKey.size()).toLongLong(&ok);
+            if (!ok || lines < 0)
+                return Unreadable;
+            if (alarmLines)
+                *alarmLines = lines;
+            continue;
+        }
         if (line.startsWith(PublishedKey)) {
             if (!published.Parse(line.mid(PublishedKey.size())))
                 return Unreadable;
@@ -180,9 +193,13 @@ bool TPublishState::WriteCursor(WallMinute cursor) {
     return WriteState(cursor, TMinuteRuns(), why);
 }
 
-bool TPublishState::WriteState(WallMinute cursor, const TMinuteRuns& published, QString& why) {
-    const QByteArray data =
+bool TPublishState::WriteState(WallMinute cursor, const TMinuteRuns& published, QString& why,
+                               qint64 alarmLines) {
+    QByteArray data =
         CursorKey + (cursor == NoMinute ? QByteArray() : MinuteText(FromWallMinute(cursor))) +
         '\n' + PublishedKey + published.Text() + '\n';
+    // Without a key the count is 0: a file without alarms stays as it was.
+    if (alarmLines > 0)
+        data += AlarmLinesKey + QByteArray::number(alarmLines) + '\n';
     return ReplaceFile(FPath, data, why);
 }

@@ -35,12 +35,16 @@ public:
     // The cursor as stored (NoMinute: nothing acknowledged yet).
     ReadResult ReadCursor(WallMinute& cursor) const;
     // With the acknowledged stored minutes; knownPublished is false for a
-    // file of an older version, which kept the cursor alone.
-    ReadResult ReadState(WallMinute& cursor, TMinuteRuns& published, bool& knownPublished) const;
+    // file of an older version, which kept the cursor alone. alarmLines:
+    // how many complete lines of the alarm log the broker acknowledged (0
+    // for a file that does not say: every line is sent once more).
+    ReadResult ReadState(WallMinute& cursor, TMinuteRuns& published, bool& knownPublished,
+                         qint64* alarmLines = nullptr) const;
     // Replaces the file; false when it could not be written whole, with the
     // reason in why.
     bool WriteCursor(WallMinute cursor);
-    bool WriteState(WallMinute cursor, const TMinuteRuns& published, QString& why);
+    bool WriteState(WallMinute cursor, const TMinuteRuns& published, QString& why,
+                    qint64 alarmLines = 0);
 
 private:
     QString FDir;

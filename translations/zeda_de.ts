@@ -284,6 +284,37 @@
         </message>
     </context>
     <context>
+        <name>Falarmlist</name>
+        <message>
+            <source>Raised</source>
+            <translation>Ausgelöst</translation>
+        </message>
+        <message>
+            <source>Channel</source>
+            <translation>Kanal</translation>
+        </message>
+        <message>
+            <source>Kind</source>
+            <translation>Art</translation>
+        </message>
+        <message>
+            <source>Limit</source>
+            <translation>Grenzwert</translation>
+        </message>
+        <message>
+            <source>Peak</source>
+            <translation>Spitzenwert</translation>
+        </message>
+        <message>
+            <source>Acknowledged by</source>
+            <translation>Quittiert von</translation>
+        </message>
+        <message>
+            <source>%1 more alarms are in the alarm log</source>
+            <translation>%1 weitere Alarme stehen im Alarmprotokoll</translation>
+        </message>
+    </context>
+    <context>
         <name>Fbackup</name>
         <message>
             <source>Wollen Sie die Monatsdatei des Standorts %1 importieren?</source>

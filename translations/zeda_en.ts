@@ -284,6 +284,37 @@
         </message>
     </context>
     <context>
+        <name>Falarmlist</name>
+        <message>
+            <source>Raised</source>
+            <translation>Raised</translation>
+        </message>
+        <message>
+            <source>Channel</source>
+            <translation>Channel</translation>
+        </message>
+        <message>
+            <source>Kind</source>
+            <translation>Kind</translation>
+        </message>
+        <message>
+            <source>Limit</source>
+            <translation>Limit</translation>
+        </message>
+        <message>
+            <source>Peak</source>
+            <translation>Peak</translation>
+        </message>
+        <message>
+            <source>Acknowledged by</source>
+            <translation>Acknowledged by</translation>
+        </message>
+        <message>
+            <source>%1 more alarms are in the alarm log</source>
+            <translation>%1 more alarms are in the alarm log</translation>
+        </message>
+    </context>
+    <context>
         <name>Fbackup</name>
         <message>
             <source>Wollen Sie die Monatsdatei des Standorts %1 importieren?</source>

@@ -1,9 +1,13 @@
 #include "view/Cviewbase.h"
 
+#include "config/Cenv.h"
+#include "config/Cinifile.h"
 #include "config/Fcodec.h"
+#include "files/Falarmlog.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
 #include "view/Cpaintarea.h"
+#include "view/Fdraw.h"
 #include "view/Fexceptionbands.h"
 #include "view/Fviewchannel.h"
 
@@ -89,6 +93,45 @@ void TViewBase::PaintTimeAxis(QPainter& p) {
     int count = 0;
     VisibleMinutes(first, count);
     timeAxis->Draw(p, first, count, DaysInMonth());
+    PaintAlarmBars(p);
+}
+
+void TViewBase::PaintAlarmBars(QPainter& p) {
+    if (!dataReady || alarmStretches.empty())
+        return;
+    int first = 0;
+    int count = 0;
+    VisibleMinutes(first, count);
+    int left = 0;
+    int width = 0;
+    const int shift = timeStripOrigin - (VisiblePixels(left, width) == 1 ? 0 : left);
+    const int bottom = timeAxis->area->Height();
+    const int end = int(document->display.minutesShown);
+    for (const AlarmStretch& s : alarmStretches) {
+        const int to = s.open ? std::max(end, int(s.from) + 1) : int(s.to);
+        if (to <= first || int(s.from) >= first + count + 1)
+            continue;
+        const QColor colour =
+            ChannelColour(HeaderChannel(document->header, s.channel).colourChoice);
+        DrawAlarmBar(p, MinuteColumn(std::max(int(s.from), first)) + shift,
+                     MinuteColumn(std::min(to, first + count + 1)) + shift, bottom, colour);
+    }
+}
+
+void TViewBase::LoadAlarms(const TEnv& env) {
+    alarmLimits = ReadAlarmLimits(TIniFile(env.IniPath()));
+    std::vector<AlarmLogEntry> log;
+    if (ReadAlarmLog(AlarmLogPath(env.dataDir), log))
+        alarmStretches = AlarmStretchesOf(*document, log);
+}
+
+void TViewBase::PaintLimitLines(QPainter& p) {
+    int left = 0;
+    int width = 0;
+    const int rel = VisiblePixels(left, width);
+    const std::vector<LimitLine> lines = ShownLimitLines(*document, alarmLimits, ValueExtent);
+    DrawLimitLines(p, lines, scale, diagram->area->Height(), rel == 1 ? 0 : left,
+                   rel == 1 ? width : left + width);
 }
 
 void TViewBase::PaintValueAxis(QPainter& p) {
@@ -248,6 +291,7 @@ void TViewAct::Paint(QPainter& p) {
     if (dataReady) {
         PaintExceptionBands(p);
         PaintMarks(p);
+        PaintLimitLines(p);
         PaintData(p);
     }
 }
@@ -318,6 +362,7 @@ void TViewData::Paint(QPainter& p) {
     if (dataReady) {
         PaintExceptionBands(p);
         PaintMarks(p);
+        PaintLimitLines(p);
         PaintData(p);
     }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "config/Falarmlimits.h"
 #include "view/Caxis.h"
 #include "view/Cdiagram.h"
+#include "view/Falarmmarks.h"
 #include "view/Cscale.h"
 
 #include <QByteArray>
@@ -14,6 +16,7 @@ class QPainter;
 class TPaintArea;
 class TScrollArea;
 struct MonthDocument;
+struct TEnv;
 
 // Sits between a diagram window and its month document: decides which
 // minutes and which part of the value band are visible in the window's scroll
@@ -65,6 +68,10 @@ public:
     void PaintExceptionBands(QPainter& p);
     // The two marks: a line at the column of each marked minute.
     void PaintMarks(QPainter& p);
+    // The limits of the shown channels as dashed lines across the plot area.
+    void PaintLimitLines(QPainter& p);
+    // The alarms' stretches as bars along the bottom of the time strip.
+    void PaintAlarmBars(QPainter& p);
     // The column of a minute in this view's plot-area coordinates.
     virtual int MinuteColumn(int minute) const = 0;
     // Heights count up from the bottom of the plot area.
@@ -83,6 +90,14 @@ public:
     int32_t dataReady = 0;
     // The lines of the exception list, which name the periods' codes.
     std::vector<QByteArray> exceptionTexts;
+    // The alarm limits of the channels, and the alarms of the month file.
+    ChannelAlarmLimits alarmLimits{};
+    std::vector<AlarmStretch> alarmStretches;
+    // Takes the limits of the INI file and the alarms of the log over (a
+    // file that cannot be read marks nothing: the diagram stays as it is).
+    void LoadAlarms(const TEnv& env);
+    // Where the plot area's column 0 lies in the time strip.
+    int timeStripOrigin = 0;
 
 protected:
     // The scroll ranges depend on the kind of view: the subclass's

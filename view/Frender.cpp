@@ -59,6 +59,8 @@ bool RenderMonthFile(const TEnv& env, const TRenderRequest& r, QImage& image) {
         !file.LoadDays())
         return false;
     view.DataLoaded();
+    view.LoadAlarms(env);
+    view.timeStripOrigin = ValueStripWidth;
     view.SetTimeZoom(r.timeZoom);
     view.SetValueZoom(r.sizeZoom);
     if (r.channels) {

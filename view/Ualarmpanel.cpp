@@ -8,23 +8,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-QString KindText(int kind) {
-    switch (kind) {
-    case AlarmHigh:
-        return QCoreApplication::translate("Ualarmpanel", "high");
-    case AlarmLow:
-        return QCoreApplication::translate("Ualarmpanel", "low");
-    case AlarmHighHigh:
-        return QCoreApplication::translate("Ualarmpanel", "high-high");
-    default:
-        return QCoreApplication::translate("Ualarmpanel", "low-low");
-    }
-}
-
-} // namespace
-
 TAlarmPanel::TAlarmPanel(QWidget* parent) : QDockWidget(tr("Alarms"), parent) {
     setObjectName("dockAlarms");
     auto* box = new QWidget(this);
@@ -58,7 +41,7 @@ void TAlarmPanel::ShowAlarms(const TAlarmEvaluator& alarms) {
         const QStringList cells = {a.raised,
                                    a.cleared,
                                    QString("%1 %2").arg(a.channel).arg(a.name),
-                                   KindText(a.kind),
+                                   AlarmKindText(a.kind),
                                    QString::fromLatin1(FormatAlarmValue(a.limit)) + ' ' + a.unit,
                                    QString::fromLatin1(FormatAlarmValue(a.peak)) + ' ' + a.unit,
                                    ack};

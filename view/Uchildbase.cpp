@@ -128,6 +128,7 @@ void TfmChildBase::Attach(std::unique_ptr<TViewBase> view, std::unique_ptr<TFile
     FFile = std::move(file);
     FView = std::move(view);
     FView->CreatePlotters(FPlotArea.get(), FTimeArea.get(), FValueArea.get());
+    FView->timeStripOrigin = ValueStripWidth;
 }
 
 void TfmChildBase::ApplyTimeZoom(int zoom) {
@@ -226,6 +227,9 @@ void TfmChildBase::FormActivate() {
     // Periods, and the list that names them, may have been changed in
     // another window meanwhile.
     LoadExceptionTexts();
+    // Limits may have been changed, and alarms acknowledged, meanwhile.
+    if (FView)
+        FView->LoadAlarms(FEnv);
     RefreshExceptions();
     if (FView)
         FView->diagram->KeepSpanImage(true);
@@ -512,6 +516,7 @@ bool TfmChildAct::LoadFromDisk(const SampleRecord& at) {
     if (end > 0)
         setWindowTitle(RunningCaption(FDocument.Info(), end - 1u));
     ViewAct()->MarkDataReady();
+    ViewAct()->LoadAlarms(FEnv);
     ViewAct()->Refresh();
     ReportScale();
     return true;
@@ -559,6 +564,8 @@ void TfmChildAct::MinuteStored(const StoredMinute& minute) {
 void TfmChildAct::CycleEnded(int stored) {
     if (stored == 0)
         return;
+    // The cycle's minutes may have raised or cleared alarms.
+    ViewAct()->LoadAlarms(FEnv);
     ViewAct()->Refresh();
     if (FHooks)
         FHooks->DataChanged(FDocument);

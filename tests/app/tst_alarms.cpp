@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -80,6 +81,27 @@ private slots:
         QCOMPARE(log.size(), size_t(2));
         QCOMPARE(log[1].event, AlarmAcknowledged);
         QCOMPARE(log[1].by, QString("Huber"));
+    }
+
+    // A viewer's alarms are logged by the service beside it.
+    void alarmsLoggedByAnotherProcessAreShownAndTold() {
+        QVERIFY(WriteIni(""));
+        QMainWindow window;
+        TAlarming alarming(env, &window);
+        alarming.Start();
+        const int before = alarming.Panel()->tblAlarms->rowCount();
+        AlarmLogEntry e;
+        e.event = AlarmRaised;
+        e.channel = 1;
+        e.raised = "2026-03-10 15:00";
+        QVERIFY(AppendAlarmLog(AlarmLogPath(env.dataDir), {e}));
+        const int beeps = messages.beeps;
+        alarming.FollowLog();
+        QCOMPARE(alarming.Panel()->tblAlarms->rowCount(), before + 1);
+        QCOMPARE(messages.beeps, beeps + 1);
+        // Unchanged on disk: nothing told again.
+        alarming.FollowLog();
+        QCOMPARE(messages.beeps, beeps + 1);
     }
 
     void theLimitsDialogRefusesNamingTheFieldAndWritesTheKey() {
