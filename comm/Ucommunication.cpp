@@ -248,7 +248,7 @@ void TfmCommunication::btnDetectClick() {
         return;
     if (!found) {
         FEnv.messages->Show(TMessages::Warning,
-                            QCoreApplication::translate("Ucommunication", "Auto detect NO!"));
+                            AutoDetectFailedText());
         return;
     }
     OfferFound(port, speed);
