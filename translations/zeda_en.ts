@@ -2298,6 +2298,30 @@ Qt %3</translation>
             <source>The unit answers on COM%1 (%2) at %3 Baud. Use these?</source>
             <translation>The unit answers on COM%1 (%2) at %3 baud. Use these settings?</translation>
         </message>
+        <message>
+            <source>  600 Baud</source>
+            <translation>  600 baud</translation>
+        </message>
+        <message>
+            <source> 1200 Baud</source>
+            <translation> 1200 baud</translation>
+        </message>
+        <message>
+            <source> 2400 Baud</source>
+            <translation> 2400 baud</translation>
+        </message>
+        <message>
+            <source> 4800 Baud</source>
+            <translation> 4800 baud</translation>
+        </message>
+        <message>
+            <source> 9600 Baud</source>
+            <translation> 9600 baud</translation>
+        </message>
+        <message>
+            <source>19200 Baud</source>
+            <translation>19200 baud</translation>
+        </message>
     </context>
     <context>
         <name>Ulanguagemenu</name>
