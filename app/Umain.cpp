@@ -6,6 +6,7 @@
 #include "app/Uhelp.h"
 #include "app/Ulinkstatus.h"
 #include "app/Upublishing.h"
+#include "comm/Cacquisition.h"
 #include "comm/Ccommbase.h"
 #include "comm/Fcommlink.h"
 #include "config/Cconfig.h"
@@ -317,7 +318,7 @@ void TfmMain::FormCreate() {
         ColorChange1->setChecked(true);
     else if (Config->backgroundChoice == 2)
         ColorChange2->setChecked(true);
-    setWindowTitle("ZEDA " + FromAnsi(Config->location));
+    setWindowTitle(LocationCaption(FromAnsi(Config->location)));
     ReloadChannelDefs(TIniFile(FEnv.IniPath()), Config->channels);
     Prnt = new TPrintBase(FEnv, Config, std::make_unique<TSystemPrintSystem>());
     if (FViewer) {
@@ -361,7 +362,7 @@ void TfmMain::FormShow() {
     auto* child = new TfmChildAct(FEnv, this);
     fmChildAct = child;
     FMdi->addSubWindow(child);
-    child->setWindowTitle(tr("Aktuell:"));
+    child->setWindowTitle(NoRecordCaption());
     child->Tag = 1;
     child->SetBackgroundColour(Config->backgroundColour);
     child->showMaximized();

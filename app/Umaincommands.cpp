@@ -386,7 +386,7 @@ void TfmMain::LocationExecute() {
     TfmLocation dialog(FEnv, this);
     ExecDialog(dialog);
     // Whatever the answer, the title shows the configured location again.
-    setWindowTitle("ZEDA " + FromAnsi(Config->location));
+    setWindowTitle(LocationCaption(FromAnsi(Config->location)));
 }
 
 void TfmMain::SetKanalExecute(QAction* item) {
@@ -407,7 +407,7 @@ void TfmMain::SummerTimeExecute() {
 
 void TfmMain::LogoffExecute() {
     // The caption loses the location too.
-    setWindowTitle("ZEDA ");
+    setWindowTitle(LocationCaption(QString()));
     Config->operatorIndex = -1;
     Config->operatorLoggedIn = false;
     Config->operatorName.clear();

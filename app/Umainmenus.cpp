@@ -122,7 +122,8 @@ void TfmMain::BuildDataMenu() {
     PrinterSetup = AddItem(print, tr("Print setup"), "PrinterSetup", 0, tr("Drucken setup"));
     connect(PrinterSetup, &QAction::triggered, this, &TfmMain::PrinterSetupExecute);
 
-    FileClose1 = AddItem(data, tr("Save"), "FileClose1", 0, tr("&Schließen"));
+    FileClose1 = AddItem(data, tr("Save", "closes the active window"), "FileClose1", 0,
+                         tr("&Schließen"));
     // Closes the active window (the running month only minimises).
     FileClose1->setShortcuts({QKeySequence("Ctrl+W"), QKeySequence("Ctrl+F4")});
     connect(FileClose1, &QAction::triggered, this, &TfmMain::FileClose1Execute);
@@ -138,7 +139,7 @@ void TfmMain::BuildDataMenu() {
     // On the toolbar only.
     FileSave1 = new QAction(tr("&Save"), this);
     FileSave1->setObjectName("FileSave1");
-    FileSave1->setStatusTip(tr("Save"));
+    FileSave1->setStatusTip(tr("Save", "backs the month file up"));
     FileSave1->setShortcut(QKeySequence("Ctrl+S"));
     FileSave1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(FileSave1, &QAction::triggered, this, &TfmMain::FileSave1Execute);

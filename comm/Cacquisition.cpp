@@ -4,6 +4,7 @@
 #include "comm/Cnotices.h"
 #include "config/Cenv.h"
 #include "config/Cmessages.h"
+#include "config/Fforpeople.h"
 #include "files/Calarmevaluator.h"
 #include "files/Cfileact.h"
 #include "files/Cmonthdocument.h"
@@ -122,10 +123,17 @@ bool PutSlot(MonthDocument& document, uint32_t slot, const QByteArray& bytes) {
 }
 
 QString RunningCaption(const MonthInfo& info, uint32_t slot) {
-    return QString::asprintf("%s %4u.%.2u.%.2u / %2u:%.2u",
-                             "Aktuell:", unsigned(SlotYear(info, slot)),
-                             unsigned(SlotMonth(info, slot)), unsigned(SlotDay(info, slot)),
-                             unsigned(SlotHour(slot)), unsigned(slot % 60));
+    const LocalTime t{int(SlotYear(info, slot)), int(SlotMonth(info, slot)),
+                      int(SlotDay(info, slot)),  int(SlotHour(slot)),
+                      int(slot % 60),            0};
+    //: The running window's caption: %1 is the time of the newest stored record.
+    return QCoreApplication::translate("Cacquisition", "Aktuell: %1")
+        .arg(FormatDateTimeForPeople(t));
+}
+
+QString NoRecordCaption() {
+    //: The running window's caption while no record has been stored yet.
+    return QCoreApplication::translate("Cacquisition", "Aktuell:");
 }
 
 QString DroppedRecordText(const SampleRecord& record, int failure, const QString& path,

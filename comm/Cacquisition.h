@@ -13,6 +13,10 @@ struct MonthInfo;
 struct SampleRecord;
 struct TEnv;
 
+// "Aktuell:", the running window's caption before a record was stored.
+QString NoRecordCaption();
+
+
 // The acquisition cycle of the running-month window: moves the records
 // waiting in the unit into the running month's file, oldest first, and keeps
 // the window's document, day blocks and caption current. The window owns it;
@@ -54,7 +58,7 @@ private:
     TCommBase& FComm;
     TFileAct& FFile;
     MonthDocument& FDocument;
-    QString FCaption = "Aktuell:";
+    QString FCaption = NoRecordCaption();
     int FStored = 0;
     bool FFailureReported = false;
     QString FLastDropCause; // of the record dropped last, until one is stored

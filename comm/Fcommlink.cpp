@@ -46,3 +46,8 @@ bool WriteCommSettings(const TEnv& env, int portItem, int speedItem) {
     const int item = speedItem >= 0 && speedItem <= 5 ? speedItem : 5;
     return WriteConfigKey(env, "Baudrate", int(DialogSpeeds[item]));
 }
+
+QString AutoDetectFailedText() {
+    // The communication dialog's text, shared by zedactl unit detect.
+    return QCoreApplication::translate("Ucommunication", "Auto detect NO!");
+}

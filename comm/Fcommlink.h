@@ -19,6 +19,9 @@ UnitKind ReadUnitKind(const TEnv& env);
 // (call Start()).
 std::unique_ptr<TCommBase> CreateComm(const TEnv& env);
 
+// "Auto detect NO!": no port and speed reached the unit.
+QString AutoDetectFailedText();
+
 // What the communication dialog says about the link in use.
 QString UnitKindText(const TCommBase& comm);
 

@@ -25,8 +25,10 @@
 
 namespace {
 
-constexpr const char* SpeedCaptions[] = {"  600 Baud", " 1200 Baud", " 2400 Baud",
-                                         " 4800 Baud", " 9600 Baud", "19200 Baud"};
+constexpr const char* SpeedCaptions[] = {
+    QT_TRANSLATE_NOOP("Ucommunication", "  600 Baud"), QT_TRANSLATE_NOOP("Ucommunication", " 1200 Baud"),
+    QT_TRANSLATE_NOOP("Ucommunication", " 2400 Baud"), QT_TRANSLATE_NOOP("Ucommunication", " 4800 Baud"),
+    QT_TRANSLATE_NOOP("Ucommunication", " 9600 Baud"), QT_TRANSLATE_NOOP("Ucommunication", "19200 Baud")};
 
 // The port search shown as a progress dialog with Cancel; the window keeps
 // serving its events through the waits.
@@ -94,7 +96,7 @@ TfmCommunication::TfmCommunication(const TEnv& env, TCommBase& comm, QWidget* pa
     setWindowTitle(QCoreApplication::translate("Ucommunication", "Communications parameter"));
     QStringList speeds;
     for (const char* s : SpeedCaptions)
-        speeds << QString::fromLatin1(s);
+        speeds << QCoreApplication::translate("Ucommunication", s);
     rgUnit = RadioGroup(this, "rgUnit", QCoreApplication::translate("Ucommunication", " Unit "),
                         {QCoreApplication::translate("Ucommunication", "Simulator"),
                          QCoreApplication::translate("Ucommunication", "Serial line")},
@@ -248,7 +250,7 @@ void TfmCommunication::btnDetectClick() {
         return;
     if (!found) {
         FEnv.messages->Show(TMessages::Warning,
-                            QCoreApplication::translate("Ucommunication", "Auto detect NO!"));
+                            AutoDetectFailedText());
         return;
     }
     OfferFound(port, speed);

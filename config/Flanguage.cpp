@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <QVariant>
 
@@ -129,6 +130,34 @@ QTranslator* NewTranslator(QCoreApplication& app) {
     return t;
 }
 
+// Numbers on screen follow the language: a decimal comma in German.
+QLocale LocaleOf(Language language) {
+    switch (language) {
+    case Language::English:
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    case Language::German:
+        return QLocale(QLocale::German, QLocale::Germany);
+    case Language::Source:
+        break;
+    }
+    return QLocale::c();
+}
+
+// The catalogue of the language; the tests' pseudo catalogue instead when
+// ZEDA_TEST_CATALOGUE names one, whatever the language.
+bool InstallOwnCatalogue(QCoreApplication& app, Language language) {
+    const QString test = qEnvironmentVariable("ZEDA_TEST_CATALOGUE");
+    if (test.isEmpty() && language == Language::Source)
+        return true;
+    auto* own = NewTranslator(app);
+    const bool loaded =
+        own->load(test.isEmpty() ? ":/i18n/zeda_" + QString::fromLatin1(LanguageName(language))
+                                 : test);
+    if (loaded)
+        QCoreApplication::installTranslator(own);
+    return loaded;
+}
+
 } // namespace
 
 bool InstallLanguage(QCoreApplication& app, Language language) {
@@ -138,12 +167,10 @@ bool InstallLanguage(QCoreApplication& app, Language language) {
         delete earlier;
     }
     app.setProperty(LanguageProperty, int(language));
-    if (language == Language::Source)
-        return true;
-    auto* own = NewTranslator(app);
-    const bool loaded = own->load(":/i18n/zeda_" + QString::fromLatin1(LanguageName(language)));
-    if (loaded)
-        QCoreApplication::installTranslator(own);
+    QLocale locale = LocaleOf(language);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(locale);
+    const bool loaded = InstallOwnCatalogue(app, language);
     // Qt's own texts (standard buttons, file dialogs) are English already.
     if (language == Language::German) {
         auto* qt = NewTranslator(app);

@@ -7,8 +7,9 @@ Run lupdate first, so the catalogues hold every text of the sources; then
 
 takes, for each text that is still unfinished in translations/zeda_en.ts and
 translations/zeda_de.ts, the English and the German translation from the TSV
-lines (context TAB source TAB english TAB german; \\n, \\t and \\\\ inside a
-field stand for a newline, a tab and a backslash) and reports the texts that
+lines (context TAB source TAB english TAB german, and TAB disambiguation for a
+source text that stands for two things; \\n, \\t and \\\\ inside a field
+stand for a newline, a tab and a backslash) and reports the texts that
 are still unfinished. With --strict the exit status is 1 while any are left.
 """
 
@@ -35,7 +36,8 @@ def unescape(field):
 
 
 def read_pending(paths):
-    """{(context, source): (english, german)}; complains about malformed lines."""
+    """{(context, source, disambiguation): (english, german)}; complains about malformed
+    lines."""
     table, bad = {}, 0
     for path in paths:
         with open(path, encoding="utf-8") as f:
@@ -44,13 +46,13 @@ def read_pending(paths):
                 if not line.strip():
                     continue
                 fields = line.split("\t")
-                if len(fields) != 4:
-                    print(f"{path}:{number}: needs 4 TAB-separated fields, has {len(fields)}",
-                          file=sys.stderr)
+                if len(fields) not in (4, 5):
+                    print(f"{path}:{number}: needs 4 or 5 TAB-separated fields, has "
+                          f"{len(fields)}", file=sys.stderr)
                     bad += 1
                     continue
-                context, source, english, german = (unescape(x) for x in fields)
-                table[(context, source)] = (english, german)
+                context, source, english, german, *comment = (unescape(x) for x in fields)
+                table[(context, source, comment[0] if comment else "")] = (english, german)
     return table, bad
 
 
@@ -69,7 +71,7 @@ def fill(ts_path, table, column):
         translation = message.find("translation")
         if translation is None or translation.get("type") != "unfinished":
             continue
-        key = (context, message.findtext("source", ""))
+        key = (context, message.findtext("source", ""), message.findtext("comment", ""))
         text = table.get(key, ("", ""))[column]
         if text:
             translation.text = text
@@ -105,8 +107,8 @@ def main():
         filled, left, keys = fill(ts_path, table, column)
         used |= keys
         print(f"{ts_path.name}: {filled} filled, {len(left)} unfinished")
-        for context, source in left:
-            print(f"  unfinished: [{context}] {source!r}")
+        for context, source, comment in left:
+            print(f"  unfinished: [{context}] {source!r}" + (f" ({comment})" if comment else ""))
         unfinished += len(left)
     unused = len(set(table) - used)
     if unused:

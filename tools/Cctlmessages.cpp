@@ -1,5 +1,7 @@
 #include "tools/Cctlmessages.h"
 
+#include "files/Cfiledata.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -24,20 +26,36 @@ QString KindName(TMessages::Kind kind) {
 
 } // namespace
 
+TStderrMessages::TStderrMessages(bool informationAlways)
+    : FShowInformation(informationAlways || qEnvironmentVariableIntValue(VerboseVariable) == 1) {}
+
 bool TStderrMessages::Show(Kind kind, const QString& text) {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(KindName(kind)), text.toUtf8().constData());
+    if (kind == Information && !FShowInformation)
+        return true;
+    QString said = text;
+    // The program's texts of a failed read name no file: a script's log must.
+    if (!reading.isEmpty() && (text == ValidateMessage(TFileBase::CannotOpen) ||
+                               text == ValidateMessage(TFileBase::NotDataFile)))
+        said += '\n' + QCoreApplication::translate("Cctlmessages", "  File: %1").arg(reading);
+    std::fprintf(stderr, "%s: %s\n", qPrintable(KindName(kind)), said.toUtf8().constData());
     if (kind == Error)
         ++errors;
     if (kind != Confirmation)
         return true;
+    const QString yes = QCoreApplication::translate("Cctlmessages", "yes");
     if (assumeYes) {
-        std::fprintf(stderr, "yes\n");
+        std::fprintf(stderr, "%s\n", qPrintable(yes));
         return true;
     }
-    std::fprintf(stderr, "[y/N] ");
+    //: The answers to a question: y for yes (also the word "yes" as translated), N by default.
+    std::fprintf(stderr, "%s", qPrintable(QCoreApplication::translate("Cctlmessages", "[y/N] ")));
     std::fflush(stderr);
-    std::string answer;
-    if (!std::getline(std::cin, answer))
+    std::string line;
+    if (!std::getline(std::cin, line))
         return false;
-    return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes";
+    const QString answer = QString::fromLocal8Bit(line.c_str()).trimmed();
+    return answer.compare(QLatin1String("y"), Qt::CaseInsensitive) == 0 ||
+           answer.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0 ||
+           answer.compare(yes, Qt::CaseInsensitive) == 0 ||
+           answer.compare(yes.left(1), Qt::CaseInsensitive) == 0;
 }

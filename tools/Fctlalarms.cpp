@@ -152,6 +152,7 @@ int Evaluate(const QCommandLineParser& parser, CtlEnv& ctl) {
     MonthDocument d;
     TFileData file(&d, ctl.env);
     const QString path = QFileInfo(parser.positionalArguments().at(1)).absoluteFilePath();
+    ctl.messages.reading = path;
     uint8_t year = 0;
     uint8_t month = 0;
     if (!file.ValidateWithMessage(path, year, month))

@@ -11,8 +11,11 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -35,7 +38,13 @@ ParseResult ParseOptions(QCommandLineParser& parser, const QString& command,
         return ParseResult::Error;
     }
     if (parser.isSet("help")) {
-        Print(parser.helpText().toUtf8());
+        // Qt names the program by the path it was started as (a helper's).
+        QString help = parser.helpText();
+        const QString self = QCoreApplication::arguments().value(0);
+        const qsizetype at = self.isEmpty() ? -1 : help.indexOf(self);
+        if (at >= 0)
+            help.replace(at, self.size(), "zedactl " + command);
+        Print(help.toUtf8());
         return ParseResult::Help;
     }
     return ParseResult::Ok;
@@ -62,6 +71,53 @@ bool TakeLanguageOption(int& argc, char* argv[], QByteArray& language) {
     // No catalogue is installed yet: the locale's language is not known.
     std::fprintf(stderr, "zedactl: --language takes en, de or source\n");
     return false;
+}
+
+void TakeVerboseOption(int& argc, char* argv[]) {
+    int kept = 0;
+    for (int i = 0; i < argc; ++i) {
+        if (i > 0 && std::strcmp(argv[i], "--verbose") == 0)
+            setenv(VerboseVariable, "1", 1);
+        else
+            argv[kept++] = argv[i];
+    }
+    argv[kept] = nullptr;
+    argc = kept;
+}
+
+void MoveDataDirBehindCommand(int argc, char* argv[]) {
+    int command = 1;
+    while (command < argc) {
+        const QByteArray a(argv[command]);
+        if (a == "--data-dir" && command + 1 < argc)
+            command += 2;
+        else if (a.startsWith("--data-dir="))
+            command += 1;
+        else
+            break;
+    }
+    if (command > 1 && command < argc)
+        std::rotate(argv + 1, argv + command, argv + command + 1);
+}
+
+namespace {
+
+QtMessageHandler EarlierHandler = nullptr;
+
+void PassAllButRuntimeDirNotice(QtMsgType type, const QMessageLogContext& context,
+                                const QString& text) {
+    if (type == QtWarningMsg &&
+        text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (EarlierHandler)
+        EarlierHandler(type, context, text);
+}
+
+} // namespace
+
+void QuietRuntimeDirNotice() {
+    if (!EarlierHandler)
+        EarlierHandler = qInstallMessageHandler(PassAllButRuntimeDirNotice);
 }
 
 void InstallCtlLanguage(QCoreApplication& app, const QByteArray& option) {

@@ -44,6 +44,16 @@ QCommandLineOption DataDirOption();
 // stands, before the application object sees it; false (after saying so)
 // when it names no language.
 bool TakeLanguageOption(int& argc, char* argv[], QByteArray& language);
+// Takes "--verbose" out of the command line, wherever it stands, and hands
+// it on to the helper programs through VerboseVariable.
+void TakeVerboseOption(int& argc, char* argv[]);
+// "--data-dir DIR" before the command moves behind it, where every command
+// reads its options.
+void MoveDataDirBehindCommand(int argc, char* argv[]);
+// Keeps Qt's notice that XDG_RUNTIME_DIR is unset (usual under cron, sudo
+// and services, and harmless: Qt takes a private directory) off stderr;
+// every other message passes as before.
+void QuietRuntimeDirNotice();
 // The language of a command: the option, otherwise the user's locale.
 void InstallCtlLanguage(QCoreApplication& app, const QByteArray& option);
 
@@ -78,7 +88,8 @@ QString ZedactlDir();
 struct CtlEnv {
     std::unique_ptr<TClock> clock;
     TStderrMessages messages;
-    TMessageNotices notices{messages};
+    TStderrMessages noticeMessages{true};
+    TMessageNotices notices{noticeMessages};
     TEnv env;
     std::unique_ptr<TDataDirLock> lock;
 

@@ -38,6 +38,7 @@ int OpenMarked(const QCommandLineParser& parser, const char* command, CtlEnv& ct
         return 2;
     }
     const QString path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+    ctl.messages.reading = path;
     m.file = std::make_unique<TFileData>(&m.document, ctl.env);
     uint8_t year = 0;
     uint8_t month = 0;
@@ -172,6 +173,7 @@ int CmdBackup(const QStringList& args) {
     CtlEnv ctl{QString()};
     const QString path = QFileInfo(parser.positionalArguments()[0]).absoluteFilePath();
     const QString dir = QFileInfo(parser.positionalArguments()[1]).absoluteFilePath();
+    ctl.messages.reading = path;
     uint8_t year = 0;
     uint8_t month = 0;
     // The program backs up only files it has opened, that is valid ones.
@@ -210,6 +212,7 @@ int CmdImport(const QStringList& args) {
         return 1;
     ctl.messages.assumeYes = parser.isSet("yes");
     const QFileInfo source(parser.positionalArguments().first());
+    ctl.messages.reading = source.absoluteFilePath();
     const QString target = ctl.env.FilePath(source.fileName());
     return ImportMonthFile(source.absoluteFilePath(), target, ctl.messages) ? 0 : 1;
 }

@@ -98,9 +98,11 @@ int CmdSimulate(const QStringList& args) {
     }
     QStringList created = (MonthFiles(ctl.env.dataDir) - before).values();
     created.sort();
-    Print(QByteArray("records stored: ") + QByteArray::number(acquisition.StoredCount()) + '\n');
+    Print(QCoreApplication::translate("zedactl", "records stored: %1\n")
+              .arg(acquisition.StoredCount())
+              .toUtf8());
     for (const QString& name : created)
-        Print("created: " + name.toUtf8() + '\n');
+        Print(QCoreApplication::translate("zedactl", "created: %1\n").arg(name).toUtf8());
     return ctl.messages.errors == 0 ? 0 : 1;
 }
 
@@ -119,6 +121,7 @@ int CmdInfo(const QStringList& args) {
     }
     CtlEnv ctl(parser.value("data-dir"));
     const QString path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+    ctl.messages.reading = path;
     uint8_t year = 0;
     uint8_t month = 0;
     const int result = TFileBase::Validate(path, year, month);

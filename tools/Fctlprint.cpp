@@ -202,6 +202,7 @@ int CmdReport(const QStringList& args) {
     const QString output = parser.value("output");
 
     CtlEnv ctl(parser.value("data-dir"));
+    ctl.messages.reading = path;
     MonthDocument doc;
     TFileData file(&doc, ctl.env);
     const bool view = parser.isSet("view");
@@ -262,6 +263,7 @@ int CmdPrint(const QStringList& args) {
     }
     const QString path = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
     CtlEnv ctl(parser.value("data-dir"));
+    ctl.messages.reading = path;
     MonthDocument doc;
     TFileData file(&doc, ctl.env);
     if (!OpenMonth(ctl.env, path, doc, file, false))

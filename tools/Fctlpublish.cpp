@@ -98,17 +98,20 @@ int CmdPublish(const QStringList& args) {
     });
     QObject::connect(&publisher, &TPublisher::stopped, [&] {
         const PublishStatus s = publisher.Status();
-        const QByteArray upTo = s.acknowledged == NoMinute
-                                    ? QByteArray("none")
-                                    : MinuteText(FromWallMinute(s.acknowledged));
+        const QString upTo = s.acknowledged == NoMinute
+                                 ? QCoreApplication::translate("zedactl", "none")
+                                 : QString::fromLatin1(MinuteText(FromWallMinute(s.acknowledged)));
         if (!publisher.CursorError().isEmpty()) {
             // Delivered, but the next start sends it again: no success.
             show(TMessages::Error, publisher.CursorError());
             exitCode = 1;
         }
         if (exitCode == 0)
-            Print("publish: " + QByteArray::number(publisher.SentCount()) +
-                  " minutes sent, acknowledged up to " + upTo + '\n');
+            Print(QCoreApplication::translate("zedactl",
+                                              "publish: %1 minutes sent, acknowledged up to %2\n")
+                      .arg(publisher.SentCount())
+                      .arg(upTo)
+                      .toUtf8());
         Quit();
     });
 

@@ -40,7 +40,7 @@ int Detect(CtlEnv& ctl, TCommBase& comm) {
     uint16_t port = 0;
     uint32_t speed = 0;
     if (!comm.AutoDetect(port, speed)) {
-        ctl.messages.Show(TMessages::Warning, "Auto detect NO!");
+        ctl.messages.Show(TMessages::Warning, AutoDetectFailedText());
         return 1;
     }
     Print(QStringLiteral("COM%1 %2\n").arg(port).arg(speed).toUtf8());
@@ -59,8 +59,9 @@ int Ports(CtlEnv& ctl) {
 
 int Info(TCommBase& comm) {
     const QStringList lines = {FirmwareText(comm), UnitClockText(comm), RecordCountText(comm)};
-    Print(("Firmware-Release: " + lines[0] + "\nSystem time: " + lines[1] +
-           "\nChannels: " + lines[2] + "\n")
+    Print(QCoreApplication::translate("zedactl",
+                                      "Firmware-Release: %1\nSystem time: %2\nChannels: %3\n")
+              .arg(lines[0], lines[1], lines[2])
               .toUtf8());
     return lines.contains("#INV") ? 1 : 0;
 }
@@ -73,8 +74,9 @@ int Values(CtlEnv& ctl, TCommBase& comm, const TConfig& config) {
     }
     QString out;
     for (int k = 0; k < values.size(); ++k) {
-        out += QString::asprintf("Channel %3d: ", k + 1) + values[k] + "  " +
-               FromAnsi(config.channels[k].name) + "\n";
+        out += QCoreApplication::translate("zedactl", "Channel %1: %2  %3\n")
+                   .arg(k + 1, 3)
+                   .arg(values[k], FromAnsi(config.channels[k].name));
     }
     Print(out.toUtf8());
     return 0;

@@ -95,6 +95,7 @@ int CmdRender(const QStringList& args) {
     const QString output = parser.value("output");
 
     CtlEnv ctl(parser.value("data-dir"));
+    ctl.messages.reading = r.path;
     const QString refusal = RefusedOutputTarget(output, r.path);
     if (!refusal.isEmpty()) {
         ctl.messages.Show(TMessages::Error, refusal);

@@ -66,6 +66,7 @@ int main(int argc, char* argv[]) {
     // Fonts and drawing need a GUI application; it never opens a window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    QuietRuntimeDirNotice();
     QByteArray language;
     if (!TakeLanguageOption(argc, argv, language))
         return 2;

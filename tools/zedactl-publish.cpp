@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 
 int main(int argc, char* argv[]) {
+    QuietRuntimeDirNotice();
     QByteArray language;
     if (!TakeLanguageOption(argc, argv, language))
         return 2;

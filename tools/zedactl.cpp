@@ -97,17 +97,33 @@ const std::map<QString, Command>& Commands() {
     return commands;
 }
 
-void PrintUsage() {
-    QString text =
-        QCoreApplication::translate("zedactl", "Usage: zedactl [--language en|de|source] "
-                                               "COMMAND [OPTIONS]\n\nCommands:\n");
+QString UsageLine() {
+    return QCoreApplication::translate(
+        "zedactl",
+        "Usage: zedactl [--data-dir DIR] [--language en|de|source] [--verbose] CMD [ARGS]");
+}
+
+// What a command line without a known command gets: a reminder on stderr.
+void PrintShortUsage() {
+    const QString text = UsageLine() + '\n' +
+                         QCoreApplication::translate("zedactl",
+                                                     "Try 'zedactl --help' for the commands.") +
+                         '\n';
+    std::fputs(text.toUtf8().constData(), stderr);
+}
+
+void PrintHelp() {
+    QString text = UsageLine() + "\n\n" + QCoreApplication::translate("zedactl", "Commands:") + '\n';
     for (const auto& [name, command] : Commands())
         text += "  " + name.leftJustified(11, ' ') +
                 QCoreApplication::translate("zedactl", command.summary) + '\n';
-    text += QCoreApplication::translate(
-        "zedactl", "\n'zedactl COMMAND --help' describes the options of a command; 'zedactl "
-                   "--version' prints the version. --language may stand before or after the "
-                   "command.\n");
+    text += '\n' + QCoreApplication::translate(
+                       "zedactl",
+                       "'zedactl CMD --help' describes the options of a command; 'zedactl "
+                       "--version' prints the version. --language may stand before or after the "
+                       "command. --verbose also prints what a successful command did (as does "
+                       "ZEDACTL_VERBOSE=1); warnings and errors are always printed.") +
+            '\n';
     Print(text.toUtf8());
 }
 
@@ -119,8 +135,9 @@ const char* HelperOf(const char* name) {
 
 // Runs a helper program in this process with the same command line: beside
 // zedactl in the build tree, in the library directory of an installation.
-// Returns only when it cannot be run.
-int HandOver(const char* command, const char* helper, std::vector<char*> argv) {
+// Returns only when it cannot be run, with the reason (to be translated once
+// the catalogue is loaded).
+QStringList HandOver(const char* command, const char* helper, std::vector<char*> argv) {
     const QFileInfo self(QStringLiteral("/proc/self/exe"));
     const QString dir = QFileInfo(self.canonicalFilePath()).absolutePath();
     const QString name = QString::fromLatin1(helper);
@@ -128,40 +145,59 @@ int HandOver(const char* command, const char* helper, std::vector<char*> argv) {
                                     dir + "/" ZEDA_LIBEXEC_FROM_BIN "/" + name};
     // The data directory's default is the directory of this program.
     setenv(ZedactlDirVariable, QFile::encodeName(dir).constData(), 1);
+    const QString cmd = QString::fromLocal8Bit(command);
     for (const QString& path : candidates) {
         const QByteArray file = QFile::encodeName(path);
         if (access(file.constData(), X_OK) == 0) {
             execv(file.constData(), argv.data());
-            std::fprintf(stderr, "zedactl %s: cannot run %s: %s\n", command, file.constData(),
-                         std::strerror(errno));
-            return 1;
+            return {QT_TRANSLATE_NOOP("zedactl", "zedactl %1: cannot run %2: %3"), cmd, path,
+                    QString::fromLocal8Bit(std::strerror(errno))};
         }
     }
-    std::fprintf(stderr, "zedactl %s: %s is not installed beside zedactl\n", command, helper);
-    return 1;
+    return {QT_TRANSLATE_NOOP("zedactl", "zedactl %1: %2 is not installed beside zedactl"), cmd,
+            name};
+}
+
+// The reason HandOver gave, in the user's language.
+QString HandOverFailure(const QStringList& reason) {
+    const QString text = QCoreApplication::translate("zedactl", reason.first().toUtf8());
+    return reason.size() > 3 ? text.arg(reason[1], reason[2], reason[3])
+                             : text.arg(reason[1], reason[2]);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    TakeVerboseOption(argc, argv);
+    MoveDataDirBehindCommand(argc, argv);
     // The helper gets the command line as it was, --language included.
     const std::vector<char*> given(argv, argv + argc + 1);
     QByteArray language;
     if (!TakeLanguageOption(argc, argv, language))
         return 2;
+    QStringList handOverFailure;
     if (const char* helper = argc >= 2 ? HelperOf(argv[1]) : nullptr)
-        return HandOver(argv[1], helper, given);
+        handOverFailure = HandOver(argv[1], helper, given);
+    QuietRuntimeDirNotice();
     QCoreApplication app(argc, argv);
     InstallCtlLanguage(app, language);
+    if (!handOverFailure.isEmpty()) {
+        Complain(HandOverFailure(handOverFailure));
+        return 1;
+    }
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (!args.isEmpty() && (args.first() == "--version" || args.first() == "-v")) {
         Print("zedactl " + QByteArray(ZEDA_VERSION) + '\n');
         return 0;
     }
-    if (args.isEmpty() || args.first() == "--help" || args.first() == "-h") {
-        PrintUsage();
-        return args.isEmpty() ? 2 : 0;
+    if (!args.isEmpty() && (args.first() == "--help" || args.first() == "-h")) {
+        PrintHelp();
+        return 0;
+    }
+    if (args.isEmpty()) {
+        PrintShortUsage();
+        return 2;
     }
     const QString name = args.takeFirst();
     const auto it = Commands().find(name);
@@ -170,7 +206,7 @@ int main(int argc, char* argv[]) {
             stderr, "%s\n",
             qPrintable(
                 QCoreApplication::translate("zedactl", "zedactl: unknown command '%1'").arg(name)));
-        PrintUsage();
+        PrintShortUsage();
         return 2;
     }
     return RunCommand(it->second.run, args);

@@ -15,6 +15,16 @@
             <source>Error - The record of %1 cannot be stored and was removed from the unit: %2!</source>
             <translation>Der Datensatz von %1 kann nicht gespeichert werden und wurde aus dem Gerät entfernt: %2.</translation>
         </message>
+        <message>
+            <source>Aktuell: %1</source>
+            <extracomment>The running window's caption: %1 is the time of the newest stored record.</extracomment>
+            <translation>Aktuell: %1</translation>
+        </message>
+        <message>
+            <source>Aktuell:</source>
+            <extracomment>The running window's caption while no record has been stored yet.</extracomment>
+            <translation>Aktuell: noch kein Datensatz</translation>
+        </message>
     </context>
     <context>
         <name>Calarmevaluator</name>
@@ -59,6 +69,19 @@
         <message>
             <source>question</source>
             <translation>Frage</translation>
+        </message>
+        <message>
+            <source>  File: %1</source>
+            <translation>  Datei: %1</translation>
+        </message>
+        <message>
+            <source>yes</source>
+            <translation>ja</translation>
+        </message>
+        <message>
+            <source>[y/N] </source>
+            <extracomment>The answers to a question: y for yes (also the word "yes" as translated), N by default.</extracomment>
+            <translation>[j/N] </translation>
         </message>
     </context>
     <context>
@@ -464,6 +487,14 @@
         <message>
             <source>no data since %1</source>
             <translation>keine Daten seit %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormatDateTimeForPeople</name>
+        <message>
+            <source>yyyy.MM.dd / _H:mm</source>
+            <extracomment>A QDateTime format: yyyy year, MM month, dd day, HH hour, mm minute; "_H" is the hour padded with a blank to two places.</extracomment>
+            <translation>dd.MM.yyyy HH:mm</translation>
         </message>
     </context>
     <context>
@@ -1328,10 +1359,6 @@
             <translation>Anmeldung abgebrochen. Das Programm wird beendet.</translation>
         </message>
         <message>
-            <source>Aktuell:</source>
-            <translation>Aktuell:</translation>
-        </message>
-        <message>
             <source>Acquisition stops until ZEDA is started again.
 Close ZEDA?</source>
             <translation>Die Datenerfassung ruht, bis ZEDA wieder gestartet wird.
@@ -1410,10 +1437,6 @@ Qt %3</translation>
         <message>
             <source>Drucken setup</source>
             <translation>Drucker einrichten</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>Schließen</translation>
         </message>
         <message>
             <source>&amp;Schließen</source>
@@ -1755,6 +1778,25 @@ Qt %3</translation>
         <message>
             <source>Alarm limits...</source>
             <translation>Alarmgrenzen...</translation>
+        </message>
+        <message>
+            <source>ZEDA </source>
+            <translation>ZEDA</translation>
+        </message>
+        <message>
+            <source>ZEDA %1</source>
+            <extracomment>The main window's caption; %1 is the location.</extracomment>
+            <translation>ZEDA %1</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <comment>closes the active window</comment>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <comment>backs the month file up</comment>
+            <translation>Sichern</translation>
         </message>
     </context>
     <context>
@@ -2287,6 +2329,30 @@ Qt %3</translation>
             <source>The unit answers on COM%1 (%2) at %3 Baud. Use these?</source>
             <translation>Das Erfassungsgerät antwortet an COM%1 (%2) mit %3 Baud. Diese Einstellungen übernehmen?</translation>
         </message>
+        <message>
+            <source>  600 Baud</source>
+            <translation>  600 Baud</translation>
+        </message>
+        <message>
+            <source> 1200 Baud</source>
+            <translation> 1200 Baud</translation>
+        </message>
+        <message>
+            <source> 2400 Baud</source>
+            <translation> 2400 Baud</translation>
+        </message>
+        <message>
+            <source> 4800 Baud</source>
+            <translation> 4800 Baud</translation>
+        </message>
+        <message>
+            <source> 9600 Baud</source>
+            <translation> 9600 Baud</translation>
+        </message>
+        <message>
+            <source>19200 Baud</source>
+            <translation>19200 Baud</translation>
+        </message>
     </context>
     <context>
         <name>Ulanguagemenu</name>
@@ -2491,24 +2557,6 @@ Holt die Minutenwerte des Geräts ab, führt eine Monatsdatei je Monat und zeigt
         <message>
             <source>publish the stored minutes to the MQTT broker</source>
             <translation>die gespeicherten Minuten an den MQTT-Broker veröffentlichen</translation>
-        </message>
-        <message>
-            <source>Usage: zedactl [--language en|de|source] COMMAND [OPTIONS]
-
-Commands:
-</source>
-            <translation>Aufruf: zedactl [--language en|de|source] BEFEHL [OPTIONEN]
-
-Befehle:
-</translation>
-        </message>
-        <message>
-            <source>
-'zedactl COMMAND --help' describes the options of a command; 'zedactl --version' prints the version. --language may stand before or after the command.
-</source>
-            <translation>
-'zedactl BEFEHL --help' beschreibt die Optionen eines Befehls; 'zedactl --version' gibt die Version aus. --language darf vor oder nach dem Befehl stehen.
-</translation>
         </message>
         <message>
             <source>zedactl: unknown command '%1'</source>
@@ -3077,6 +3125,68 @@ Befehle:
         <message>
             <source>show or change the location</source>
             <translation>Betriebsort anzeigen oder ändern</translation>
+        </message>
+        <message>
+            <source>records stored: %1
+</source>
+            <translation>gespeicherte Datensätze: %1
+</translation>
+        </message>
+        <message>
+            <source>created: %1
+</source>
+            <translation>angelegt: %1
+</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>keine</translation>
+        </message>
+        <message>
+            <source>publish: %1 minutes sent, acknowledged up to %2
+</source>
+            <translation>publish: %1 Minuten gesendet, bestätigt bis %2
+</translation>
+        </message>
+        <message>
+            <source>Firmware-Release: %1
+System time: %2
+Channels: %3
+</source>
+            <translation>Firmware-Version: %1
+Geräteuhr: %2
+Wartende Datensätze: %3
+</translation>
+        </message>
+        <message>
+            <source>Channel %1: %2  %3
+</source>
+            <translation>Kanal %1: %2  %3
+</translation>
+        </message>
+        <message>
+            <source>Usage: zedactl [--data-dir DIR] [--language en|de|source] [--verbose] CMD [ARGS]</source>
+            <translation>Aufruf: zedactl [--data-dir VERZ] [--language en|de|source] [--verbose] BEFEHL [ARGUMENTE]</translation>
+        </message>
+        <message>
+            <source>Try 'zedactl --help' for the commands.</source>
+            <translation>'zedactl --help' zeigt die Befehle.</translation>
+        </message>
+        <message>
+            <source>Commands:</source>
+            <translation>Befehle:</translation>
+        </message>
+        <message>
+            <source>'zedactl CMD --help' describes the options of a command; 'zedactl --version' prints the version. --language may stand before or after the command. --verbose also prints what a successful command did (as does ZEDACTL_VERBOSE=1); warnings and errors are always printed.</source>
+            <translation>'zedactl BEFEHL --help' beschreibt die Optionen eines Befehls; 'zedactl --version' zeigt die Version. --language darf vor oder nach dem Befehl stehen. --verbose meldet auch, was ein erfolgreicher Befehl getan hat (wie ZEDACTL_VERBOSE=1); Warnungen und Fehler werden immer gemeldet.</translation>
+        </message>
+        <message>
+            <source>zedactl %1: cannot run %2: %3</source>
+            <translation>zedactl %1: %2 kann nicht gestartet werden: %3</translation>
+        </message>
+        <message>
+            <source>zedactl %1: %2 is not installed beside zedactl</source>
+            <translation>zedactl %1: %2 ist nicht neben zedactl installiert</translation>
         </message>
     </context>
 </TS>

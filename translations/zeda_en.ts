@@ -15,6 +15,16 @@
             <source>Error - The record of %1 cannot be stored and was removed from the unit: %2!</source>
             <translation>The record of %1 cannot be stored and was removed from the unit: %2.</translation>
         </message>
+        <message>
+            <source>Aktuell: %1</source>
+            <extracomment>The running window's caption: %1 is the time of the newest stored record.</extracomment>
+            <translation>Current: %1</translation>
+        </message>
+        <message>
+            <source>Aktuell:</source>
+            <extracomment>The running window's caption while no record has been stored yet.</extracomment>
+            <translation>Current: no record yet</translation>
+        </message>
     </context>
     <context>
         <name>Calarmevaluator</name>
@@ -59,6 +69,19 @@
         <message>
             <source>question</source>
             <translation>question</translation>
+        </message>
+        <message>
+            <source>  File: %1</source>
+            <translation>  File: %1</translation>
+        </message>
+        <message>
+            <source>yes</source>
+            <translation>yes</translation>
+        </message>
+        <message>
+            <source>[y/N] </source>
+            <extracomment>The answers to a question: y for yes (also the word "yes" as translated), N by default.</extracomment>
+            <translation>[y/N] </translation>
         </message>
     </context>
     <context>
@@ -464,6 +487,14 @@
         <message>
             <source>no data since %1</source>
             <translation>no data since %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormatDateTimeForPeople</name>
+        <message>
+            <source>yyyy.MM.dd / _H:mm</source>
+            <extracomment>A QDateTime format: yyyy year, MM month, dd day, HH hour, mm minute; "_H" is the hour padded with a blank to two places.</extracomment>
+            <translation>yyyy-MM-dd HH:mm</translation>
         </message>
     </context>
     <context>
@@ -1328,10 +1359,6 @@
             <translation>Login cancelled. The program ends.</translation>
         </message>
         <message>
-            <source>Aktuell:</source>
-            <translation>Current:</translation>
-        </message>
-        <message>
             <source>Acquisition stops until ZEDA is started again.
 Close ZEDA?</source>
             <translation>Acquisition stops until ZEDA is started again.
@@ -1410,10 +1437,6 @@ Qt %3</translation>
         <message>
             <source>Drucken setup</source>
             <translation>Set up the printer</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>Close</translation>
         </message>
         <message>
             <source>&amp;Schließen</source>
@@ -1755,6 +1778,25 @@ Qt %3</translation>
         <message>
             <source>Alarm limits...</source>
             <translation>Alarm limits...</translation>
+        </message>
+        <message>
+            <source>ZEDA </source>
+            <translation>ZEDA</translation>
+        </message>
+        <message>
+            <source>ZEDA %1</source>
+            <extracomment>The main window's caption; %1 is the location.</extracomment>
+            <translation>ZEDA %1</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <comment>closes the active window</comment>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <comment>backs the month file up</comment>
+            <translation>Back up</translation>
         </message>
     </context>
     <context>
@@ -2287,6 +2329,30 @@ Qt %3</translation>
             <source>The unit answers on COM%1 (%2) at %3 Baud. Use these?</source>
             <translation>The unit answers on COM%1 (%2) at %3 baud. Use these settings?</translation>
         </message>
+        <message>
+            <source>  600 Baud</source>
+            <translation>  600 baud</translation>
+        </message>
+        <message>
+            <source> 1200 Baud</source>
+            <translation> 1200 baud</translation>
+        </message>
+        <message>
+            <source> 2400 Baud</source>
+            <translation> 2400 baud</translation>
+        </message>
+        <message>
+            <source> 4800 Baud</source>
+            <translation> 4800 baud</translation>
+        </message>
+        <message>
+            <source> 9600 Baud</source>
+            <translation> 9600 baud</translation>
+        </message>
+        <message>
+            <source>19200 Baud</source>
+            <translation>19200 baud</translation>
+        </message>
     </context>
     <context>
         <name>Ulanguagemenu</name>
@@ -2491,24 +2557,6 @@ Fetches the unit's minute records, keeps one month file per month and shows them
         <message>
             <source>publish the stored minutes to the MQTT broker</source>
             <translation>publish the stored minutes to the MQTT broker</translation>
-        </message>
-        <message>
-            <source>Usage: zedactl [--language en|de|source] COMMAND [OPTIONS]
-
-Commands:
-</source>
-            <translation>Usage: zedactl [--language en|de|source] COMMAND [OPTIONS]
-
-Commands:
-</translation>
-        </message>
-        <message>
-            <source>
-'zedactl COMMAND --help' describes the options of a command; 'zedactl --version' prints the version. --language may stand before or after the command.
-</source>
-            <translation>
-'zedactl COMMAND --help' describes the options of a command; 'zedactl --version' prints the version. --language may stand before or after the command.
-</translation>
         </message>
         <message>
             <source>zedactl: unknown command '%1'</source>
@@ -3077,6 +3125,68 @@ Commands:
         <message>
             <source>show or change the location</source>
             <translation>show or change the location</translation>
+        </message>
+        <message>
+            <source>records stored: %1
+</source>
+            <translation>records stored: %1
+</translation>
+        </message>
+        <message>
+            <source>created: %1
+</source>
+            <translation>created: %1
+</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>none</translation>
+        </message>
+        <message>
+            <source>publish: %1 minutes sent, acknowledged up to %2
+</source>
+            <translation>publish: %1 minutes sent, acknowledged up to %2
+</translation>
+        </message>
+        <message>
+            <source>Firmware-Release: %1
+System time: %2
+Channels: %3
+</source>
+            <translation>Firmware release: %1
+Unit clock: %2
+Records waiting: %3
+</translation>
+        </message>
+        <message>
+            <source>Channel %1: %2  %3
+</source>
+            <translation>Channel %1: %2  %3
+</translation>
+        </message>
+        <message>
+            <source>Usage: zedactl [--data-dir DIR] [--language en|de|source] [--verbose] CMD [ARGS]</source>
+            <translation>Usage: zedactl [--data-dir DIR] [--language en|de|source] [--verbose] CMD [ARGS]</translation>
+        </message>
+        <message>
+            <source>Try 'zedactl --help' for the commands.</source>
+            <translation>Try 'zedactl --help' for the commands.</translation>
+        </message>
+        <message>
+            <source>Commands:</source>
+            <translation>Commands:</translation>
+        </message>
+        <message>
+            <source>'zedactl CMD --help' describes the options of a command; 'zedactl --version' prints the version. --language may stand before or after the command. --verbose also prints what a successful command did (as does ZEDACTL_VERBOSE=1); warnings and errors are always printed.</source>
+            <translation>'zedactl CMD --help' describes the options of a command; 'zedactl --version' prints the version. --language may stand before or after the command. --verbose also prints what a successful command did (as does ZEDACTL_VERBOSE=1); warnings and errors are always printed.</translation>
+        </message>
+        <message>
+            <source>zedactl %1: cannot run %2: %3</source>
+            <translation>zedactl %1: cannot run %2: %3</translation>
+        </message>
+        <message>
+            <source>zedactl %1: %2 is not installed beside zedactl</source>
+            <translation>zedactl %1: %2 is not installed beside zedactl</translation>
         </message>
     </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "view/Cdiagram.h"
 
+#include "config/Fforpeople.h"
 #include "config/Fchannel.h"
 #include "config/Fcodec.h"
 #include "files/Cmonthdata.h"
@@ -644,7 +645,7 @@ void TDiagram::PlotRunning(QPainter& p, int first, int last, const MonthDocument
         QPen pen = p.pen();
         pen.setColor(ChannelColour(c.colourChoice));
         p.setPen(pen);
-        const QByteArray text = ValueText(c, l.value, false) + ' ' + c.dimension;
+        const QByteArray text = ValueText(c, l.value, DecimalCommaForPeople()) + ' ' + c.dimension;
         TextOutTopLeft(p, endX + 20, l.y - lineHeight, FromAnsi(text));
         TextOutTopLeft(p, endX + 120, l.y - lineHeight, FromAnsi(c.name));
     }

@@ -7,6 +7,7 @@
 #include "files/Fexport.h"
 #include "files/Fmonthfile.h"
 
+#include <QLocale>
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -140,8 +141,8 @@ QStringList FigureTexts(const TChannelStats& c) {
 QString ReadoutNumber(std::optional<double> scaled, int decimals) {
     if (!scaled)
         return QString::fromUtf8("—");
-    // QString::number ignores the locale: always a point.
-    return QString::number(InUnits(*scaled, decimals), 'f', decimals);
+    // The default locale is the language's: a decimal comma in German.
+    return QLocale().toString(InUnits(*scaled, decimals), 'f', decimals);
 }
 
 QString WithoutDataText(int minutes) {

@@ -1,5 +1,6 @@
 #include "view/Fviewchannel.h"
 
+#include "config/Fforpeople.h"
 #include "config/Fcodec.h"
 
 #include <QCoreApplication>
@@ -57,8 +58,11 @@ QByteArray ChannelValueText(const ChannelDef& c, uint32_t value) {
 }
 
 QByteArray ChannelRowText(int row, const ChannelDef& c, uint32_t value) {
+    QByteArray shown = ChannelValueText(c, value);
+    if (DecimalCommaForPeople())
+        shown.replace('.', ',');
     return PadLeft(QByteArray::number(row), 2) + ' ' + PadRight(c.name, 20) + ' ' +
-           PadRight(c.dimension, 6) + ' ' + ChannelValueText(c, value);
+           PadRight(c.dimension, 6) + ' ' + shown;
 }
 
 QByteArray ChannelRowNoDataText(int row, const ChannelDef& c) {
@@ -98,7 +102,8 @@ QByteArray CursorValueText(const MonthDocument& document, int channel, int slot)
     if (slot < 0 || !minutes.Readable(uint32_t(slot)))
         return {};
     const TChannelMinute m = minutes.At(channel, uint32_t(slot));
-    return m.stored ? ValueText(minutes.Channel(channel), m.value, false) : QByteArray("\x97");
+    return m.stored ? ValueText(minutes.Channel(channel), m.value, DecimalCommaForPeople())
+                    : QByteArray("\x97");
 }
 
 QRect ValueWindowPlace(const QRect& area, const QSize& size, int cursorX, const QRect& current) {
