@@ -106,6 +106,7 @@ public:
 
     const MonthDocument& Document() const { return FDocument; }
     const ChannelDef& Channel(int channel) const { return FChannels[channel]; }
+    const ChannelDefs& Channels() const { return FChannels; }
     // Day blocks x 1440.
     uint32_t SlotCount() const { return FSlotCount; }
 

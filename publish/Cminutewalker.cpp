@@ -2,8 +2,7 @@
 
 #include "config/Fcalendar.h"
 #include "files/Cfilebase.h"
-#include "files/Cmonthdocument.h"
-#include "files/Fexceptionstate.h"
+#include "files/Cmonthdata.h"
 #include "files/Fmonthfile.h"
 
 #include <QDir>
@@ -49,47 +48,29 @@ WallMinute EndOfIndex(int index) {
 
 } // namespace
 
-// One month file as read for the walk: header and tables at once, the day
-// blocks when first needed. Not usable: it exists, but cannot be read now
-// (busy) or is no month file (damaged); its minutes are never walked.
+// One month file as the month-data core reads it for the walk. Not usable:
+// it exists, but cannot be read now (busy) or is no month file (damaged);
+// its minutes are never walked.
 struct TMinuteWalker::Source {
-    QString path;
-    bool usable = false;
-    Block::Kind problem = Block::Damaged; // why it is not usable
-    MonthDocument document;
-    WallMinute start = 0; // the minute of slot 0
-    int slotCount = 0;    // day blocks x 1440
-    ChannelDefs channels{};
-    std::unique_ptr<TExceptionIndex> exceptions;
-    int lockWaitMs = TFileAccess::LockWaitMs;
+    Source(const QString& path, int lockWaitMs) : path(path), file(path, lockWaitMs) {}
 
+    QString path;
+    TMonthFileReader file;
+    Block::Kind problem = Block::None; // why it is not usable
+    WallMinute start = 0;              // the minute of slot 0
+    WallMinute slotCount = 0;          // day blocks x 1440
+
+    bool Usable() const { return problem == Block::None; }
     bool Covers(WallMinute minute) const { return minute >= start && minute < start + slotCount; }
     uint32_t SlotOf(WallMinute minute) const { return uint32_t(minute - start); }
 
-    // The day block, or null when it cannot be read now (it is tried again
-    // at the next call).
-    const QByteArray* DayBlock(int b) {
-        QByteArray& block = document.dayBlocks[b];
-        if (block.isEmpty()) {
-            QByteArray read = EmptyDayBlock();
-            TFileAccess f(path, TFileAccess::ReadShared, lockWaitMs);
-            // Bytes the file does not have yet are minutes not stored yet.
-            if (!f.IsOpen() || f.ReadInto(DayBlockOffset(b), read, 0, DayBlockSize) < 0)
-                return nullptr;
-            block = read;
-        }
-        return &block;
-    }
-
-    // The slot's minute is stored; false with readable false when the day
+    // The slot's minute is stored; false with readable false when its day
     // cannot be read.
     bool Stored(uint32_t slot, bool& readable) {
-        const QByteArray* block = DayBlock(int(slot / SlotsPerDay));
-        readable = block != nullptr;
-        return readable && SlotState(*block, int(slot % SlotsPerDay)) == SlotStored;
+        readable = file.Reader().Readable(slot);
+        return readable && file.Reader().Stored(slot);
     }
 };
-
 TMinuteWalker::TMinuteWalker(QString dataDir, int lockWaitMs)
     : FDir(std::move(dataDir)), FLockWaitMs(lockWaitMs) {}
 
@@ -129,35 +110,21 @@ TMinuteWalker::Source* TMinuteWalker::SourceOf(Sources& sources,
     const auto file = files.find(month);
     if (file == files.end())
         return nullptr;
-    auto source = std::make_unique<Source>();
-    source->path = file->second;
-    source->lockWaitMs = FLockWaitMs;
-    const TFileBase::Check check = TFileBase::CheckFile(file->second, FLockWaitMs);
-    if (check.result == TFileBase::CannotOpen && check.why == TFileAccess::Missing)
-        return nullptr; // gone since the directory was listed
-    // A file of no bytes holds nothing: an interrupted creation.
-    if (check.shorterThanHeader && QFileInfo(file->second).size() == 0)
-        return nullptr;
-    MonthDocument& d = source->document;
-    if (check.result == TFileBase::Valid) {
-        TFileAccess f(source->path, TFileAccess::ReadShared, FLockWaitMs);
-        // Earlier layouts are read as they lie; converting is the program's job.
-        source->usable = f.IsOpen() && f.ReadInto(0, d.header, 0, HeaderSize) == HeaderSize &&
-                         HeaderFits(d.header);
-        if (source->usable)
-            ReadTablesAsStored(f, d.header, d.operators, d.exceptions);
-        else if (!f.IsOpen())
-            source->problem = Block::Busy;
-    } else if (check.result == TFileBase::CannotOpen && check.why != TFileAccess::NotRegular) {
+    auto source = std::make_unique<Source>(file->second, FLockWaitMs);
+    const TMonthFileReader& f = source->file;
+    if (!f.IsOpen()) {
+        if (f.Result() == TFileBase::CannotOpen && f.Why() == TFileAccess::Missing)
+            return nullptr; // gone since the directory was listed
+        // A file of no bytes holds nothing: an interrupted creation.
+        if (f.Result() == TFileBase::NotDataFile && QFileInfo(file->second).size() == 0)
+            return nullptr;
         // Locked past the wait, or an error that may pass: tried again later.
-        source->problem = Block::Busy;
-    }
-    if (source->usable) {
-        source->start = MonthStart(HeaderYear(d.header), HeaderMonth(d.header));
-        source->slotCount = HeaderDaysStored(d.header) * SlotsPerDay;
-        for (int i = 0; i < 14; ++i)
-            source->channels[i] = HeaderChannel(d.header, i);
-        source->exceptions = std::make_unique<TExceptionIndex>(d);
+        const bool mayPass = f.Result() == TFileBase::CannotOpen && f.Why() != TFileAccess::NotRegular;
+        source->problem = mayPass ? Block::Busy : Block::Damaged;
+    } else {
+        const QByteArray& h = f.Document().header;
+        source->start = MonthStart(HeaderYear(h), HeaderMonth(h));
+        source->slotCount = source->file.Reader().SlotCount();
     }
     s = std::move(source);
     return s.get();
@@ -167,14 +134,14 @@ TMinuteWalker::Pick TMinuteWalker::PickMinute(Source* own, Source* previous, Wal
                                               WallMinute monthStart) {
     Pick pick;
     bool readable = true;
-    if (own && !own->usable)
+    if (own && !own->Usable())
         return {own, 0, false, true};
     if (own && own->Covers(minute)) {
         pick = {own, own->SlotOf(minute), own->Stored(own->SlotOf(minute), readable), !readable};
         if (pick.stored || pick.blocked)
             return pick;
     }
-    if (previous && !previous->usable) {
+    if (previous && !previous->Usable()) {
         // Its overflow days may hold the minute: it cannot be told now.
         if (minute - monthStart < WallMinute(FileOverflowDays) * SlotsPerDay)
             return {previous, 0, false, true};
@@ -224,7 +191,7 @@ std::vector<PublishedMinute> TMinuteWalker::Next(WallMinute after, int max, bool
         for (WallMinute w = std::max(StartOfIndex(month), after + 1); w < EndOfIndex(month); ++w) {
             const Pick pick = PickMinute(own, previous, w, StartOfIndex(month));
             if (pick.blocked) {
-                SetBlock(pick.source->usable ? Block::Unreadable : pick.source->problem,
+                SetBlock(pick.source->Usable() ? Block::Unreadable : pick.source->problem,
                          pick.source->path);
                 blocked = true;
                 break;
@@ -251,8 +218,15 @@ std::vector<PublishedMinute> TMinuteWalker::Next(WallMinute after, int max, bool
     }
     picks.resize(std::min<size_t>(picks.size(), size_t(max)));
     found.reserve(picks.size());
-    for (const Pick& p : picks)
-        found.push_back(Describe(p));
+    for (const Pick& p : picks) {
+        std::optional<PublishedMinute> described = Describe(p);
+        // A day that cannot be read now ends the walk: its minutes come later.
+        if (!described) {
+            SetBlock(Block::Unreadable, p.source->path);
+            break;
+        }
+        found.push_back(std::move(*described));
+    }
     return found;
 }
 
@@ -279,9 +253,13 @@ int TMinuteWalker::OffsetOf(const LocalTime& t) {
     return offset;
 }
 
-PublishedMinute TMinuteWalker::Describe(const Pick& pick) {
+std::optional<PublishedMinute> TMinuteWalker::Describe(const Pick& pick) {
     Source& s = *pick.source;
-    const MonthDocument& d = s.document;
+    TMonthReader& r = s.file.Reader();
+    // The day is read again when the walk has left it since the pick.
+    if (!r.Readable(pick.slot))
+        return std::nullopt;
+    const MonthDocument& d = s.file.Document();
     const MonthInfo info = d.Info();
     PublishedMinute m;
     m.wall = s.start + pick.slot;
@@ -292,21 +270,18 @@ PublishedMinute TMinuteWalker::Describe(const Pick& pick) {
     m.time.minute = int(pick.slot % 60);
     m.utcOffset = OffsetOf(m.time);
     m.location = HeaderLocation(d.header);
-    m.channels = s.channels;
+    m.channels = r.Channels();
     m.stored = pick.stored;
-    // The block was read when the minute was picked.
-    const QByteArray& block = *s.DayBlock(int(pick.slot / SlotsPerDay));
-    const int minute = int(pick.slot % SlotsPerDay);
     if (m.stored) {
-        const uint8_t op = SlotOperator(block, minute);
+        const uint8_t op = r.Operator(pick.slot);
         m.hasOperator = op != NoOperator && op < HeaderOperatorCount(d.header) && op < MaxOperators;
         if (m.hasOperator)
             m.operatorName = OperatorName(d.operators, op);
-        for (int ch = 0; ch < 14; ++ch)
-            m.raw[ch] = SlotValue(block, minute, ch);
+        for (int ch = 0; ch < ChannelCount; ++ch)
+            m.raw[ch] = r.Raw(pick.slot, ch);
     }
-    for (int ch = 0; ch < 14; ++ch)
-        m.exception[ch] = s.exceptions->StateAt(ch, pick.slot);
+    for (int ch = 0; ch < ChannelCount; ++ch)
+        m.exception[ch] = r.Exception(ch, pick.slot);
     return m;
 }
 
@@ -320,12 +295,12 @@ WallMinute TMinuteWalker::NewestStored() {
         Source* s = SourceOf(sources, files, it->first);
         if (!s)
             continue;
-        if (!s->usable) {
+        if (!s->Usable()) {
             SetBlock(s->problem, s->path);
             continue;
         }
         ++looked;
-        for (int slot = s->slotCount - 1; slot >= 0 && s->start + slot > newest; --slot) {
+        for (int slot = int(s->slotCount) - 1; slot >= 0 && s->start + slot > newest; --slot) {
             bool readable = true;
             if (s->Stored(uint32_t(slot), readable)) {
                 newest = s->start + slot;
@@ -382,6 +357,8 @@ std::vector<PublishedMinute> TMinuteWalker::Late(WallMinute last, const TMinuteR
     for (const int month : months) {
         if (StartOfIndex(month) > last || int(found.size()) >= max)
             break;
+        // Month after month: the files of older months are not needed again.
+        sources.erase(month - 2);
         const std::pair<Print, Print> prints{PrintOf(files, month), PrintOf(files, month - 1)};
         const auto clean = FClean.find(month);
         if (clean != FClean.end() && clean->second == prints)
@@ -391,8 +368,10 @@ std::vector<PublishedMinute> TMinuteWalker::Late(WallMinute last, const TMinuteR
             if (known.Contains(w))
                 return;
             ++missing;
-            if (!skip.count(w) && int(found.size()) < max) {
-                found.push_back(Describe(p));
+            if (skip.count(w) || int(found.size()) >= max)
+                return;
+            if (std::optional<PublishedMinute> described = Describe(p)) {
+                found.push_back(std::move(*described));
                 found.back().late = true;
             }
         });
@@ -413,7 +392,7 @@ TMinuteRuns TMinuteWalker::StoredUpTo(WallMinute last) {
     for (const int month : months) {
         if (StartOfIndex(month) > last)
             break;
-        // Month after month: the sources of older months are not needed again.
+        // Month after month: the files of older months are not needed again.
         sources.erase(month - 2);
         VisitMonth(sources, files, month, last, [&](WallMinute w, const Pick&) { runs.Add(w); });
     }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -90,7 +91,8 @@ private:
     bool VisitMonth(Sources& sources, const std::map<int, QString>& files, int month,
                     WallMinute last, const std::function<void(WallMinute, const Pick&)>& visit);
     Print PrintOf(const std::map<int, QString>& files, int month) const;
-    PublishedMinute Describe(const Pick& pick);
+    // The minute as published; none when its day cannot be read now.
+    std::optional<PublishedMinute> Describe(const Pick& pick);
     void SetBlock(Block::Kind kind, const QString& path);
     // The offset of a local time and whether it exists, the zone's answer
     // kept per hour.
