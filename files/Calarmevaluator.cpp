@@ -191,16 +191,8 @@ void TAlarmEvaluator::Apply(const AlarmLogEntry& e) {
     } else if (at < 0) {
         return; // a clear or acknowledgement of an alarm the log does not hold
     } else {
-        AlarmLogEntry& a = FAlarms[size_t(at)];
-        a.event = e.event;
-        if (e.event == AlarmCleared) {
-            a.cleared = e.cleared;
-            a.peak = e.peak;
-        } else if (a.acknowledged.isEmpty()) {
-            a.acknowledged = e.acknowledged;
-            a.by = e.by;
+        if (FoldAlarmLine(FAlarms[size_t(at)], e))
             --FUnacknowledged[ch][kind];
-        }
     }
     FollowState(int(ch), int(kind));
     const QString& judged = e.event == AlarmCleared ? e.cleared : e.raised;

@@ -169,15 +169,21 @@ std::vector<AlarmLogEntry> FoldAlarmLog(const std::vector<AlarmLogEntry>& entrie
         }
         if (at == index.constEnd())
             continue;
-        AlarmLogEntry& a = alarms[*at];
-        a.event = e.event;
-        if (e.event == AlarmCleared) {
-            a.cleared = e.cleared;
-            a.peak = e.peak;
-        } else if (a.acknowledged.isEmpty()) {
-            a.acknowledged = e.acknowledged;
-            a.by = e.by;
-        }
+        FoldAlarmLine(alarms[*at], e);
     }
     return alarms;
+}
+
+bool FoldAlarmLine(AlarmLogEntry& a, const AlarmLogEntry& e) {
+    a.event = e.event;
+    if (e.event == AlarmCleared) {
+        a.cleared = e.cleared;
+        a.peak = e.peak;
+        return false;
+    }
+    if (!a.acknowledged.isEmpty())
+        return false;
+    a.acknowledged = e.acknowledged;
+    a.by = e.by;
+    return true;
 }

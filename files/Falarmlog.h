@@ -46,6 +46,10 @@ QByteArray AlarmLogLine(const AlarmLogEntry& e);
 // False for a line that is no whole entry.
 bool ParseAlarmLogLine(const QByteArray& line, AlarmLogEntry& e);
 
+// Takes a later line of an alarm (a clear or an acknowledgement) into the
+// alarm as raised; true when it is the alarm's first acknowledgement.
+bool FoldAlarmLine(AlarmLogEntry& alarm, const AlarmLogEntry& line);
+
 // The alarms of the entries in the order they were raised, each as its
 // raise with what became of it (event is the newest line's; the first
 // acknowledgement counts). Entries of an alarm not raised before are passed over.
