@@ -6,9 +6,17 @@
 
 // What the files of the main window share.
 
-inline const QString OpenFilter = QStringLiteral("ZMF files (*.zmf)");
-inline const QString CsvFilter = QStringLiteral("CSV files (*.csv)");
-inline const QString PdfFilter = QStringLiteral("PDF files (*.pdf)");
+// The file dialogs' filters, in the installed language; the patterns in
+// brackets stay as they are.
+inline QString OpenFilter() {
+    return QCoreApplication::translate("TfmMain", "ZMF files (*.zmf)");
+}
+inline QString CsvFilter() {
+    return QCoreApplication::translate("TfmMain", "CSV files (*.csv)");
+}
+inline QString PdfFilter() {
+    return QCoreApplication::translate("TfmMain", "PDF files (*.pdf)");
+}
 
 // Menu items that run the same handler are told apart by their tag.
 inline int Tag(const QAction* a) {

@@ -3,6 +3,7 @@
 #include "app/Umain.h"
 #include "config/Cconfig.h"
 #include "config/Fcodec.h"
+#include "config/Fforpeople.h"
 #include "dialogs/Ualarmlimits.h"
 
 #include "config/Cenv.h"
@@ -86,7 +87,7 @@ void TAlarming::Acknowledge(const QString& by) {
 
 QString TAlarming::RaisedText(const AlarmLogEntry& e) {
     return tr("Alarm %1: channel %2 %3 is beyond its limit %4 %5 (%6 %5)")
-        .arg(e.raised)
+        .arg(StoredMinuteForPeople(e.raised))
         .arg(e.channel)
         .arg(e.name, QString::fromLatin1(FormatAlarmValue(e.limit)), e.unit,
              QString::fromLatin1(FormatAlarmValue(e.peak)));

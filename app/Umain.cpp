@@ -266,7 +266,7 @@ void TfmMain::InstallDefaultDialogs() {
     ChooseSaveFile = [this](const QString& dir, const QString& filter) {
         QFileDialog dialog(this, QString(), dir, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(filter == CsvFilter ? "csv" : filter == PdfFilter ? "pdf" : "ZMF");
+        dialog.setDefaultSuffix(filter == CsvFilter() ? "csv" : filter == PdfFilter() ? "pdf" : "ZMF");
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                    ? dialog.selectedFiles().first()
                    : QString();

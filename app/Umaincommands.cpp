@@ -79,7 +79,7 @@ TfmChildData* TfmMain::OpenMonthFile(const QString& path) {
 
 void TfmMain::FileOpen1Execute() {
     // A name that does not exist is ignored without a message.
-    OpenMonthFile(ChooseOpenFile(FEnv.dataDir, OpenFilter));
+    OpenMonthFile(ChooseOpenFile(FEnv.dataDir, OpenFilter()));
 }
 
 void TfmMain::FileClose1Execute() {
@@ -481,7 +481,7 @@ void TfmMain::BackupExecute() {
 }
 
 void TfmMain::Import1Click() {
-    const QString source = ChooseOpenFile(FEnv.dataDir, OpenFilter);
+    const QString source = ChooseOpenFile(FEnv.dataDir, OpenFilter());
     if (source.isEmpty())
         return;
     // The directory is asked for, but the file always goes into the data
@@ -499,7 +499,7 @@ void TfmMain::TrmExportExecute() {
     TfmChildBase* w = ActiveChild();
     if (!w)
         return;
-    const QString path = ChooseSaveFile(FEnv.dataDir, CsvFilter);
+    const QString path = ChooseSaveFile(FEnv.dataDir, CsvFilter());
     TCsvOptions options;
     if (!path.isEmpty() && ChooseCsvOptions(options))
         w->ExportMarkedRange(path, options);

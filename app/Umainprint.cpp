@@ -96,7 +96,7 @@ void TfmMain::ExportReportOf(TfmChildBase* w, const TPrintRequest& request, int 
         return;
     const QString proposed =
         QDir(FEnv.dataDir).filePath(ReportPdfFileName(w->Document(), request));
-    const QString path = ChooseSaveFile(proposed, PdfFilter);
+    const QString path = ChooseSaveFile(proposed, PdfFilter());
     if (path.isEmpty())
         return;
     const QString refusal = RefusedOutputTarget(path, w->Document().FilePath());

@@ -4,6 +4,7 @@
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
+#include "config/Fforpeople.h"
 #include "dialogs/Upublishsettings.h"
 
 #include <QLabel>
@@ -17,7 +18,7 @@ namespace {
 constexpr int ShutdownWaitMs = 5000;
 
 QString Minute(WallMinute m) {
-    return m == NoMinute ? QStringLiteral("-") : QString::fromLatin1(MinuteText(FromWallMinute(m)));
+    return m == NoMinute ? QStringLiteral("-") : FormatDateTimeForPeople(FromWallMinute(m));
 }
 
 } // namespace

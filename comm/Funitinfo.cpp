@@ -2,6 +2,7 @@
 
 #include "comm/Ccommbase.h"
 #include "config/Cclock.h"
+#include "config/Fforpeople.h"
 
 namespace {
 
@@ -9,13 +10,16 @@ const QString Invalid = QStringLiteral("#INV");
 
 } // namespace
 
-QString FirmwareText(TCommBase& comm) {
+QString FirmwareText(TCommBase& comm, ReadingFor who) {
     DeviceInfo i;
     if (comm.GetInfo(i) == 0)
         return Invalid;
-    return QString::asprintf("%u.%.2u  -/- %4u.%.2u.%.2u", unsigned(i.versionMajor),
-                             unsigned(i.versionMinor), 1980u + i.releaseYear,
-                             unsigned(i.releaseMonth), unsigned(i.releaseDay));
+    const QString version =
+        QString::asprintf("%u.%.2u  -/- ", unsigned(i.versionMajor), unsigned(i.versionMinor));
+    if (who == ReadingFor::People)
+        return version + FormatDateForPeople(1980 + i.releaseYear, i.releaseMonth, i.releaseDay);
+    return version + QString::asprintf("%4u.%.2u.%.2u", 1980u + i.releaseYear,
+                                       unsigned(i.releaseMonth), unsigned(i.releaseDay));
 }
 
 QString RecordCountText(TCommBase& comm) {
@@ -25,10 +29,13 @@ QString RecordCountText(TCommBase& comm) {
     return QString::asprintf("%u", unsigned(uint32_t(count) & 0xFFFF));
 }
 
-QString UnitClockText(TCommBase& comm) {
+QString UnitClockText(TCommBase& comm, ReadingFor who) {
     DeviceClock c;
     if (comm.GetClock(c) == 0)
         return Invalid;
+    if (who == ReadingFor::People)
+        return FormatDateTimeSecondsForPeople(
+            {1980 + c.year, c.month, c.day, c.hour, c.minute, c.second});
     return QString::asprintf("%4u.%.2u.%.2u  /  %2u:%.2u:%.2u", 1980u + c.year, unsigned(c.month),
                              unsigned(c.day), unsigned(c.hour), unsigned(c.minute),
                              unsigned(c.second));

@@ -86,7 +86,7 @@ TfmACQInfo::TfmACQInfo(const TEnv& env, TCommBase& comm, QWidget* parent)
     connect(edtDate, &QDateEdit::dateChanged, this, edited);
     connect(edtTime, &QTimeEdit::timeChanged, this, edited);
 
-    lblVersion->setText(FirmwareText(comm));
+    lblVersion->setText(FirmwareText(comm, ReadingFor::People));
     ReadUnit();
     FollowPcClock();
 }
@@ -104,7 +104,7 @@ void TfmACQInfo::hideEvent(QHideEvent* event) {
 
 void TfmACQInfo::ReadUnit() {
     lblCount->setText(RecordCountText(FComm));
-    lblTime->setText(UnitClockText(FComm));
+    lblTime->setText(UnitClockText(FComm, ReadingFor::People));
 }
 
 void TfmACQInfo::FollowPcClock() {

@@ -18,6 +18,7 @@ class QPainter;
 class TConfig;
 class TDaySource;
 class TPrintJobGuard;
+struct AlarmStretch;
 struct MonthDocument;
 struct TEnv;
 struct TTraceFrame;
@@ -142,6 +143,8 @@ private:
     void CannotPrint() const;
     // The lines of the exception list, which name the periods' codes.
     std::vector<QByteArray> ExceptionTexts() const;
+    // The alarms of the document's month file, from the alarm log.
+    std::vector<AlarmStretch> AlarmStretches(const MonthDocument& d) const;
     // The location of the page headers, from the configuration.
     QString Location() const;
     // The colours of the traces and the legend.

@@ -7,12 +7,14 @@
 #include "config/Fcalendar.h"
 #include "config/Fcodec.h"
 #include "files/Cmonthdocument.h"
+#include "files/Falarmlog.h"
 #include "files/Fexceptionlist.h"
 #include "files/Fexceptions.h"
 #include "files/Fmonthfile.h"
 #include "print/Cprintbase.h"
 #include "print/Cprinttrace.h"
 #include "print/Fpagesections.h"
+#include "view/Falarmmarks.h"
 #include "view/Fexceptionbands.h"
 
 #include <QCoreApplication>
@@ -48,9 +50,18 @@ public:
     // diagram labelled at their first row: shaded, or outlined when the
     // period only notes.
     void ExceptionBands(const std::vector<QByteArray>& descriptions) const;
+    // The alarms over the printed minutes, as bars in the channels' print
+    // colours down the diagram's left edge, where the screen marks them
+    // under its time axis.
+    void AlarmBars(const std::vector<AlarmStretch>& stretches, const TTableColor& colours) const;
     TTraceFrame Frame() const;
 
 private:
+    // The page row of a minute at or after the first printed one.
+    int32_t Row(uint32_t minute) const {
+        return int32_t(int64_t(minute - FSpan.firstMinute) * FSpan.stepRows /
+                       int32_t(FSpan.stepMinutes));
+    }
     int32_t X(int32_t a) const { return FPage.PageX(a); }
     int32_t Y(int32_t row) const { return FPage.PageY(row); }
     int32_t PlotX(int32_t position) const {
@@ -129,17 +140,13 @@ void TViewPage::ValueGrid() const {
 void TViewPage::ExceptionBands(const std::vector<QByteArray>& descriptions) const {
     if (FSpan.endMinute <= FSpan.firstMinute)
         return;
-    const auto row = [this](uint32_t minute) {
-        return int32_t(int64_t(minute - FSpan.firstMinute) * FSpan.stepRows /
-                       int32_t(FSpan.stepMinutes));
-    };
     const int32_t left = X(0);
     const int32_t right = X(FDocument.display.viewHeight);
     for (const ExceptionBand& b :
          ShownExceptionBands(FDocument, int(FSpan.firstMinute), int(FSpan.endMinute) - 1)) {
         const uint32_t from = std::max(b.from, FSpan.firstMinute);
         const uint32_t to = std::min(b.to + 1, FSpan.endMinute);
-        const QRect band(QPoint(left, Y(row(from))), QPoint(right, Y(row(to)) - 1));
+        const QRect band(QPoint(left, Y(Row(from))), QPoint(right, Y(Row(to)) - 1));
         FPainter.save();
         if (b.noteOnly) {
             FPainter.setPen(QPen(Qt::black, 0, Qt::DashLine));
@@ -156,6 +163,24 @@ void TViewPage::ExceptionBands(const std::vector<QByteArray>& descriptions) cons
     }
 }
 
+void TViewPage::AlarmBars(const std::vector<AlarmStretch>& stretches,
+                          const TTableColor& colours) const {
+    // The bar fills the gap between the time texts and the diagram.
+    const int32_t right = X(0) - 1;
+    const int32_t left = right - std::max(FCharWidth / 2, 2) + 1;
+    const uint32_t end = FDocument.display.minutesShown;
+    for (const AlarmStretch& s : stretches) {
+        const uint32_t to = s.open ? std::max(end, s.from + 1) : s.to;
+        const uint32_t from = std::max(s.from, FSpan.firstMinute);
+        const uint32_t last = std::min(to, FSpan.endMinute);
+        if (from >= last)
+            continue;
+        const ChannelDef c = HeaderChannel(FDocument.header, s.channel);
+        FPainter.fillRect(QRect(QPoint(left, Y(Row(from))), QPoint(right, Y(Row(last)) - 1)),
+                          ColourToQColor(colours.Color(c.printColour % 7)));
+    }
+}
+
 TTraceFrame TViewPage::Frame() const {
     return {[this](int32_t position) { return PlotX(position); },
             [this](int32_t row) { return Y(row); }, FCharWidth, FLineHeight};
@@ -168,6 +193,14 @@ std::vector<QByteArray> TPrintBase::ExceptionTexts() const {
     std::vector<QByteArray> texts;
     ReadExceptionList(ExceptionListPath(FEnv.dataDir), texts);
     return texts;
+}
+
+std::vector<AlarmStretch> TPrintBase::AlarmStretches(const MonthDocument& d) const {
+    // A log that cannot be read marks no alarm: the print goes on without.
+    std::vector<AlarmLogEntry> log;
+    if (!ReadAlarmLog(AlarmLogPath(FEnv.dataDir), log))
+        return {};
+    return AlarmStretchesOf(d, log);
 }
 
 bool ViewSpanOf(const MonthDisplay& display, TViewSpan& span) {
@@ -237,6 +270,7 @@ int TPrintBase::PrintView(const MonthDocument& d, int n) {
     vertRes = pageHeight - topMargin - 2 * font.height();
     vertSize = d.display.viewWidth;
     sections.ExceptionBands(ExceptionTexts());
+    sections.AlarmBars(AlarmStretches(d), Table());
     sections.TimeGrid();
     sections.ValueGrid();
     // Nothing more left of the margin or above it, the labels included.

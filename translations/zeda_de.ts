@@ -493,8 +493,18 @@
     <name>FormatDateTimeForPeople</name>
     <message>
         <source>yyyy.MM.dd / _H:mm</source>
-        <extracomment>A QDateTime format: yyyy year, MM month, dd day, HH hour, mm minute; &quot;_H&quot; is the hour padded with a blank to two places.</extracomment>
+        <extracomment>A QDateTime format: yyyy year, MM month, dd day, HH hour, mm minute; &quot;_H&quot; is the hour padded with a blank to two places. The date and the time alone take the same forms.</extracomment>
         <translation>dd.MM.yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>yyyy.MM.dd</source>
+        <extracomment>The date alone, in the form of the date and time (&quot;yyyy.MM.dd / _H:mm&quot;).</extracomment>
+        <translation>dd.MM.yyyy</translation>
+    </message>
+    <message>
+        <source>_H:mm</source>
+        <extracomment>The time alone, in the form of the date and time (&quot;yyyy.MM.dd / _H:mm&quot;).</extracomment>
+        <translation>HH:mm</translation>
     </message>
 </context>
 <context>
@@ -1797,6 +1807,18 @@ Qt %3</translation>
         <source>Save</source>
         <comment>backs the month file up</comment>
         <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>ZMF files (*.zmf)</source>
+        <translation>ZMF-Dateien (*.zmf)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,9 @@
 #include "view/Frangestats.h"
 
+#include "config/Fcalendar.h"
 #include "config/Fchannel.h"
 #include "config/Fcodec.h"
+#include "config/Fforpeople.h"
 #include "files/Cmonthdata.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fexport.h"
@@ -81,6 +83,16 @@ TChannelStats ChannelFigures(TMonthReader& minutes, int channel, int from, int t
 QString TimeText(const MonthDocument& d, uint16_t slot) {
     return QString::fromLatin1(ExportTimeText(d, slot));
 }
+
+} // namespace
+
+QString SlotTimeForPeople(const MonthDocument& d, uint32_t slot) {
+    const MonthInfo info = d.Info();
+    return FormatDateTimeForPeople({SlotYear(info, slot), SlotMonth(info, slot),
+                                    SlotDay(info, slot), int(SlotHour(slot)), int(slot % 60), 0});
+}
+
+namespace {
 
 std::optional<double> AsDouble(std::optional<uint32_t> v) {
     return v ? std::optional<double>(double(*v)) : std::nullopt;
@@ -194,7 +206,8 @@ QString RangeStatsTable(const MonthDocument& document, const TRangeStats& stats)
 
 QString RangeSummaryText(const MonthDocument& document, const TRangeStats& stats) {
     QString text = QCoreApplication::translate("Frangestats", "Range %1 – %2, %3")
-                       .arg(TimeText(document, stats.from), TimeText(document, stats.to),
+                       .arg(SlotTimeForPeople(document, stats.from),
+                            SlotTimeForPeople(document, stats.to),
                             DurationText(stats.to - stats.from));
     int without = 0;
     for (const TChannelStats& c : stats.channels)

@@ -70,6 +70,10 @@ QStringList FigureTexts(const TChannelStats& channel);
 // "1 minute without data", "10 minutes without data".
 QString WithoutDataText(int minutes);
 
+// A slot's minute as the screen shows a time (the table for the clipboard
+// keeps the CSV's form).
+QString SlotTimeForPeople(const MonthDocument& document, uint32_t slot);
+
 // "1 h 05 min" for a span of minutes; days when it is a day or longer
 // ("2 d 03 h 10 min").
 QString DurationText(int minutes);

@@ -1,6 +1,5 @@
 #include "view/Fviewchannel.h"
 
-#include "config/Fforpeople.h"
 #include "config/Fcodec.h"
 
 #include <QCoreApplication>
@@ -9,6 +8,7 @@
 
 #include "config/Fcalendar.h"
 #include "config/Fchannel.h"
+#include "config/Fforpeople.h"
 #include "files/Cmonthdata.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
@@ -25,10 +25,6 @@ QByteArray PadRight(const QByteArray& s, int width) {
 // Pads on the left to at least width bytes, like "%Nd".
 QByteArray PadLeft(const QByteArray& s, int width) {
     return s.size() >= width ? s : QByteArray(width - s.size(), ' ') + s;
-}
-
-QByteArray TwoDigits(int v) {
-    return PadLeft(QByteArray::number(v), 2).replace(' ', '0');
 }
 
 } // namespace
@@ -72,12 +68,11 @@ QByteArray ChannelRowNoDataText(int row, const ChannelDef& c) {
 
 QByteArray SlotTimeText(const MonthDocument& document, uint32_t slot) {
     const MonthInfo info = document.Info();
-    const QByteArray date = PadLeft(QByteArray::number(SlotYear(info, slot)), 4) + '.' +
-                            TwoDigits(SlotMonth(info, slot)) + '.' + TwoDigits(SlotDay(info, slot));
-    const QByteArray hour =
-        PadLeft(QByteArray::number(SlotHour(slot)), 2) + ':' + TwoDigits(int(slot % 60));
-    return ToAnsi(QCoreApplication::translate("Fviewchannel", "Day: %1  /  Hour: %2      ")
-                      .arg(QString::fromLatin1(date), QString::fromLatin1(hour)));
+    const QString date =
+        FormatDateForPeople(SlotYear(info, slot), SlotMonth(info, slot), SlotDay(info, slot));
+    const QString hour = FormatTimeForPeople(int(SlotHour(slot)), int(slot % 60));
+    return ToAnsi(
+        QCoreApplication::translate("Fviewchannel", "Day: %1  /  Hour: %2      ").arg(date, hour));
 }
 
 QByteArray OperatorLineText(const MonthDocument& document, uint8_t operatorIndex) {

@@ -1,5 +1,7 @@
 #include "view/Ualarmpanel.h"
 
+#include "config/Fforpeople.h"
+
 #include "files/Calarmevaluator.h"
 
 #include <QCoreApplication>
@@ -37,9 +39,10 @@ void TAlarmPanel::ShowAlarms(const TAlarmEvaluator& alarms) {
         const AlarmLogEntry& a = all[all.size() - 1 - size_t(row)];
         const QString ack = a.acknowledged.isEmpty()
                                 ? QString()
-                                : tr("%1 by %2").arg(a.acknowledged, a.by.isEmpty() ? "-" : a.by);
-        const QStringList cells = {a.raised,
-                                   a.cleared,
+                                : tr("%1 by %2").arg(StoredMinuteForPeople(a.acknowledged),
+                                                      a.by.isEmpty() ? "-" : a.by);
+        const QStringList cells = {StoredMinuteForPeople(a.raised),
+                                   StoredMinuteForPeople(a.cleared),
                                    QString("%1 %2").arg(a.channel).arg(a.name),
                                    AlarmKindText(a.kind),
                                    QString::fromLatin1(FormatAlarmValue(a.limit)) + ' ' + a.unit,

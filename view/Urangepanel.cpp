@@ -2,7 +2,6 @@
 
 #include "config/Fcodec.h"
 #include "files/Cmonthdocument.h"
-#include "files/Fexport.h"
 #include "view/Fdraw.h"
 
 #include <QClipboard>
@@ -81,8 +80,8 @@ void TRangePanel::ShowRange(const MonthDocument* document) {
     FSummary = RangeSummaryText(*document, stats);
     FTable = RangeStatsTable(*document, stats);
     lblRange->setText(tr("Start: %1   End: %2   Duration: %3")
-                          .arg(QString::fromLatin1(ExportTimeText(*document, stats.from)),
-                               QString::fromLatin1(ExportTimeText(*document, stats.to)),
+                          .arg(SlotTimeForPeople(*document, stats.from),
+                               SlotTimeForPeople(*document, stats.to),
                                DurationText(stats.to - stats.from)));
     int without = 0;
     tblRange->setRowCount(int(stats.channels.size()));

@@ -60,7 +60,7 @@ private slots:
         QTRY_VERIFY(fmChildAct && fmChildAct->Document().display.minutesShown > 0);
         QTRY_COMPARE(alarming->Panel()->tblAlarms->rowCount(), 1);
         QTableWidget* t = alarming->Panel()->tblAlarms;
-        QCOMPARE(t->item(0, TAlarmPanel::ColRaised)->text(), QString("2026-03-10 14:00"));
+        QCOMPARE(t->item(0, TAlarmPanel::ColRaised)->text(), QString("2026.03.10 / 14:00"));
         QCOMPARE(t->item(0, TAlarmPanel::ColKind)->text(), QString("low"));
         QCOMPARE(t->item(0, TAlarmPanel::ColLimit)->text(), QString("5.0 C"));
         QVERIFY(alarming->Indicator()->isVisible());
@@ -75,7 +75,7 @@ private slots:
         QVERIFY(!alarming->Indicator()->isVisible());
         QCOMPARE(channels->item(row, TChannelPanel::ColAlarm)->text(), QString("acknowledged"));
         QCOMPARE(t->item(0, TAlarmPanel::ColAcknowledged)->text(),
-                 QString("2026-03-10 14:00 by Huber"));
+                 QString("2026.03.10 / 14:00 by Huber"));
         std::vector<AlarmLogEntry> log;
         QVERIFY(ReadAlarmLog(AlarmLogPath(env.dataDir), log));
         QCOMPARE(log.size(), size_t(2));

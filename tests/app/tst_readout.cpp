@@ -95,7 +95,7 @@ private slots:
         c->pwMouseUp(Qt::RightButton, 70);
         QCOMPARE(panel->tblRange->rowCount(), 2);
         QCOMPARE(panel->lblRange->text(),
-                 QString("Start: 2026-03-01 00:40   End: 2026-03-01 01:10   Duration: 0 h 30 min"));
+                 QString("Start: 2026.03.01 /  0:40   End: 2026.03.01 /  1:10   Duration: 0 h 30 min"));
         QCOMPARE(panel->tblRange->item(0, 0)->text(), QString("1 Druck"));
         QStringList row;
         for (int k = 1; k < panel->tblRange->columnCount(); ++k)
@@ -105,7 +105,7 @@ private slots:
                                    "21 of 31"}));
         QCOMPARE(panel->lblWithoutData->text(), QString("10 minutes without data"));
         const QLabel* status = w->findChild<QLabel*>("lblRangeStatus");
-        QCOMPARE(status->text(), QString::fromUtf8("Range 2026-03-01 00:40 – 2026-03-01 01:10, 0 h "
+        QCOMPARE(status->text(), QString::fromUtf8("Range 2026.03.01 /  0:40 – 2026.03.01 /  1:10, 0 h "
                                                    "30 min, 10 minutes without data"));
         panel->btnCopy->click();
         const QString copied = QGuiApplication::clipboard()->text();

@@ -1,4 +1,6 @@
 // Which language the programs speak, and the catalogues they carry.
+#include "config/Cclock.h"
+#include "config/Fforpeople.h"
 #include "config/Flanguage.h"
 
 #include <QCoreApplication>
@@ -102,6 +104,37 @@ private slots:
         QCOMPARE(StoredLanguage(ini), QByteArray("de"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("[ZEDA]\nBetriebsort=Nord\nLanguage=de\n"));
+    }
+
+    // One form a language for every time on screen: the date alone and the
+    // time alone are its two halves; a clock that reads as no date is shown
+    // as it reads, and a stored minute that is none stays as it is.
+    void timesOnScreenTakeTheLanguagesOneForm_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("source") << Language::Source
+                                << QStringList{"2026.03.05 /  9:07", "2026.03.05", " 9:07",
+                                               "2026.03.05 /  9:07:03", "2026.12.31 / 23:59"};
+        QTest::newRow("English") << Language::English
+                                 << QStringList{"2026-03-05 09:07", "2026-03-05", "09:07",
+                                                "2026-03-05 09:07:03", "2026-12-31 23:59"};
+        QTest::newRow("German") << Language::German
+                                << QStringList{"05.03.2026 09:07", "05.03.2026", "09:07",
+                                               "05.03.2026 09:07:03", "31.12.2026 23:59"};
+    }
+    void timesOnScreenTakeTheLanguagesOneForm() {
+        QFETCH(Language, language);
+        QFETCH(QStringList, expected);
+        QVERIFY(InstallLanguage(*QCoreApplication::instance(), language));
+        const LocalTime t{2026, 3, 5, 9, 7, 3};
+        QCOMPARE((QStringList{FormatDateTimeForPeople(t), FormatDateForPeople(2026, 3, 5),
+                              FormatTimeForPeople(9, 7), FormatDateTimeSecondsForPeople(t),
+                              StoredMinuteForPeople("2026-12-31 23:59")}),
+                 expected);
+        QCOMPARE(FormatDateForPeople(1980, 0, 0), QString("1980.00.00"));
+        QCOMPARE(FormatDateTimeForPeople({2010, 13, 1, 7, 5, 0}), QString("2010.13.01 /  7:05"));
+        QCOMPARE(StoredMinuteForPeople(""), QString());
+        QCOMPARE(StoredMinuteForPeople("2026-02-30 10:00"), QString("2026-02-30 10:00"));
     }
 
     void catalogueReplacesTheLanguageBefore() {

@@ -1,6 +1,9 @@
 #include "Fprinttestsupport.h"
 
+#include "config/Ctablecolor.h"
 #include "files/Cfiledata.h"
+#include "files/Falarmlog.h"
+#include "files/Falarmrule.h"
 #include "print/Fprintwindow.h"
 #include "view/Cscale.h"
 
@@ -109,6 +112,60 @@ private slots:
         }
         QCOMPARE(shades, 1);
         QCOMPARE(outlines, 1);
+    }
+
+    // The bars run down the diagram's left edge in the print colours: a
+    // cleared alarm over its minutes, an active one to the minutes shown,
+    // both cut to the printed span; another month's alarm is not drawn.
+    void alarmsArePrintedAsBarsDownTheLeftEdge_data() {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<QList<int>>("bars"); // channel, first row, end row of each
+        QTest::newRow("from midnight") << 0 << QList<int>{0, 120, 180, 1, 480, 600};
+        QTest::newRow("from 2:30") << 150 << QList<int>{0, 0, 30, 1, 330, 450};
+        QTest::newRow("from 4:00") << 240 << QList<int>{1, 240, 360};
+    }
+    void alarmsArePrintedAsBarsDownTheLeftEdge() {
+        QFETCH(int, first);
+        QFETCH(QList<int>, bars);
+        ChannelDefs c = Channels(2);
+        c[0].printColour = 3;
+        c[0].colourChoice = 9; // the screen's colour is not the print's
+        c[1].printColour = 5;
+        TPrintFixture f(c, 600);
+        QVERIFY(f.Save());
+        const auto entry = [&f](int channel, const QByteArray& event, const char* raised) {
+            AlarmLogEntry e;
+            e.event = event;
+            e.channel = channel;
+            e.kind = AlarmHigh;
+            e.raised = raised;
+            e.file = f.doc.fileName;
+            return e;
+        };
+        std::vector<AlarmLogEntry> log{entry(1, AlarmRaised, "2026-03-01 02:00"),
+                                       entry(2, AlarmRaised, "2026-03-01 08:00"),
+                                       entry(1, AlarmCleared, "2026-03-01 02:00"),
+                                       entry(2, AlarmRaised, "2026-02-01 08:00")};
+        log[2].cleared = "2026-03-01 03:00";
+        log[3].file = "D2026-02.ZMF";
+        QVERIFY(AppendAlarmLog(AlarmLogPath(f.dir.path()), log));
+        const TViewPage pg(f, 2, 600, 300, 1, uint16_t(first));
+        QCOMPARE(f.prnt->PrintView(f.doc, 0), 1);
+        const QColor colours[] = {ColourToQColor(TTableColor().Color(3)),
+                                  ColourToQColor(TTableColor().Color(5))};
+        QList<int> found;
+        for (const auto& fill : f.Rec().fills) {
+            if (fill.rect.right() != pg.L - 1)
+                continue;
+            QCOMPARE(fill.rect.left(), pg.L - std::max(f.w / 2, 2));
+            found << int(std::find(colours, colours + 2, fill.colour) - colours)
+                  << fill.rect.top() << fill.rect.bottom() + 1;
+        }
+        for (int i = 0; i < bars.size(); i += 3) {
+            bars[i + 1] = pg.Y(bars[i + 1]);
+            bars[i + 2] = pg.Y(bars[i + 2]);
+        }
+        QCOMPARE(found, bars);
     }
 
     void zeroSizedWindowPrintsNothing() {

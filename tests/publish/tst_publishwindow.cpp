@@ -261,7 +261,8 @@ private slots:
             Wall(2026, 3, 10, 14, 0) + w->Service()->StoredCount() - 1;
         QTRY_COMPARE(p->Status().acknowledged, last);
         QTRY_COMPARE(p->StatusLabel()->text(),
-                     "MQTT: connected, backlog 0, acknowledged up to " + Text(last));
+                     "MQTT: connected, backlog 0, acknowledged up to " +
+                         Text(last).replace('-', '.').replace(' ', " / "));
         w->close();
         QCOMPARE(FileBytes(FDir.filePath("publish.state")),
                  "cursor=" + Text(last).toLatin1() + "\npublished=2026-03-10 14:00/" +

@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(lines[2], QString::fromUtf8("1\tDruck\tbar\t1.0\t—\t—\t1.0\t6.0\t3.4\t1.9\t5\t5"));
         QCOMPARE(lines[3], QString::fromUtf8("2\tTemp\tC\t11\t—\t—\t11\t11\t11\t0\t7\t3"));
         QCOMPARE(RangeSummaryText(d, r),
-                 QString::fromUtf8("Range 2026-03-01 01:40 – 2026-03-01 01:49, 0 h 09 min, 5 "
+                 QString::fromUtf8("Range 2026.03.01 /  1:40 – 2026.03.01 /  1:49, 0 h 09 min, 5 "
                                    "minutes without data"));
         QCOMPARE(DurationText(2 * 1440 + 3 * 60 + 7), QString("2 d 3 h 07 min"));
         QCOMPARE(ReadoutNumber(-25.0, 1), QString("-2.5"));
