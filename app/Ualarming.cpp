@@ -3,6 +3,7 @@
 #include "app/Umain.h"
 #include "config/Cconfig.h"
 #include "config/Fcodec.h"
+#include "config/Ffilestamp.h"
 #include "config/Fforpeople.h"
 #include "dialogs/Ualarmlimits.h"
 
@@ -16,7 +17,6 @@
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDockWidget>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -63,10 +63,7 @@ void TAlarming::ReloadLimits() {
 }
 
 void TAlarming::FollowLog() {
-    const QFileInfo info(FEvaluator->LogPath());
-    const QString stamp = info.exists() ? QString::number(info.size()) + ' ' +
-                                              QString::number(info.lastModified().toMSecsSinceEpoch())
-                                        : QString();
+    const QString stamp = FileStamp(FEvaluator->LogPath());
     if (stamp == FLogStamp)
         return;
     FLogStamp = stamp;

@@ -7,6 +7,7 @@
 #include "config/Cinifile.h"
 #include "config/Cmessages.h"
 #include "config/Fmemory.h"
+#include "config/Fsettingkeys.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -59,7 +60,7 @@ SampleRecord SampleRecordFromBytes(const QByteArray& bytes, qsizetype at) {
 QString PortDevice(const TIniFile& ini, uint16_t portNumber) {
     if (portNumber < 1 || portNumber > 4)
         return {};
-    const QByteArray other = ini.ReadString(IniSection, "COM" + QByteArray::number(portNumber), "");
+    const QByteArray other = ini.ReadString(IniSection, SettingKey::PortDevice(portNumber), "");
     if (!other.isEmpty())
         return QFile::decodeName(other);
     return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
@@ -89,8 +90,8 @@ bool TCommBase::Start() {
 
 void TCommBase::ReadPortSettings() {
     const TIniFile ini(FEnv.IniPath());
-    PortNumber = static_cast<uint16_t>(ini.ReadInteger(IniSection, "Kommunikationsport", 2));
-    BaudRate = static_cast<uint16_t>(ini.ReadInteger(IniSection, "Baudrate", 19200));
+    PortNumber = static_cast<uint16_t>(ini.ReadInteger(IniSection, SettingKey::PortNumber, 2));
+    BaudRate = static_cast<uint16_t>(ini.ReadInteger(IniSection, SettingKey::BaudRate, 19200));
 }
 
 QString TCommBase::PortName() const {

@@ -5,11 +5,13 @@
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
+#include "config/Fsettingkeys.h"
 
 #include <QCoreApplication>
 
 UnitKind ReadUnitKind(const TEnv& env) {
-    const QByteArray kind = TIniFile(env.IniPath()).ReadString(IniSection, "Unit", "sim");
+    const QByteArray kind =
+        TIniFile(env.IniPath()).ReadString(IniSection, SettingKey::UnitKind, "sim");
     return kind.toLower() == "serial" ? UnitKind::Serial : UnitKind::Simulator;
 }
 
@@ -27,12 +29,12 @@ QString UnitKindText(const TCommBase& comm) {
 
 int PortItemFromIni(const TEnv& env) {
     // A missing key: the port the link tries at start.
-    const int port = TIniFile(env.IniPath()).ReadInteger(IniSection, "Kommunikationsport", 2);
+    const int port = TIniFile(env.IniPath()).ReadInteger(IniSection, SettingKey::PortNumber, 2);
     return port >= 1 && port <= 4 ? port - 1 : -1;
 }
 
 int SpeedItemFromIni(const TEnv& env) {
-    const int speed = TIniFile(env.IniPath()).ReadInteger(IniSection, "Baudrate", 0);
+    const int speed = TIniFile(env.IniPath()).ReadInteger(IniSection, SettingKey::BaudRate, 0);
     for (int i = 0; i < 5; ++i) {
         if (uint32_t(speed) == DialogSpeeds[i])
             return i;
@@ -41,10 +43,11 @@ int SpeedItemFromIni(const TEnv& env) {
 }
 
 bool WriteCommSettings(const TEnv& env, int portItem, int speedItem) {
-    if (portItem >= 0 && portItem <= 3 && !WriteConfigKey(env, "Kommunikationsport", portItem + 1))
+    if (portItem >= 0 && portItem <= 3 &&
+        !WriteConfigKey(env, SettingKey::PortNumber, portItem + 1))
         return false;
     const int item = speedItem >= 0 && speedItem <= 5 ? speedItem : 5;
-    return WriteConfigKey(env, "Baudrate", int(DialogSpeeds[item]));
+    return WriteConfigKey(env, SettingKey::BaudRate, int(DialogSpeeds[item]));
 }
 
 QString AutoDetectFailedText() {

@@ -4,6 +4,7 @@
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
+#include "config/Fsettingkeys.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,10 +65,10 @@ QString SerialDeviceLine(const SerialDevice& d) {
 bool WritePortDevice(const TEnv& env, int portNumber, const QString& device) {
     if (portNumber < 1 || portNumber > 4)
         return false;
-    if (!WriteConfigKey(env, "Kommunikationsport", portNumber))
+    if (!WriteConfigKey(env, SettingKey::PortNumber, portNumber))
         return false;
     const TIniFile ini(env.IniPath());
     if (device.isEmpty() || PortDevice(ini, uint16_t(portNumber)) == device)
         return true;
-    return WriteConfigKey(env, "COM" + QByteArray::number(portNumber), QFile::encodeName(device));
+    return WriteConfigKey(env, SettingKey::PortDevice(portNumber), QFile::encodeName(device));
 }

@@ -6,6 +6,7 @@
 #include "config/Cclock.h"
 #include "config/Cenv.h"
 #include "config/Cmessages.h"
+#include "config/Fforpeople.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -50,7 +51,7 @@ TfmACQInfo::TfmACQInfo(const TEnv& env, TCommBase& comm, QWidget* parent)
     setting->setObjectName("GroupBox2");
     edtDate = new QDateEdit(setting);
     edtDate->setObjectName("edtDate");
-    edtDate->setDisplayFormat("yyyy.MM.dd");
+    edtDate->setDisplayFormat(DatePatternForPeople());
     // The unit keeps the year in one byte counted from 1980.
     edtDate->setDateRange(QDate(1980, 1, 1), QDate(2235, 12, 31));
     edtTime = new QTimeEdit(setting);

@@ -7,6 +7,7 @@
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
 #include "config/Cmessages.h"
+#include "config/Fsettingkeys.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -207,7 +208,7 @@ void TfmCommunication::btnOkClick() {
     const bool changed = serial != (ReadUnitKind(FEnv) == UnitKind::Serial);
     const bool written = WriteCommSettings(FEnv, PortItem(), SpeedItem()) &&
                          (PortItem() < 0 || WritePortDevice(FEnv, PortItem() + 1, Device())) &&
-                         WriteConfigKey(FEnv, "Unit", serial ? "serial" : "sim");
+                         WriteConfigKey(FEnv, SettingKey::UnitKind, serial ? "serial" : "sim");
     if (written && changed)
         FEnv.messages->Show(TMessages::Information,
                             QCoreApplication::translate(

@@ -4,6 +4,7 @@
 #include "config/Cinifile.h"
 #include "config/Cmessages.h"
 #include "config/Ffontrecord.h"
+#include "config/Fsettingkeys.h"
 
 TConfig* Config = nullptr;
 
@@ -36,34 +37,36 @@ void TConfig::Load() {
     LoadZooms(ini);
 }
 
-void TConfig::Reload(int part) {
+void TConfig::Reload(TSettingsGroup group) {
     const TIniFile ini(FIniPath);
-    switch (part) {
-    case 0:
+    switch (group) {
+    case TSettingsGroup::Location:
         LoadLocation(ini);
         break;
-    case 1:
+    case TSettingsGroup::RetentionMonths:
         LoadRetention(ini);
         break;
-    case 2:
+    case TSettingsGroup::Channels:
         LoadChannels(ini);
         break;
-    default:
-        // 3 (operators) and 4 (summer time) are read where they are used.
+    case TSettingsGroup::Operators:
+    case TSettingsGroup::SummerTime:
         break;
     }
+    emit changed(group);
 }
 
 void TConfig::LoadBackground(const TIniFile& ini) {
-    SetBackgroundChoice(ini.ReadInteger(IniSection, "FormsColor", White));
+    SetBackgroundChoice(ini.ReadInteger(IniSection, SettingKey::Background, White));
 }
 
 void TConfig::LoadLocation(const TIniFile& ini) {
-    location = ini.ReadString(IniSection, "Betriebsort", QByteArray());
+    location = ini.ReadString(IniSection, SettingKey::Location, QByteArray());
 }
 
 void TConfig::LoadRetention(const TIniFile& ini) {
-    retentionMonths = static_cast<uint16_t>(ini.ReadInteger(IniSection, "Datenerhaltzeitraum", 0));
+    retentionMonths =
+        static_cast<uint16_t>(ini.ReadInteger(IniSection, SettingKey::RetentionMonths, 0));
 }
 
 void TConfig::LoadChannels(const TIniFile& ini) {
@@ -72,16 +75,15 @@ void TConfig::LoadChannels(const TIniFile& ini) {
 
 void TConfig::LoadPrinterFont(const TIniFile& ini) {
     QByteArray bytes;
-    if (!TextToFontBytes(ini.ReadString(IniSection, "Druckerschriftdefinition", QByteArray()),
-                         bytes))
+    if (!TextToFontBytes(ini.ReadString(IniSection, SettingKey::PrinterFont, QByteArray()), bytes))
         return;
     printerFontRecord = bytes;
     printerFontSet = true;
 }
 
 void TConfig::LoadZooms(const TIniFile& ini) {
-    timeZoom = ini.ReadInteger(IniSection, "Zeitfaktor", 1);
-    sizeZoom = ini.ReadInteger(IniSection, SizeFactorKey, 1);
+    timeZoom = ini.ReadInteger(IniSection, SettingKey::TimeZoom, 1);
+    sizeZoom = ini.ReadInteger(IniSection, SettingKey::SizeZoom, 1);
 }
 
 bool WriteConfigKey(const TEnv& env, const QByteArray& key, const QByteArray& value) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "config/Fchannel.h"
+#include "config/Fsettingkeys.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 
 class TIniFile;
@@ -10,20 +12,29 @@ struct TEnv;
 
 // The one section of the INI file.
 inline const QByteArray IniSection = "ZEDA";
-// "Größenfaktor" in code page 850: the size-factor key, matched as its bytes.
-inline const QByteArray SizeFactorKey =
-    QByteArray("\x47\x72\x94\xE1\x65\x6E\x66\x61\x6B\x74\x6F\x72", 12);
+// The size-factor key under the name the window's settings use.
+inline const QByteArray& SizeFactorKey = SettingKey::SizeZoom;
+
+// The groups of settings a dialog changes at once.
+enum class TSettingsGroup {
+    Location,        // "Betriebsort"
+    RetentionMonths, // "Datenerhaltzeitraum"
+    Channels,        // "Kanal_1" … "Kanal_14"
+    Operators,       // the operator list and the passwords, read where they are used
+    SummerTime,      // "SZ_<year>", read where it is used
+};
 
 // In-memory copy of the settings several parts need, and the operator on
 // duty. It mirrors the INI file and never writes it.
-class TConfig {
+class TConfig : public QObject {
+    Q_OBJECT
 public:
     // Defaults, then the load from the INI file at iniPath.
     explicit TConfig(QString iniPath);
 
     void Load();
-    // 0 location, 1 retention months, 2 channel definitions; 3 and 4 nothing.
-    void Reload(int part);
+    // Reads a group again after a dialog wrote it, and tells the listeners.
+    void Reload(TSettingsGroup group);
 
     const QString& IniPath() const { return FIniPath; }
 
@@ -44,6 +55,10 @@ public:
 
     // Background choice 1 or 2 with its colour; other values leave the colour.
     void SetBackgroundChoice(int32_t choice);
+
+signals:
+    // A group was written and read again.
+    void changed(TSettingsGroup group);
 
 private:
     // One step each of the load, in its order.

@@ -1,6 +1,7 @@
 #include "config/Falarmlimits.h"
 
 #include "config/Cinifile.h"
+#include "config/Fsettingkeys.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -92,7 +93,8 @@ bool TakeField(const QByteArray& field, const QByteArray& value, AlarmLimits& l,
 } // namespace
 
 QByteArray AlarmKey(int channel) {
-    return "Kanal_" + QByteArray::number(channel);
+    // Named as the channel's definition in the "ZEDA" section.
+    return SettingKey::Channel(channel);
 }
 
 bool ParseAlarmValue(const QByteArray& text, int64_t& value) {

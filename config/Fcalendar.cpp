@@ -3,6 +3,7 @@
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
+#include "config/Fsettingkeys.h"
 
 #include <cctype>
 
@@ -139,7 +140,7 @@ bool ParseSummerRule(const QByteArray& text, SummerRule& rule) {
 }
 
 bool ReadSummerRule(const TIniFile& ini, uint8_t year, SummerRule& rule) {
-    const QByteArray key = "SZ_" + QByteArray::number(YearBase + int(year));
+    const QByteArray key = SettingKey::SummerTime(YearBase + int(year));
     return ParseSummerRule(ini.ReadString(IniSection, key, QByteArray()), rule);
 }
 

@@ -3,8 +3,10 @@
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 #include "config/Fmemory.h"
+#include "config/Fsettingkeys.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -140,8 +142,8 @@ QByteArray FormatChannelDef(const ChannelDef& c) {
 
 void ReloadChannelDefs(const TIniFile& ini, ChannelDefs& channels) {
     for (int n = 1; n <= static_cast<int>(channels.size()); ++n) {
-        const QByteArray key = "Kanal_" + QByteArray::number(n);
-        channels[n - 1] = ParseChannelDef(ini.ReadString(IniSection, key, QByteArray()));
+        channels[n - 1] =
+            ParseChannelDef(ini.ReadString(IniSection, SettingKey::Channel(n), QByteArray()));
     }
 }
 
@@ -170,6 +172,15 @@ QByteArray ValueText(const ChannelDef& c, uint32_t value, bool comma) {
     const TLimitVerdict verdict = LimitVerdict(c, value);
     return verdict == TLimitVerdict::InRange ? FormatFixed(value, c.decimals, comma)
                                              : LimitText(verdict);
+}
+
+QByteArray ChannelValueText(const ChannelDef& c, uint32_t value) {
+    const TLimitVerdict verdict = LimitVerdict(c, value);
+    if (verdict != TLimitVerdict::InRange)
+        return LimitText(verdict);
+    // QByteArray::number ignores the locale: always a point.
+    const double v = double(value) / std::pow(10.0, c.decimals);
+    return QByteArray::number(v, 'f', c.decimals).rightJustified(6, ' ');
 }
 
 ChannelDef WithinDialogRanges(ChannelDef c) {

@@ -92,3 +92,7 @@ QByteArray LimitText(TLimitVerdict verdict);
 QByteArray FormatFixed(uint32_t value, unsigned decimals, bool comma);
 // LimitText beyond the limits, otherwise FormatFixed.
 QByteArray ValueText(const ChannelDef& c, uint32_t value, bool comma);
+// "#U/L" below the minimal value, "#O/L" above the maximal one, otherwise
+// the value divided by 10^decimals, right-aligned in six characters with
+// exactly that many decimals and a point.
+QByteArray ChannelValueText(const ChannelDef& c, uint32_t value);

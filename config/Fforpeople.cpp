@@ -37,13 +37,16 @@ QString FormatDateTimeSecondsForPeople(const LocalTime& t) {
            QString::number(t.second).rightJustified(2, QLatin1Char('0'));
 }
 
-QString FormatDateForPeople(int year, int month, int day) {
+QString DatePatternForPeople() {
     //: The date alone, in the form of the date and time ("yyyy.MM.dd / _H:mm").
-    const char* source = QT_TRANSLATE_NOOP("FormatDateTimeForPeople", "yyyy.MM.dd");
+    return QCoreApplication::translate("FormatDateTimeForPeople", "yyyy.MM.dd");
+}
+
+QString FormatDateForPeople(int year, int month, int day) {
     const QDate date(year, month, day);
     if (!date.isValid())
         return QString::asprintf("%04d.%02d.%02d", year, month, day);
-    return date.toString(Pattern(source, 0));
+    return date.toString(DatePatternForPeople());
 }
 
 QString FormatTimeForPeople(int hour, int minute) {

@@ -15,6 +15,8 @@ QString FormatDateTimeForPeople(const LocalTime& t);
 QString FormatDateTimeSecondsForPeople(const LocalTime& t);
 // The date alone and the time alone, in the same forms.
 QString FormatDateForPeople(int year, int month, int day);
+// The QDateTime pattern of the date alone, for a date editor.
+QString DatePatternForPeople();
 QString FormatTimeForPeople(int hour, int minute);
 // A minute as the alarm log and the publisher store it ("2026-12-10 09:38"),
 // in the people's form; a text that is no such minute stays as it is.

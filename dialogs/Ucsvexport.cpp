@@ -1,6 +1,6 @@
 #include "dialogs/Ucsvexport.h"
 
-#include "view/Uokcancel.h"
+#include "config/Uokcancel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

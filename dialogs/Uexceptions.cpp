@@ -2,9 +2,9 @@
 
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
+#include "config/Uokcancel.h"
 #include "files/Fexceptionlist.h"
 #include "files/Fexceptions.h"
-#include "view/Uokcancel.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

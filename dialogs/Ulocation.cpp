@@ -3,6 +3,7 @@
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
+#include "config/Fsettingkeys.h"
 #include "config/Ftextfield.h"
 #include "dialogs/Usettingsform.h"
 #include "files/Fmonthfile.h"
@@ -20,7 +21,7 @@ TfmLocation::TfmLocation(const TEnv& env, QWidget* parent) : QDialog(parent), FE
     // A month file header keeps no more.
     edtLocation->setMaxLength(int(LocationSize - 1));
     const TIniFile ini(env.IniPath());
-    edtLocation->setText(FromAnsi(ini.ReadString(IniSection, "Betriebsort", QByteArray())));
+    edtLocation->setText(FromAnsi(ini.ReadString(IniSection, SettingKey::Location, QByteArray())));
     edtLocation->setPlaceholderText(tr("At most %1 characters").arg(edtLocation->maxLength()));
     lblLeft = new QLabel(this);
     lblLeft->setObjectName("lblLeft");
@@ -48,9 +49,9 @@ void TfmLocation::btnOkClick() {
         Inform(FEnv, tr("Empty Betriebsort!"));
         return;
     }
-    if (!WriteConfigKey(FEnv, "Betriebsort", location))
+    if (!WriteConfigKey(FEnv, SettingKey::Location, location))
         return;
     if (Config)
-        Config->Reload(0);
+        Config->Reload(TSettingsGroup::Location);
     accept();
 }

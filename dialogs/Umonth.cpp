@@ -2,6 +2,7 @@
 
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
+#include "config/Fsettingkeys.h"
 #include "dialogs/Usettingsform.h"
 
 #include <QFormLayout>
@@ -20,7 +21,8 @@ TfmMonth::TfmMonth(const TEnv& env, QWidget* parent) : QDialog(parent), FEnv(env
     edtMonth->setRange(0, 12);
     edtMonth->setSuffix(tr(" months"));
     edtMonth->setToolTip(tr("Whole number, 0 … 12"));
-    const int stored = TIniFile(env.IniPath()).ReadInteger(IniSection, "Datenerhaltzeitraum", 0);
+    const int stored =
+        TIniFile(env.IniPath()).ReadInteger(IniSection, SettingKey::RetentionMonths, 0);
     edtMonth->setValue(std::clamp(stored, 0, 12));
     auto* explanation =
         new QLabel(tr("How many months the month files are kept (1 to 12); 0, the setting of a "
@@ -38,9 +40,9 @@ TfmMonth::TfmMonth(const TEnv& env, QWidget* parent) : QDialog(parent), FEnv(env
 void TfmMonth::btnOkClick() {
     // 0 is a choice of its own: keep every month file.
     const int months = edtMonth->value();
-    if (!WriteConfigKey(FEnv, "Datenerhaltzeitraum", months))
+    if (!WriteConfigKey(FEnv, SettingKey::RetentionMonths, months))
         return;
     if (Config)
-        Config->Reload(1);
+        Config->Reload(TSettingsGroup::RetentionMonths);
     accept();
 }

@@ -5,10 +5,11 @@
 #include "config/Cmessages.h"
 #include "config/Ctablecolor.h"
 #include "config/Fcodec.h"
+#include "config/Fsettingkeys.h"
 #include "config/Ftextfield.h"
+#include "config/Uokcancel.h"
 #include "dialogs/Unumberedit.h"
 #include "dialogs/Usettingsform.h"
-#include "view/Uokcancel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,10 +26,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QByteArray ChannelKey(int channel) {
-    return "Kanal_" + QByteArray::number(channel);
-}
 
 // Name and unit take no comma: the stored text form has no quoting.
 QLineEdit* TextField(QWidget* parent, const char* name, int maxLength) {
@@ -172,7 +169,8 @@ void TfmSetKanal::ShowRange() {
 
 void TfmSetKanal::LoadChannel() {
     const TIniFile ini(FEnv.IniPath());
-    FLoaded = ParseChannelDef(ini.ReadString(IniSection, ChannelKey(FChannel), QByteArray()));
+    FLoaded =
+        ParseChannelDef(ini.ReadString(IniSection, SettingKey::Channel(FChannel), QByteArray()));
     chkActive->setChecked(FLoaded.active != 0);
     // A text written elsewhere may hold a comma; it is shown without.
     edtName->setText(FromAnsi(FLoaded.name).remove(','));
@@ -229,9 +227,9 @@ void TfmSetKanal::btnOkClick() {
         return;
     // A key that cannot be written keeps the dialog open, and the
     // configuration keeps what the file still holds.
-    if (!WriteConfigKey(FEnv, ChannelKey(FChannel), FormatChannelDef(Edited())))
+    if (!WriteConfigKey(FEnv, SettingKey::Channel(FChannel), FormatChannelDef(Edited())))
         return;
     if (Config)
-        Config->Reload(2);
+        Config->Reload(TSettingsGroup::Channels);
     accept();
 }

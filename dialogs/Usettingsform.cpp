@@ -1,7 +1,7 @@
 #include "dialogs/Usettingsform.h"
 
 #include "config/Cmessages.h"
-#include "view/Uokcancel.h"
+#include "config/Uokcancel.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

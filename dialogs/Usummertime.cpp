@@ -5,6 +5,7 @@
 #include "config/Cinifile.h"
 #include "config/Fcalendar.h"
 #include "config/Fcodec.h"
+#include "config/Fsettingkeys.h"
 #include "dialogs/Usettingsform.h"
 
 #include <QDateEdit>
@@ -92,7 +93,7 @@ int TfmSummerTime::Year() const {
 }
 
 QByteArray TfmSummerTime::Key() const {
-    return "SZ_" + QByteArray::number(Year());
+    return SettingKey::SummerTime(Year());
 }
 
 void TfmSummerTime::ShowText() {
@@ -123,6 +124,6 @@ void TfmSummerTime::btnOkClick() {
     if (!WriteConfigKey(FEnv, Key(), period))
         return;
     if (Config)
-        Config->Reload(4);
+        Config->Reload(TSettingsGroup::SummerTime);
     accept();
 }

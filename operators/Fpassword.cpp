@@ -2,6 +2,7 @@
 
 #include "config/Cconfig.h"
 #include "config/Fcodec.h"
+#include "config/Fsettingkeys.h"
 
 #include <QCoreApplication>
 
@@ -29,6 +30,7 @@ QString TypedPasswordRefusal(const QString& password, const QString& confirmatio
 }
 
 bool StorePassword(const TEnv& env, bool administrator, const QByteArray& password) {
-    return WriteConfigKey(env, administrator ? "KennwortAdmin" : "KennwortOperator",
+    return WriteConfigKey(env,
+                          administrator ? SettingKey::AdminPassword : SettingKey::OperatorPassword,
                           ScramblePassword(PasswordKey, password));
 }

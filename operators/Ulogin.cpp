@@ -4,10 +4,11 @@
 #include "config/Cinifile.h"
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
+#include "config/Fsettingkeys.h"
+#include "config/Uokcancel.h"
 #include "operators/Coperator.h"
 #include "operators/Fpassword.h"
 #include "operators/Uusers.h"
-#include "view/Uokcancel.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -124,9 +125,9 @@ bool TfmLogin::PasswordMatches(const QByteArray& key) const {
 void TfmLogin::btnOkClick() {
     QByteArray key;
     if (cmbUser->currentIndex() == AdministratorItem)
-        key = "KennwortAdmin";
+        key = SettingKey::AdminPassword;
     else if (FMode == 1)
-        key = "KennwortOperator";
+        key = SettingKey::OperatorPassword;
     if (!key.isEmpty() && !PasswordMatches(key)) {
         if (FEnv.messages)
             FEnv.messages->Show(TMessages::Warning, tr("The password is not true!"));

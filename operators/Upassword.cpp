@@ -1,9 +1,10 @@
 #include "operators/Upassword.h"
 
+#include "config/Cconfig.h"
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
+#include "config/Uokcancel.h"
 #include "operators/Fpassword.h"
-#include "view/Uokcancel.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -44,6 +45,9 @@ void TfmPassword::btnOkClick() {
             FEnv.messages->Show(TMessages::Information, refusal);
         return;
     }
-    if (StorePassword(FEnv, cmbUser->currentIndex() == 1, password))
-        accept();
+    if (!StorePassword(FEnv, cmbUser->currentIndex() == 1, password))
+        return;
+    if (Config)
+        Config->Reload(TSettingsGroup::Operators);
+    accept();
 }

@@ -1,5 +1,6 @@
 #include "operators/Uusers.h"
 
+#include "config/Cconfig.h"
 #include "config/Cmessages.h"
 #include "config/Fcodec.h"
 #include "config/Ftextfield.h"
@@ -106,6 +107,8 @@ void TfmUsers::btnOkClick() {
         return;
     const QString path = OperatorListPath(FEnv);
     if (WriteOperatorList(path, FEntries)) {
+        if (Config)
+            Config->Reload(TSettingsGroup::Operators);
         accept();
         return;
     }

@@ -3,8 +3,8 @@
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
+#include "config/Uokcancel.h"
 #include "print/Fprintparams.h"
-#include "view/Uokcancel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

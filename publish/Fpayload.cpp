@@ -1,8 +1,8 @@
 #include "publish/Fpayload.h"
 
+#include "config/Fchannel.h"
 #include "config/Fcodec.h"
 #include "files/Fexceptionstate.h"
-#include "view/Fviewchannel.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
 #include "config/Fscramble.h"
+#include "config/Fsettingkeys.h"
 
 #include <QCoreApplication>
 
@@ -57,7 +58,7 @@ QString TopicFault(const PublishSettings& s, const QByteArray& location) {
         return QCoreApplication::translate("Publishing",
                                            "Error - A topic to publish to cannot hold \"+\" or \"#\"!");
     if ((base + LongestSubtopic).toUtf8().size() > MqttMaxTextBytes)
-        return FaultText("Topic",
+        return FaultText(MqttKey::Topic,
                          QCoreApplication::translate("Publishing", "is longer than 65535 bytes"));
     return {};
 }
@@ -66,29 +67,29 @@ QString TopicFault(const PublishSettings& s, const QByteArray& location) {
 
 PublishSettings ReadPublishSettings(const TIniFile& ini) {
     PublishSettings s;
-    s.enabled = ini.ReadInteger(MqttSection, "Enabled", 0) != 0;
-    s.host = ReadText(ini, "Host");
-    s.port = ParsePort(ReadText(ini, "Port"));
-    s.topic = ReadText(ini, "Topic");
-    s.clientId = ReadText(ini, "ClientId");
-    s.user = ReadText(ini, "User");
-    s.password =
-        FromAnsi(UnscramblePassword(PasswordKey, ini.ReadString(MqttSection, "Password", {})));
-    s.caFile = ReadText(ini, "CAFile");
+    s.enabled = ini.ReadInteger(MqttSection, MqttKey::Enabled, 0) != 0;
+    s.host = ReadText(ini, MqttKey::Host);
+    s.port = ParsePort(ReadText(ini, MqttKey::Port));
+    s.topic = ReadText(ini, MqttKey::Topic);
+    s.clientId = ReadText(ini, MqttKey::ClientId);
+    s.user = ReadText(ini, MqttKey::User);
+    s.password = FromAnsi(
+        UnscramblePassword(PasswordKey, ini.ReadString(MqttSection, MqttKey::Password, {})));
+    s.caFile = ReadText(ini, MqttKey::CAFile);
     return s;
 }
 
 bool WritePublishSettings(TIniFile& ini, const PublishSettings& s) {
-    return ini.WriteInteger(MqttSection, "Enabled", s.enabled ? 1 : 0) &&
-           ini.WriteString(MqttSection, "Host", ToAnsi(s.host)) &&
-           ini.WriteString(MqttSection, "Port",
+    return ini.WriteInteger(MqttSection, MqttKey::Enabled, s.enabled ? 1 : 0) &&
+           ini.WriteString(MqttSection, MqttKey::Host, ToAnsi(s.host)) &&
+           ini.WriteString(MqttSection, MqttKey::Port,
                            s.port > 0 ? QByteArray::number(s.port) : QByteArray()) &&
-           ini.WriteString(MqttSection, "Topic", ToAnsi(s.topic)) &&
-           ini.WriteString(MqttSection, "ClientId", ToAnsi(s.clientId)) &&
-           ini.WriteString(MqttSection, "User", ToAnsi(s.user)) &&
-           ini.WriteString(MqttSection, "Password",
+           ini.WriteString(MqttSection, MqttKey::Topic, ToAnsi(s.topic)) &&
+           ini.WriteString(MqttSection, MqttKey::ClientId, ToAnsi(s.clientId)) &&
+           ini.WriteString(MqttSection, MqttKey::User, ToAnsi(s.user)) &&
+           ini.WriteString(MqttSection, MqttKey::Password,
                            ScramblePassword(PasswordKey, ToAnsi(s.password))) &&
-           ini.WriteString(MqttSection, "CAFile", ToAnsi(s.caFile));
+           ini.WriteString(MqttSection, MqttKey::CAFile, ToAnsi(s.caFile));
 }
 
 int EffectivePort(const PublishSettings& s) {
@@ -103,28 +104,30 @@ int ParsePort(const QString& text) {
         return 0;
     bool ok = false;
     const int port = digits.toInt(&ok);
-    const bool plain = std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
+    const bool plain =
+        std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
     return ok && plain && port >= 1 && port <= 65535 ? port : InvalidPort;
 }
 
 QString PublishSettingsFault(const PublishSettings& s, const QByteArray& location) {
     const std::pair<const char*, const QString*> texts[] = {
-        {"Host", &s.host},         {"Topic", &s.topic}, {"ClientId", &s.clientId},
-        {"User", &s.user},         {"Password", &s.password}, {"CAFile", &s.caFile}};
+        {MqttKey::Host, &s.host},         {MqttKey::Topic, &s.topic},
+        {MqttKey::ClientId, &s.clientId}, {MqttKey::User, &s.user},
+        {MqttKey::Password, &s.password}, {MqttKey::CAFile, &s.caFile}};
     for (const auto& [key, text] : texts) {
         const QString fault = TextFault(*text);
         if (!fault.isEmpty())
             return FaultText(key, fault);
     }
     if (s.port == InvalidPort)
-        return FaultText("Port", QCoreApplication::translate("Publishing",
-                                                            "is not a number from 1 to 65535"));
+        return FaultText(MqttKey::Port, QCoreApplication::translate(
+                                            "Publishing", "is not a number from 1 to 65535"));
     const QString topic = TopicFault(s, location);
     if (!topic.isEmpty())
         return topic;
     if (s.user.isEmpty() && !s.password.isEmpty())
-        return FaultText("Password", QCoreApplication::translate("Publishing",
-                                                                "is set without a User"));
+        return FaultText(MqttKey::Password,
+                         QCoreApplication::translate("Publishing", "is set without a User"));
     return {};
 }
 
@@ -150,5 +153,5 @@ bool IsPublishTopic(const QString& topic) {
 }
 
 QByteArray InstallationLocation(const TIniFile& ini) {
-    return ini.ReadString(IniSection, "Betriebsort", QByteArray());
+    return ini.ReadString(IniSection, SettingKey::Location, QByteArray());
 }

@@ -9,6 +9,18 @@ class TIniFile;
 // "MQTT", beside the program's own section, which they leave untouched.
 inline const QByteArray MqttSection = "MQTT";
 
+// The keys of the section, each named once here.
+namespace MqttKey {
+inline constexpr const char* Enabled = "Enabled";
+inline constexpr const char* Host = "Host";
+inline constexpr const char* Port = "Port";
+inline constexpr const char* Topic = "Topic";
+inline constexpr const char* ClientId = "ClientId";
+inline constexpr const char* User = "User";
+inline constexpr const char* Password = "Password";
+inline constexpr const char* CAFile = "CAFile";
+} // namespace MqttKey
+
 constexpr int MqttPort = 1883;
 constexpr int MqttTlsPort = 8883;
 // The port of a "Port" that is not a number from 1 to 65535.

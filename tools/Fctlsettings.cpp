@@ -3,6 +3,7 @@
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
+#include "config/Fsettingkeys.h"
 #include "config/Ftextfield.h"
 #include "files/Fmonthfile.h"
 #include "operators/Coperator.h"
@@ -19,10 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray ChannelKey(int channel) {
-    return "Kanal_" + QByteArray::number(channel);
-}
 
 bool Refuse(const char* command, const QString& text) {
     std::fprintf(stderr, "zedactl %s: %s\n", command, qPrintable(text));
@@ -162,8 +159,8 @@ int CmdChannel(const QStringList& args) {
     }
     CtlEnv ctl(parser.value("data-dir"));
     TIniFile ini(ctl.env.IniPath());
-    ChannelDef c =
-        WithinDialogRanges(ParseChannelDef(ini.ReadString(IniSection, ChannelKey(channel), "")));
+    ChannelDef c = WithinDialogRanges(
+        ParseChannelDef(ini.ReadString(IniSection, SettingKey::Channel(channel), "")));
     if (parser.isSet("show")) {
         PrintJson(ChannelToJson(c));
         return 0;
@@ -175,7 +172,7 @@ int CmdChannel(const QStringList& args) {
         SetColourEntry(c, c.colourChoice < ColourEntryCount ? c.colourChoice : 0);
     if (!ctl.LockDataDir())
         return 1;
-    return WriteConfigKey(ctl.env, ChannelKey(channel), FormatChannelDef(c)) ? 0 : 1;
+    return WriteConfigKey(ctl.env, SettingKey::Channel(channel), FormatChannelDef(c)) ? 0 : 1;
 }
 
 int CmdOperators(const QStringList& args) {
@@ -285,7 +282,8 @@ int CmdLocation(const QStringList& args) {
     CtlEnv ctl(parser.value("data-dir"));
     if (!parser.isSet("set")) {
         const TIniFile ini(ctl.env.IniPath());
-        Print(FromAnsi(ini.ReadString(IniSection, "Betriebsort", QByteArray())).toUtf8() + '\n');
+        Print(FromAnsi(ini.ReadString(IniSection, SettingKey::Location, QByteArray())).toUtf8() +
+              '\n');
         return 0;
     }
     // The dialog's rules; what it cuts to its field is refused here.
@@ -303,5 +301,5 @@ int CmdLocation(const QStringList& args) {
     }
     if (!ctl.LockDataDir())
         return 1;
-    return WriteConfigKey(ctl.env, "Betriebsort", ToAnsi(text)) ? 0 : 1;
+    return WriteConfigKey(ctl.env, SettingKey::Location, ToAnsi(text)) ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
+#include "config/Ffilestamp.h"
 #include "files/Falarmlog.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
@@ -119,10 +120,24 @@ void TViewBase::PaintAlarmBars(QPainter& p) {
 }
 
 void TViewBase::LoadAlarms(const TEnv& env) {
-    alarmLimits = ReadAlarmLimits(TIniFile(env.IniPath()));
+    // Read again only what changed since: after every cycle of a running
+    // window the log and the INI file are most often as they were.
+    const QString logPath = AlarmLogPath(env.dataDir);
+    const QString iniStamp = FileStamp(env.IniPath());
+    if (iniStamp.isEmpty() || iniStamp != FAlarmStamps.ini) {
+        alarmLimits = ReadAlarmLimits(TIniFile(env.IniPath()));
+        FAlarmStamps.ini = iniStamp;
+    }
+    const QString& file = document->fileName;
+    const QString logStamp = FileStamp(logPath);
+    if (logStamp == FAlarmStamps.log && file == FAlarmStamps.file && !logStamp.isEmpty())
+        return;
     std::vector<AlarmLogEntry> log;
-    if (ReadAlarmLog(AlarmLogPath(env.dataDir), log))
-        alarmStretches = AlarmStretchesOf(*document, log);
+    if (!ReadAlarmLog(logPath, log))
+        return;
+    alarmStretches = AlarmStretchesOf(*document, log);
+    FAlarmStamps.log = logStamp;
+    FAlarmStamps.file = file;
 }
 
 void TViewBase::PaintLimitLines(QPainter& p) {

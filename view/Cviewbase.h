@@ -96,6 +96,13 @@ public:
     // Takes the limits of the INI file and the alarms of the log over (a
     // file that cannot be read marks nothing: the diagram stays as it is).
     void LoadAlarms(const TEnv& env);
+    // What LoadAlarms last read: the stamps of the INI file and the log,
+    // and the month file the stretches belong to.
+    struct {
+        QString ini;
+        QString log;
+        QString file;
+    } FAlarmStamps;
     // Where the plot area's column 0 lies in the time strip.
     int timeStripOrigin = 0;
 

@@ -1,19 +1,16 @@
 #include "view/Fviewchannel.h"
 
-#include "config/Fcodec.h"
-
-#include <QCoreApplication>
-
-#include <algorithm>
-
 #include "config/Fcalendar.h"
 #include "config/Fchannel.h"
+#include "config/Fcodec.h"
 #include "config/Fforpeople.h"
 #include "files/Cmonthdata.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
 
-#include <cmath>
+#include <QCoreApplication>
+
+#include <algorithm>
 
 namespace {
 
@@ -42,15 +39,6 @@ std::vector<int> ListedChannels(const MonthDocument& document) {
             listed.push_back(ch);
     }
     return listed;
-}
-
-QByteArray ChannelValueText(const ChannelDef& c, uint32_t value) {
-    const TLimitVerdict verdict = LimitVerdict(c, value);
-    if (verdict != TLimitVerdict::InRange)
-        return LimitText(verdict);
-    // QByteArray::number ignores the locale: always a point.
-    const double v = double(value) / std::pow(10.0, c.decimals);
-    return PadLeft(QByteArray::number(v, 'f', c.decimals), 6);
 }
 
 QByteArray ChannelRowText(int row, const ChannelDef& c, uint32_t value) {

@@ -25,11 +25,6 @@ constexpr int ChannelWindowHeight(int n) {
     return n * 25 + 50;
 }
 
-// "#U/L" below the minimal value, "#O/L" above the maximal one, otherwise
-// the value divided by 10^decimals, right-aligned in six characters with
-// exactly that many decimals and a point.
-QByteArray ChannelValueText(const ChannelDef& c, uint32_t value);
-
 // "%2d %-20s %-6s %s": row number (from 1), name, dimension, value text.
 QByteArray ChannelRowText(int row, const ChannelDef& c, uint32_t value);
 

@@ -9,6 +9,7 @@
 #include "config/Cenv.h"
 #include "config/Ctablecolor.h"
 #include "config/Fcodec.h"
+#include "config/Ffilestamp.h"
 #include "config/Ffont.h"
 #include "files/Cfileact.h"
 #include "files/Cfiledata.h"
@@ -511,7 +512,7 @@ bool TfmChildAct::ShowStoredDays() {
 bool TfmChildAct::LoadFromDisk(const SampleRecord& at) {
     if (!FileAct()->LoadStoredMonth(at))
         return false;
-    FDiskStamp = Stamp(FDocument.FilePath());
+    FDiskStamp = FileStamp(FDocument.FilePath());
     const uint16_t end = HeaderEndSlot(FDocument.header);
     if (end > 0)
         setWindowTitle(RunningCaption(FDocument.Info(), end - 1u));
@@ -522,18 +523,11 @@ bool TfmChildAct::LoadFromDisk(const SampleRecord& at) {
     return true;
 }
 
-QString TfmChildAct::Stamp(const QString& path) const {
-    const QFileInfo info(path);
-    return info.exists() ? QString::number(info.size()) + ' ' +
-                               QString::number(info.lastModified().toMSecsSinceEpoch())
-                         : QString();
-}
-
 bool TfmChildAct::FollowDisk() {
     // The month a record made now belongs to may be another file: the
     // file's own stamp alone would not tell.
     const QString before = FDocument.FilePath();
-    if (!before.isEmpty() && Stamp(before) == FDiskStamp && FEnv.clock) {
+    if (!before.isEmpty() && FileStamp(before) == FDiskStamp && FEnv.clock) {
         const SampleTime t = SampleTimeFromLocal(FEnv.clock->Local());
         if (t.year == HeaderYear(FDocument.header) && t.month == HeaderMonth(FDocument.header))
             return false;

@@ -189,9 +189,6 @@ public:
 private:
     // Reads the days of the month file a record made at `at` goes to.
     bool LoadFromDisk(const SampleRecord& at);
-    // The file's size and time of change, to see that it changed.
-    QString Stamp(const QString& path) const;
-
     QString FDiskStamp;
 };
 

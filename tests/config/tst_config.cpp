@@ -164,20 +164,26 @@ private slots:
         QVERIFY(WriteBytes(Path(), "[ZEDA]\nBetriebsort=B\nDatenerhaltzeitraum=4\nFormsColor=2\n"
                                    "Zeitfaktor=5\nKanal_2=1,Neu\nDruckerschriftdefinition=" +
                                        FontText + "\n"));
+        QList<TSettingsGroup> told;
+        QObject::connect(&c, &TConfig::changed, [&told](TSettingsGroup g) { told << g; });
         const QByteArray before = Snapshot(c);
-        c.Reload(3);
-        c.Reload(4);
-        c.Reload(-1);
+        c.Reload(TSettingsGroup::Operators);
+        c.Reload(TSettingsGroup::SummerTime);
         QCOMPARE(Snapshot(c), before);
 
-        c.Reload(0);
+        c.Reload(TSettingsGroup::Location);
         QCOMPARE(c.location, QByteArray("B"));
         QCOMPARE(c.retentionMonths, 3);
-        c.Reload(1);
+        c.Reload(TSettingsGroup::RetentionMonths);
         QCOMPARE(c.retentionMonths, 4);
         QCOMPARE(c.channels[1], ChannelDef());
-        c.Reload(2);
+        c.Reload(TSettingsGroup::Channels);
         QCOMPARE(c.channels[1].name, QByteArray("Neu"));
+        // Every reload is told, the groups read where they are used too.
+        QCOMPARE(told,
+                 (QList<TSettingsGroup>{TSettingsGroup::Operators, TSettingsGroup::SummerTime,
+                                        TSettingsGroup::Location, TSettingsGroup::RetentionMonths,
+                                        TSettingsGroup::Channels}));
         // None of the reloads touches the rest.
         QCOMPARE(c.backgroundChoice, 1);
         QCOMPARE(c.timeZoom, 1);

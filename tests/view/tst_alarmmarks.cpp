@@ -6,6 +6,8 @@
 #include "config/Cinifile.h"
 #include "config/Falarmlimits.h"
 #include "files/Falarmlog.h"
+#include "view/Cpaintarea.h"
+#include "view/Cviewbase.h"
 #include "view/Falarmmarks.h"
 #include "view/Frender.h"
 
@@ -77,6 +79,51 @@ private slots:
         QVERIFY(strip(89) != QColor(255, 0, 0));
         QCOMPARE(strip(90), QColor(255, 0, 0));
         QCOMPARE(strip(370), QColor(255, 0, 0));
+    }
+
+    // The window reads the log and the limits again only when they changed:
+    // what was appended, a month file of its own and new limits all show.
+    void alarmsFollowTheLogTheLimitsAndTheMonthFile() {
+        TViewFixture fx;
+        MonthDocument d;
+        ChannelDefs c = NoChannels();
+        c[0] = Channel(0, 1);
+        InitDocument(d, c, 3000);
+        d.fileName = "D2026-03.ZMF";
+        TScrollModel sb(400, 300, 16);
+        TViewData view(&d, &sb);
+        view.LoadAlarms(fx.env); // no log yet
+        QVERIFY(view.alarmStretches.empty());
+        AlarmLogEntry a;
+        a.event = AlarmRaised;
+        a.channel = 1;
+        a.raised = "2026-03-02 01:00";
+        a.file = d.fileName;
+        const QString log = AlarmLogPath(fx.dir.path());
+        QVERIFY(AppendAlarmLog(log, {a}));
+        view.LoadAlarms(fx.env);
+        QCOMPARE(view.alarmStretches.size(), size_t(1));
+        QCOMPARE(view.alarmStretches[0].from, 1440u + 60);
+        QVERIFY(view.alarmStretches[0].open);
+        AlarmLogEntry cleared = a;
+        cleared.event = AlarmCleared;
+        cleared.cleared = "2026-03-02 01:05";
+        QVERIFY(AppendAlarmLog(log, {cleared}));
+        view.LoadAlarms(fx.env);
+        QCOMPARE(view.alarmStretches.size(), size_t(1));
+        QVERIFY(!view.alarmStretches[0].open);
+        QCOMPARE(view.alarmStretches[0].to, 1440u + 65);
+        // The next month's file, the log as it was: none of its alarms.
+        InitDocument(d, c, 3000, 2026, 4);
+        d.fileName = "D2026-04.ZMF";
+        view.LoadAlarms(fx.env);
+        QVERIFY(view.alarmStretches.empty());
+        AlarmLimits l;
+        l.high = 7 * AlarmValueScale;
+        TIniFile ini(fx.env.IniPath());
+        QVERIFY(WriteAlarmLimits(ini, 1, l));
+        view.LoadAlarms(fx.env);
+        QCOMPARE(view.alarmLimits[0].high, l.high);
     }
 };
 

@@ -1,4 +1,4 @@
-#include "view/Uokcancel.h"
+#include "config/Uokcancel.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
