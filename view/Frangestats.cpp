@@ -1,5 +1,6 @@
 #include "view/Frangestats.h"
 
+#include "config/Cclock.h"
 #include "config/Fcalendar.h"
 #include "config/Fchannel.h"
 #include "config/Fcodec.h"
