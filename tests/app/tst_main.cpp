@@ -114,7 +114,7 @@ private slots:
         Config->operatorLoggedIn = true;
         Config->operatorName = "Anna";
         Config->operatorIndex = 0;
-        w->UpdateOperatorCommands();
+        w->UpdateCommands();
         QVERIFY(logoff->isEnabled());
         logoff->trigger();
         QCOMPARE(w->windowTitle(), QString("ZEDA "));
