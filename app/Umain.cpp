@@ -11,6 +11,7 @@
 #include "app/Uhelpcommands.h"
 #include "app/Ulinkstatus.h"
 #include "app/Uoperatorcommands.h"
+#include "app/Upanels.h"
 #include "app/Uprintcommands.h"
 #include "app/Upublishcommands.h"
 #include "app/Upublishing.h"
@@ -29,7 +30,6 @@
 #include "config/Cmessages.h"
 #include "config/Ctablecolor.h"
 #include "config/Fcodec.h"
-#include "config/Ffont.h"
 #include "dialogs/Ucsvexport.h"
 #include "files/Fmonthfile.h"
 #include "operators/Ulogin.h"
@@ -40,10 +40,8 @@
 #include "print/Uprintpreview.h"
 #include "view/Uchannelpanel.h"
 #include "view/Uchildbase.h"
-#include "view/Urangepanel.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -125,7 +123,7 @@ TfmMain::~TfmMain() {
     // The panels follow no window while the windows go, and the Edit
     // commands no focus while the widgets go.
     disconnect(FMdi, nullptr, this, nullptr);
-    disconnect(FChannelPanel, nullptr, this, nullptr);
+    disconnect(ChannelPanel(), nullptr, this, nullptr);
     disconnect(qApp, nullptr, this, nullptr);
     // The diagram windows go while the main window they report to is whole.
     for (QMdiSubWindow* w : FMdi->subWindowList())
@@ -190,39 +188,25 @@ int TfmMain::RunLoginDialog(int mode) {
 }
 
 void TfmMain::BuildPanels() {
-    FChannelPanel = new TChannelPanel(this);
-    addDockWidget(Qt::RightDockWidgetArea, FChannelPanel);
-    FRangePanel = new TRangePanel(this);
-    addDockWidget(Qt::BottomDockWidgetArea, FRangePanel);
-    FRangeStatus = new QLabel(this);
-    FRangeStatus->setObjectName("lblRangeStatus");
-    statusBar()->addPermanentWidget(FRangeStatus);
+    FPanels = std::make_unique<TPanels>(this);
     FLinkStatus = std::make_unique<TLinkStatus>(FEnv, statusBar());
     // A box of the panel does what the channel's item of View › Channels
     // does; the menu and the panel follow each other.
-    connect(FChannelPanel, &TChannelPanel::channelToggled, this,
+    connect(ChannelPanel(), &TChannelPanel::channelToggled, this,
             [this](int channel, bool shown) { FView->ToggleChannel(channel, shown); });
     connect(FMdi, &QMdiArea::subWindowActivated, this, [this] { RefreshPanels(); });
 }
 
 void TfmMain::RefreshPanels() {
-    TfmChildBase* w = ActiveChild();
-    const MonthDocument* document = w ? &w->Document() : nullptr;
-    FChannelPanel->ShowDocument(document);
-    FChannelPanel->ShowAlarmStatus(FAlarming ? FAlarming->Evaluator() : nullptr);
-    ShowNewestValues(w);
-    FRangePanel->ShowRange(document);
-    FRangeStatus->setText(FRangePanel->Summary());
+    FPanels->ShowWindow(ActiveChild(), FAlarming ? FAlarming->Evaluator() : nullptr);
 }
 
-void TfmMain::ShowNewestValues(TfmChildBase* w) {
-    // The running month's panel shows the newest values while no cursor
-    // line reads another minute.
-    if (!w || w->Tag != 1 || w->CursorActive())
-        return;
-    const int newest = int(HeaderEndSlot(w->Document().header)) - 1;
-    if (newest >= 0)
-        FChannelPanel->ShowCursor(&w->Document(), newest);
+TRangePanel* TfmMain::RangePanel() const {
+    return FPanels->Range();
+}
+
+TChannelPanel* TfmMain::ChannelPanel() const {
+    return FPanels->Channels();
 }
 
 void TfmMain::ZoomChanged(int timeZoom, int sizeZoom) {
@@ -232,16 +216,13 @@ void TfmMain::ZoomChanged(int timeZoom, int sizeZoom) {
 void TfmMain::CursorMoved(MonthDocument& document, int slot) {
     TfmChildBase* w = ActiveChild();
     if (w && &w->Document() == &document)
-        FChannelPanel->ShowCursor(&document, slot);
+        FPanels->ShowCursor(document, slot);
 }
 
 void TfmMain::DataChanged(MonthDocument& document) {
     TfmChildBase* w = ActiveChild();
-    if (w && &w->Document() == &document) {
-        ShowNewestValues(w);
-        FRangePanel->ShowRange(&document);
-        FRangeStatus->setText(FRangePanel->Summary());
-    }
+    if (w && &w->Document() == &document)
+        FPanels->ShowData(w);
 }
 
 void TfmMain::InstallDefaultDialogs() {
@@ -324,7 +305,7 @@ void TfmMain::FormCreate() {
 void TfmMain::StartAlarms() {
     FAlarming = std::make_unique<TAlarming>(FEnv, this);
     connect(FAlarming.get(), &TAlarming::changed, this,
-            [this] { FChannelPanel->ShowAlarmStatus(FAlarming->Evaluator()); });
+            [this] { FPanels->ShowAlarmStatus(FAlarming->Evaluator()); });
     connect(FAlarming.get(), &TAlarming::acknowledgeRequested, this,
             [this] { FAlarms->AcknowledgeAlarms(); });
     FAlarming->Start();
@@ -371,7 +352,7 @@ void TfmMain::Timer1Timer() {
         FAlarming->FollowLog();
     TfmChildBase* w = ActiveChild();
     if (FLinkStatus)
-        FLinkStatus->Update(Comm, fmChildAct, FChannelPanel,
+        FLinkStatus->Update(Comm, fmChildAct, ChannelPanel(),
                             w && w == fmChildAct && !w->CursorActive());
 }
 

@@ -35,6 +35,7 @@ class TDataDirLock;
 class TLinkStatus;
 class TPublishing;
 class TAlarming;
+class TPanels;
 struct TEnv;
 struct TCommandState;
 class TCommandModule;
@@ -136,9 +137,8 @@ public:
     // The "Range" and "Channels" panels and the status bar's range line
     // follow the active window.
     void RefreshPanels();
-    void ShowNewestValues(TfmChildBase* w);
-    TRangePanel* RangePanel() const { return FRangePanel; }
-    TChannelPanel* ChannelPanel() const { return FChannelPanel; }
+    TRangePanel* RangePanel() const;
+    TChannelPanel* ChannelPanel() const;
     // The help window, once Help › Contents has opened it.
     TfmHelp* HelpWindow() const;
     // Runs the access-level login (0 start, 1 close): 0 cancelled, 1
@@ -218,9 +218,7 @@ private:
     QMdiArea* FMdi = nullptr;
     QTimer* Timer1 = nullptr;
     QToolBar* FToolBar = nullptr;
-    TRangePanel* FRangePanel = nullptr;
-    TChannelPanel* FChannelPanel = nullptr;
-    QLabel* FRangeStatus = nullptr;
+    std::unique_ptr<TPanels> FPanels;
     // Declared before what signals them, so that they go after it.
     std::unique_ptr<TFileCommands> FFile;
     std::unique_ptr<TEditCommands> FEdit;
