@@ -15,22 +15,17 @@
 #include <memory>
 #include <utility>
 
-class QAction;
 class QDialog;
-class QActionGroup;
 class QMdiArea;
-class QMdiSubWindow;
 class QMenu;
 class QTimer;
 class QToolBar;
-class QLabel;
 class TChannelPanel;
 class TfmChildBase;
 class TfmHelp;
 class TRangePanel;
 class TfmChildData;
 class TfmPrintPreview;
-struct TPrintRequest;
 class TDataDirLock;
 class TLinkStatus;
 class TPublishing;
