@@ -1,14 +1,9 @@
 #include "app/Ualarming.h"
 
-#include "app/Umain.h"
-#include "config/Cconfig.h"
-#include "config/Fcodec.h"
-#include "config/Ffilestamp.h"
-#include "config/Fforpeople.h"
-#include "dialogs/Ualarmlimits.h"
-
 #include "config/Cenv.h"
 #include "config/Cmessages.h"
+#include "config/Ffilestamp.h"
+#include "config/Fforpeople.h"
 #include "files/Calarmevaluator.h"
 #include "view/Ualarmpanel.h"
 
@@ -120,17 +115,4 @@ void TAlarming::Notify(const QString& text) {
       << QStringList() << QVariantMap() << int(-1);
     // Never waits: a notification service that hangs must not stop the cycle.
     bus.asyncCall(m);
-}
-
-void TfmMain::AlarmLimitsExecute() {
-    TfmAlarmLimits dialog(FEnv, this);
-    if (ExecDialog(dialog) == QDialog::Accepted && FAlarming)
-        FAlarming->ReloadLimits();
-}
-
-void TfmMain::AcknowledgeAlarms() {
-    // Operator level may acknowledge; the log names the operator on duty.
-    if (FAlarming)
-        FAlarming->Acknowledge(Config && Config->operatorLoggedIn ? FromAnsi(Config->operatorName)
-                                                                  : QString());
 }

@@ -1,11 +1,25 @@
 #include "app/Umain.h"
 
 #include "app/Fmainshared.h"
+#include "app/Ualarmcommands.h"
 #include "app/Ualarming.h"
+#include "app/Ucommandmodule.h"
 #include "app/Udialogwidth.h"
+#include "app/Ueditcommands.h"
+#include "app/Ufilecommands.h"
 #include "app/Uhelp.h"
+#include "app/Uhelpcommands.h"
 #include "app/Ulinkstatus.h"
+#include "app/Uoperatorcommands.h"
+#include "app/Upanels.h"
+#include "app/Uprintcommands.h"
+#include "app/Upublishcommands.h"
 #include "app/Upublishing.h"
+#include "app/Usettingcommands.h"
+#include "app/Utimecommands.h"
+#include "app/Uunitcommands.h"
+#include "app/Uviewcommands.h"
+#include "app/Uwindowcommands.h"
 #include "comm/Cacquisition.h"
 #include "comm/Ccommbase.h"
 #include "comm/Fcommlink.h"
@@ -14,9 +28,9 @@
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
 #include "config/Cmessages.h"
+#include "config/Fsettingkeys.h"
 #include "config/Ctablecolor.h"
 #include "config/Fcodec.h"
-#include "config/Ffont.h"
 #include "dialogs/Ucsvexport.h"
 #include "files/Fmonthfile.h"
 #include "operators/Ulogin.h"
@@ -27,10 +41,8 @@
 #include "print/Uprintpreview.h"
 #include "view/Uchannelpanel.h"
 #include "view/Uchildbase.h"
-#include "view/Urangepanel.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -51,16 +63,9 @@ TfmMain* fmMain = nullptr;
 
 namespace {
 
-// Checks the radio item of the group whose tag is given; with no such item
-// the previous check mark stays.
-void CheckTagged(QActionGroup* group, int tag) {
-    for (QAction* a : group->actions()) {
-        if (Tag(a) == tag) {
-            a->setChecked(true);
-            return;
-        }
-    }
-}
+// The property that keeps the canonical path of an opened month file on its
+// window, so that no file is opened twice.
+constexpr char PathProperty[] = "zedaCanonicalPath";
 
 } // namespace
 
@@ -85,6 +90,7 @@ TfmMain::TfmMain(TEnv& env, TLoginRunner login, QWidget* parent)
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TfmMain::EndOfSession);
     setWindowIcon(ProgramIcon());
     QApplication::setWindowIcon(ProgramIcon());
+    BuildModules();
     BuildMenus();
     BuildToolBar();
     BuildPanels();
@@ -118,6 +124,7 @@ TfmMain::~TfmMain() {
     // The panels follow no window while the windows go, and the Edit
     // commands no focus while the widgets go.
     disconnect(FMdi, nullptr, this, nullptr);
+    disconnect(ChannelPanel(), nullptr, this, nullptr);
     disconnect(qApp, nullptr, this, nullptr);
     // The diagram windows go while the main window they report to is whole.
     for (QMdiSubWindow* w : FMdi->subWindowList())
@@ -145,26 +152,10 @@ bool TfmMain::TakeDataDirectory() {
     return false;
 }
 
-void TfmMain::ApplyViewerRules() {
+void TfmMain::ShowViewerStatus() {
     auto* label = new QLabel(tr("Acquisition runs in the service %1.").arg(FServiceHolder), this);
     label->setObjectName("lblService");
     statusBar()->addPermanentWidget(label);
-    // The unit, its port and what goes into the month files belong to the
-    // service.
-    const QString reason =
-        tr("Not available: acquisition runs in the service %1.").arg(FServiceHolder);
-    QStringList names = {"Import1",  "Location", "mnSetKanal", "Month",
-                         "mnSystem", "ACQInfo",  "CHTest",     "Communication"};
-    for (int i = 1; i <= ChannelCount; ++i)
-        names << QStringLiteral("SetKanal%1").arg(i);
-    for (QAction* a : findChildren<QAction*>()) {
-        if (!names.contains(a->objectName()) &&
-            !(a->menu() && names.contains(a->menu()->objectName())))
-            continue;
-        a->setEnabled(false);
-        a->setToolTip(reason);
-        a->setStatusTip(reason);
-    }
 }
 
 void TfmMain::SetBusy(bool busy) {
@@ -198,63 +189,41 @@ int TfmMain::RunLoginDialog(int mode) {
 }
 
 void TfmMain::BuildPanels() {
-    FChannelPanel = new TChannelPanel(this);
-    addDockWidget(Qt::RightDockWidgetArea, FChannelPanel);
-    FRangePanel = new TRangePanel(this);
-    addDockWidget(Qt::BottomDockWidgetArea, FRangePanel);
-    FRangeStatus = new QLabel(this);
-    FRangeStatus->setObjectName("lblRangeStatus");
-    statusBar()->addPermanentWidget(FRangeStatus);
+    FPanels = std::make_unique<TPanels>(this);
     FLinkStatus = std::make_unique<TLinkStatus>(FEnv, statusBar());
     // A box of the panel does what the channel's item of View › Channels
     // does; the menu and the panel follow each other.
-    connect(FChannelPanel, &TChannelPanel::channelToggled, this, [this](int channel, bool shown) {
-        if (channel < 0 || channel >= FChannelItems.size())
-            return;
-        QAction* item = FChannelItems[channel];
-        item->setChecked(shown);
-        KanaleOneExecute(item);
-    });
+    connect(ChannelPanel(), &TChannelPanel::channelToggled, this,
+            [this](int channel, bool shown) { FView->ToggleChannel(channel, shown); });
     connect(FMdi, &QMdiArea::subWindowActivated, this, [this] { RefreshPanels(); });
 }
 
 void TfmMain::RefreshPanels() {
-    TfmChildBase* w = ActiveChild();
-    const MonthDocument* document = w ? &w->Document() : nullptr;
-    FChannelPanel->ShowDocument(document);
-    FChannelPanel->ShowAlarmStatus(FAlarming ? FAlarming->Evaluator() : nullptr);
-    ShowNewestValues(w);
-    FRangePanel->ShowRange(document);
-    FRangeStatus->setText(FRangePanel->Summary());
+    FPanels->ShowWindow(ActiveChild(), FAlarming ? FAlarming->Evaluator() : nullptr);
 }
 
-void TfmMain::ShowNewestValues(TfmChildBase* w) {
-    // The running month's panel shows the newest values while no cursor
-    // line reads another minute.
-    if (!w || w->Tag != 1 || w->CursorActive())
-        return;
-    const int newest = int(HeaderEndSlot(w->Document().header)) - 1;
-    if (newest >= 0)
-        FChannelPanel->ShowCursor(&w->Document(), newest);
+TRangePanel* TfmMain::RangePanel() const {
+    return FPanels->Range();
+}
+
+TChannelPanel* TfmMain::ChannelPanel() const {
+    return FPanels->Channels();
 }
 
 void TfmMain::ZoomChanged(int timeZoom, int sizeZoom) {
-    CheckZoomItems(timeZoom, sizeZoom);
+    FView->CheckZoomItems(timeZoom, sizeZoom);
 }
 
 void TfmMain::CursorMoved(MonthDocument& document, int slot) {
     TfmChildBase* w = ActiveChild();
     if (w && &w->Document() == &document)
-        FChannelPanel->ShowCursor(&document, slot);
+        FPanels->ShowCursor(document, slot);
 }
 
 void TfmMain::DataChanged(MonthDocument& document) {
     TfmChildBase* w = ActiveChild();
-    if (w && &w->Document() == &document) {
-        ShowNewestValues(w);
-        FRangePanel->ShowRange(&document);
-        FRangeStatus->setText(FRangePanel->Summary());
-    }
+    if (w && &w->Document() == &document)
+        FPanels->ShowData(w);
 }
 
 void TfmMain::InstallDefaultDialogs() {
@@ -266,7 +235,9 @@ void TfmMain::InstallDefaultDialogs() {
     ChooseSaveFile = [this](const QString& dir, const QString& filter) {
         QFileDialog dialog(this, QString(), dir, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(filter == CsvFilter() ? "csv" : filter == PdfFilter() ? "pdf" : "ZMF");
+        dialog.setDefaultSuffix(filter == CsvFilter()   ? "csv"
+                                : filter == PdfFilter() ? "pdf"
+                                                        : "ZMF");
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                    ? dialog.selectedFiles().first()
                    : QString();
@@ -310,20 +281,17 @@ void TfmMain::InstallDefaultDialogs() {
 void TfmMain::FormCreate() {
     // The help file is looked for by the Help command itself.
     Config = new TConfig(FEnv.IniPath());
+    connect(Config, &TConfig::changed, this, &TfmMain::SettingsChanged);
     Colors = new TTableColor();
-    UpdateOperatorCommands();
-    UpdateAdminCommands();
+    UpdateCommands();
     setWindowState(windowState() | Qt::WindowMaximized);
-    if (Config->backgroundChoice == 1)
-        ColorChange1->setChecked(true);
-    else if (Config->backgroundChoice == 2)
-        ColorChange2->setChecked(true);
+    FSettings->ShowBackgroundChoice(Config->backgroundChoice);
     setWindowTitle(LocationCaption(FromAnsi(Config->location)));
     ReloadChannelDefs(TIniFile(FEnv.IniPath()), Config->channels);
     Prnt = new TPrintBase(FEnv, Config, std::make_unique<TSystemPrintSystem>());
     if (FViewer) {
         // No link: the service holds the unit and its port.
-        ApplyViewerRules();
+        ShowViewerStatus();
         Timer1->start();
     } else {
         // The INI key "Unit" chooses the simulator or the serial driver.
@@ -332,7 +300,7 @@ void TfmMain::FormCreate() {
         FService = std::make_unique<TAcquisitionService>(FEnv, *Comm, *Config);
         FService->Start();
     }
-    LoadExceptionDescriptions();
+    FTime->LoadExceptionDescriptions();
     FPublishing = std::make_unique<TPublishing>(FEnv, this, FService.get());
     FPublishing->Restart();
     StartAlarms();
@@ -341,8 +309,9 @@ void TfmMain::FormCreate() {
 void TfmMain::StartAlarms() {
     FAlarming = std::make_unique<TAlarming>(FEnv, this);
     connect(FAlarming.get(), &TAlarming::changed, this,
-            [this] { FChannelPanel->ShowAlarmStatus(FAlarming->Evaluator()); });
-    connect(FAlarming.get(), &TAlarming::acknowledgeRequested, this, &TfmMain::AcknowledgeAlarms);
+            [this] { FPanels->ShowAlarmStatus(FAlarming->Evaluator()); });
+    connect(FAlarming.get(), &TAlarming::acknowledgeRequested, this,
+            [this] { FAlarms->AcknowledgeAlarms(); });
     FAlarming->Start();
     // The service judges every minute it stores; a viewer's service does
     // so in its own process.
@@ -358,6 +327,13 @@ void TfmMain::showEvent(QShowEvent* event) {
     }
 }
 
+void TfmMain::SettingsChanged(TSettingsGroup group) {
+    if (group == TSettingsGroup::Location)
+        setWindowTitle(LocationCaption(FromAnsi(Config->location)));
+    else if (group == TSettingsGroup::Channels && fmChildAct)
+        fmChildAct->ChannelsChanged();
+}
+
 void TfmMain::FormShow() {
     auto* child = new TfmChildAct(FEnv, this);
     fmChildAct = child;
@@ -370,7 +346,7 @@ void TfmMain::FormShow() {
     child->ApplyValueZoom(Config->sizeZoom);
     if (FService)
         FService->AddListener(child);
-    CheckZoomItems(Config->timeZoom, Config->sizeZoom);
+    FView->CheckZoomItems(Config->timeZoom, Config->sizeZoom);
     RefreshPanels();
     // The unit's waiting records are fetched as soon as the window is up,
     // not on the main timer's first tick.
@@ -387,7 +363,7 @@ void TfmMain::Timer1Timer() {
         FAlarming->FollowLog();
     TfmChildBase* w = ActiveChild();
     if (FLinkStatus)
-        FLinkStatus->Update(Comm, fmChildAct, FChannelPanel,
+        FLinkStatus->Update(Comm, fmChildAct, ChannelPanel(),
                             w && w == fmChildAct && !w->CursorActive());
 }
 
@@ -435,9 +411,9 @@ void TfmMain::FormClose() {
     // is active.
     const int timeZoom = fmChildAct ? fmChildAct->GetTimeZoom() : Config->timeZoom;
     const int sizeZoom = fmChildAct ? fmChildAct->GetValueZoom() : Config->sizeZoom;
-    WriteConfigKey(FEnv, "FormsColor", QByteArray::number(Config->backgroundChoice));
-    WriteConfigKey(FEnv, "Zeitfaktor", QByteArray::number(timeZoom));
-    WriteConfigKey(FEnv, SizeFactorKey, QByteArray::number(sizeZoom));
+    WriteConfigKey(FEnv, SettingKey::Background, QByteArray::number(Config->backgroundChoice));
+    WriteConfigKey(FEnv, SettingKey::TimeZoom, QByteArray::number(timeZoom));
+    WriteConfigKey(FEnv, SettingKey::SizeZoom, QByteArray::number(sizeZoom));
     Timer1->stop();
     if (FService) {
         FService->Stop();
@@ -472,84 +448,88 @@ TfmChildBase* TfmMain::ActiveChild() const {
     return qobject_cast<TfmChildBase*>(FMdi->activeSubWindow());
 }
 
-void TfmMain::CheckZoomItems(int timeZoom, int sizeZoom) {
-    CheckTagged(FTimeGroup, timeZoom);
-    CheckTagged(FSizeGroup, sizeZoom);
-}
-
-void TfmMain::SetViewMenuEnabled(bool on) {
-    for (QAction* a : mnView->actions())
-        a->setEnabled(on || a == mnLanguage->menuAction());
-}
-
-void TfmMain::FillChannelMenu(const MonthDocument& document) {
-    for (int i = 0; i < ChannelCount; ++i) {
-        QAction* a = FChannelItems[i];
-        const ChannelDef c = HeaderChannel(document.header, i);
-        const bool used = c.active != 0;
-        a->setEnabled(used);
-        a->setVisible(used);
-        if (!used)
-            continue;
-        a->setText(FromAnsi(c.name));
-        a->setChecked(document.display.channelVisible[i] != 0);
-        a->setData(i);
-    }
-}
-
 void TfmMain::ChildActivated(MonthDocument& document, int timeZoom, int sizeZoom) {
-    FillChannelMenu(document);
-    CheckZoomItems(timeZoom, sizeZoom);
-    SetViewMenuEnabled(true);
+    FView->FillChannelMenu(document);
+    FView->CheckZoomItems(timeZoom, sizeZoom);
+    FView->SetViewMenuEnabled(true);
     RefreshPanels();
 }
 
 void TfmMain::ChildDeactivated() {
-    SetViewMenuEnabled(false);
+    FView->SetViewMenuEnabled(false);
 }
 
 void TfmMain::RunningWindowChanged(MonthDocument& document, int timeZoom, int sizeZoom) {
-    FillChannelMenu(document);
-    SetViewMenuEnabled(true);
-    CheckZoomItems(timeZoom, sizeZoom);
+    FView->FillChannelMenu(document);
+    FView->SetViewMenuEnabled(true);
+    FView->CheckZoomItems(timeZoom, sizeZoom);
     UpdateMarkCommands(document);
     RefreshPanels();
 }
 
 void TfmMain::UpdateMarkCommands(MonthDocument& document) {
     const MonthDisplay& d = document.display;
-    SetMarkCommandsEnabled(d.BothMarks(), 1);
-    SetMarkCommandsEnabled(d.BothMarks(), 2);
-    SetMarkCommandsEnabled(d.AnyMark(), 0);
+    FTime->SetMarkCommandsEnabled(d.BothMarks(), 1);
+    FTime->SetMarkCommandsEnabled(d.BothMarks(), 2);
+    FTime->SetMarkCommandsEnabled(d.AnyMark(), 0);
     DataChanged(document);
 }
 
-void TfmMain::SetMarkCommandsEnabled(bool on, int kind) {
-    // The export and a new exception period need both marks as the bounds
-    // of their range; clearing the marks makes sense with either one.
-    switch (kind) {
-    case 0:
-        TrmClear->setEnabled(on);
-        break;
-    case 1:
-        TrmExport->setEnabled(on);
-        break;
-    case 2:
-        mnExcept->menuAction()->setEnabled(on);
-        break;
-    default:
-        break;
-    }
+TCommandState TfmMain::CommandState() const {
+    TCommandState state;
+    state.accessLevel = FAccessLevel;
+    state.operatorOnDuty = Config && Config->operatorIndex != -1;
+    state.viewer = FViewer;
+    // The unit, its port and what goes into the month files belong to the
+    // service.
+    if (FViewer)
+        state.viewerReason =
+            tr("Not available: acquisition runs in the service %1.").arg(FServiceHolder);
+    return state;
 }
 
-void TfmMain::UpdateOperatorCommands() {
-    Logoff->setEnabled(Config && Config->operatorIndex != -1);
+QList<TCommandModule*> TfmMain::CommandModules() const {
+    return {FFile.get(),      FEdit.get(),         FPrint.get(),    FView.get(),
+            FOperators.get(), FTime.get(),         FSettings.get(), FUnit.get(),
+            FWindows.get(),   FHelpCommands.get(), FPublish.get(),  FAlarms.get()};
 }
 
-void TfmMain::UpdateAdminCommands() {
-    LogoffAdmin->setEnabled(FAccessLevel == 2);
+void TfmMain::UpdateCommands() {
+    const TCommandState state = CommandState();
+    for (TCommandModule* m : CommandModules())
+        m->UpdateEnabled(state);
+    // Tag 1: always shown; tag 0: shown at administrator level only.
     for (QAction* a : Setup1->actions()) {
         if (Tag(a) == 0)
             a->setVisible(FAccessLevel == 2);
     }
+}
+
+TfmHelp* TfmMain::HelpWindow() const {
+    return FHelpCommands->HelpWindow();
+}
+
+// ---------------------------------------------------------------- month files
+
+TfmChildData* TfmMain::OpenMonthFile(const QString& path) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile())
+        return nullptr;
+    const QString canonical = info.canonicalFilePath();
+    for (QMdiSubWindow* w : FMdi->subWindowList()) {
+        auto* data = qobject_cast<TfmChildData*>(w);
+        if (data && data->property(PathProperty).toString() == canonical) {
+            FMdi->setActiveSubWindow(data);
+            return data;
+        }
+    }
+    auto* child = new TfmChildData(FEnv, canonical, this);
+    child->setProperty(PathProperty, canonical);
+    child->Tag = 0;
+    FMdi->addSubWindow(child);
+    if (Config)
+        child->SetBackgroundColour(Config->backgroundColour);
+    child->show();
+    FMdi->setActiveSubWindow(child);
+    return child;
 }

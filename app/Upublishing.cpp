@@ -1,11 +1,9 @@
 #include "app/Upublishing.h"
 
-#include "app/Umain.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
 #include "config/Fforpeople.h"
-#include "dialogs/Upublishsettings.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -159,10 +157,4 @@ void TPublishing::ShowStatus(const PublishStatus& status) {
     if (status.state == PublishStatus::Refused && !FRetry->isActive())
         FRetry->start(refusedRetryMs);
     emit statusChanged(status);
-}
-
-void TfmMain::PublishingExecute() {
-    TfmPublishSettings dialog(FEnv, this);
-    if (ExecDialog(dialog) == QDialog::Accepted && FPublishing)
-        FPublishing->Restart();
 }

@@ -12,8 +12,6 @@ struct TEnv;
 
 // The one section of the INI file.
 inline const QByteArray IniSection = "ZEDA";
-// The size-factor key under the name the window's settings use.
-inline const QByteArray& SizeFactorKey = SettingKey::SizeZoom;
 
 // The groups of settings a dialog changes at once.
 enum class TSettingsGroup {

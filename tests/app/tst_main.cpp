@@ -114,7 +114,7 @@ private slots:
         Config->operatorLoggedIn = true;
         Config->operatorName = "Anna";
         Config->operatorIndex = 0;
-        w->UpdateOperatorCommands();
+        w->UpdateCommands();
         QVERIFY(logoff->isEnabled());
         logoff->trigger();
         QCOMPARE(w->windowTitle(), QString("ZEDA "));
@@ -133,7 +133,7 @@ private slots:
     }
 
     void showCreatesRunningWindowWithConfiguredZooms() {
-        WriteFile(env.IniPath(), "[ZEDA]\nZeitfaktor=-5\n" + SizeFactorKey + "=10\n");
+        WriteFile(env.IniPath(), "[ZEDA]\nZeitfaktor=-5\n" + SettingKey::SizeZoom + "=10\n");
         std::unique_ptr<TfmMain> w(MakeMain());
         w->show();
         QVERIFY(fmChildAct);
@@ -207,7 +207,7 @@ private slots:
         QVERIFY(w->close());
         QCOMPARE(ReadFile(env.IniPath()),
                  "; settings\r\n[ZEDA]\r\nFormsColor=7\r\nBaudrate=9600\r\nZeitfaktor=4\r\n" +
-                     SizeFactorKey + "=3\r\n");
+                     SettingKey::SizeZoom + "=3\r\n");
         QCOMPARE(loginModes, QList<int>{0}); // administrator level: no question
         QTRY_VERIFY(!fmChildAct);            // freed, not minimised
     }

@@ -1,6 +1,14 @@
 #include "app/Udialogwidth.h"
+#include "app/Ueditcommands.h"
+#include "app/Ufilecommands.h"
 #include "app/Uhelp.h"
+#include "app/Uhelpcommands.h"
 #include "app/Umain.h"
+#include "app/Uoperatorcommands.h"
+#include "app/Usettingcommands.h"
+#include "app/Utimecommands.h"
+#include "app/Uviewcommands.h"
+#include "app/Uwindowcommands.h"
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
@@ -125,7 +133,7 @@ class TestMenus : public QObject {
 
     TfmChildData* Open(const QString& path) {
         openAnswer = path;
-        w->FileOpen1Execute();
+        w->FileCommands().FileOpen1Execute();
         return qobject_cast<TfmChildData*>(w->MdiArea()->activeSubWindow());
     }
 
@@ -343,17 +351,17 @@ private slots:
         MakeMain();
         QVERIFY(Item("Location")->isVisible());
         loginAnswer = 1;
-        w->LoginAdminExecute();
+        w->OperatorCommands().LoginAdminExecute();
         QCOMPARE(w->AccessLevel(), 1);
         QVERIFY(!Item("Location")->isVisible());
         QVERIFY(!Item("LogoffAdmin")->isEnabled());
         loginAnswer = 0; // cancelled: the level stays
-        w->LoginAdminExecute();
+        w->OperatorCommands().LoginAdminExecute();
         QCOMPARE(w->AccessLevel(), 1);
         loginAnswer = 2;
-        w->LoginAdminExecute();
+        w->OperatorCommands().LoginAdminExecute();
         QVERIFY(Item("Location")->isVisible());
-        w->LogoffAdminExecute();
+        w->OperatorCommands().LogoffAdminExecute();
         QCOMPARE(w->AccessLevel(), 1);
         QVERIFY(!Item("Communication")->isVisible());
     }
@@ -401,7 +409,7 @@ private slots:
         ShowMain();
         TfmChildData* data = Open(MakeMonthFile(dir.path(), 1, {"Druck", "", "Temp"}));
         QVERIFY(data);
-        w->KanaleZeroExecute();
+        w->ViewCommands().KanaleZeroExecute();
         for (int i = 1; i <= 14; ++i)
             QVERIFY(!Item(QByteArray("Channel" + QByteArray::number(i)).constData())->isChecked());
         for (uint32_t v : data->Document().display.channelVisible)
@@ -429,7 +437,7 @@ private slots:
         QVERIFY(Item("SetX-10")->isChecked());
         QVERIFY(Item("SetY5")->isChecked());
         // An unknown zoom keeps the previous check mark.
-        w->CheckZoomItems(7, 9);
+        w->ViewCommands().CheckZoomItems(7, 9);
         QVERIFY(Item("SetX-10")->isChecked());
         QVERIFY(Item("SetY5")->isChecked());
     }
@@ -470,7 +478,7 @@ private slots:
         fmChildAct->Document().display.markStart = 10;
         fmChildAct->Document().display.markEnd = 20;
         w->MdiArea()->setActiveSubWindow(fmChildAct);
-        w->TrmClearExecute();
+        w->TimeCommands().TrmClearExecute();
         QVERIFY(!fmChildAct->Document().display.AnyMark());
         QVERIFY(!Item("TrmClear")->isEnabled());
 
@@ -517,7 +525,7 @@ private slots:
         QVERIFY(w->close());
         const QByteArray ini = ReadFile(env.IniPath());
         QVERIFY(ini.contains("Zeitfaktor=3"));
-        QVERIFY(ini.contains(SizeFactorKey + "=4"));
+        QVERIFY(ini.contains(SettingKey::SizeZoom + "=4"));
     }
 
     void openDialogAndNoFileOpenedTwice() {
@@ -539,7 +547,7 @@ private slots:
         QCOMPARE(int(w->MdiArea()->subWindowList().size()), before + 1);
         QVERIFY(messages.shown.isEmpty());
         // Closing the window frees it; opening again makes a new one.
-        w->FileClose1Execute();
+        w->FileCommands().FileClose1Execute();
         QTRY_COMPARE(int(w->MdiArea()->subWindowList().size()), before);
         QVERIFY(Open(path));
     }
@@ -574,12 +582,12 @@ private slots:
         QVERIFY(QDir().mkpath(dir.filePath("stick")));
         const QString source = MakeMonthFile(dir.filePath("stick"), 5, {"Druck"});
         openAnswer = source;
-        w->Import1Click(); // cancelled directory prompt: nothing happens
+        w->FileCommands().Import1Click(); // cancelled directory prompt: nothing happens
         const QString target = dir.filePath(QFileInfo(source).fileName());
         QVERIFY(!QFile::exists(target));
         // Whatever directory is chosen, the file goes into the data directory.
         dirAnswer = dir.filePath("bin");
-        w->Import1Click();
+        w->FileCommands().Import1Click();
         QCOMPARE(dirAsked, (QStringList{dir.path(), dir.path()}));
         QCOMPARE(ReadFile(target), ReadFile(source));
         QVERIFY(!QFile::exists(dir.filePath("bin/" + QFileInfo(source).fileName())));
@@ -592,12 +600,12 @@ private slots:
         data->Document().display.markEnd = 20;
         saveAnswer = dir.filePath("range.csv");
         csvAnswer = {};
-        w->TrmExportExecute();
+        w->TimeCommands().TrmExportExecute();
         QCOMPARE(saveAsked, QStringList{dir.path() + "|CSV files (*.csv)"});
         QVERIFY(ReadFile(saveAnswer).startsWith("Datum/Uhrzeit;"));
         // The layout chosen after the file.
         csvAnswer.dialect = TCsvDialect::Rfc4180;
-        w->TrmExportExecute();
+        w->TimeCommands().TrmExportExecute();
         QVERIFY(ReadFile(saveAnswer).startsWith("\"Datum/Uhrzeit\","));
     }
 
@@ -622,21 +630,21 @@ private slots:
         data->Document().display.markEnd = 20;
         except->actions().last()->trigger();
         QCOMPARE(HeaderExceptionCount(data->Document().header), 1);
-        w->TrmClearDataExecute();
+        w->TimeCommands().TrmClearDataExecute();
         QCOMPARE(HeaderExceptionCount(data->Document().header), 0);
     }
 
     void fontCommandsShareOneDialog() {
         MakeMain();
         fontAnswer = NamedFont("Courier New", 12);
-        w->FontScreenExecute();
+        w->SettingCommands().FontScreenExecute();
         const QByteArray ini = ReadFile(env.IniPath());
         QVERIFY(ini.contains("Bildschirmschriftdefinition=" + FontToText(*fontAnswer)));
         QVERIFY(!ini.contains("Druckerschriftdefinition"));
 
         const QFont print = NamedFont("MS Sans Serif", 9);
         fontAnswer = print;
-        w->FontPrintExecute();
+        w->SettingCommands().FontPrintExecute();
         QCOMPARE(fontPresets.size(), 2);
         QCOMPARE(fontPresets[1], NamedFont("Courier New", 12)); // the last choice
         QCOMPARE(PrinterFont(*Config), print);
@@ -645,7 +653,7 @@ private slots:
         // Cancelled: nothing changes.
         const QByteArray before = ReadFile(env.IniPath());
         fontAnswer.reset();
-        w->FontPrintExecute();
+        w->SettingCommands().FontPrintExecute();
         QCOMPARE(ReadFile(env.IniPath()), before);
         QCOMPARE(PrinterFont(*Config), print);
     }
@@ -653,7 +661,7 @@ private slots:
     void helpShowsTheGuideInsideTheProgram() {
         MakeMain();
         QVERIFY(!w->HelpWindow());
-        w->Help2Click();
+        w->HelpCommands().Help2Click();
         QVERIFY(opened.isEmpty()); // no browser needed
         TfmHelp* h = w->HelpWindow();
         QVERIFY(h && h->isVisible());
@@ -677,11 +685,11 @@ private slots:
         QVERIFY(!h->FindNext());
         QCOMPARE(h->lblFound->text(), QString("Not found"));
         // Asked again: the same window.
-        w->Help2Click();
+        w->HelpCommands().Help2Click();
         QCOMPARE(w->HelpWindow(), h);
         // An installed help file is the system's to show.
         QVERIFY(WriteBytes(dir.filePath("bin/zeda.chm"), "chm"));
-        w->Help2Click();
+        w->HelpCommands().Help2Click();
         QCOMPARE(opened, (QList<QUrl>{QUrl::fromLocalFile(dir.filePath("bin/zeda.chm"))}));
         // The program's own icon on every window.
         QVERIFY(!w->windowIcon().pixmap(32).isNull());
@@ -697,15 +705,15 @@ private slots:
         edit->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), edit);
         edit->setSelection(0, 5);
-        w->EditCut1Execute();
+        w->EditCommands().EditCut1Execute();
         QCOMPARE(edit->text(), QString("Nord"));
         edit->setSelection(0, 4);
-        w->EditCopy1Execute();
+        w->EditCommands().EditCopy1Execute();
         edit->end(false);
-        w->EditPaste1Execute();
+        w->EditCommands().EditPaste1Execute();
         QCOMPARE(edit->text(), QString("NordNord"));
         edit->setCursorPosition(0);
-        w->EditPaste1Execute();
+        w->EditCommands().EditPaste1Execute();
         // The clipboard now holds "Nord" (the copy replaced the cut text).
         QCOMPARE(edit->text(), QString("NordNordNord"));
     }
@@ -719,19 +727,19 @@ private slots:
         QApplication::setActiveWindow(w.get());
         edit->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), edit);
-        w->UpdateEditCommands();
+        w->EditCommands().UpdateEditCommands();
         QVERIFY(!Item("EditCut1")->isEnabled());
         QVERIFY(!Item("EditCopy1")->isEnabled());
         QVERIFY(!Item("EditPaste1")->isEnabled()); // an empty clipboard
         edit->setSelection(0, 4);
-        w->UpdateEditCommands();
+        w->EditCommands().UpdateEditCommands();
         QVERIFY(Item("EditCut1")->isEnabled());
         QVERIFY(Item("EditCopy1")->isEnabled());
-        w->EditCopy1Execute();
-        w->UpdateEditCommands();
+        w->EditCommands().EditCopy1Execute();
+        w->EditCommands().UpdateEditCommands();
         QVERIFY(Item("EditPaste1")->isEnabled());
         edit->setReadOnly(true);
-        w->UpdateEditCommands();
+        w->EditCommands().UpdateEditCommands();
         QVERIFY(!Item("EditCut1")->isEnabled());
         QVERIFY(Item("EditCopy1")->isEnabled());
         QVERIFY(!Item("EditPaste1")->isEnabled());
@@ -750,7 +758,7 @@ private slots:
             e->btnOk->click();
             return e->result();
         };
-        w->ExceptionListExecute();
+        w->TimeCommands().ExceptionListExecute();
         QCOMPARE(ReadFile(dir.filePath("AUSNAHME.LST")),
                  QByteArray("WART Wartung\r\n!NOTE Hinweis\r\n")); // the file's line ends
         QMenu* except = w->findChild<QMenu*>("mnExcept");
@@ -765,7 +773,7 @@ private slots:
 
     void aboutNamesVersionDataDirectoryAndQt() {
         MakeMain();
-        w->HelpAboutExecute();
+        w->HelpCommands().HelpAboutExecute();
         QCOMPARE(messages.Texts(),
                  QStringList{QString("ZEDA %1\nLicence: proprietary\nData directory: %2\nQt %3")
                                  .arg(ZEDA_VERSION, dir.path(), qVersion())});
@@ -797,13 +805,13 @@ private slots:
         TfmChildData* a = Open(MakeMonthFile(dir.path(), 1, {"Druck"}));
         TfmChildData* b = Open(MakeMonthFile(dir.path(), 2, {"Druck"}));
         fmChildAct->showNormal();
-        w->WindowTileVertical1Execute();
+        w->WindowCommands().WindowTileVertical1Execute();
         QCOMPARE(a->height(), b->height());
         QVERIFY(a->x() != b->x());
-        w->WindowTileHorizontal1Execute();
+        w->WindowCommands().WindowTileHorizontal1Execute();
         QCOMPARE(a->width(), b->width());
         QVERIFY(a->y() != b->y());
-        w->WindowMinimizeAll1Execute();
+        w->WindowCommands().WindowMinimizeAll1Execute();
         QVERIFY(a->isMinimized() && b->isMinimized() && fmChildAct->isMinimized());
         // The window list names every window.
         QMenu* menu = w->findChild<QMenu*>("mnWindow");

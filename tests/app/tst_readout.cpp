@@ -1,4 +1,6 @@
+#include "app/Ufilecommands.h"
 #include "app/Umain.h"
+#include "app/Utimecommands.h"
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
@@ -59,7 +61,7 @@ class TestReadout : public QObject {
 
     TfmChildData* Open() {
         w->ChooseOpenFile = [this](const QString&, const QString&) { return MakeFile(); };
-        w->FileOpen1Execute();
+        w->FileCommands().FileOpen1Execute();
         auto* child = qobject_cast<TfmChildData*>(w->MdiArea()->activeSubWindow());
         if (child)
             child->showMaximized();
@@ -115,7 +117,7 @@ private slots:
         // Hiding a channel drops its row; clearing the marks the readout.
         w->findChild<QAction*>("Channel2")->trigger();
         QCOMPARE(panel->tblRange->rowCount(), 1);
-        w->TrmClearExecute();
+        w->TimeCommands().TrmClearExecute();
         QCOMPARE(panel->tblRange->rowCount(), 0);
         QCOMPARE(status->text(), QString());
     }

@@ -1,4 +1,6 @@
+#include "app/Ufilecommands.h"
 #include "app/Umain.h"
+#include "app/Utimecommands.h"
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
@@ -69,7 +71,7 @@ class TestWindows : public QObject {
         if (!WriteBytes(path, FileImage(d)))
             return nullptr;
         w->ChooseOpenFile = [path](const QString&, const QString&) { return path; };
-        w->FileOpen1Execute();
+        w->FileCommands().FileOpen1Execute();
         return qobject_cast<TfmChildData*>(w->MdiArea()->activeSubWindow());
     }
 
@@ -224,7 +226,7 @@ private slots:
         QVERIFY(ColumnColour(c, 200, olive) > 100);
         w->MdiArea()->setActiveSubWindow(c);
         QVERIFY(w->findChild<QAction*>("TrmClear")->isEnabled());
-        w->TrmClearExecute();
+        w->TimeCommands().TrmClearExecute();
         QVERIFY(!c->Document().display.AnyMark());
         QCOMPARE(ColumnColour(c, 100, green), 0);
         QCOMPARE(ColumnColour(c, 200, olive), 0);

@@ -1,5 +1,6 @@
 #include "Cptyunit.h"
 #include "app/Umain.h"
+#include "app/Uunitcommands.h"
 #include "comm/Ccommserial.h"
 #include "comm/Ccommsim.h"
 #include "comm/Cnotices.h"
@@ -387,7 +388,7 @@ private slots:
             portClosedWhileShown = !Comm->PortHandle;
             d.btnCancel->click();
         });
-        main.CommunicationExecute();
+        main.UnitCommands().CommunicationExecute();
         QVERIFY(busyWhileShown);
         QVERIFY(portClosedWhileShown);
         QVERIFY(!main.Busy());
@@ -397,7 +398,7 @@ private slots:
             d.SelectPort(2);
             d.btnOk->click();
         });
-        main.CommunicationExecute();
+        main.UnitCommands().CommunicationExecute();
         QCOMPARE(Comm->PortNumber, uint16_t(3));
         QVERIFY(!Comm->PortHandle);
         QCOMPARE(messages.shown.size(), 0);

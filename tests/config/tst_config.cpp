@@ -112,7 +112,7 @@ private slots:
         QVERIFY(WriteBytes(
             Path(), "[ZEDA]\r\nBetriebsort= Kl\xE4ranlage S\xFC"
                     "d \r\nZeitfaktor=-10\r\n" +
-                        SizeFactorKey + "=20\r\nKanal_1=" + Channel1 +
+                        SettingKey::SizeZoom + "=20\r\nKanal_1=" + Channel1 +
                         "\r\nKanal_14=1,Last\r\nDruckerschriftdefinition=" + FontText + "\r\n"));
         const TConfig c(Path());
         QCOMPARE(c.location, QByteArray("Kl\xE4ranlage S\xFC"

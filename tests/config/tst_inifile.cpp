@@ -62,12 +62,12 @@ private slots:
             << QByteArray("[ZEDA]\nBetriebsort=M\xFCnchen \x80\n") << QByteArray("Betriebsort")
             << QByteArray("M\xFCnchen \x80");
         QTest::newRow("size-factor key")
-            << QByteArray("[ZEDA]\n" + SizeFactorKey + "=5\n") << SizeFactorKey << QByteArray("5");
+            << QByteArray("[ZEDA]\n" + SettingKey::SizeZoom + "=5\n") << SettingKey::SizeZoom << QByteArray("5");
         QTest::newRow("size-factor key, ASCII case") << QByteArray("[ZEDA]\nGR\x94\xE1"
                                                                    "ENFAKTOR=6\n")
-                                                     << SizeFactorKey << QByteArray("6");
+                                                     << SettingKey::SizeZoom << QByteArray("6");
         QTest::newRow("size-factor lookalike")
-            << QByteArray("[ZEDA]\n" + LookalikeKey + "=5\n") << SizeFactorKey << QByteArray("DEF");
+            << QByteArray("[ZEDA]\n" + LookalikeKey + "=5\n") << SettingKey::SizeZoom << QByteArray("DEF");
     }
     void readString() {
         QFETCH(QByteArray, content);
@@ -142,8 +142,8 @@ private slots:
             << QByteArray("[OTHER]\nX=1") << QByteArray("A") << QByteArray("1")
             << QByteArray("[OTHER]\nX=1\n[ZEDA]\nA=1\n");
         QTest::newRow("lookalike stays")
-            << QByteArray("[ZEDA]\n" + LookalikeKey + "=3\n") << SizeFactorKey << QByteArray("5")
-            << QByteArray("[ZEDA]\n" + LookalikeKey + "=3\n" + SizeFactorKey + "=5\n");
+            << QByteArray("[ZEDA]\n" + LookalikeKey + "=3\n") << SettingKey::SizeZoom << QByteArray("5")
+            << QByteArray("[ZEDA]\n" + LookalikeKey + "=3\n" + SettingKey::SizeZoom + "=5\n");
         QTest::newRow("bytes above 127")
             << QByteArray("[ZEDA]\n") << QByteArray("Betriebsort") << QByteArray("\xC4rger \xFF")
             << QByteArray("[ZEDA]\nBetriebsort=\xC4rger \xFF\n");

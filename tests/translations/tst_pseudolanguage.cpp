@@ -2,6 +2,7 @@
 // catalogue that brackets each translation, the windows, dialogs and
 // zedactl's messages may show nothing unbracketed but user data, numbers,
 // paths and Qt's own texts.
+#include "app/Ufilecommands.h"
 #include "app/Umain.h"
 #include "config/Cclock.h"
 #include "config/Cenv.h"
@@ -286,7 +287,7 @@ Seen TestPseudoLanguage::ValueWindowScene() {
     w.show();
     const QString path = dir.filePath(MonthFileName(Year(2026), 2));
     w.ChooseOpenFile = [path](const QString&, const QString&) { return path; };
-    w.FileOpen1Execute();
+    w.FileCommands().FileOpen1Execute();
     auto* c = qobject_cast<TfmChildData*>(w.MdiArea()->activeSubWindow());
     if (!c)
         return {};
