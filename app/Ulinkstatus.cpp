@@ -1,6 +1,6 @@
 #include "app/Ulinkstatus.h"
 
-#include "comm/Ccommbase.h"
+#include "comm/Cacquisitionservice.h"
 #include "comm/Flinkstate.h"
 #include "config/Ctablecolor.h"
 #include "files/Cfileact.h"
@@ -11,22 +11,21 @@
 #include <QLabel>
 #include <QStatusBar>
 
-TLinkStatus::TLinkStatus(const TEnv& env, QStatusBar* bar) : label(new QLabel(bar)), FEnv(env) {
+TLinkStatus::TLinkStatus(QStatusBar* bar) : label(new QLabel(bar)) {
     label->setObjectName("lblLinkStatus");
     bar->addPermanentWidget(label);
 }
 
-void TLinkStatus::Update(const TCommBase* comm, TfmChildAct* running, TChannelPanel* panel,
+void TLinkStatus::Update(LinkReport link, TfmChildAct* running, TChannelPanel* panel,
                          bool runningShown) {
-    if (!comm)
-        return;
-    QString last;
-    if (running && running->FileAct() && running->FileAct()->opened) {
-        const int end = int(HeaderEndSlot(running->Document().header));
-        if (end > 0)
-            last = SlotClockText(end - 1);
+    // Before the first record of this run, the newest minute the running
+    // window's file holds.
+    if (!link.hasRecord && running && running->FileAct() && running->FileAct()->opened) {
+        const uint16_t end = HeaderEndSlot(running->Document().header);
+        link.hasRecord = end > 0;
+        link.lastRecord.minute = uint16_t(end > 0 ? end - 1 : 0);
     }
-    const LinkState state = ReadLinkState(FEnv, *comm, last);
+    const LinkState state = LinkStateOf(link);
     label->setText(LinkStateText(state));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, ToQColor(LinkStateColour(state)));
@@ -34,5 +33,5 @@ void TLinkStatus::Update(const TCommBase* comm, TfmChildAct* running, TChannelPa
     if (running)
         running->ShowLinkState(state);
     if (panel)
-        panel->MarkStale(runningShown && LinkStale(state) ? last : QString());
+        panel->MarkStale(runningShown && LinkStale(state) ? state.lastRecord : QString());
 }

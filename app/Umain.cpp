@@ -190,7 +190,7 @@ int TfmMain::RunLoginDialog(int mode) {
 
 void TfmMain::BuildPanels() {
     FPanels = std::make_unique<TPanels>(this);
-    FLinkStatus = std::make_unique<TLinkStatus>(FEnv, statusBar());
+    FLinkStatus = std::make_unique<TLinkStatus>(statusBar());
     // A box of the panel does what the channel's item of View › Channels
     // does; the menu and the panel follow each other.
     connect(ChannelPanel(), &TChannelPanel::channelToggled, this,
@@ -362,8 +362,8 @@ void TfmMain::Timer1Timer() {
     if (!FService && FAlarming)
         FAlarming->FollowLog();
     TfmChildBase* w = ActiveChild();
-    if (FLinkStatus)
-        FLinkStatus->Update(Comm, fmChildAct, ChannelPanel(),
+    if (FLinkStatus && FService)
+        FLinkStatus->Update(FService->Link(), fmChildAct, ChannelPanel(),
                             w && w == fmChildAct && !w->CursorActive());
 }
 

@@ -74,10 +74,13 @@ void TAcquisitionService::Tell(const std::function<void(TAcquisitionListener&)>&
     }
 }
 
-LinkReport TAcquisitionService::CurrentLink() const {
+LinkReport TAcquisitionService::Link() const {
     LinkReport s = FLink;
     s.up = FComm.Reached() && FComm.NoConnection == 0;
-    if (!FComm.UsesPort())
+    s.simulated = !FComm.UsesPort();
+    const LocalTime* lost = FComm.LostAt();
+    s.lostSince = lost ? QString::asprintf("%02d:%02d", lost->hour, lost->minute) : QString();
+    if (s.simulated)
         return s;
     // The device is looked up in the settings only when the port changed.
     if (s.portName != FComm.PortName() || s.device.isEmpty()) {
@@ -88,7 +91,7 @@ LinkReport TAcquisitionService::CurrentLink() const {
 }
 
 void TAcquisitionService::CheckLink() {
-    const LinkReport now = CurrentLink();
+    const LinkReport now = Link();
     const bool changed = !FLinkKnown || now.up != FLink.up || now.portName != FLink.portName ||
                          now.device != FLink.device;
     FLink = now;

@@ -38,10 +38,12 @@ struct StoredMinute {
 // The state of the unit link, with what a status line tells about it.
 struct LinkReport {
     bool up = false;
+    bool simulated = false; // the built-in simulator, no port
     QString portName;       // "COM2"; empty for the simulated unit
     QString device;         // "/dev/ttyS1"; empty for the simulated unit
     bool hasRecord = false; // a record was stored since the start
     SampleTime lastRecord;  // the minute of the record stored last
+    QString lostSince;      // "HH:MM" when the unit stopped answering, if known
 
     bool operator==(const LinkReport&) const = default;
 };
@@ -109,7 +111,9 @@ public:
     void SetAlarms(TAlarmEvaluator* alarms);
 
     int StoredCount() const { return FAcquisition->StoredCount(); }
-    LinkReport Link() const { return FLink; }
+    // The link as it is now: what the status bar, the running window and
+    // the Channels panel show of it.
+    LinkReport Link() const;
     TCommBase& Comm() const { return FComm; }
     TFileAct& File() const { return *FFile; }
     const MonthDocument& Document() const { return FDocument; }
@@ -119,7 +123,6 @@ private:
     void Tell(const std::function<void(TAcquisitionListener&)>& say);
     // Announces the link's state when it changed since the last cycle.
     void CheckLink();
-    LinkReport CurrentLink() const;
 
     const TEnv& FEnv;
     TCommBase& FComm;

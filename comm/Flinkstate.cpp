@@ -1,9 +1,6 @@
 #include "comm/Flinkstate.h"
 
-#include "comm/Ccommbase.h"
-#include "comm/Ccommserial.h"
-#include "config/Cenv.h"
-#include "config/Cinifile.h"
+#include "comm/Cacquisitionservice.h"
 #include "files/Fmonthfile.h"
 
 #include <QCoreApplication>
@@ -16,16 +13,16 @@ QString ClockText(int hour, int minute) {
 
 } // namespace
 
-LinkState ReadLinkState(const TEnv& env, const TCommBase& comm, const QString& lastRecord) {
+LinkState LinkStateOf(const LinkReport& link) {
     LinkState s;
-    s.lastRecord = lastRecord;
-    if (!dynamic_cast<const TCommSerial*>(&comm))
+    if (link.hasRecord)
+        s.lastRecord = SlotClockText(link.lastRecord.minute);
+    if (link.simulated)
         return s;
-    s.kind = comm.NoConnection != 0 ? LinkState::Kind::Lost : LinkState::Kind::Connected;
-    if (const LocalTime* at = comm.LostAt())
-        s.lostSince = ClockText(at->hour, at->minute);
-    s.port = comm.PortName();
-    s.device = PortDevice(TIniFile(env.IniPath()), comm.PortNumber);
+    s.kind = link.up ? LinkState::Kind::Connected : LinkState::Kind::Lost;
+    s.lostSince = link.up ? QString() : link.lostSince;
+    s.port = link.portName;
+    s.device = link.device;
     return s;
 }
 

@@ -4,8 +4,7 @@
 
 #include <cstdint>
 
-class TCommBase;
-struct TEnv;
+struct LinkReport;
 
 // The unit link as the person on duty sees it: whether records come, and
 // since when they do not.
@@ -18,8 +17,8 @@ struct LinkState {
     QString device;     // what the port names, e.g. /dev/ttyUSB0
 };
 
-// The state of a link; lastRecord as LinkState keeps it.
-LinkState ReadLinkState(const TEnv& env, const TCommBase& comm, const QString& lastRecord);
+// The state of the link the acquisition service reports.
+LinkState LinkStateOf(const LinkReport& link);
 
 // "Unit: connected — last record 09:47", "Unit: no answer since 09:48 (COM2
 // /dev/ttyUSB0), trying again", "Simulator".

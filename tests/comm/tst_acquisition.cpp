@@ -1,3 +1,5 @@
+#include "Cfakeunit.h"
+
 #include "comm/Cacquisition.h"
 #include "comm/Ccommbase.h"
 #include "comm/Cnotices.h"
@@ -17,44 +19,6 @@
 #include <QTest>
 
 namespace {
-
-// A unit whose waiting records the test lays out.
-class TFakeUnit : public TCommBase {
-public:
-    explicit TFakeUnit(const TEnv& env) : TCommBase(env) {}
-
-    QList<SampleRecord> waiting;
-    int removals = 0;
-    int32_t readResult = 1; // what ReadOldest answers while records wait
-
-    int32_t WriteByte(int32_t, uint8_t) override { return 1; }
-    int32_t ReadByte(int32_t, uint8_t& v) override {
-        v = 255;
-        return 1;
-    }
-    int32_t GetInfo(DeviceInfo&) override { return 1; }
-    int32_t GetRecordCount(int32_t& c) override {
-        c = int32_t(waiting.size());
-        return 1;
-    }
-    int32_t GetClock(DeviceClock&) override { return 1; }
-    int32_t SetClock(const DeviceClock&) override { return 1; }
-    int32_t ReadOldest(SampleRecord& r) override {
-        if (readResult != 1)
-            return readResult;
-        if (waiting.isEmpty())
-            return 0;
-        r = waiting.first();
-        return 1;
-    }
-    int32_t RemoveOldest() override {
-        ++removals;
-        if (!waiting.isEmpty())
-            waiting.removeFirst();
-        return 1;
-    }
-    int32_t ReadCurrent(SampleRecord&) override { return 1; }
-};
 
 class TCountingNotices : public TNotices {
 public:

@@ -1,3 +1,5 @@
+#include "Cfakeunit.h"
+
 #include "comm/Cacquisitionservice.h"
 #include "comm/Ccommbase.h"
 #include "config/Cclock.h"
@@ -12,43 +14,6 @@
 #include <QTest>
 
 namespace {
-
-// A unit whose waiting records and connection the test lays out.
-class TFakeUnit : public TCommBase {
-public:
-    explicit TFakeUnit(const TEnv& env) : TCommBase(env) {}
-
-    QList<SampleRecord> waiting;
-    bool answers = true;
-
-    int32_t WriteByte(int32_t, uint8_t) override { return 1; }
-    int32_t ReadByte(int32_t, uint8_t& v) override {
-        v = 0;
-        return 1;
-    }
-    int32_t GetInfo(DeviceInfo&) override { return 1; }
-    int32_t GetRecordCount(int32_t& c) override {
-        c = int32_t(waiting.size());
-        return 1;
-    }
-    int32_t GetClock(DeviceClock&) override { return 1; }
-    int32_t SetClock(const DeviceClock&) override { return 1; }
-    int32_t ReadOldest(SampleRecord& r) override {
-        SetConnected(answers);
-        if (!answers)
-            return -1;
-        if (waiting.isEmpty())
-            return 0;
-        r = waiting.first();
-        return 1;
-    }
-    int32_t RemoveOldest() override {
-        if (!waiting.isEmpty())
-            waiting.removeFirst();
-        return 1;
-    }
-    int32_t ReadCurrent(SampleRecord&) override { return 1; }
-};
 
 // Writes down what it is told.
 class TRecordingListener : public TAcquisitionListener {
@@ -106,6 +71,7 @@ private slots:
     void storedMinuteReachesEveryListenerOnce() {
         TConfig config(env.IniPath());
         TFakeUnit unit(env);
+        unit.answers = true;
         TAcquisitionService service(env, unit, config);
         TRecordingListener a;
         TRecordingListener b;
@@ -143,6 +109,7 @@ private slots:
     void linkDownAndUpAreAnnounced() {
         TConfig config(env.IniPath());
         TFakeUnit unit(env);
+        unit.answers = true;
         unit.PortNumber = 3;
         TAcquisitionService service(env, unit, config);
         TRecordingListener l;
@@ -168,6 +135,21 @@ private slots:
         QCOMPARE(l.links.size(), 3);
         QVERIFY(l.links[2].up);
         QCOMPARE(l.links[2].lastRecord, l.links[0].lastRecord);
+        QCOMPARE(service.Link().lostSince, QString());
+    }
+
+    // A link that lost its unit says since when, and which port it tries.
+    void lostLinkSaysSinceWhenAndWhere() {
+        TConfig config(env.IniPath());
+        TFakeUnit unit(env);
+        unit.answers = false;
+        unit.PortNumber = 3;
+        TAcquisitionService service(env, unit, config);
+        service.RunCycle();
+        const LinkReport link = service.Link();
+        QVERIFY(!link.up && !link.simulated && !link.hasRecord);
+        QCOMPARE(link.lostSince, QString("14:05"));
+        QCOMPARE(link.device, QString("/dev/ttyUSB7"));
     }
 };
 

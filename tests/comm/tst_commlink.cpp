@@ -1,3 +1,6 @@
+#include "Cfakeunit.h"
+#include "Frawpty.h"
+
 #include "comm/Ccommbase.h"
 #include "comm/Cnotices.h"
 #include "config/Cclock.h"
@@ -10,35 +13,9 @@
 #include <QTest>
 
 #include <fcntl.h>
-#include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace {
-
-// A unit that answers GetInfo as told and does nothing else.
-class TFakeUnit : public TCommBase {
-public:
-    using TCommBase::TCommBase;
-
-    int32_t WriteByte(int32_t, uint8_t) override { return 0; }
-    int32_t ReadByte(int32_t, uint8_t&) override { return 0; }
-    int32_t GetInfo(DeviceInfo&) override {
-        ++infoCalls;
-        portOpenAtInfo = PortHandle && PortHandle->isOpen();
-        return infoResult;
-    }
-    int32_t GetRecordCount(int32_t&) override { return 0; }
-    int32_t GetClock(DeviceClock&) override { return 0; }
-    int32_t SetClock(const DeviceClock&) override { return 0; }
-    int32_t ReadOldest(SampleRecord&) override { return -1; }
-    int32_t RemoveOldest() override { return 0; }
-    int32_t ReadCurrent(SampleRecord&) override { return 0; }
-
-    int32_t infoResult = 1;
-    int infoCalls = 0;
-    bool portOpenAtInfo = false;
-};
 
 // Counts the notices; each stays open for openMs on the clock.
 class TCountingNotices : public TNotices {
@@ -65,17 +42,7 @@ struct PtyPair {
     int slave = -1;
     QByteArray slavePath;
 
-    bool Open() {
-        char name[256] = {};
-        if (openpty(&master, &slave, name, nullptr, nullptr) != 0)
-            return false;
-        termios raw{};
-        tcgetattr(slave, &raw);
-        cfmakeraw(&raw);
-        tcsetattr(slave, TCSANOW, &raw);
-        slavePath = name;
-        return true;
-    }
+    bool Open() { return OpenRawPty(master, slave, slavePath); }
     ~PtyPair() {
         if (slave >= 0)
             close(slave);

@@ -1,5 +1,6 @@
 // The unit link as the status bar tells it, in the program's own texts and
 // in both catalogues, and the state read from a link that lost its unit.
+#include "comm/Cacquisitionservice.h"
 #include "comm/Flinkstate.h"
 #include "config/Flanguage.h"
 
@@ -47,6 +48,31 @@ private slots:
         QCOMPARE(LinkStateText(s), text);
         QCOMPARE(StaleCaption("Aktuell:", s), caption);
         QCOMPARE(LinkStateColour(s) == 0x0000C0u, kind == int(LinkState::Kind::Lost)); // red
+    }
+
+    // What the service reports becomes the state: the simulator shows no
+    // port, a link that answers again forgets since when it was lost.
+    void stateOfTheServicesReport() {
+        LinkReport r;
+        r.simulated = true;
+        r.hasRecord = true;
+        r.lastRecord = {46, 3, 9 * 1440 + 9 * 60 + 47};
+        QCOMPARE(LinkStateText(LinkStateOf(r)), QString("Simulator"));
+        r.simulated = false;
+        r.up = true;
+        r.portName = "COM2";
+        r.device = "/dev/ttyUSB0";
+        r.lostSince = "09:48";
+        QCOMPARE(LinkStateText(LinkStateOf(r)), QString("Unit: connected — last record 09:47"));
+        QVERIFY(!LinkStale(LinkStateOf(r)));
+        r.up = false;
+        QCOMPARE(LinkStateText(LinkStateOf(r)),
+                 QString("Unit: no answer since 09:48 (COM2 /dev/ttyUSB0), trying again"));
+        r.lostSince.clear();
+        r.hasRecord = false;
+        QCOMPARE(LinkStateText(LinkStateOf(r)),
+                 QString("Unit: no answer (COM2 /dev/ttyUSB0), trying again"));
+        QCOMPARE(NoDataSinceText(LinkStateOf(r)), QString("no data"));
     }
 };
 
