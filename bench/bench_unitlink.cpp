@@ -111,7 +111,7 @@ DrainResult Drain(const QString& faults) {
     window.stop();
     result.stored = acquisition.StoredCount();
     result.repeats = link.Link().repeats;
-    result.reactMs = link.Link().ReactMs();
+    result.reactMs = link.Link().FirstByteWaitMs();
     result.ok = result.stored == Records;
     unit.terminate();
     unit.waitForFinished(5000);

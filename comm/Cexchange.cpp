@@ -19,11 +19,14 @@ int64_t LineMs(uint32_t baud, int64_t bytes) {
 
 } // namespace
 
-ExchangeTiming TimingFor(uint32_t baud, int requestBytes, int answerBytes, int reactMs) {
+ExchangeTiming TimingFor(uint32_t baud, int requestBytes, int answerBytes, int firstByteMs) {
     ExchangeTiming t;
     const int64_t frames = requestBytes + answerBytes + 2 * FrameOverhead;
     t.tryMs = static_cast<int>(2 * LineMs(baud, frames) + UnitAndSystemMs);
-    const int64_t firstByte = 2 * LineMs(baud, requestBytes + FrameOverhead + 1) + reactMs;
+    const int64_t request = LineMs(baud, requestBytes + FrameOverhead + 1);
+    const int64_t firstByte = firstByteMs < 0
+                                  ? 2 * request + UnitReactMs
+                                  : std::max<int64_t>(firstByteMs, request + MinQuietMs);
     t.silentMs = static_cast<int>(std::min<int64_t>(t.tryMs, firstByte));
     t.quietMs = static_cast<int>(std::max<int64_t>(MinQuietMs, LineMs(baud, QuietCharacters)));
     t.drainMs = 2 * t.tryMs;

@@ -21,12 +21,13 @@ constexpr int UnitReactMs = 100;
 
 // The timing at a speed for a request and its longest answer (payload
 // bytes). A try waits twice the time both frames need on the line plus
-// 100 ms for the unit and the operating system, but no longer than twice
-// the request's time plus reactMs for the first byte of an answer; the line
-// is quiet after ten character times, but never less than 20 ms, which a
-// busy system may take between two bytes of one answer.
-ExchangeTiming TimingFor(uint32_t baud, int requestBytes, int answerBytes,
-                         int reactMs = UnitReactMs);
+// 100 ms for the unit and the operating system. For the first byte of an
+// answer it waits firstByteMs from the request, when that is known (learnt
+// from the unit's answers), but at least the request's time on the line
+// and 20 ms; while nothing is known, twice the request's time plus 100 ms.
+// The line is quiet after ten character times, but never less than 20 ms,
+// which a busy system may take between two bytes of one answer.
+ExchangeTiming TimingFor(uint32_t baud, int requestBytes, int answerBytes, int firstByteMs = -1);
 
 // One request and its answer, as a state machine with no line and no clock
 // of its own: the caller hands it the bytes that arrive and the time, writes

@@ -10,7 +10,9 @@
 namespace {
 
 // The least wait for the first byte of an answer, however fast the unit.
-constexpr int64_t MinReactMs = 50;
+// What a first byte may come later than the slowest the unit took lately.
+constexpr int64_t ReactionMarginMs = 20;
+constexpr int64_t ReactionStepMs = 5;
 
 } // namespace
 
@@ -43,7 +45,8 @@ bool TSerialLink::Exchange(QSerialPort* port, uint32_t baud, uint8_t code,
     const int longest =
         answerSizes.isEmpty() ? 0 : *std::max_element(answerSizes.begin(), answerSizes.end());
     auto job = std::make_shared<Job>(code, ++FSeq, request, answerSizes,
-                                     TimingFor(baud, int(request.size()), longest, ReactMs()));
+                                     TimingFor(baud, int(request.size()), longest,
+                                               FirstByteWaitMs()));
     job->port = port;
     FJobs.push_back(job);
     if (FJobs.size() == 1)
@@ -111,10 +114,10 @@ void TSerialLink::OnReadyRead() {
     Act(FJobs.front()->exchange.Received(bytes, NowMs()));
 }
 
-int TSerialLink::ReactMs() const {
+int TSerialLink::FirstByteWaitMs() const {
     if (FReactionMs < 0)
-        return UnitReactMs;
-    return int(std::clamp<int64_t>(FReactionMs + 30, MinReactMs, UnitReactMs));
+        return -1;
+    return int(FReactionMs + ReactionMarginMs);
 }
 
 void TSerialLink::LearnReaction(int64_t ms) {
@@ -142,6 +145,11 @@ void TSerialLink::Finish(bool ok) {
     FUnclean = !ok || job->exchange.LeftUnclean();
     if (ok && job->exchange.Tries() == 1 && job->exchange.FirstByteDelay() >= 0)
         LearnReaction(job->exchange.FirstByteDelay());
+    else if (ok && FReactionMs >= 0)
+        // Answered only at a later try: perhaps late to an earlier one, which
+        // cannot be timed. The wait grows a little each time, so that a unit
+        // that became slower is waited for again after a few exchanges.
+        FReactionMs = std::min<int64_t>(FReactionMs + ReactionStepMs, UnitReactMs);
     job->done = true;
     if (!FJobs.empty())
         Begin();

@@ -49,10 +49,11 @@ public:
     // operating system.
     static int TryTimeoutMs(uint32_t baud, int requestBytes, int answerBytes);
 
-    // How long a try waits for the first byte of an answer beyond the
-    // request's time on the line: learnt from the unit's first tries that
-    // were answered, between 50 ms and UnitReactMs (while nothing is known).
-    int ReactMs() const;
+    // How long a try waits from its request for the first byte of an
+    // answer: the slowest first byte of the unit's first tries lately, and
+    // 20 ms more; -1 while nothing is known. A try that ended too early
+    // costs one more try: its late answer is taken by the next.
+    int FirstByteWaitMs() const;
 
     int repeats = 0;  // tries repeated after a damaged, wrong or missing answer
     int requests = 0; // request frames written in all

@@ -49,6 +49,11 @@ private slots:
         QCOMPARE(fast.silentMs, 2 * 4 + 100);
         QCOMPARE(slow.silentMs, 2 * 117 + 100);
         QCOMPARE(TimingFor(19200, 0, 5, 500).silentMs, fast.tryMs);
+        // A first byte's wait learnt from the unit counts from the request,
+        // but never ends before the request is out and 20 ms more.
+        QCOMPARE(TimingFor(19200, 0, 5, 30).silentMs, 30);
+        QCOMPARE(TimingFor(19200, 0, 5, 0).silentMs, 4 + 20);
+        QCOMPARE(TimingFor(600, 0, 36, 30).silentMs, 117 + 20);
     }
 
     // A silent unit cost the whole try of every request it ignored; the

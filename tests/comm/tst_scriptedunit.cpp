@@ -211,15 +211,24 @@ private slots:
     void lateAnswerCostsOneExchange() {
         model.Add(8, 841);
         bool first = true;
+        int pauseMs = 0;
         TScriptedUnit unit([&](const Request& r) {
             Pieces p = Normal(r);
+            // The unit's first answer teaches the link to wait 40 + 20 ms.
+            if (r.code == GetInfo)
+                p[0].pauseMs = 40;
             if (r.code == ReadOldest && std::exchange(first, false))
-                p[0].pauseMs = 200; // the three tries give up after 3 x 54 ms
+                p[0].pauseMs = pauseMs;
             return p;
         });
         UseUnit(unit);
         TCommSerial link(env);
         QVERIFY(link.Start());
+        // Later than the three tries of one exchange wait for a first byte,
+        // in the middle of the first try of the next, which drains 20 ms.
+        const int wait = TimingFor(57600, 0, 36, link.Link().FirstByteWaitMs()).silentMs;
+        QVERIFY(wait >= 60);
+        pauseMs = 3 * wait + 20 + wait / 2;
         QCOMPARE(Drain(link), 1);
         QCOMPARE(link.Link().repeats, TExchange::Attempts - 1);
         QCOMPARE(unit.Count(ReadOldest), 5); // three tries, once more, once "none"
@@ -228,11 +237,35 @@ private slots:
         QCOMPARE(model.Waiting(), 0);
     }
 
+    // A unit that answers slower than it did at first: the answer late to
+    // one try is taken by the next, and the wait grows until first tries are
+    // answered again, a few exchanges later.
+    void unitThatBecameSlowerIsWaitedForAgain() {
+        for (int m = 0; m < 10; ++m)
+            model.Add(10, 850 + m);
+        TScriptedUnit unit([this](const Request& r) {
+            Pieces p = Normal(r);
+            if (r.code != GetInfo)
+                p[0].pauseMs = 40;
+            return p;
+        });
+        UseUnit(unit);
+        TCommSerial link(env);
+        QVERIFY(link.Start());
+        QVERIFY(link.Link().FirstByteWaitMs() < 40);
+        QCOMPARE(Drain(link), 10);
+        // 21 exchanges; with a wait that does not learn, every one took two.
+        QVERIFY2(link.Link().repeats <= 12, QByteArray::number(link.Link().repeats));
+        QVERIFY(link.Link().FirstByteWaitMs() >= 40);
+    }
+
     // A pause in the middle of an answer, shorter than the try, ends nothing.
     void splitAnswerIsJoined() {
         model.Add(9, 842);
         TScriptedUnit unit([this](const Request& r) {
             const QByteArray frame = TScriptedUnit::Answer(r, model.Payload(r));
+            if (frame.size() <= 7)
+                return Whole(frame); // too short to be split
             return Pieces{{frame.left(7), 0}, {frame.mid(7), 50}};
         });
         UseUnit(unit);
