@@ -13,46 +13,57 @@ constexpr int MaxValueText = 2 + 255;
 // The longest state text, "exception".
 constexpr int MaxStateText = 9;
 
-// The digits of a value, 1 to 10.
-int DigitCount(uint32_t value) {
-    int n = 1;
-    for (uint64_t limit = 10; value >= limit; limit *= 10)
-        ++n;
-    return n;
-}
-
 // "00" to "99": two digits of a value at a time.
 constexpr char DigitPairs[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536"
     "37383940414243444546474849505152535455565758596061626364656667686970717273"
     "7475767778798081828384858687888990919293949596979899";
 
-// A month is some 600 000 values: each is written straight into the
-// buffer, right to left, each digit into its place, two at a time where the
-// separator does not part them. 0 is "0", without decimals. Returns the end.
-char* PutFixed(char* out, uint32_t value, unsigned decimals, char separator) {
-    if (value == 0)
-        decimals = 0;
-    const int fraction = int(decimals);
-    // At least one digit before the separator: zeros fill up to it.
-    const int digits = std::max(DigitCount(value), fraction == 0 ? 0 : fraction + 1);
-    char* const end = out + digits + (fraction == 0 ? 0 : 1);
+// The decimal digits of a value, written right to left ending at end, two
+// at a time; returns where they begin (1 to 10 digits).
+char* PutDigitsBefore(char* end, uint32_t value) {
     char* p = end;
-    for (int i = 0; i < digits;) {
-        if (fraction != 0 && i == fraction)
-            *--p = separator;
-        if (i + 2 <= digits && i + 1 != fraction) {
-            p -= 2;
-            std::memcpy(p, &DigitPairs[2 * (value % 100)], 2);
-            value /= 100;
-            i += 2;
-        } else {
-            *--p = char('0' + value % 10);
-            value /= 10;
-            ++i;
-        }
+    while (value >= 100) {
+        p -= 2;
+        std::memcpy(p, &DigitPairs[2 * (value % 100)], 2);
+        value /= 100;
     }
-    return end;
+    if (value >= 10) {
+        p -= 2;
+        std::memcpy(p, &DigitPairs[2 * value], 2);
+    } else {
+        *--p = char('0' + value);
+    }
+    return p;
+}
+
+// A month is some 600 000 values: each is written straight into the
+// buffer, its digits first, then parted by the separator where the
+// decimals begin, with zeros before them up to one digit before the
+// separator. 0 is "0", without decimals. Returns the end.
+char* PutFixed(char* out, uint32_t value, unsigned decimals, char separator) {
+    char digits[10];
+    char* const end = digits + sizeof digits;
+    const char* p = PutDigitsBefore(end, value);
+    const size_t n = size_t(end - p);
+    if (value == 0 || decimals == 0) {
+        std::memcpy(out, p, n);
+        return out + n;
+    }
+    if (n > decimals) {
+        const size_t whole = n - decimals;
+        std::memcpy(out, p, whole);
+        out += whole;
+        *out++ = separator;
+        std::memcpy(out, p + whole, decimals);
+        return out + decimals;
+    }
+    *out++ = '0';
+    *out++ = separator;
+    std::memset(out, '0', decimals - n);
+    out += decimals - n;
+    std::memcpy(out, p, n);
+    return out + n;
 }
 
 char* PutBytes(char* out, const char* text) {

@@ -113,30 +113,11 @@ uint16_t TMonthReader::Raw(uint32_t slot, int channel) {
     return uint16_t(at[field] | (at[field + 1] << 8));
 }
 
-int TMonthReader::Exception(int channel, uint32_t slot) {
-    if (FExceptions.Empty() || channel < 0 || channel >= ChannelCount)
-        return ExceptionNone;
+int TMonthReader::EnterStretch(int channel, uint32_t slot) {
     Stretch& s = FStretches[channel];
-    if (slot < s.from || slot >= s.until) {
-        s.from = slot;
-        s.state = FExceptions.StateUntil(channel, slot, s.until);
-    }
+    s.from = slot;
+    s.state = FExceptions.StateUntil(channel, slot, s.until);
     return s.state;
-}
-
-TChannelMinute TMonthReader::At(int channel, uint32_t slot) {
-    TChannelMinute m;
-    m.exception = Exception(channel, slot);
-    const unsigned char* at = SlotBytes(slot);
-    if (at) {
-        m.stored = at[0] == SlotStored;
-        const int field = 2 + 2 * channel;
-        m.raw = uint16_t(at[field] | (at[field + 1] << 8));
-    }
-    const ChannelDef& c = FChannels[channel];
-    m.value = ScaledValue(c, m.raw);
-    m.limit = LimitVerdict(c, m.value);
-    return m;
 }
 
 QString DaysFailureMessage(TDaysFailure failure) {

@@ -119,10 +119,30 @@ public:
     uint8_t Operator(uint32_t slot);
     // The stored raw value, 0 where nothing can be read.
     uint16_t Raw(uint32_t slot, int channel);
-    int Exception(int channel, uint32_t slot);
-    TChannelMinute At(int channel, uint32_t slot);
+    int Exception(int channel, uint32_t slot) {
+        // A walk in slot order stays inside the stretch it found last.
+        if (FExceptions.Empty() || channel < 0 || channel >= ChannelCount)
+            return ExceptionNone;
+        const Stretch& s = FStretches[channel];
+        return slot >= s.from && slot < s.until ? s.state : EnterStretch(channel, slot);
+    }
+    // Inline: an export asks it for every value of a month.
+    TChannelMinute At(int channel, uint32_t slot) {
+        TChannelMinute m;
+        m.exception = Exception(channel, slot);
+        if (const unsigned char* at = SlotBytes(slot)) {
+            m.stored = at[0] == SlotStored;
+            const int field = 2 + 2 * channel;
+            m.raw = uint16_t(at[field] | (at[field + 1] << 8));
+        }
+        const ChannelDef& c = FChannels[channel];
+        m.value = ScaledValue(c, m.raw);
+        m.limit = LimitVerdict(c, m.value);
+        return m;
+    }
 
 private:
+    int EnterStretch(int channel, uint32_t slot);
     const unsigned char* SlotBytes(uint32_t slot) {
         const int block = int(slot / SlotsPerDay);
         if (block != FBlock)
