@@ -14,6 +14,7 @@
 #include "app/Uwindowcommands.h"
 #include "config/Cclock.h"
 #include "config/Cenv.h"
+#include "support/Cmainwindowtest.h"
 #include "support/Crecordingmessages.h"
 
 #include <QAction>
@@ -59,13 +60,8 @@ QStringList SetKanalNames() {
 
 } // namespace
 
-class TestCommands : public QObject {
+class TestCommands : public TMainWindowTest {
     Q_OBJECT
-
-    QTemporaryDir dir;
-    TSimClock clock{SecondsFromLocal({2026, 3, 10, 14, 0, 30}), 1000};
-    TRecordingMessages messages;
-    TEnv env;
 
     std::unique_ptr<TfmMain> MakeMain() {
         return std::make_unique<TfmMain>(env, [](int) { return 2; });
@@ -74,10 +70,7 @@ class TestCommands : public QObject {
 private slots:
     void init() {
         QVERIFY(dir.isValid());
-        env.dataDir = dir.path();
-        env.clock = &clock;
-        env.messages = &messages;
-        messages.Clear();
+        ResetEnv();
     }
 
     void viewerRuleOfEachModule_data() {

@@ -5,6 +5,7 @@
 #include "config/Cclock.h"
 #include "config/Cenv.h"
 #include "config/Flanguage.h"
+#include "support/Cmainwindowtest.h"
 #include "support/Crecordingmessages.h"
 
 #include <QAction>
@@ -57,19 +58,12 @@ QStringList Marked(const QString& html, const QString& pattern) {
 
 } // namespace
 
-class TestGuide : public QObject {
+class TestGuide : public TMainWindowTest {
     Q_OBJECT
-
-    QTemporaryDir dir;
-    TSimClock clock{SecondsFromLocal({2026, 3, 10, 14, 0, 30}), 1000};
-    TRecordingMessages messages;
-    TEnv env;
 
 private slots:
     void initTestCase() {
-        env.dataDir = dir.path();
-        env.clock = &clock;
-        env.messages = &messages;
+        ResetEnv();
     }
     void cleanup() { InstallLanguage(*QCoreApplication::instance(), Language::Source); }
 

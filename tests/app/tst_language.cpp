@@ -5,6 +5,7 @@
 #include "config/Cclock.h"
 #include "config/Cenv.h"
 #include "config/Flanguage.h"
+#include "support/Cmainwindowtest.h"
 #include "support/Crecordingmessages.h"
 
 #include <QAction>
@@ -16,13 +17,8 @@
 
 Q_DECLARE_METATYPE(Language)
 
-class TestLanguageWindow : public QObject {
+class TestLanguageWindow : public TMainWindowTest {
     Q_OBJECT
-
-    QTemporaryDir dir;
-    TSimClock clock{SecondsFromLocal({2026, 3, 10, 14, 0, 30}), 1000};
-    TRecordingMessages messages;
-    TEnv env;
 
     std::unique_ptr<TfmMain> MakeMain() {
         return std::make_unique<TfmMain>(env, [](int) { return 2; });
@@ -37,11 +33,7 @@ class TestLanguageWindow : public QObject {
 
 private slots:
     void init() {
-        env.dataDir = dir.path();
-        env.clock = &clock;
-        env.messages = &messages;
-        env.notices = nullptr;
-        messages.Clear();
+        ResetEnv();
         QFile::remove(env.IniPath());
     }
     void cleanup() { InstallLanguage(*QCoreApplication::instance(), Language::Source); }

@@ -7,6 +7,7 @@
 #include "config/Cinifile.h"
 #include "files/Fmonthfile.h"
 #include "operators/Coperator.h"
+#include "support/Cmainwindowtest.h"
 #include "support/Crecordingmessages.h"
 #include "view/Uchildbase.h"
 
@@ -63,13 +64,9 @@ void WriteFile(const QString& path, const QByteArray& data) {
 
 } // namespace
 
-class TestMain : public QObject {
+class TestMain : public TMainWindowTest {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    TSimClock clock{SecondsFromLocal({2026, 3, 10, 14, 0, 30}), 1000};
-    TRecordingMessages messages;
-    TEnv env;
     QList<int> loginModes;
     int loginAnswer = 2;
 
@@ -84,11 +81,7 @@ class TestMain : public QObject {
 private slots:
     void init() {
         QVERIFY(dir.isValid());
-        env.dataDir = dir.path();
-        env.clock = &clock;
-        env.messages = &messages;
-        env.notices = nullptr;
-        messages.Clear();
+        ResetEnv();
         loginAnswer = 2;
         QFile::remove(env.IniPath());
         QDir(env.IniPath()).removeRecursively();

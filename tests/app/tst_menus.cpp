@@ -16,6 +16,7 @@
 #include "config/Ffont.h"
 #include "dialogs/Uexceptions.h"
 #include "files/Fmonthfile.h"
+#include "support/Cmainwindowtest.h"
 #include "support/Crecordingmessages.h"
 #include "view/Fviewtestsupport.h"
 #include "view/Uchildbase.h"
@@ -61,13 +62,9 @@ QString MakeMonthFile(const QString& dir, int month, const QList<QByteArray>& na
 
 } // namespace
 
-class TestMenus : public QObject {
+class TestMenus : public TMainWindowTest {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    TSimClock clock{SecondsFromLocal({2026, 3, 10, 14, 0, 30}), 1000};
-    TRecordingMessages messages;
-    TEnv env;
     int loginAnswer = 2;
     std::unique_ptr<TfmMain> w;
 
@@ -152,11 +149,7 @@ private slots:
         QVERIFY(dir.isValid());
         QDir(dir.path()).removeRecursively();
         QVERIFY(QDir().mkpath(dir.filePath("bin")));
-        env.dataDir = dir.path();
-        env.clock = &clock;
-        env.messages = &messages;
-        env.notices = nullptr;
-        messages.Clear();
+        ResetEnv();
         loginAnswer = 2;
         openAsked.clear();
         saveAsked.clear();

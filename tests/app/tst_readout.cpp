@@ -5,6 +5,7 @@
 #include "config/Cconfig.h"
 #include "config/Cenv.h"
 #include "config/Cinifile.h"
+#include "support/Cmainwindowtest.h"
 #include "support/Crecordingmessages.h"
 #include "view/Fviewtestsupport.h"
 #include "view/Uchannelpanel.h"
@@ -30,13 +31,9 @@
 
 // The readout of a marked range, the channel legend, the wheel and keys of
 // the diagram windows, and the program's command line.
-class TestReadout : public QObject {
+class TestReadout : public TMainWindowTest {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    TSimClock clock{SecondsFromLocal({2026, 3, 10, 14, 0, 30}), 1000};
-    TRecordingMessages messages;
-    TEnv env;
     std::unique_ptr<TfmMain> w;
 
     // March 2026: channel 1 "Druck" (bar, one decimal) rising 1 a minute
@@ -73,9 +70,7 @@ class TestReadout : public QObject {
 private slots:
     void init() {
         QVERIFY(dir.isValid());
-        env.dataDir = dir.path();
-        env.clock = &clock;
-        env.messages = &messages;
+        ResetEnv();
         w = std::make_unique<TfmMain>(env, [](int) { return 2; });
         w->resize(1400, 900);
         w->show();

@@ -12,6 +12,7 @@
 #include "config/Cclock.h"
 #include "config/Cconfig.h"
 #include "config/Cinifile.h"
+#include "config/Flanguage.h"
 #include "support/Crecordingmessages.h"
 #include "view/Uchildbase.h"
 
@@ -120,6 +121,23 @@ private slots:
         env.clock = &clock;
         env.messages = &messages;
         env.notices = &notices;
+    }
+
+    // The unit's clock and firmware date in the installed language's form;
+    // zedactl's lines keep theirs.
+    void informationTakesTheLanguagesDateForm() {
+        TTestUnit unit(env);
+        QVERIFY(InstallLanguage(*QCoreApplication::instance(), Language::German));
+        TfmACQInfo info(env, unit);
+        const QString time = info.lblTime->text();
+        const QString version = info.lblVersion->text();
+        const QString editor = info.edtDate->displayFormat();
+        const QString script = UnitClockText(unit);
+        QVERIFY(InstallLanguage(*QCoreApplication::instance(), Language::Source));
+        QCOMPARE(time, QString("10.03.2026 14:45:07"));
+        QCOMPARE(version, QString("1.10  -/- 14.11.1992"));
+        QCOMPARE(editor, QString("dd.MM.yyyy"));
+        QCOMPARE(script, QString("2026.03.10  /  14:45:07"));
     }
 
     void informationTexts() {

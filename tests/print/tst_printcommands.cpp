@@ -6,6 +6,7 @@
 #include "config/Cinifile.h"
 #include "print/Uprinter.h"
 #include "print/Uprintpreview.h"
+#include "support/Cmainwindowtest.h"
 #include "view/Uchildbase.h"
 
 #include <QAbstractScrollArea>
@@ -50,13 +51,9 @@ public:
 
 } // namespace
 
-class TestPrintCommands : public QObject {
+class TestPrintCommands : public TMainWindowTest {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    TSimClock clock{SecondsFromLocal({2026, 3, 10, 14, 0, 30}), 1000};
-    TRecordingMessages messages;
-    TEnv env;
     std::unique_ptr<TfmMain> w;
     TFakeSystem* fake = nullptr;
 
@@ -96,10 +93,7 @@ private slots:
     void init() {
         QDir(dir.path()).removeRecursively();
         QVERIFY(QDir().mkpath(dir.path()));
-        env.dataDir = dir.path();
-        env.clock = &clock;
-        env.messages = &messages;
-        messages.Clear();
+        ResetEnv();
     }
 
     void cleanup() {

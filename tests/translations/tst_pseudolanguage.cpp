@@ -8,6 +8,7 @@
 #include "config/Cenv.h"
 #include "config/Flanguage.h"
 #include "print/Uprintpreview.h"
+#include "support/Cmainwindowtest.h"
 #include "support/Crecordingmessages.h"
 #include "view/Fviewtestsupport.h"
 #include "view/Uchildbase.h"
@@ -118,13 +119,9 @@ Seen Collect(QWidget* root) {
 
 } // namespace
 
-class TestPseudoLanguage : public QObject {
+class TestPseudoLanguage : public TMainWindowTest {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    TSimClock clock{SecondsFromLocal({2026, 3, 10, 14, 0, 30}), 1000};
-    TRecordingMessages messages;
-    TEnv env;
     // What the test's files hold, which is data and never translated.
     const QStringList userData = {"Werk Nord", "Druck", "Temp", "bar", "°C", "Anna",
                                   "Deutsch",   "English", "ZEDA", "COM1", "COM2", "COM3",
@@ -189,9 +186,7 @@ private slots:
         QVERIFY(QFile::exists(PSEUDO_QM));
         qputenv("ZEDA_TEST_CATALOGUE", PSEUDO_QM);
         QVERIFY(InstallLanguage(*QCoreApplication::instance(), Language::English));
-        env.dataDir = dir.path();
-        env.clock = &clock;
-        env.messages = &messages;
+        ResetEnv();
         messages.answer = false;
         QVERIFY(MakeMonth(3, 13790));
         QVERIFY(MakeMonth(2, 3000));
