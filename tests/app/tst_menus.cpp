@@ -15,6 +15,10 @@
 #include "config/Fcodec.h"
 #include "config/Ffont.h"
 #include "dialogs/Uexceptions.h"
+#include "dialogs/Ulocation.h"
+#include "dialogs/Unumberedit.h"
+#include "dialogs/Usetkanal.h"
+#include "files/Cfileact.h"
 #include "files/Fmonthfile.h"
 #include "support/Cmainwindowtest.h"
 #include "support/Crecordingmessages.h"
@@ -762,6 +766,35 @@ private slots:
         // Rebuilt at once: no entry twice, the note-only one named so.
         QCOMPARE(captions, (QStringList{"Stop", "WART Wartung", "NOTE Hinweis (note only)"}));
         QCOMPARE(Item("ExceptionList")->text(), QString("Exception descriptions..."));
+    }
+
+    // A settings dialog only writes and reloads its group: the caption and
+    // the running window follow through the settings' changed signal.
+    void settingsWrittenByADialogReachTheCaptionAndTheRunningWindow() {
+        ShowMain();
+        QTRY_VERIFY(fmChildAct->FileAct() && fmChildAct->FileAct()->opened);
+        w->ExecDialog = [](QDialog& d) {
+            if (auto* l = dynamic_cast<TfmLocation*>(&d))
+                l->edtLocation->setText("Werk Süd");
+            else if (auto* k = dynamic_cast<TfmSetKanal*>(&d)) {
+                k->edtName->setText("Vorlauf");
+                k->edtMin->setText("0");
+                k->edtMax->setText("1000");
+            }
+            else
+                return int(QDialog::Rejected);
+            d.findChild<QPushButton*>("btnOk")->click();
+            return d.result();
+        };
+        // The maximised running window adds its caption to the window's.
+        const auto caption = [this] { return w->windowTitle().section(" - [", 0, 0); };
+        w->SettingCommands().LocationExecute();
+        QCOMPARE(caption(), QString("ZEDA Werk Süd"));
+        w->setWindowTitle("ZEDA ");
+        Config->Reload(TSettingsGroup::Location); // as a dialog does after writing
+        QCOMPARE(caption(), QString("ZEDA Werk Süd"));
+        Item("SetKanal1")->trigger();
+        QCOMPARE(HeaderChannel(fmChildAct->Document().header, 0).name, QByteArray("Vorlauf"));
     }
 
     void aboutNamesVersionDataDirectoryAndQt() {
