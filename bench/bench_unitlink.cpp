@@ -75,8 +75,8 @@ DrainResult Drain(const QString& faults) {
     env.clock = &clock;
     env.messages = &messages;
     TIniFile ini(env.IniPath());
-    ini.WriteString(IniSection, "COM2", path);
-    ini.WriteString(IniSection, "Baudrate", QByteArray::number(Baud));
+    ini.WriteString(IniSection, SettingKey::PortDevice(2), path);
+    ini.WriteString(IniSection, SettingKey::BaudRate, QByteArray::number(Baud));
 
     TCommSerial link(env);
     int32_t count = 0;
