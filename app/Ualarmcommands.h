@@ -10,7 +10,7 @@ class TfmMain;
 // Admin › Alarm limits, and the acknowledgement the Alarms panel asks for
 // (TAlarming owns the panel and its action).
 class TAlarmCommands : public TCommandModule {
-    Q_DECLARE_TR_FUNCTIONS(TfmMain)
+    Q_DECLARE_TR_FUNCTIONS(TAlarmCommands)
 public:
     explicit TAlarmCommands(TfmMain& main);
 

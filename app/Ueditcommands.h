@@ -10,7 +10,7 @@ class QWidget;
 
 // Edit menu: Cut, Copy and Paste for the text field with focus.
 class TEditCommands : public TCommandModule {
-    Q_DECLARE_TR_FUNCTIONS(TfmMain)
+    Q_DECLARE_TR_FUNCTIONS(TEditCommands)
 public:
     explicit TEditCommands(QWidget* window);
 

@@ -10,7 +10,7 @@ class TfmMain;
 // Data menu: opening and closing month files, their backup and import, and
 // the end of the program.
 class TFileCommands : public TCommandModule {
-    Q_DECLARE_TR_FUNCTIONS(TfmMain)
+    Q_DECLARE_TR_FUNCTIONS(TFileCommands)
 public:
     explicit TFileCommands(TfmMain& main);
 

@@ -11,7 +11,7 @@ class TfmMain;
 
 // Help menu: the help file or the built-in guide, and About.
 class THelpCommands : public TCommandModule {
-    Q_DECLARE_TR_FUNCTIONS(TfmMain)
+    Q_DECLARE_TR_FUNCTIONS(THelpCommands)
 public:
     explicit THelpCommands(TfmMain& main);
 

@@ -26,11 +26,10 @@
 #include "config/Cconfig.h"
 #include "config/Cdatadirlock.h"
 #include "config/Cenv.h"
-#include "config/Cinifile.h"
 #include "config/Cmessages.h"
-#include "config/Fsettingkeys.h"
 #include "config/Ctablecolor.h"
 #include "config/Fcodec.h"
+#include "config/Fsettingkeys.h"
 #include "dialogs/Ucsvexport.h"
 #include "files/Fmonthfile.h"
 #include "operators/Ulogin.h"
@@ -287,7 +286,6 @@ void TfmMain::FormCreate() {
     setWindowState(windowState() | Qt::WindowMaximized);
     FSettings->ShowBackgroundChoice(Config->backgroundChoice);
     setWindowTitle(LocationCaption(FromAnsi(Config->location)));
-    ReloadChannelDefs(TIniFile(FEnv.IniPath()), Config->channels);
     Prnt = new TPrintBase(FEnv, Config, std::make_unique<TSystemPrintSystem>());
     if (FViewer) {
         // No link: the service holds the unit and its port.

@@ -11,7 +11,7 @@ class TfmMain;
 // Operator menu: the operator's login and logoff and the operator list;
 // in the Admin menu the administrator's login and logoff and the password.
 class TOperatorCommands : public TCommandModule {
-    Q_DECLARE_TR_FUNCTIONS(TfmMain)
+    Q_DECLARE_TR_FUNCTIONS(TOperatorCommands)
 public:
     explicit TOperatorCommands(TfmMain& main);
 

@@ -15,7 +15,7 @@ struct TPrintRequest;
 // parameters of the Admin menu. Reports and view prints keep acquisition
 // waiting: the window is busy for their whole run.
 class TPrintCommands : public TCommandModule {
-    Q_DECLARE_TR_FUNCTIONS(TfmMain)
+    Q_DECLARE_TR_FUNCTIONS(TPrintCommands)
 public:
     explicit TPrintCommands(TfmMain& main);
 

@@ -10,7 +10,7 @@ class TfmMain;
 // Admin › Publishing (MQTT): its settings; a change restarts publishing,
 // whose state the status bar shows (TPublishing).
 class TPublishCommands : public TCommandModule {
-    Q_DECLARE_TR_FUNCTIONS(TfmMain)
+    Q_DECLARE_TR_FUNCTIONS(TPublishCommands)
 public:
     explicit TPublishCommands(TfmMain& main);
 

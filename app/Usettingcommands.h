@@ -14,7 +14,7 @@ class TfmMain;
 // The settings dialogs: Setting › Background, and in the Admin menu the
 // location, the channels, the retention time, the fonts and summer time.
 class TSettingCommands : public TCommandModule {
-    Q_DECLARE_TR_FUNCTIONS(TfmMain)
+    Q_DECLARE_TR_FUNCTIONS(TSettingCommands)
 public:
     explicit TSettingCommands(TfmMain& main);
 

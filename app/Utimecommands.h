@@ -16,7 +16,7 @@ class TfmMain;
 // exception periods with the descriptions of AUSNAHME.LST, whose editor
 // sits in the Admin menu.
 class TTimeCommands : public TCommandModule {
-    Q_DECLARE_TR_FUNCTIONS(TfmMain)
+    Q_DECLARE_TR_FUNCTIONS(TTimeCommands)
 public:
     explicit TTimeCommands(TfmMain& main);
 

@@ -12,7 +12,7 @@ class TfmMain;
 // Channels group, and the communications parameters. They talk to the unit
 // over the link, which only the program that acquires holds.
 class TUnitCommands : public TCommandModule {
-    Q_DECLARE_TR_FUNCTIONS(TfmMain)
+    Q_DECLARE_TR_FUNCTIONS(TUnitCommands)
 public:
     explicit TUnitCommands(TfmMain& main);
 

@@ -14,7 +14,7 @@ struct MonthDocument;
 // View menu: the time and size zooms, the channels shown, and the
 // language. It follows the active diagram window.
 class TViewCommands : public TCommandModule {
-    Q_DECLARE_TR_FUNCTIONS(TfmMain)
+    Q_DECLARE_TR_FUNCTIONS(TViewCommands)
 public:
     explicit TViewCommands(TfmMain& main);
 

@@ -13,7 +13,7 @@ class QWidget;
 // Window menu: cascading, tiling, minimising and arranging the diagram
 // windows, and the list of the open windows.
 class TWindowCommands : public TCommandModule {
-    Q_DECLARE_TR_FUNCTIONS(TfmMain)
+    Q_DECLARE_TR_FUNCTIONS(TWindowCommands)
 public:
     TWindowCommands(QWidget* window, QMdiArea* mdi);
 

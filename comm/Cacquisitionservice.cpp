@@ -79,7 +79,7 @@ LinkReport TAcquisitionService::Link() const {
     s.up = FComm.Reached() && FComm.NoConnection == 0;
     s.simulated = !FComm.UsesPort();
     const LocalTime* lost = FComm.LostAt();
-    s.lostSince = lost ? QString::asprintf("%02d:%02d", lost->hour, lost->minute) : QString();
+    s.lostAt = lost ? std::optional<LocalTime>(*lost) : std::nullopt;
     if (s.simulated)
         return s;
     // The device is looked up in the settings only when the port changed.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comm/Cacquisition.h"
+#include "config/Cclock.h"
 #include "config/Fcalendar.h"
 #include "files/Cmonthdocument.h"
 #include "files/Csamplerecord.h"
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TCommBase;
@@ -43,7 +45,7 @@ struct LinkReport {
     QString device;         // "/dev/ttyS1"; empty for the simulated unit
     bool hasRecord = false; // a record was stored since the start
     SampleTime lastRecord;  // the minute of the record stored last
-    QString lostSince;      // "HH:MM" when the unit stopped answering, if known
+    std::optional<LocalTime> lostAt; // when the unit stopped answering, if known
 
     bool operator==(const LinkReport&) const = default;
 };

@@ -20,7 +20,8 @@ LinkState LinkStateOf(const LinkReport& link) {
     if (link.simulated)
         return s;
     s.kind = link.up ? LinkState::Kind::Connected : LinkState::Kind::Lost;
-    s.lostSince = link.up ? QString() : link.lostSince;
+    if (!link.up && link.lostAt)
+        s.lostSince = ClockText(link.lostAt->hour, link.lostAt->minute);
     s.port = link.portName;
     s.device = link.device;
     return s;

@@ -827,6 +827,13 @@
     </message>
 </context>
 <context>
+    <name>TAlarmCommands</name>
+    <message>
+        <source>Alarm limits...</source>
+        <translation>Alarmgrenzen...</translation>
+    </message>
+</context>
+<context>
     <name>TAlarmPanel</name>
     <message>
         <source>Alarms</source>
@@ -944,6 +951,103 @@
     </message>
 </context>
 <context>
+    <name>TEditCommands</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit commands</source>
+        <translation>Bearbeitungsbefehle</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>TFileCommands</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen...</source>
+        <translation>Monatsdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>closes the active window</comment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>Aktives Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <source>Backup...</source>
+        <translation>Sichern...</translation>
+    </message>
+    <message>
+        <source>Si&amp;chern...</source>
+        <translation>Monatsdatei sichern</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>backs the month file up</comment>
+        <translation>Sichern</translation>
+    </message>
+</context>
+<context>
+    <name>THelpCommands</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>About ZEDA...</source>
+        <translation>Über ZEDA...</translation>
+    </message>
+    <message>
+        <source>ZEDA %1
+Licence: proprietary
+Data directory: %2
+Qt %3</source>
+        <translation>ZEDA %1
+Lizenz: proprietär
+Datenverzeichnis: %2
+Qt %3</translation>
+    </message>
+</context>
+<context>
     <name>TNumberEdit</name>
     <message>
         <source>Whole number, %1 … %2</source>
@@ -952,6 +1056,123 @@
     <message>
         <source>%1 enter a whole number from %2 to %3.</source>
         <translation>%1 Geben Sie eine ganze Zahl von %2 bis %3 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>TOperatorCommands</name>
+    <message>
+        <source>&amp;Operator</source>
+        <translation>&amp;Bediener</translation>
+    </message>
+    <message>
+        <source>&amp;Login</source>
+        <translation>&amp;Anmelden...</translation>
+    </message>
+    <message>
+        <source>&amp;Anmelden...</source>
+        <translation>Als Bediener anmelden</translation>
+    </message>
+    <message>
+        <source>Logoff</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Ab&amp;melden</source>
+        <translation>Bediener abmelden</translation>
+    </message>
+    <message>
+        <source>&amp;Manage...</source>
+        <translation>Bediener &amp;verwalten...</translation>
+    </message>
+    <message>
+        <source>&amp;Verwaltung...</source>
+        <translation>Bediener verwalten</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>&amp;Anmelden admin</source>
+        <translation>Als Administrator anmelden</translation>
+    </message>
+    <message>
+        <source>Ab&amp;melden admin</source>
+        <translation>Administrator abmelden</translation>
+    </message>
+    <message>
+        <source>Password...</source>
+        <translation>Passwort...</translation>
+    </message>
+    <message>
+        <source>&amp;Paßwort ändern...</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>ZEDA - Operator:</source>
+        <translation>ZEDA - Bediener: </translation>
+    </message>
+</context>
+<context>
+    <name>TPrintCommands</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Day print</source>
+        <translation>Tagesdruck...</translation>
+    </message>
+    <message>
+        <source>&amp;Tagesdruck...</source>
+        <translation>Tagesbericht drucken</translation>
+    </message>
+    <message>
+        <source>Month print</source>
+        <translation>Monatsdruck</translation>
+    </message>
+    <message>
+        <source>&amp;%1 Day on page</source>
+        <translation>&amp;%1 Tage pro Seite</translation>
+    </message>
+    <message>
+        <source>Expression of the actual image</source>
+        <translation>Aktuelle Darstellung</translation>
+    </message>
+    <message>
+        <source>&amp;Ausdruck der aktuellen Darstellung</source>
+        <translation>Aktuelle Darstellung drucken</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Vorschau...</translation>
+    </message>
+    <message>
+        <source>Export report as PDF...</source>
+        <translation>Bericht als PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Print setup</source>
+        <translation>Druckereinrichtung...</translation>
+    </message>
+    <message>
+        <source>Drucken setup</source>
+        <translation>Drucker einrichten</translation>
+    </message>
+    <message>
+        <source>Printers...</source>
+        <translation>Drucker...</translation>
+    </message>
+    <message>
+        <source>&amp;Druckparameter...</source>
+        <translation>Berichtsdrucker wählen</translation>
+    </message>
+</context>
+<context>
+    <name>TPublishCommands</name>
+    <message>
+        <source>Publishing (MQTT)...</source>
+        <translation>Veröffentlichen (MQTT)...</translation>
     </message>
 </context>
 <context>
@@ -1042,6 +1263,234 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingCommands</name>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Betriebsort...</translation>
+    </message>
+    <message>
+        <source>Betriebsort</source>
+        <translation>Betriebsort festlegen</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanal %1...</translation>
+    </message>
+    <message>
+        <source>Time...</source>
+        <translation>Aufbewahrung...</translation>
+    </message>
+    <message>
+        <source>Zeit&amp;raum des Datenerhalts...</source>
+        <translation>Aufbewahrungsdauer der Monatsdateien festlegen</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Bildschirm...</translation>
+    </message>
+    <message>
+        <source>&amp;Bildschirmschrift...</source>
+        <translation>Bildschirmschrift wählen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>the printer font</comment>
+        <translation>Drucker...</translation>
+    </message>
+    <message>
+        <source>&amp;Druckerschrift...</source>
+        <translation>Druckerschrift wählen</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Sommerzeit...</translation>
+    </message>
+    <message>
+        <source>Sommer&amp;zeit...</source>
+        <translation>Sommerzeitregeln festlegen</translation>
+    </message>
+</context>
+<context>
+    <name>TTimeCommands</name>
+    <message>
+        <source>&amp;Time</source>
+        <translation>&amp;Zeit</translation>
+    </message>
+    <message>
+        <source>Mark delete</source>
+        <translation>Markierungen löschen</translation>
+    </message>
+    <message>
+        <source>Zeitraumdefinition &amp;löschen</source>
+        <translation>Markierten Zeitraum löschen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Daten &amp;exportieren...</source>
+        <translation>Markierten Zeitraum als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Exclusive description</source>
+        <translation>Ausnahmezeiträume</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Aufheben</translation>
+    </message>
+    <message>
+        <source>&amp;Aufheben</source>
+        <translation>Ausnahmezeitraum aufheben</translation>
+    </message>
+    <message>
+        <source>Exception descriptions...</source>
+        <translation>Ausnahmebeschreibungen...</translation>
+    </message>
+    <message>
+        <source>%1 (note only)</source>
+        <translation>%1 (nur Hinweis)</translation>
+    </message>
+</context>
+<context>
+    <name>TUnitCommands</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>&amp;System information...</source>
+        <translation>&amp;Systeminformation...</translation>
+    </message>
+    <message>
+        <source>&amp;Systeminformation...</source>
+        <translation>Systeminformation des Geräts anzeigen</translation>
+    </message>
+    <message>
+        <source>Channels group</source>
+        <translation>Kanaltest...</translation>
+    </message>
+    <message>
+        <source>&amp;Datenkanalüberprüfung...</source>
+        <translation>Datenkanäle prüfen</translation>
+    </message>
+    <message>
+        <source>Communications parameter...</source>
+        <translation>Kommunikationseinstellungen...</translation>
+    </message>
+    <message>
+        <source>&amp;Kommunikationsparameter...</source>
+        <translation>Schnittstelle und Baudrate festlegen</translation>
+    </message>
+</context>
+<context>
+    <name>TViewCommands</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <translation>&amp;Zeit</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Werte</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Channel%1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>All Channels</source>
+        <translation>Alle Kanäle anzeigen</translation>
+    </message>
+    <message>
+        <source>Alle Anzeigen</source>
+        <translation>Alle Kanäle anzeigen</translation>
+    </message>
+    <message>
+        <source>Clear Channels</source>
+        <translation>Alle Kanäle ausblenden</translation>
+    </message>
+    <message>
+        <source>Keinen Anzeigen</source>
+        <translation>Alle Kanäle ausblenden</translation>
+    </message>
+</context>
+<context>
+    <name>TWindowCommands</name>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>Überlappend</translation>
+    </message>
+    <message>
+        <source>Über&amp;lappend</source>
+        <translation>Fenster überlappend anordnen</translation>
+    </message>
+    <message>
+        <source>Tile Horizontal</source>
+        <translation>Untereinander</translation>
+    </message>
+    <message>
+        <source>&amp;Nebeneinander</source>
+        <translation>Fenster nebeneinander anordnen</translation>
+    </message>
+    <message>
+        <source>Tile Vertical</source>
+        <translation>Nebeneinander</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Alle minimieren</translation>
+    </message>
+    <message>
+        <source>&amp;Alle Fenster schließen</source>
+        <translation>Alle Fenster minimieren</translation>
+    </message>
+    <message>
+        <source>Arrange</source>
+        <translation>Symbole anordnen</translation>
+    </message>
+    <message>
+        <source>Sinn&amp;bilder anordnen</source>
+        <translation>Minimierte Fenster anordnen</translation>
     </message>
 </context>
 <context>
@@ -1361,10 +1810,6 @@
 <context>
     <name>TfmMain</name>
     <message>
-        <source>Publishing (MQTT)...</source>
-        <translation>Veröffentlichen (MQTT)...</translation>
-    </message>
-    <message>
         <source>Login cancel. Application Terminate!</source>
         <translation>Anmeldung abgebrochen. Das Programm wird beendet.</translation>
     </message>
@@ -1379,403 +1824,16 @@ ZEDA beenden?</translation>
         <translation>Schließen abgebrochen.</translation>
     </message>
     <message>
-        <source>ZEDA - Operator:</source>
-        <translation>ZEDA - Bediener: </translation>
-    </message>
-    <message>
-        <source>ZEDA %1
-Licence: proprietary
-Data directory: %2
-Qt %3</source>
-        <translation>ZEDA %1
-Lizenz: proprietär
-Datenverzeichnis: %2
-Qt %3</translation>
-    </message>
-    <message>
         <source>&amp;Data</source>
         <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Öffnen...</translation>
-    </message>
-    <message>
-        <source>Ö&amp;ffnen...</source>
-        <translation>Monatsdatei öffnen</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Day print</source>
-        <translation>Tagesdruck...</translation>
-    </message>
-    <message>
-        <source>&amp;Tagesdruck...</source>
-        <translation>Tagesbericht drucken</translation>
-    </message>
-    <message>
-        <source>Month print</source>
-        <translation>Monatsdruck</translation>
-    </message>
-    <message>
-        <source>&amp;%1 Day on page</source>
-        <translation>&amp;%1 Tage pro Seite</translation>
-    </message>
-    <message>
-        <source>Expression of the actual image</source>
-        <translation>Aktuelle Darstellung</translation>
-    </message>
-    <message>
-        <source>&amp;Ausdruck der aktuellen Darstellung</source>
-        <translation>Aktuelle Darstellung drucken</translation>
-    </message>
-    <message>
-        <source>Preview...</source>
-        <translation>Vorschau...</translation>
-    </message>
-    <message>
-        <source>Export report as PDF...</source>
-        <translation>Bericht als PDF exportieren...</translation>
-    </message>
-    <message>
-        <source>Print setup</source>
-        <translation>Druckereinrichtung...</translation>
-    </message>
-    <message>
-        <source>Drucken setup</source>
-        <translation>Drucker einrichten</translation>
-    </message>
-    <message>
-        <source>&amp;Schließen</source>
-        <translation>Aktives Fenster schließen</translation>
-    </message>
-    <message>
-        <source>Import...</source>
-        <translation>Importieren...</translation>
-    </message>
-    <message>
-        <source>Backup...</source>
-        <translation>Sichern...</translation>
-    </message>
-    <message>
-        <source>Si&amp;chern...</source>
-        <translation>Monatsdatei sichern</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Beenden</source>
-        <translation>Programm beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Edit commands</source>
-        <translation>Bearbeitungsbefehle</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>&amp;Ausschneiden</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Einfügen</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>&amp;Time</source>
-        <translation>&amp;Zeit</translation>
-    </message>
-    <message>
-        <source>&amp;Size</source>
-        <translation>&amp;Werte</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Kanäle</translation>
-    </message>
-    <message>
-        <source>Channel%1</source>
-        <translation>Kanal %1</translation>
-    </message>
-    <message>
-        <source>All Channels</source>
-        <translation>Alle Kanäle anzeigen</translation>
-    </message>
-    <message>
-        <source>Alle Anzeigen</source>
-        <translation>Alle Kanäle anzeigen</translation>
-    </message>
-    <message>
-        <source>Clear Channels</source>
-        <translation>Alle Kanäle ausblenden</translation>
-    </message>
-    <message>
-        <source>Keinen Anzeigen</source>
-        <translation>Alle Kanäle ausblenden</translation>
-    </message>
-    <message>
-        <source>&amp;Operator</source>
-        <translation>&amp;Bediener</translation>
-    </message>
-    <message>
-        <source>&amp;Login</source>
-        <translation>&amp;Anmelden...</translation>
-    </message>
-    <message>
-        <source>&amp;Anmelden...</source>
-        <translation>Als Bediener anmelden</translation>
-    </message>
-    <message>
-        <source>Logoff</source>
-        <translation>Abmelden</translation>
-    </message>
-    <message>
-        <source>Ab&amp;melden</source>
-        <translation>Bediener abmelden</translation>
-    </message>
-    <message>
-        <source>&amp;Manage...</source>
-        <translation>Bediener &amp;verwalten...</translation>
-    </message>
-    <message>
-        <source>&amp;Verwaltung...</source>
-        <translation>Bediener verwalten</translation>
-    </message>
-    <message>
-        <source>Mark delete</source>
-        <translation>Markierungen löschen</translation>
-    </message>
-    <message>
-        <source>Zeitraumdefinition &amp;löschen</source>
-        <translation>Markierten Zeitraum löschen</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exportieren...</translation>
-    </message>
-    <message>
-        <source>Daten &amp;exportieren...</source>
-        <translation>Markierten Zeitraum als CSV exportieren</translation>
-    </message>
-    <message>
-        <source>Exclusive description</source>
-        <translation>Ausnahmezeiträume</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Aufheben</translation>
-    </message>
-    <message>
-        <source>&amp;Aufheben</source>
-        <translation>Ausnahmezeitraum aufheben</translation>
-    </message>
-    <message>
-        <source>Setting</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Background</source>
-        <translation>Hintergrund</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Weiß</translation>
-    </message>
-    <message>
-        <source>Grey</source>
-        <translation>Grau</translation>
-    </message>
-    <message>
-        <source>&amp;Window</source>
-        <translation>&amp;Fenster</translation>
-    </message>
-    <message>
-        <source>Cascade</source>
-        <translation>Überlappend</translation>
-    </message>
-    <message>
-        <source>Über&amp;lappend</source>
-        <translation>Fenster überlappend anordnen</translation>
-    </message>
-    <message>
-        <source>Tile Horizontal</source>
-        <translation>Untereinander</translation>
-    </message>
-    <message>
-        <source>&amp;Nebeneinander</source>
-        <translation>Fenster nebeneinander anordnen</translation>
-    </message>
-    <message>
-        <source>Tile Vertical</source>
-        <translation>Nebeneinander</translation>
-    </message>
-    <message>
-        <source>Minimize</source>
-        <translation>Alle minimieren</translation>
-    </message>
-    <message>
-        <source>&amp;Alle Fenster schließen</source>
-        <translation>Alle Fenster minimieren</translation>
-    </message>
-    <message>
-        <source>Arrange</source>
-        <translation>Symbole anordnen</translation>
-    </message>
-    <message>
-        <source>Sinn&amp;bilder anordnen</source>
-        <translation>Minimierte Fenster anordnen</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Contents</source>
-        <translation>Inhalt</translation>
-    </message>
-    <message>
-        <source>About ZEDA...</source>
-        <translation>Über ZEDA...</translation>
     </message>
     <message>
         <source>Admin</source>
         <translation>Verwaltung</translation>
     </message>
     <message>
-        <source>Login</source>
-        <translation>Anmelden</translation>
-    </message>
-    <message>
-        <source>&amp;Anmelden admin</source>
-        <translation>Als Administrator anmelden</translation>
-    </message>
-    <message>
-        <source>Ab&amp;melden admin</source>
-        <translation>Administrator abmelden</translation>
-    </message>
-    <message>
-        <source>Location</source>
-        <translation>Betriebsort...</translation>
-    </message>
-    <message>
-        <source>Betriebsort</source>
-        <translation>Betriebsort festlegen</translation>
-    </message>
-    <message>
-        <source>Channel %1</source>
-        <translation>Kanal %1...</translation>
-    </message>
-    <message>
-        <source>Time...</source>
-        <translation>Aufbewahrung...</translation>
-    </message>
-    <message>
-        <source>Zeit&amp;raum des Datenerhalts...</source>
-        <translation>Aufbewahrungsdauer der Monatsdateien festlegen</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Schrift</translation>
-    </message>
-    <message>
-        <source>Screen</source>
-        <translation>Bildschirm...</translation>
-    </message>
-    <message>
-        <source>&amp;Bildschirmschrift...</source>
-        <translation>Bildschirmschrift wählen</translation>
-    </message>
-    <message>
-        <source>&amp;Druckerschrift...</source>
-        <translation>Druckerschrift wählen</translation>
-    </message>
-    <message>
-        <source>Summer time</source>
-        <translation>Sommerzeit...</translation>
-    </message>
-    <message>
-        <source>Sommer&amp;zeit...</source>
-        <translation>Sommerzeitregeln festlegen</translation>
-    </message>
-    <message>
-        <source>Printers...</source>
-        <translation>Drucker...</translation>
-    </message>
-    <message>
-        <source>&amp;Druckparameter...</source>
-        <translation>Berichtsdrucker wählen</translation>
-    </message>
-    <message>
-        <source>Password...</source>
-        <translation>Passwort...</translation>
-    </message>
-    <message>
-        <source>&amp;Paßwort ändern...</source>
-        <translation>Passwort ändern</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <translation>System</translation>
-    </message>
-    <message>
-        <source>&amp;System information...</source>
-        <translation>&amp;Systeminformation...</translation>
-    </message>
-    <message>
-        <source>&amp;Systeminformation...</source>
-        <translation>Systeminformation des Geräts anzeigen</translation>
-    </message>
-    <message>
-        <source>Channels group</source>
-        <translation>Kanaltest...</translation>
-    </message>
-    <message>
-        <source>&amp;Datenkanalüberprüfung...</source>
-        <translation>Datenkanäle prüfen</translation>
-    </message>
-    <message>
-        <source>Communications parameter...</source>
-        <translation>Kommunikationseinstellungen...</translation>
-    </message>
-    <message>
-        <source>&amp;Kommunikationsparameter...</source>
-        <translation>Schnittstelle und Baudrate festlegen</translation>
-    </message>
-    <message>
-        <source>Exception descriptions...</source>
-        <translation>Ausnahmebeschreibungen...</translation>
-    </message>
-    <message>
         <source>ToolBar1</source>
         <translation>Werkzeugleiste</translation>
-    </message>
-    <message>
-        <source>%1 (note only)</source>
-        <translation>%1 (nur Hinweis)</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <comment>the printer font</comment>
-        <translation>Drucker...</translation>
     </message>
     <message>
         <source>Acquisition runs in the service %1.</source>
@@ -1786,10 +1844,6 @@ Qt %3</translation>
         <translation>Nicht verfügbar: Die Erfassung läuft im Dienst %1.</translation>
     </message>
     <message>
-        <source>Alarm limits...</source>
-        <translation>Alarmgrenzen...</translation>
-    </message>
-    <message>
         <source>ZEDA </source>
         <translation>ZEDA</translation>
     </message>
@@ -1797,16 +1851,6 @@ Qt %3</translation>
         <source>ZEDA %1</source>
         <extracomment>The main window&apos;s caption; %1 is the location.</extracomment>
         <translation>ZEDA %1</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <comment>closes the active window</comment>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <comment>backs the month file up</comment>
-        <translation>Sichern</translation>
     </message>
     <message>
         <source>ZMF files (*.zmf)</source>

@@ -827,6 +827,13 @@
     </message>
 </context>
 <context>
+    <name>TAlarmCommands</name>
+    <message>
+        <source>Alarm limits...</source>
+        <translation>Alarm limits...</translation>
+    </message>
+</context>
+<context>
     <name>TAlarmPanel</name>
     <message>
         <source>Alarms</source>
@@ -944,6 +951,103 @@
     </message>
 </context>
 <context>
+    <name>TEditCommands</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Edit commands</source>
+        <translation>Edit commands</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+</context>
+<context>
+    <name>TFileCommands</name>
+    <message>
+        <source>Open</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen...</source>
+        <translation>Open a month file</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>closes the active window</comment>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>Close the active window</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Import...</translation>
+    </message>
+    <message>
+        <source>Backup...</source>
+        <translation>Back up...</translation>
+    </message>
+    <message>
+        <source>Si&amp;chern...</source>
+        <translation>Back up the month file</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Exit the program</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>backs the month file up</comment>
+        <translation>Back up</translation>
+    </message>
+</context>
+<context>
+    <name>THelpCommands</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>About ZEDA...</source>
+        <translation>About ZEDA...</translation>
+    </message>
+    <message>
+        <source>ZEDA %1
+Licence: proprietary
+Data directory: %2
+Qt %3</source>
+        <translation>ZEDA %1
+Licence: proprietary
+Data directory: %2
+Qt %3</translation>
+    </message>
+</context>
+<context>
     <name>TNumberEdit</name>
     <message>
         <source>Whole number, %1 … %2</source>
@@ -952,6 +1056,123 @@
     <message>
         <source>%1 enter a whole number from %2 to %3.</source>
         <translation>%1 enter a whole number from %2 to %3.</translation>
+    </message>
+</context>
+<context>
+    <name>TOperatorCommands</name>
+    <message>
+        <source>&amp;Operator</source>
+        <translation>&amp;Operator</translation>
+    </message>
+    <message>
+        <source>&amp;Login</source>
+        <translation>&amp;Log in...</translation>
+    </message>
+    <message>
+        <source>&amp;Anmelden...</source>
+        <translation>Log in as an operator</translation>
+    </message>
+    <message>
+        <source>Logoff</source>
+        <translation>Log off</translation>
+    </message>
+    <message>
+        <source>Ab&amp;melden</source>
+        <translation>Log off the operator</translation>
+    </message>
+    <message>
+        <source>&amp;Manage...</source>
+        <translation>&amp;Manage operators...</translation>
+    </message>
+    <message>
+        <source>&amp;Verwaltung...</source>
+        <translation>Manage the operators</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>&amp;Anmelden admin</source>
+        <translation>Log in as administrator</translation>
+    </message>
+    <message>
+        <source>Ab&amp;melden admin</source>
+        <translation>Log off the administrator</translation>
+    </message>
+    <message>
+        <source>Password...</source>
+        <translation>Password...</translation>
+    </message>
+    <message>
+        <source>&amp;Paßwort ändern...</source>
+        <translation>Change the password</translation>
+    </message>
+    <message>
+        <source>ZEDA - Operator:</source>
+        <translation>ZEDA - Operator: </translation>
+    </message>
+</context>
+<context>
+    <name>TPrintCommands</name>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Day print</source>
+        <translation>Day report...</translation>
+    </message>
+    <message>
+        <source>&amp;Tagesdruck...</source>
+        <translation>Print a day report</translation>
+    </message>
+    <message>
+        <source>Month print</source>
+        <translation>Month report</translation>
+    </message>
+    <message>
+        <source>&amp;%1 Day on page</source>
+        <translation>&amp;%1 days per page</translation>
+    </message>
+    <message>
+        <source>Expression of the actual image</source>
+        <translation>Current view</translation>
+    </message>
+    <message>
+        <source>&amp;Ausdruck der aktuellen Darstellung</source>
+        <translation>Print the current view</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Preview...</translation>
+    </message>
+    <message>
+        <source>Export report as PDF...</source>
+        <translation>Export report as PDF...</translation>
+    </message>
+    <message>
+        <source>Print setup</source>
+        <translation>Print setup...</translation>
+    </message>
+    <message>
+        <source>Drucken setup</source>
+        <translation>Set up the printer</translation>
+    </message>
+    <message>
+        <source>Printers...</source>
+        <translation>Printers...</translation>
+    </message>
+    <message>
+        <source>&amp;Druckparameter...</source>
+        <translation>Choose the report printers</translation>
+    </message>
+</context>
+<context>
+    <name>TPublishCommands</name>
+    <message>
+        <source>Publishing (MQTT)...</source>
+        <translation>Publishing (MQTT)...</translation>
     </message>
 </context>
 <context>
@@ -1042,6 +1263,234 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingCommands</name>
+    <message>
+        <source>Setting</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grey</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location...</translation>
+    </message>
+    <message>
+        <source>Betriebsort</source>
+        <translation>Set the location</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Channel %1...</translation>
+    </message>
+    <message>
+        <source>Time...</source>
+        <translation>Retention...</translation>
+    </message>
+    <message>
+        <source>Zeit&amp;raum des Datenerhalts...</source>
+        <translation>Set how long month files are kept</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Screen...</translation>
+    </message>
+    <message>
+        <source>&amp;Bildschirmschrift...</source>
+        <translation>Choose the screen font</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>the printer font</comment>
+        <translation>Printer...</translation>
+    </message>
+    <message>
+        <source>&amp;Druckerschrift...</source>
+        <translation>Choose the printer font</translation>
+    </message>
+    <message>
+        <source>Summer time</source>
+        <translation>Summer time...</translation>
+    </message>
+    <message>
+        <source>Sommer&amp;zeit...</source>
+        <translation>Set the summer time rules</translation>
+    </message>
+</context>
+<context>
+    <name>TTimeCommands</name>
+    <message>
+        <source>&amp;Time</source>
+        <translation>&amp;Time</translation>
+    </message>
+    <message>
+        <source>Mark delete</source>
+        <translation>Clear marks</translation>
+    </message>
+    <message>
+        <source>Zeitraumdefinition &amp;löschen</source>
+        <translation>Clear the marked range</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Daten &amp;exportieren...</source>
+        <translation>Export the marked range as CSV</translation>
+    </message>
+    <message>
+        <source>Exclusive description</source>
+        <translation>Exception periods</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>&amp;Aufheben</source>
+        <translation>Clear the exception period</translation>
+    </message>
+    <message>
+        <source>Exception descriptions...</source>
+        <translation>Exception descriptions...</translation>
+    </message>
+    <message>
+        <source>%1 (note only)</source>
+        <translation>%1 (note only)</translation>
+    </message>
+</context>
+<context>
+    <name>TUnitCommands</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>&amp;System information...</source>
+        <translation>&amp;System information...</translation>
+    </message>
+    <message>
+        <source>&amp;Systeminformation...</source>
+        <translation>Show the unit&apos;s system information</translation>
+    </message>
+    <message>
+        <source>Channels group</source>
+        <translation>Channel test...</translation>
+    </message>
+    <message>
+        <source>&amp;Datenkanalüberprüfung...</source>
+        <translation>Test the data channels</translation>
+    </message>
+    <message>
+        <source>Communications parameter...</source>
+        <translation>Communication settings...</translation>
+    </message>
+    <message>
+        <source>&amp;Kommunikationsparameter...</source>
+        <translation>Set the serial port and baud rate</translation>
+    </message>
+</context>
+<context>
+    <name>TViewCommands</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <translation>&amp;Time</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Values</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Channel%1</source>
+        <translation>Channel %1</translation>
+    </message>
+    <message>
+        <source>All Channels</source>
+        <translation>Show all channels</translation>
+    </message>
+    <message>
+        <source>Alle Anzeigen</source>
+        <translation>Show all channels</translation>
+    </message>
+    <message>
+        <source>Clear Channels</source>
+        <translation>Hide all channels</translation>
+    </message>
+    <message>
+        <source>Keinen Anzeigen</source>
+        <translation>Hide all channels</translation>
+    </message>
+</context>
+<context>
+    <name>TWindowCommands</name>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>Cascade</translation>
+    </message>
+    <message>
+        <source>Über&amp;lappend</source>
+        <translation>Cascade the windows</translation>
+    </message>
+    <message>
+        <source>Tile Horizontal</source>
+        <translation>Tile horizontally</translation>
+    </message>
+    <message>
+        <source>&amp;Nebeneinander</source>
+        <translation>Tile the windows</translation>
+    </message>
+    <message>
+        <source>Tile Vertical</source>
+        <translation>Tile vertically</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize all</translation>
+    </message>
+    <message>
+        <source>&amp;Alle Fenster schließen</source>
+        <translation>Minimize all windows</translation>
+    </message>
+    <message>
+        <source>Arrange</source>
+        <translation>Arrange icons</translation>
+    </message>
+    <message>
+        <source>Sinn&amp;bilder anordnen</source>
+        <translation>Arrange the minimized windows</translation>
     </message>
 </context>
 <context>
@@ -1361,10 +1810,6 @@
 <context>
     <name>TfmMain</name>
     <message>
-        <source>Publishing (MQTT)...</source>
-        <translation>Publishing (MQTT)...</translation>
-    </message>
-    <message>
         <source>Login cancel. Application Terminate!</source>
         <translation>Login cancelled. The program ends.</translation>
     </message>
@@ -1379,403 +1824,16 @@ Close ZEDA?</translation>
         <translation>Closing cancelled.</translation>
     </message>
     <message>
-        <source>ZEDA - Operator:</source>
-        <translation>ZEDA - Operator: </translation>
-    </message>
-    <message>
-        <source>ZEDA %1
-Licence: proprietary
-Data directory: %2
-Qt %3</source>
-        <translation>ZEDA %1
-Licence: proprietary
-Data directory: %2
-Qt %3</translation>
-    </message>
-    <message>
         <source>&amp;Data</source>
         <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Open...</translation>
-    </message>
-    <message>
-        <source>Ö&amp;ffnen...</source>
-        <translation>Open a month file</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>Day print</source>
-        <translation>Day report...</translation>
-    </message>
-    <message>
-        <source>&amp;Tagesdruck...</source>
-        <translation>Print a day report</translation>
-    </message>
-    <message>
-        <source>Month print</source>
-        <translation>Month report</translation>
-    </message>
-    <message>
-        <source>&amp;%1 Day on page</source>
-        <translation>&amp;%1 days per page</translation>
-    </message>
-    <message>
-        <source>Expression of the actual image</source>
-        <translation>Current view</translation>
-    </message>
-    <message>
-        <source>&amp;Ausdruck der aktuellen Darstellung</source>
-        <translation>Print the current view</translation>
-    </message>
-    <message>
-        <source>Preview...</source>
-        <translation>Preview...</translation>
-    </message>
-    <message>
-        <source>Export report as PDF...</source>
-        <translation>Export report as PDF...</translation>
-    </message>
-    <message>
-        <source>Print setup</source>
-        <translation>Print setup...</translation>
-    </message>
-    <message>
-        <source>Drucken setup</source>
-        <translation>Set up the printer</translation>
-    </message>
-    <message>
-        <source>&amp;Schließen</source>
-        <translation>Close the active window</translation>
-    </message>
-    <message>
-        <source>Import...</source>
-        <translation>Import...</translation>
-    </message>
-    <message>
-        <source>Backup...</source>
-        <translation>Back up...</translation>
-    </message>
-    <message>
-        <source>Si&amp;chern...</source>
-        <translation>Back up the month file</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>Beenden</source>
-        <translation>Exit the program</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Save</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Edit</translation>
-    </message>
-    <message>
-        <source>Edit commands</source>
-        <translation>Edit commands</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Cu&amp;t</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copy</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Paste</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;View</translation>
-    </message>
-    <message>
-        <source>&amp;Time</source>
-        <translation>&amp;Time</translation>
-    </message>
-    <message>
-        <source>&amp;Size</source>
-        <translation>&amp;Values</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Channels</translation>
-    </message>
-    <message>
-        <source>Channel%1</source>
-        <translation>Channel %1</translation>
-    </message>
-    <message>
-        <source>All Channels</source>
-        <translation>Show all channels</translation>
-    </message>
-    <message>
-        <source>Alle Anzeigen</source>
-        <translation>Show all channels</translation>
-    </message>
-    <message>
-        <source>Clear Channels</source>
-        <translation>Hide all channels</translation>
-    </message>
-    <message>
-        <source>Keinen Anzeigen</source>
-        <translation>Hide all channels</translation>
-    </message>
-    <message>
-        <source>&amp;Operator</source>
-        <translation>&amp;Operator</translation>
-    </message>
-    <message>
-        <source>&amp;Login</source>
-        <translation>&amp;Log in...</translation>
-    </message>
-    <message>
-        <source>&amp;Anmelden...</source>
-        <translation>Log in as an operator</translation>
-    </message>
-    <message>
-        <source>Logoff</source>
-        <translation>Log off</translation>
-    </message>
-    <message>
-        <source>Ab&amp;melden</source>
-        <translation>Log off the operator</translation>
-    </message>
-    <message>
-        <source>&amp;Manage...</source>
-        <translation>&amp;Manage operators...</translation>
-    </message>
-    <message>
-        <source>&amp;Verwaltung...</source>
-        <translation>Manage the operators</translation>
-    </message>
-    <message>
-        <source>Mark delete</source>
-        <translation>Clear marks</translation>
-    </message>
-    <message>
-        <source>Zeitraumdefinition &amp;löschen</source>
-        <translation>Clear the marked range</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Export...</translation>
-    </message>
-    <message>
-        <source>Daten &amp;exportieren...</source>
-        <translation>Export the marked range as CSV</translation>
-    </message>
-    <message>
-        <source>Exclusive description</source>
-        <translation>Exception periods</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Clear</translation>
-    </message>
-    <message>
-        <source>&amp;Aufheben</source>
-        <translation>Clear the exception period</translation>
-    </message>
-    <message>
-        <source>Setting</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Background</source>
-        <translation>Background</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>White</translation>
-    </message>
-    <message>
-        <source>Grey</source>
-        <translation>Grey</translation>
-    </message>
-    <message>
-        <source>&amp;Window</source>
-        <translation>&amp;Window</translation>
-    </message>
-    <message>
-        <source>Cascade</source>
-        <translation>Cascade</translation>
-    </message>
-    <message>
-        <source>Über&amp;lappend</source>
-        <translation>Cascade the windows</translation>
-    </message>
-    <message>
-        <source>Tile Horizontal</source>
-        <translation>Tile horizontally</translation>
-    </message>
-    <message>
-        <source>&amp;Nebeneinander</source>
-        <translation>Tile the windows</translation>
-    </message>
-    <message>
-        <source>Tile Vertical</source>
-        <translation>Tile vertically</translation>
-    </message>
-    <message>
-        <source>Minimize</source>
-        <translation>Minimize all</translation>
-    </message>
-    <message>
-        <source>&amp;Alle Fenster schließen</source>
-        <translation>Minimize all windows</translation>
-    </message>
-    <message>
-        <source>Arrange</source>
-        <translation>Arrange icons</translation>
-    </message>
-    <message>
-        <source>Sinn&amp;bilder anordnen</source>
-        <translation>Arrange the minimized windows</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Contents</source>
-        <translation>Contents</translation>
-    </message>
-    <message>
-        <source>About ZEDA...</source>
-        <translation>About ZEDA...</translation>
     </message>
     <message>
         <source>Admin</source>
         <translation>Admin</translation>
     </message>
     <message>
-        <source>Login</source>
-        <translation>Log in</translation>
-    </message>
-    <message>
-        <source>&amp;Anmelden admin</source>
-        <translation>Log in as administrator</translation>
-    </message>
-    <message>
-        <source>Ab&amp;melden admin</source>
-        <translation>Log off the administrator</translation>
-    </message>
-    <message>
-        <source>Location</source>
-        <translation>Location...</translation>
-    </message>
-    <message>
-        <source>Betriebsort</source>
-        <translation>Set the location</translation>
-    </message>
-    <message>
-        <source>Channel %1</source>
-        <translation>Channel %1...</translation>
-    </message>
-    <message>
-        <source>Time...</source>
-        <translation>Retention...</translation>
-    </message>
-    <message>
-        <source>Zeit&amp;raum des Datenerhalts...</source>
-        <translation>Set how long month files are kept</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Font</translation>
-    </message>
-    <message>
-        <source>Screen</source>
-        <translation>Screen...</translation>
-    </message>
-    <message>
-        <source>&amp;Bildschirmschrift...</source>
-        <translation>Choose the screen font</translation>
-    </message>
-    <message>
-        <source>&amp;Druckerschrift...</source>
-        <translation>Choose the printer font</translation>
-    </message>
-    <message>
-        <source>Summer time</source>
-        <translation>Summer time...</translation>
-    </message>
-    <message>
-        <source>Sommer&amp;zeit...</source>
-        <translation>Set the summer time rules</translation>
-    </message>
-    <message>
-        <source>Printers...</source>
-        <translation>Printers...</translation>
-    </message>
-    <message>
-        <source>&amp;Druckparameter...</source>
-        <translation>Choose the report printers</translation>
-    </message>
-    <message>
-        <source>Password...</source>
-        <translation>Password...</translation>
-    </message>
-    <message>
-        <source>&amp;Paßwort ändern...</source>
-        <translation>Change the password</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <translation>System</translation>
-    </message>
-    <message>
-        <source>&amp;System information...</source>
-        <translation>&amp;System information...</translation>
-    </message>
-    <message>
-        <source>&amp;Systeminformation...</source>
-        <translation>Show the unit&apos;s system information</translation>
-    </message>
-    <message>
-        <source>Channels group</source>
-        <translation>Channel test...</translation>
-    </message>
-    <message>
-        <source>&amp;Datenkanalüberprüfung...</source>
-        <translation>Test the data channels</translation>
-    </message>
-    <message>
-        <source>Communications parameter...</source>
-        <translation>Communication settings...</translation>
-    </message>
-    <message>
-        <source>&amp;Kommunikationsparameter...</source>
-        <translation>Set the serial port and baud rate</translation>
-    </message>
-    <message>
-        <source>Exception descriptions...</source>
-        <translation>Exception descriptions...</translation>
-    </message>
-    <message>
         <source>ToolBar1</source>
         <translation>Toolbar</translation>
-    </message>
-    <message>
-        <source>%1 (note only)</source>
-        <translation>%1 (note only)</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <comment>the printer font</comment>
-        <translation>Printer...</translation>
     </message>
     <message>
         <source>Acquisition runs in the service %1.</source>
@@ -1786,10 +1844,6 @@ Qt %3</translation>
         <translation>Not available: acquisition runs in the service %1.</translation>
     </message>
     <message>
-        <source>Alarm limits...</source>
-        <translation>Alarm limits...</translation>
-    </message>
-    <message>
         <source>ZEDA </source>
         <translation>ZEDA</translation>
     </message>
@@ -1797,16 +1851,6 @@ Qt %3</translation>
         <source>ZEDA %1</source>
         <extracomment>The main window&apos;s caption; %1 is the location.</extracomment>
         <translation>ZEDA %1</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <comment>closes the active window</comment>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <comment>backs the month file up</comment>
-        <translation>Back up</translation>
     </message>
     <message>
         <source>ZMF files (*.zmf)</source>

@@ -62,13 +62,13 @@ private slots:
         r.up = true;
         r.portName = "COM2";
         r.device = "/dev/ttyUSB0";
-        r.lostSince = "09:48";
+        r.lostAt = LocalTime{2026, 3, 10, 9, 48, 0};
         QCOMPARE(LinkStateText(LinkStateOf(r)), QString("Unit: connected — last record 09:47"));
         QVERIFY(!LinkStale(LinkStateOf(r)));
         r.up = false;
         QCOMPARE(LinkStateText(LinkStateOf(r)),
                  QString("Unit: no answer since 09:48 (COM2 /dev/ttyUSB0), trying again"));
-        r.lostSince.clear();
+        r.lostAt.reset();
         r.hasRecord = false;
         QCOMPARE(LinkStateText(LinkStateOf(r)),
                  QString("Unit: no answer (COM2 /dev/ttyUSB0), trying again"));
