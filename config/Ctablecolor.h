@@ -17,6 +17,8 @@ public:
     // The colour of an entry 0..13. A hand-edited channel text can hold a
     // colour choice up to 99: such a channel is drawn in black (entry 0).
     uint32_t Color(int index) const;
+    // The colour of a channel on paper: the entry of its print colour modulo 7.
+    uint32_t PrintColor(int printColour) const { return Color(printColour % 7); }
 
 private:
     std::array<uint32_t, Count> FColors;

@@ -24,7 +24,9 @@ QString FormatDateTimeForPeople(const LocalTime& t) {
     //: A QDateTime format: yyyy year, MM month, dd day, HH hour, mm minute; "_H" is the hour
     //: padded with a blank to two places. The date and the time alone take the same forms.
     const char* source = QT_TRANSLATE_NOOP("FormatDateTimeForPeople", "yyyy.MM.dd / _H:mm");
-    const QDateTime when(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute));
+    // As UTC: a minute that a summer time change skips in the local zone
+    // is still shown as it was stored.
+    const QDateTime when(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute), Qt::UTC);
     // A unit's clock can read as no date at all; it is shown as it reads.
     if (!when.isValid())
         return QString::asprintf("%04d.%02d.%02d / %2d:%02d", t.year, t.month, t.day, t.hour,
@@ -56,11 +58,12 @@ QString FormatTimeForPeople(int hour, int minute) {
 }
 
 QString StoredMinuteForPeople(const QString& stored) {
-    const QDateTime when = QDateTime::fromString(stored, QStringLiteral("yyyy-MM-dd HH:mm"));
-    if (!when.isValid())
+    // Date and time apart: the minute a summer time change skips is still
+    // one the unit stored.
+    const QDate d = QDate::fromString(stored.left(10), QStringLiteral("yyyy-MM-dd"));
+    const QTime t = QTime::fromString(stored.mid(11), QStringLiteral("HH:mm"));
+    if (stored.size() != 16 || stored[10] != QLatin1Char(' ') || !d.isValid() || !t.isValid())
         return stored;
-    const QDate d = when.date();
-    const QTime t = when.time();
     return FormatDateTimeForPeople({d.year(), d.month(), d.day(), t.hour(), t.minute(), 0});
 }
 

@@ -416,7 +416,7 @@ int TPrintBase::FinishPage(TPrintJobGuard& page, int printer, const MonthDocumen
     TTracePlotter plotter(p, pointBuffer, labels);
     for (int ch : channels) {
         const ChannelDef c = HeaderChannel(d.header, ch);
-        if (!plotter.Run(d, ch, table.Color(c.printColour % 7), frame, walk, days)) {
+        if (!plotter.Run(d, ch, table.PrintColor(c.printColour), frame, walk, days)) {
             FileError();
             return 0;
         }

@@ -170,14 +170,14 @@ void TViewPage::AlarmBars(const std::vector<AlarmStretch>& stretches,
     const int32_t left = right - std::max(FCharWidth / 2, 2) + 1;
     const uint32_t end = FDocument.display.minutesShown;
     for (const AlarmStretch& s : stretches) {
-        const uint32_t to = s.open ? std::max(end, s.from + 1) : s.to;
+        const uint32_t to = StretchEnd(s, end);
         const uint32_t from = std::max(s.from, FSpan.firstMinute);
         const uint32_t last = std::min(to, FSpan.endMinute);
         if (from >= last)
             continue;
         const ChannelDef c = HeaderChannel(FDocument.header, s.channel);
         FPainter.fillRect(QRect(QPoint(left, Y(Row(from))), QPoint(right, Y(Row(last)) - 1)),
-                          ColourToQColor(colours.Color(c.printColour % 7)));
+                          ColourToQColor(colours.PrintColor(c.printColour)));
     }
 }
 

@@ -52,7 +52,7 @@ void DrawLegend(QPainter& p, const MonthDocument& document, const std::vector<in
     for (int k = 0; k < int(channels.size()); ++k) {
         const ChannelDef c = HeaderChannel(document.header, channels[k]);
         const QByteArray text = c.name + ": " + legend.value(channels[k], c) + ' ' + c.dimension;
-        p.setPen(ColourToQColor(colours.Color(c.printColour % 7)));
+        p.setPen(ColourToQColor(colours.PrintColor(c.printColour)));
         p.drawText(legend.box(k), Qt::AlignLeft | Qt::AlignTop | SingleLineText, FromAnsi(text));
     }
 }

@@ -4,8 +4,8 @@
 #include "config/Cinifile.h"
 #include "config/Fcodec.h"
 #include "config/Ffilestamp.h"
-#include "files/Falarmlog.h"
 #include "files/Cmonthdocument.h"
+#include "files/Falarmlog.h"
 #include "files/Fmonthfile.h"
 #include "view/Cpaintarea.h"
 #include "view/Fdraw.h"
@@ -107,9 +107,9 @@ void TViewBase::PaintAlarmBars(QPainter& p) {
     int width = 0;
     const int shift = timeStripOrigin - (VisiblePixels(left, width) == 1 ? 0 : left);
     const int bottom = timeAxis->area->Height();
-    const int end = int(document->display.minutesShown);
+    const uint32_t end = document->display.minutesShown;
     for (const AlarmStretch& s : alarmStretches) {
-        const int to = s.open ? std::max(end, int(s.from) + 1) : int(s.to);
+        const int to = int(StretchEnd(s, end));
         if (to <= first || int(s.from) >= first + count + 1)
             continue;
         const QColor colour =

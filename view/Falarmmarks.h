@@ -5,6 +5,7 @@
 
 #include <QColor>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -47,6 +48,12 @@ struct AlarmStretch {
     uint32_t to = 0; // exclusive
     bool open = false;
 };
+
+// Where a stretch's bar ends: at the clearing slot, or for an alarm still
+// active at the minutes shown (one slot at least).
+inline uint32_t StretchEnd(const AlarmStretch& s, uint32_t minutesShown) {
+    return s.open ? std::max(minutesShown, s.from + 1) : s.to;
+}
 
 // The slot of a "YYYY-MM-DD HH:MM" time in the document's month file, or
 // -1 when the file holds no such minute.

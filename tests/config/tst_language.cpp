@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <ctime>
+
 Q_DECLARE_METATYPE(Language)
 Q_DECLARE_METATYPE(QProcessEnvironment)
 
@@ -135,6 +137,23 @@ private slots:
         QCOMPARE(FormatDateTimeForPeople({2010, 13, 1, 7, 5, 0}), QString("2010.13.01 /  7:05"));
         QCOMPARE(StoredMinuteForPeople(""), QString());
         QCOMPARE(StoredMinuteForPeople("2026-02-30 10:00"), QString("2026-02-30 10:00"));
+    }
+
+    // In Germany 02:00 to 02:59 of 29 March 2026 do not exist; a unit that
+    // keeps winter time stores them all the same.
+    void skippedSummerMinuteIsShownAsStored() {
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+        const QString shown = FormatDateTimeForPeople({2026, 3, 29, 2, 30, 0});
+        const QString stored = StoredMinuteForPeople("2026-03-29 02:30");
+        if (zone.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", zone);
+        tzset();
+        QCOMPARE(shown, QString("2026.03.29 /  2:30"));
+        QCOMPARE(stored, shown);
     }
 
     void catalogueReplacesTheLanguageBefore() {
