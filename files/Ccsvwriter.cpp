@@ -3,6 +3,7 @@
 #include "config/Fcodec.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -37,33 +38,86 @@ char* PutDigitsBefore(char* end, uint32_t value) {
     return p;
 }
 
-// A month is some 600 000 values: each is written straight into the
-// buffer, its digits first, then parted by the separator where the
-// decimals begin, with zeros before them up to one digit before the
-// separator. 0 is "0", without decimals. Returns the end.
-char* PutFixed(char* out, uint32_t value, unsigned decimals, char separator) {
-    char digits[10];
-    char* const end = digits + sizeof digits;
-    const char* p = PutDigitsBefore(end, value);
-    const size_t n = size_t(end - p);
-    if (value == 0 || decimals == 0) {
-        std::memcpy(out, p, n);
-        return out + n;
+constexpr uint32_t Pow10[10] = {1,      10,      100,      1000,      10000,
+                                100000, 1000000, 10000000, 100000000, 1000000000};
+
+// The number of decimal digits of a value above 0.
+int DigitCount(uint32_t value) {
+    const int t = (std::bit_width(value) * 1233) >> 12;
+    return t + (value >= Pow10[t]);
+}
+
+// The digits of a value above 0, written forward; returns the end.
+[[gnu::always_inline]] inline char* PutWhole(char* out, uint32_t value) {
+    char* const end = out + DigitCount(value);
+    PutDigitsBefore(end, value);
+    return end;
+}
+
+// Exactly n digits of a value below 10^n, zeros in front, forward;
+// returns the end.
+[[gnu::always_inline]] inline char* PutPadded(char* out, uint32_t value, int n) {
+    char* const end = out + n;
+    char* p = end;
+    for (; n >= 2; n -= 2) {
+        p -= 2;
+        std::memcpy(p, &DigitPairs[2 * (value % 100)], 2);
+        value /= 100;
     }
-    if (n > decimals) {
-        const size_t whole = n - decimals;
-        std::memcpy(out, p, whole);
-        out += whole;
-        *out++ = separator;
-        std::memcpy(out, p + whole, decimals);
-        return out + decimals;
-    }
+    if (n == 1)
+        *--p = char('0' + value);
+    return end;
+}
+
+// A value with more decimals than a 32-bit value has digits: zeros up to
+// one digit before the separator, then the digits.
+char* PutManyDecimals(char* out, uint32_t value, unsigned decimals, char separator) {
     *out++ = '0';
     *out++ = separator;
-    std::memset(out, '0', decimals - n);
-    out += decimals - n;
-    std::memcpy(out, p, n);
-    return out + n;
+    const int n = DigitCount(value);
+    std::memset(out, '0', decimals - unsigned(n));
+    out += decimals - unsigned(n);
+    return PutWhole(out, value);
+}
+
+// The whole part, the separator and exactly decimals digits (1 to 9).
+// Inlined into each count of decimals below, the division by a power of
+// ten becomes a multiplication.
+[[gnu::always_inline]] inline char* PutParted(char* out, uint32_t value, uint32_t divisor,
+                                              int decimals, char separator) {
+    const uint32_t whole = value / divisor;
+    if (whole == 0)
+        *out++ = '0';
+    else
+        out = PutWhole(out, whole);
+    *out++ = separator;
+    return PutPadded(out, value - whole * divisor, decimals);
+}
+
+// A month is some 600 000 values: each is written straight into the
+// buffer, the whole part, the separator and exactly as many decimals as
+// the channel has. 0 is "0", without decimals. Returns the end.
+[[gnu::always_inline]] inline char* PutFixed(char* out, uint32_t value, unsigned decimals,
+                                             char separator) {
+    if (value == 0) {
+        *out = '0';
+        return out + 1;
+    }
+    if (decimals == 0)
+        return PutWhole(out, value);
+    if (decimals >= 10)
+        return PutManyDecimals(out, value, decimals, separator);
+    // The usual decimals divide by a constant, which costs a multiplication.
+    switch (decimals) {
+    case 1:
+        return PutParted(out, value, 10, 1, separator);
+    case 2:
+        return PutParted(out, value, 100, 2, separator);
+    case 3:
+        return PutParted(out, value, 1000, 3, separator);
+    default:
+        return PutParted(out, value, Pow10[decimals], int(decimals), separator);
+    }
 }
 
 char* PutBytes(char* out, const char* text) {
@@ -102,8 +156,8 @@ bool ParseCsvDialect(const QString& name, TCsvDialect& dialect) {
 
 TCsvWriter::TCsvWriter(const TCsvOptions& options, std::vector<ChannelDef> channels)
     : FOptions(options), FChannels(std::move(channels)) {
-    const bool comma = options.dialect == TCsvDialect::ExcelEn ||
-                       options.dialect == TCsvDialect::Rfc4180;
+    const bool comma =
+        options.dialect == TCsvDialect::ExcelEn || options.dialect == TCsvDialect::Rfc4180;
     FSeparator = comma ? ',' : ';';
     FDecimal = comma ? '.' : ',';
     if (options.dialect == TCsvDialect::Zeda)

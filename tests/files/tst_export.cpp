@@ -1,5 +1,6 @@
 #include "Fmonthtestsupport.h"
 
+#include "files/Ccsvwriter.h"
 #include "files/Fexceptions.h"
 #include "files/Fexport.h"
 #include "files/Foutput.h"
@@ -20,6 +21,8 @@ private slots:
     void eightToMidnight();
     void values_data();
     void values();
+    void fixedPointText_data();
+    void fixedPointText();
     void twoChannels();
     void overflowDaysAreDatesOfTheNextMonth();
     void nothingWithoutBothMarksOrChannels();
@@ -138,6 +141,41 @@ void TestExport::values() {
     // Channel 2 keeps the plain 1:1 scaling and is never covered.
     QCOMPARE(lines[2], "2026-03-01 08:20;" + text + ';' + QByteArray::number(raw) + '\r');
     QCOMPARE(lines[1], QByteArray("2026-03-01 08:19;0;0\r"));
+}
+
+void TestExport::fixedPointText_data() {
+    QTest::addColumn<uint32_t>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("0 without decimals") << 0u << 3 << QByteArray("0");
+    QTest::newRow("no decimals") << 4711u << 0 << QByteArray("4711");
+    QTest::newRow("largest, no decimals") << 4294967295u << 0 << QByteArray("4294967295");
+    QTest::newRow("one digit, one decimal") << 7u << 1 << QByteArray("0,7");
+    QTest::newRow("two decimals") << 12345u << 2 << QByteArray("123,45");
+    QTest::newRow("zeros after the comma") << 1002u << 3 << QByteArray("1,002");
+    QTest::newRow("fewer digits than decimals") << 5u << 4 << QByteArray("0,0005");
+    QTest::newRow("as many digits as decimals") << 999u << 3 << QByteArray("0,999");
+    QTest::newRow("a power of ten") << 100000u << 5 << QByteArray("1,00000");
+    QTest::newRow("nine decimals") << 4294967295u << 9 << QByteArray("4,294967295");
+    QTest::newRow("ten decimals") << 4294967295u << 10 << QByteArray("0,4294967295");
+    QTest::newRow("twelve decimals") << 31u << 12 << QByteArray("0,000000000031");
+}
+
+// Known answers for the fixed-point writer, every length of a value
+// against every count of decimals that changes its path.
+void TestExport::fixedPointText() {
+    QFETCH(uint32_t, value);
+    QFETCH(int, decimals);
+    QFETCH(QByteArray, text);
+    ChannelDef c;
+    c.decimals = uint8_t(decimals);
+    TCsvWriter csv({}, {c, c});
+    const TCsvCell cells[2] = {{value, 0}, {10u, 0}};
+    csv.Minute("2026-03-01 08:20", cells);
+    const QByteArray tail = decimals == 0   ? "10"
+                            : decimals == 1 ? "1,0"
+                                            : "0," + QByteArray(decimals - 2, '0') + "10";
+    QCOMPARE(QByteArray(csv.Data(), csv.Size()), "2026-03-01 08:20;" + text + ';' + tail + "\r\n");
 }
 
 void TestExport::twoChannels() {
