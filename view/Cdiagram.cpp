@@ -1,8 +1,8 @@
 #include "view/Cdiagram.h"
 
-#include "config/Fforpeople.h"
 #include "config/Fchannel.h"
 #include "config/Fcodec.h"
+#include "config/Fforpeople.h"
 #include "files/Cmonthdata.h"
 #include "files/Cmonthdocument.h"
 #include "files/Fmonthfile.h"
@@ -393,6 +393,8 @@ void TDiagram::KeepSpanImage(bool keep) {
 }
 
 TSpanImage* TDiagram::SpanImage() {
+    if (spanImageAside)
+        return nullptr;
     if (!keepSpanImage) {
         FSpanImage.reset();
         return nullptr;
@@ -509,7 +511,8 @@ bool RasterArea(const QPainter& p, QRect& area) {
     if (!device || !p.paintEngine() || p.paintEngine()->type() != QPaintEngine::Raster)
         return false;
     const QTransform plot = p.combinedTransform();
-    if (plot.type() > QTransform::TxTranslate || p.deviceTransform().type() > QTransform::TxTranslate)
+    if (plot.type() > QTransform::TxTranslate ||
+        p.deviceTransform().type() > QTransform::TxTranslate)
         return false;
     if (plot.dx() != std::floor(plot.dx()) || plot.dy() != std::floor(plot.dy()))
         return false;

@@ -71,6 +71,9 @@ public:
     bool keepSpanImage = true;
     // Switches keeping on or off; off lets the picture go at once.
     void KeepSpanImage(bool keep);
+    // While set, paints fill their spans afresh and leave the kept picture
+    // as it is: a picture of another place is painted.
+    bool spanImageAside = false;
     // Columns of the kept picture the last paint wrote.
     int SpanColumnsWritten() const;
 

@@ -3,8 +3,8 @@
 #include "config/Falarmlimits.h"
 #include "view/Caxis.h"
 #include "view/Cdiagram.h"
-#include "view/Falarmmarks.h"
 #include "view/Cscale.h"
+#include "view/Falarmmarks.h"
 
 #include <QByteArray>
 

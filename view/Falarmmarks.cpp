@@ -31,7 +31,7 @@ std::vector<LimitLine> ShownLimitLines(const MonthDocument& d, const ChannelAlar
             continue;
         const AlarmLimits& l = limits[size_t(ch)];
         const std::array<std::optional<int64_t>, AlarmKindCount> values = {l.high, l.low,
-                                                                            l.highhigh, l.lowlow};
+                                                                           l.highhigh, l.lowlow};
         for (int k = 0; k < AlarmKindCount; ++k) {
             double position = 0;
             if (!values[size_t(k)] || !LimitPlotPosition(c, *values[size_t(k)], position))
@@ -49,8 +49,7 @@ void DrawLimitLines(QPainter& p, const std::vector<LimitLine>& lines, const TSca
         return;
     p.save();
     for (const LimitLine& l : lines) {
-        const int y =
-            height - int(std::floor(l.position * scale.valuePixels / scale.valueUnits));
+        const int y = height - int(std::floor(l.position * scale.valuePixels / scale.valueUnits));
         p.setPen(QPen(l.colour, 0, Qt::DashLine));
         p.drawLine(x1, y, x2, y);
     }

@@ -10,8 +10,8 @@
 #include "files/Fexport.h"
 #include "files/Fmonthfile.h"
 
-#include <QLocale>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -206,10 +206,10 @@ QString RangeStatsTable(const MonthDocument& document, const TRangeStats& stats)
 }
 
 QString RangeSummaryText(const MonthDocument& document, const TRangeStats& stats) {
-    QString text = QCoreApplication::translate("Frangestats", "Range %1 – %2, %3")
-                       .arg(SlotTimeForPeople(document, stats.from),
-                            SlotTimeForPeople(document, stats.to),
-                            DurationText(stats.to - stats.from));
+    QString text =
+        QCoreApplication::translate("Frangestats", "Range %1 – %2, %3")
+            .arg(SlotTimeForPeople(document, stats.from), SlotTimeForPeople(document, stats.to),
+                 DurationText(stats.to - stats.from));
     int without = 0;
     for (const TChannelStats& c : stats.channels)
         without = std::max(without, c.withoutData);

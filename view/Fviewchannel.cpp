@@ -28,7 +28,8 @@ QByteArray PadLeft(const QByteArray& s, int width) {
 
 void ShowChannelsInUse(MonthDocument& document) {
     for (int ch = 0; ch < ChannelCount; ++ch)
-        document.display.channelVisible[ch] = HeaderChannel(document.header, ch).active != 0 ? 1 : 0;
+        document.display.channelVisible[ch] =
+            HeaderChannel(document.header, ch).active != 0 ? 1 : 0;
 }
 
 std::vector<int> ListedChannels(const MonthDocument& document) {

@@ -37,10 +37,11 @@ void TAlarmPanel::ShowAlarms(const TAlarmEvaluator& alarms) {
     tblAlarms->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
         const AlarmLogEntry& a = all[all.size() - 1 - size_t(row)];
-        const QString ack = a.acknowledged.isEmpty()
-                                ? QString()
-                                : tr("%1 by %2").arg(StoredMinuteForPeople(a.acknowledged),
-                                                      a.by.isEmpty() ? "-" : a.by);
+        const QString ack =
+            a.acknowledged.isEmpty()
+                ? QString()
+                : tr("%1 by %2")
+                      .arg(StoredMinuteForPeople(a.acknowledged), a.by.isEmpty() ? "-" : a.by);
         const QStringList cells = {StoredMinuteForPeople(a.raised),
                                    StoredMinuteForPeople(a.cleared),
                                    QString("%1 %2").arg(a.channel).arg(a.name),

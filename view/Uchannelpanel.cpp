@@ -171,7 +171,8 @@ void TChannelPanel::ShowAlarmStatus(const TAlarmEvaluator* alarms) {
     // The column shows only where limits are set or alarms stand.
     bool any = false;
     for (int ch = 0; alarms && ch < ChannelCount; ++ch)
-        any = any || alarms->Limits()[size_t(ch)].AnyLimit() || alarms->StatusOf(ch) != ChannelNormal;
+        any =
+            any || alarms->Limits()[size_t(ch)].AnyLimit() || alarms->StatusOf(ch) != ChannelNormal;
     tblChannels->setColumnHidden(ColAlarm, !any);
     for (int ch = 0; ch < ChannelCount; ++ch) {
         const int row = RowOfChannel(ch);

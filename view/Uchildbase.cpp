@@ -41,6 +41,9 @@ namespace {
 
 constexpr int TimeStripHeight = 30;
 constexpr int ValueStripWidth = 20;
+// Quiet before the pictures of the pages either side are painted: less
+// than a deliberate key press takes, more than a resize step.
+constexpr int PictureQuietMs = 50;
 
 } // namespace
 
@@ -81,7 +84,10 @@ TfmChildBase::TfmChildBase(TEnv& env, TChildHooks* hooks, QWidget* parent)
 
     FTimeArea = std::make_unique<TWidgetArea>(px);
     FValueArea = std::make_unique<TWidgetArea>(py);
-    FPlotArea = std::make_unique<TScrolledPlotArea>(sb, [this] { pw->repaint(); });
+    FPlotArea = std::make_unique<TScrolledPlotArea>(sb, [this] {
+        FPictures.Forget();
+        pw->repaint();
+    });
 
     // The document's display: nothing printed yet, no marks.
     FDocument.display.printStartMinute = 0;
@@ -100,6 +106,13 @@ TfmChildBase::TfmChildBase(TEnv& env, TChildHooks* hooks, QWidget* parent)
         return pwWheel(delta, mods, pos);
     };
     sb->onResize = [this] { FormResize(); };
+    // Pictures are painted one at a time once the window has been quiet
+    // for a moment: not while it is resized or its cursor dragged.
+    FPrepareTimer.setSingleShot(true);
+    connect(&FPrepareTimer, &QTimer::timeout, this, [this] {
+        if (PreparePictures(1) > 0)
+            FPrepareTimer.start(0);
+    });
 
     FStateConnection = connect(this, &QMdiSubWindow::windowStateChanged, this,
                                [this](Qt::WindowStates oldState, Qt::WindowStates newState) {
@@ -137,7 +150,7 @@ void TfmChildBase::ApplyTimeZoom(int zoom) {
         return;
     FView->SetTimeZoom(zoom);
     px->update();
-    pw->update();
+    PlotChanged();
 }
 
 void TfmChildBase::ApplyValueZoom(int zoom) {
@@ -145,14 +158,14 @@ void TfmChildBase::ApplyValueZoom(int zoom) {
         return;
     FView->SetValueZoom(zoom);
     py->update();
-    pw->update();
+    PlotChanged();
 }
 
 void TfmChildBase::ShowChannel(int index, bool visible) {
     if (!FView)
         return;
     FView->SetChannelVisible(index, visible);
-    pw->update();
+    PlotChanged();
 }
 
 int TfmChildBase::GetTimeZoom() const {
@@ -204,7 +217,7 @@ void TfmChildBase::RedrawDiagram() {
     if (FView && FView->diagram)
         FView->diagram->Clear();
     if (pw)
-        pw->update();
+        PlotChanged();
 }
 
 void TfmChildBase::SetBackgroundColour(uint32_t colour) {
@@ -214,7 +227,7 @@ void TfmChildBase::SetBackgroundColour(uint32_t colour) {
     setPalette(pal);
     setAutoFillBackground(true);
     if (pw)
-        pw->update();
+        PlotChanged();
 }
 
 void TfmChildBase::LoadExceptionTexts() {
@@ -234,6 +247,9 @@ void TfmChildBase::FormActivate() {
     RefreshExceptions();
     if (FView)
         FView->diagram->KeepSpanImage(true);
+    // Alarms or the list's texts may show differently now.
+    if (pw)
+        PlotChanged();
     if (FView && FHooks)
         FHooks->ChildActivated(FDocument, GetTimeZoom(), GetValueZoom());
 }
@@ -244,6 +260,8 @@ void TfmChildBase::FormDeactivate() {
     // paint afresh when they are uncovered.
     if (FView)
         FView->diagram->KeepSpanImage(false);
+    FPrepareTimer.stop();
+    FPictures.Drop();
     if (FHooks)
         FHooks->ChildDeactivated();
 }
@@ -267,7 +285,7 @@ void TfmChildBase::FormResize() {
         FView->scale.SetFitHeight(sb->ClientHeight());
         FView->UpdateVertRange();
         py->update();
-        pw->update();
+        PlotChanged();
     }
 }
 
@@ -292,6 +310,18 @@ void TfmChildBase::pyPaint(QPainter& p) {
 }
 
 void TfmChildBase::pwPaint(QPainter& p, const QRect& exposed) {
+    if (!ShowPicture(p)) {
+        p.save();
+        PaintPlot(p, exposed);
+        p.restore();
+    }
+    if (FCursorShown) {
+        p.translate(-sb->HorzPosition(), -sb->VertPosition());
+        DrawCursor(p);
+    }
+}
+
+void TfmChildBase::PaintPlot(QPainter& p, const QRect& exposed) {
     p.fillRect(exposed, ToQColor(FBackground));
     if (!FView)
         return;
@@ -301,8 +331,73 @@ void TfmChildBase::pwPaint(QPainter& p, const QRect& exposed) {
     FView->diagram->backgroundChoice =
         Config ? Config->backgroundChoice : (FBackground == 0xFFFFFF ? 1 : 2);
     FView->Paint(p);
-    if (FCursorShown)
-        DrawCursor(p);
+}
+
+bool TfmChildBase::ShowPicture(QPainter& p) {
+    // The running month changes every minute and never pages; a window
+    // not in use keeps no pictures, as it keeps no picture of its curves.
+    if (!FView || !FView->dataReady || !dynamic_cast<TViewData*>(FView.get()) ||
+        !FView->diagram->keepSpanImage)
+        return false;
+    FPictureLook = TPictureLook::Of(p);
+    if (!FPictureLook)
+        return false;
+    // Whatever is missing is painted once the window is quiet.
+    FPrepareTimer.start(PictureQuietMs);
+    const QImage* picture =
+        FPictures.Find(QPoint(sb->HorzPosition(), sb->VertPosition()), pw->size());
+    if (!picture)
+        return false;
+    p.drawImage(0, 0, *picture);
+    ++FPicturesShown;
+    FPictures.KeepOnly(PicturePlaces());
+    return true;
+}
+
+// A page on first, where one reads on; the position in view last, which
+// was just painted on the screen.
+std::vector<QPoint> TfmChildBase::PicturePlaces() const {
+    const int pos = sb->HorzPosition();
+    const int v = sb->VertPosition();
+    const int page = std::max(sb->ClientWidth(), 1);
+    const int last = std::max(sb->HorzRange() - sb->ClientWidth(), 0);
+    std::vector<QPoint> places;
+    for (int other : {std::min(pos + page, last), std::max(pos - page, 0)}) {
+        if (other != pos)
+            places.push_back({other, v});
+    }
+    places.push_back({pos, v});
+    return places;
+}
+
+int TfmChildBase::PreparePictures(int limit) {
+    if (!FPictureLook || !FView || !FView->diagram->keepSpanImage || !pw->isVisible())
+        return 0;
+    const std::vector<QPoint> places = PicturePlaces();
+    FPictures.KeepOnly(places);
+    int painted = 0;
+    for (const QPoint& at : places) {
+        if (painted == limit)
+            break;
+        if (FPictures.Find(at, pw->size()))
+            continue;
+        // Painted as if scrolled there; the kept picture of the curves
+        // stays with the position in view.
+        const bool away = at != places.back();
+        sb->PaintAt(at);
+        FView->diagram->spanImageAside = away;
+        FPictures.Make(at, pw->size(), *FPictureLook,
+                       [this](QPainter& q) { PaintPlot(q, QRect(QPoint(0, 0), pw->size())); });
+        FView->diagram->spanImageAside = false;
+        sb->PaintAt(std::nullopt);
+        ++painted;
+    }
+    return painted;
+}
+
+void TfmChildBase::PlotChanged() {
+    FPictures.Forget();
+    pw->update();
 }
 
 void TfmChildBase::DrawCursor(QPainter& p) const {
@@ -395,7 +490,7 @@ void TfmChildBase::ScrollToNewest() {
 void TfmChildBase::ScrollRunning(TViewAct* act, int minutes) {
     act->ScrollBack(minutes);
     px->update();
-    pw->update();
+    PlotChanged();
 }
 
 bool TfmChildBase::pwWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPoint viewportPos) {
@@ -467,7 +562,7 @@ void TfmChildBase::pwMouseUp(Qt::MouseButton button, int x) {
                 FHooks->UpdateMarkCommands(FDocument);
             // The whole plot area is repainted without the cursor line.
             FCursorShown = false;
-            pw->update();
+            PlotChanged();
         }
         return;
     }

@@ -4,8 +4,10 @@
 #include "files/Ccsvwriter.h"
 #include "files/Cmonthdocument.h"
 #include "view/Cpaintarea.h"
+#include "view/Cplotpictures.h"
 
 #include <QMdiSubWindow>
+#include <QTimer>
 
 #include <QDateTime>
 
@@ -101,6 +103,15 @@ public:
     // A wheel turn on the plot area; true when it was taken.
     bool pwWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers, QPoint viewportPos);
 
+    // A month-file window in use keeps pictures of its plot area at the
+    // position in view and a page either side, painted while the program
+    // waits, so that a page scroll shows its page at once. Paints the
+    // missing ones now, at most limit; returns how many it painted.
+    int PreparePictures(int limit = 3);
+    int PicturesKept() const { return FPictures.Count(); }
+    // Paints of the plot area that showed a kept picture.
+    int PicturesShown() const { return FPicturesShown; }
+
 protected:
     TfmChildBase(TEnv& env, TChildHooks* hooks, QWidget* parent);
     void keyPressEvent(QKeyEvent* event) override;
@@ -126,6 +137,15 @@ private:
     void pxPaint(QPainter& p);
     void pyPaint(QPainter& p);
     void pwPaint(QPainter& p, const QRect& exposed);
+    // The plot area as the view draws it at the area's scroll positions.
+    void PaintPlot(QPainter& p, const QRect& exposed);
+    // Shows the kept picture of the position in view, painting it first
+    // when there is none; false when the painter takes no picture.
+    bool ShowPicture(QPainter& p);
+    // The positions whose pictures are kept: in view, a page on, a page back.
+    std::vector<QPoint> PicturePlaces() const;
+    // What the plot area shows changed: the pictures go, a repaint comes.
+    void PlotChanged();
     void FormResize();
     void ScrollHook(Qt::Orientation orientation);
     void OpenValueWindow(int x);
@@ -141,6 +161,11 @@ private:
     std::unique_ptr<TWidgetArea> FTimeArea;
     std::unique_ptr<TWidgetArea> FValueArea;
     std::unique_ptr<TScrolledPlotArea> FPlotArea;
+    TPlotPictures FPictures;
+    // How the window paints, from its last paint: the pictures repeat it.
+    std::optional<TPictureLook> FPictureLook;
+    QTimer FPrepareTimer;
+    int FPicturesShown = 0;
     uint32_t FBackground = 0xFFFFFF;
     bool FCursorActive = false;
     bool FCursorShown = false; // a cursor line is on the screen

@@ -26,11 +26,11 @@ TPlotScrollArea::TPlotScrollArea(QWidget* parent) : QAbstractScrollArea(parent) 
 }
 
 int TPlotScrollArea::HorzPosition() const {
-    return horizontalScrollBar()->value();
+    return FPaintAt ? FPaintAt->x() : horizontalScrollBar()->value();
 }
 
 int TPlotScrollArea::VertPosition() const {
-    return verticalScrollBar()->value();
+    return FPaintAt ? FPaintAt->y() : verticalScrollBar()->value();
 }
 
 void TPlotScrollArea::SetHorzRange(int range) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QPainter;
 
@@ -62,6 +63,10 @@ public:
     // Plot-area coordinates of a viewport point.
     QPoint ToPlot(QPoint viewportPos) const;
 
+    // While a picture of another place is painted the area tells that
+    // place as its positions; the scroll bars do not move.
+    void PaintAt(std::optional<QPoint> place) { FPaintAt = place; }
+
     // The plot area's events, in plot-area coordinates for the mouse.
     std::function<void(QPainter&, const QRect& exposed)> onPaint;
     std::function<void(Qt::MouseButton, QPoint)> onMouseDown;
@@ -83,6 +88,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    std::optional<QPoint> FPaintAt;
     void UpdateBars();
 
     int FHorzRange = 0;
