@@ -54,6 +54,33 @@ int DigitCount(uint32_t value) {
     return end;
 }
 
+// The digits of a value below 10 000 without a branch on its length: a
+// value's digits are the ones a column of a month keeps changing, and a
+// mispredicted length costs more than writing four bytes. Writes 4 bytes,
+// of which the digits are the first; returns the end of the digits. 0 is
+// "0".
+[[gnu::always_inline]] inline char* PutSmall(char* out, uint32_t value) {
+    const int n = DigitCount(value | 1);
+    if constexpr (std::endian::native == std::endian::little) {
+        // "0042" as a little-endian word; shifted, its last n digits lead.
+        // Pairs read as 16-bit words: a 4-byte read of 2-byte halves
+        // written to memory would wait for them.
+        uint16_t hi = 0;
+        uint16_t lo = 0;
+        std::memcpy(&hi, &DigitPairs[2 * (value / 100)], 2);
+        std::memcpy(&lo, &DigitPairs[2 * (value % 100)], 2);
+        const uint32_t word = (uint32_t(hi) | uint32_t(lo) << 16) >> (8 * (4 - n));
+        std::memcpy(out, &word, 4);
+        return out + n;
+    } else {
+        if (value == 0) {
+            *out = '0';
+            return out + 1;
+        }
+        return PutWhole(out, value);
+    }
+}
+
 // Exactly n digits of a value below 10^n, zeros in front, forward;
 // returns the end.
 [[gnu::always_inline]] inline char* PutPadded(char* out, uint32_t value, int n) {
@@ -86,10 +113,7 @@ char* PutManyDecimals(char* out, uint32_t value, unsigned decimals, char separat
 [[gnu::always_inline]] inline char* PutParted(char* out, uint32_t value, uint32_t divisor,
                                               int decimals, char separator) {
     const uint32_t whole = value / divisor;
-    if (whole == 0)
-        *out++ = '0';
-    else
-        out = PutWhole(out, whole);
+    out = whole < 10000 ? PutSmall(out, whole) : PutWhole(out, whole);
     *out++ = separator;
     return PutPadded(out, value - whole * divisor, decimals);
 }
@@ -104,7 +128,7 @@ char* PutManyDecimals(char* out, uint32_t value, unsigned decimals, char separat
         return out + 1;
     }
     if (decimals == 0)
-        return PutWhole(out, value);
+        return value < 10000 ? PutSmall(out, value) : PutWhole(out, value);
     if (decimals >= 10)
         return PutManyDecimals(out, value, decimals, separator);
     // The usual decimals divide by a constant, which costs a multiplication.
