@@ -152,6 +152,9 @@ void TestExport::fixedPointText_data() {
     QTest::newRow("largest, no decimals") << 4294967295u << 0 << QByteArray("4294967295");
     QTest::newRow("one digit, one decimal") << 7u << 1 << QByteArray("0,7");
     QTest::newRow("two decimals") << 12345u << 2 << QByteArray("123,45");
+    QTest::newRow("four whole digits") << 999999u << 2 << QByteArray("9999,99");
+    QTest::newRow("five whole digits") << 1000000u << 2 << QByteArray("10000,00");
+    QTest::newRow("ten, no decimals") << 10u << 0 << QByteArray("10");
     QTest::newRow("zeros after the comma") << 1002u << 3 << QByteArray("1,002");
     QTest::newRow("fewer digits than decimals") << 5u << 4 << QByteArray("0,0005");
     QTest::newRow("as many digits as decimals") << 999u << 3 << QByteArray("0,999");
