@@ -194,6 +194,15 @@ char* TCsvWriter::Room(qsizetype bytes) {
     return FText.data() + FUsed;
 }
 
+QByteArray TCsvWriter::Take(QByteArray spare) {
+    FText.resize(FUsed);
+    QByteArray lines = std::move(FText);
+    FText = std::move(spare);
+    FText.resize(0);
+    FUsed = 0;
+    return lines;
+}
+
 void TCsvWriter::PutLineEnd(char*& out) const {
     if (FOptions.dialect != TCsvDialect::Rfc4180)
         *out++ = '\r';

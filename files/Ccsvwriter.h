@@ -59,6 +59,9 @@ public:
     const char* Data() const { return FText.constData(); }
     qsizetype Size() const { return FUsed; }
     void Clear() { FUsed = 0; }
+    // The lines so far, handed out whole; the writer goes on in spare, an
+    // emptied earlier piece whose memory it reuses.
+    QByteArray Take(QByteArray spare = {});
 
 private:
     char* Room(qsizetype bytes);

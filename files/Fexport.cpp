@@ -4,6 +4,7 @@
 #include "config/Cmessages.h"
 #include "config/Fcalendar.h"
 #include "config/Fchannel.h"
+#include "files/Cbackgroundwriter.h"
 #include "files/Ccsvwriter.h"
 #include "files/Cfiledata.h"
 #include "files/Cmonthdata.h"
@@ -24,7 +25,7 @@
 namespace {
 
 // Lines are collected and written in pieces of about this size.
-constexpr qsizetype WriteChunk = 64 * 1024;
+constexpr qsizetype WriteChunk = 256 * 1024;
 
 struct ShownChannel {
     int index;
@@ -53,17 +54,21 @@ TCsvCell CellOf(const TChannelMinute& m) {
 }
 
 // The lines of the slots first .. last, written in pieces of about
-// WriteChunk bytes. False when a piece could not be written or a day could
-// not be read (the reader tells which).
+// WriteChunk bytes while the next ones are formatted. False when a piece
+// could not be written or a day could not be read (the reader tells which).
 bool WriteLines(QSaveFile& out, TCsvWriter& csv, const MonthDocument& d, TMonthReader& minutes,
                 const std::vector<ShownChannel>& shown, uint32_t first, uint32_t last) {
     std::vector<TCsvCell> cells(shown.size());
     char time[16]; // "YYYY-MM-DD HH:MM"
+    TBackgroundWriter writer(out);
+    QByteArray spare;
     for (uint32_t s = first; s <= last && first <= last; ++s) {
         if (s == first || s % SlotsPerDay == 0) {
             // A day the file does not hold whole is no day of zeros.
-            if (!minutes.Readable(s))
+            if (!minutes.Readable(s)) {
+                writer.Finish();
                 return false;
+            }
             std::memcpy(time, ExportTimeText(d, s).constData(), 11);
         }
         const int minute = int(s % SlotsPerDay);
@@ -74,12 +79,17 @@ bool WriteLines(QSaveFile& out, TCsvWriter& csv, const MonthDocument& d, TMonthR
             cells[i] = CellOf(minutes.At(shown[i].index, s));
         csv.Minute(time, cells.data());
         if (csv.Size() >= WriteChunk) {
-            if (out.write(csv.Data(), csv.Size()) != csv.Size())
+            QByteArray piece = csv.Take(std::move(spare));
+            if (!writer.Hand(piece)) {
+                writer.Finish();
                 return false;
-            csv.Clear();
+            }
+            spare = std::move(piece);
         }
     }
-    return out.write(csv.Data(), csv.Size()) == csv.Size();
+    QByteArray piece = csv.Take();
+    writer.Hand(piece);
+    return writer.Finish();
 }
 
 } // namespace
