@@ -19,6 +19,7 @@ private slots:
 
     void acrossMidnight();
     void eightToMidnight();
+    void aWholeMonthComesOutInOrder();
     void values_data();
     void values();
     void fixedPointText_data();
@@ -79,6 +80,36 @@ void TestExport::acrossMidnight() {
     QCOMPARE(ReadBytes(Out()), expected);
     QCOMPARE(m->fx.messages.Texts(), QStringList{ExportDoneText()});
     QCOMPARE(m->fx.messages.shown[0].kind, TMessages::Information);
+}
+
+// A month's export is written in pieces while the next are formatted: every
+// minute comes out once, in order, with its own value.
+void TestExport::aWholeMonthComesOutInOrder() {
+    const int minutes = 31 * SlotsPerDay;
+    {
+        QFile f(m->path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        for (int s = 0; s < minutes; ++s) {
+            std::array<uint16_t, 14> v;
+            v.fill(uint16_t(s % 997 + 1));
+            QVERIFY(f.seek(SlotOffset(uint32_t(s))));
+            QVERIFY(f.write(BuildSlot(0, v)) == SlotSize);
+        }
+    }
+    m->Show({1, 14});
+    m->Mark(0, uint16_t(minutes - 1));
+    QVERIFY(Export());
+    const QList<QByteArray> lines = Lines();
+    QCOMPARE(lines.size(), 1 + minutes);
+    for (int s = 0; s < minutes; ++s) {
+        const QByteArray value = QByteArray::number(s % 997 + 1);
+        const QByteArray expected =
+            QString::asprintf("2026-03-%02d %02d:%02d;", s / 1440 + 1, s % 1440 / 60, s % 60)
+                .toLatin1() +
+            value + ';' + value + '\r';
+        if (lines[s + 1] != expected)
+            QFAIL(("minute " + QByteArray::number(s) + ": " + lines[s + 1]).constData());
+    }
 }
 
 void TestExport::eightToMidnight() {
