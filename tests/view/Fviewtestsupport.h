@@ -100,6 +100,29 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
 }
 
 // A data directory with messages and a configuration.
+// A month of 14 noisy channels that keep crossing the band edge at 200,
+// with empty minutes, a hidden period and note-only periods whose edges
+// fall inside compressed columns.
+inline void FillNoisyMonth(MonthDocument& d, int minutes) {
+    ChannelDefs c = NoChannels();
+    for (int ch = 0; ch < ChannelCount; ++ch)
+        c[ch] = Channel(uint16_t(ch % 3 * 40), uint8_t(ch));
+    InitDocument(d, c, uint16_t(minutes));
+    uint32_t noise = 4711;
+    for (int s = 0; s < minutes; ++s) {
+        if (s % 1000 >= 700 && s % 1000 < 713)
+            continue; // a pause of the unit
+        for (int ch = 0; ch < ChannelCount; ++ch) {
+            noise = noise * 1103515245u + 12345u;
+            const int level = 180 + (s / (60 + 9 * ch) % 5) * 12;
+            SetRaw(d, s, ch, uint16_t(level + int(noise >> 16) % 41 - 20));
+        }
+    }
+    AddException(d, 3000, 3500, 0x0004, "HIDE");
+    AddException(d, 5003, 5047, 0x0021, "!NOT");
+    AddException(d, 9011, 9011, 0x3FFF, "!ONE");
+}
+
 struct TViewFixture {
     QTemporaryDir dir;
     TRecordingMessages messages;

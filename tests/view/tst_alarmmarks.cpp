@@ -35,7 +35,7 @@ private slots:
         l.high = 120 * AlarmValueScale;
         TIniFile ini(fx.env.IniPath());
         QVERIFY(WriteAlarmLimits(ini, 1, l));
-        l.high = 45500000; // 455 counts: raw 227.5
+        l.high = 45500000;                 // 455 counts: raw 227.5
         l.highhigh = 90 * AlarmValueScale; // raw 450, beyond the band
         QVERIFY(WriteAlarmLimits(ini, 2, l));
         AlarmLogEntry a;

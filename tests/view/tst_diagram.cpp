@@ -419,14 +419,8 @@ private slots:
         if (!noData)
             AddException(doc, 40, 99, 0x0001, "GAP");
         const QList<Spans> c = Columns(MonthImage(0, 140), 8);
-        QCOMPARE(c, QList<Spans>({{{200, 200}},
-                                  {{190, 200}},
-                                  {},
-                                  {},
-                                  {},
-                                  {{200, 200}},
-                                  {{190, 200}},
-                                  {}}));
+        QCOMPARE(c, QList<Spans>(
+                        {{{200, 200}}, {{190, 200}}, {}, {}, {}, {{200, 200}}, {{190, 200}}, {}}));
     }
 
     // A curve that leaves its band inside a compressed column: the column

@@ -11,29 +11,6 @@
 
 namespace {
 
-// Ten days of 14 channels that jitter across the band edge at 200, with a
-// pause of the unit, a hidden period and a note-only one.
-MonthDocument NoisyDays() {
-    MonthDocument d;
-    ChannelDefs c = NoChannels();
-    for (int ch = 0; ch < ChannelCount; ++ch)
-        c[ch] = Channel(uint16_t(ch % 3 * 40), uint8_t(ch));
-    const int minutes = 10 * SlotsPerDay;
-    InitDocument(d, c, uint16_t(minutes));
-    uint32_t noise = 17;
-    for (int s = 0; s < minutes; ++s) {
-        if (s % 1500 >= 900 && s % 1500 < 930)
-            continue;
-        for (int ch = 0; ch < ChannelCount; ++ch) {
-            noise = noise * 1103515245u + 12345u;
-            SetRaw(d, s, ch, uint16_t(170 + (s / 97 + ch) % 4 * 15 + int(noise >> 16) % 31));
-        }
-    }
-    AddException(d, 2000, 2600, 0x0006, "HIDE");
-    AddException(d, 4100, 4180, 0x0101, "!NOT");
-    return d;
-}
-
 // What the plot area shows now, painted as the screen paints it.
 QImage Shot(TfmChildBase* w) {
     QImage image(w->pw->size(), QImage::Format_RGB32);
@@ -79,7 +56,9 @@ private slots:
         area->resize(1200, 800);
         area->show();
         QVERIFY(QTest::qWaitForWindowExposed(area.get()));
-        FPath = fx->WriteMonth(NoisyDays());
+        MonthDocument d;
+        FillNoisyMonth(d, 10 * SlotsPerDay);
+        FPath = fx->WriteMonth(d);
     }
     void cleanup() {
         area.reset();
