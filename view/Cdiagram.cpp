@@ -428,23 +428,29 @@ void TDiagram::DrawTimeGrid(QPainter& p, int rel, int first, int count, int bott
     const int h = area->Height();
     QPen pen(GridColour(p), 0);
     const int end = first + count;
-    while (walk.minute < end) {
-        switch (walk.level) {
-        case TTimeLevel::Day:
-            pen.setStyle(Qt::SolidLine);
-            break;
-        case TTimeLevel::Hour:
-            pen.setStyle(Qt::DashLine);
-            break;
-        default:
-            pen.setStyle(Qt::DotLine);
-            break;
-        }
+    // Lines of one style in a row go in one call: a fine zoom has hundreds.
+    std::vector<QLine> run;
+    Qt::PenStyle runStyle = Qt::NoPen;
+    const auto flush = [&] {
+        if (run.empty())
+            return;
+        pen.setStyle(runStyle);
         p.setPen(pen);
-        p.drawLine(int(x), h - bottom, int(x), h - top);
+        p.drawLines(run.data(), int(run.size()));
+        run.clear();
+    };
+    while (walk.minute < end) {
+        const Qt::PenStyle style = walk.level == TTimeLevel::Day    ? Qt::SolidLine
+                                   : walk.level == TTimeLevel::Hour ? Qt::DashLine
+                                                                    : Qt::DotLine;
+        if (style != runStyle)
+            flush();
+        runStyle = style;
+        run.push_back(QLine(int(x), h - bottom, int(x), h - top));
         walk.Advance();
         x += dx;
     }
+    flush();
 }
 
 void TDiagram::DrawValueGrid(QPainter& p, int rel, int bottom, int span, int left, int right) {
