@@ -56,9 +56,7 @@ public:
     // channel of the columns.
     void Minute(const char* time, const TCsvCell* cells);
 
-    const char* Data() const { return FText.constData(); }
     qsizetype Size() const { return FUsed; }
-    void Clear() { FUsed = 0; }
     // The lines so far, handed out whole; the writer goes on in spare, an
     // emptied earlier piece whose memory it reuses.
     QByteArray Take(QByteArray spare = {});

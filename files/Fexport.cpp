@@ -65,10 +65,8 @@ bool WriteLines(QSaveFile& out, TCsvWriter& csv, const MonthDocument& d, TMonthR
     for (uint32_t s = first; s <= last && first <= last; ++s) {
         if (s == first || s % SlotsPerDay == 0) {
             // A day the file does not hold whole is no day of zeros.
-            if (!minutes.Readable(s)) {
-                writer.Finish();
+            if (!minutes.Readable(s))
                 return false;
-            }
             std::memcpy(time, ExportTimeText(d, s).constData(), 11);
         }
         const int minute = int(s % SlotsPerDay);
@@ -80,10 +78,8 @@ bool WriteLines(QSaveFile& out, TCsvWriter& csv, const MonthDocument& d, TMonthR
         csv.Minute(time, cells.data());
         if (csv.Size() >= WriteChunk) {
             QByteArray piece = csv.Take(std::move(spare));
-            if (!writer.Hand(piece)) {
-                writer.Finish();
+            if (!writer.Hand(piece))
                 return false;
-            }
             spare = std::move(piece);
         }
     }

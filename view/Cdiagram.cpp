@@ -14,7 +14,6 @@
 #include "view/Ftimesteps.h"
 
 #include <QPaintDevice>
-#include <QPaintEngine>
 #include <QPainter>
 
 #include <cmath>
@@ -513,19 +512,10 @@ void TDiagram::MarkLine(QPainter& p, int slot, const QColor& colour) {
 // as they are: then a picture of the spans drawn with one image shows the
 // same pixels as filling them.
 bool RasterArea(const QPainter& p, QRect& area) {
-    const QPaintDevice* device = p.device();
-    if (!device || !p.paintEngine() || p.paintEngine()->type() != QPaintEngine::Raster)
-        return false;
     const QTransform plot = p.combinedTransform();
-    if (plot.type() > QTransform::TxTranslate ||
-        p.deviceTransform().type() > QTransform::TxTranslate)
+    if (!PaintsWholeRasterPixels(p) || !MovesByWholePixels(plot))
         return false;
-    if (plot.dx() != std::floor(plot.dx()) || plot.dy() != std::floor(plot.dy()))
-        return false;
-    if (device->devicePixelRatio() != 1 || p.opacity() != 1.0 ||
-        p.compositionMode() != QPainter::CompositionMode_SourceOver)
-        return false;
-    area = QRect(-int(plot.dx()), -int(plot.dy()), device->width(), device->height());
+    area = QRect(-int(plot.dx()), -int(plot.dy()), p.device()->width(), p.device()->height());
     return true;
 }
 

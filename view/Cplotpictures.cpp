@@ -1,32 +1,22 @@
 #include "view/Cplotpictures.h"
 
+#include "view/Fdraw.h"
+
 #include <QPaintDevice>
 #include <QPaintEngine>
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-bool WholePixels(const QTransform& t) {
-    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) &&
-           t.dy() == std::floor(t.dy());
-}
-
-} // namespace
-
 std::optional<TPictureLook> TPictureLook::Of(const QPainter& p) {
-    const QPaintEngine* engine = p.paintEngine();
-    const QPaintDevice* device = p.device();
-    if (!engine || !device || engine->type() != QPaintEngine::Raster)
+    // The picture is painted in the device's own coordinates, on an image
+    // of the format of the one behind the device.
+    if (!PaintsWholeRasterPixels(p) || !p.worldTransform().isIdentity())
         return std::nullopt;
-    const QPaintDevice* raster = engine->paintDevice();
+    const QPaintDevice* raster = p.paintEngine()->paintDevice();
     if (!raster || raster->devType() != QInternal::Image)
         return std::nullopt;
-    if (device->devicePixelRatio() != 1 || !p.worldTransform().isIdentity() ||
-        !WholePixels(p.deviceTransform()) || p.opacity() != 1.0 ||
-        p.compositionMode() != QPainter::CompositionMode_SourceOver)
-        return std::nullopt;
+    const QPaintDevice* device = p.device();
     TPictureLook look;
     look.format = static_cast<const QImage*>(raster)->format();
     look.dpiX = device->logicalDpiX();

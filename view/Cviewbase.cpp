@@ -119,25 +119,28 @@ void TViewBase::PaintAlarmBars(QPainter& p) {
     }
 }
 
-void TViewBase::LoadAlarms(const TEnv& env) {
+bool TViewBase::LoadAlarms(const TEnv& env) {
     // Read again only what changed since: after every cycle of a running
     // window the log and the INI file are most often as they were.
     const QString logPath = AlarmLogPath(env.dataDir);
     const QString iniStamp = FileStamp(env.IniPath());
-    if (iniStamp.isEmpty() || iniStamp != FAlarmStamps.ini) {
+    // Without an INI file the limits read are the defaults, as before.
+    const bool limitsChanged = iniStamp != FAlarmStamps.ini;
+    if (limitsChanged || iniStamp.isEmpty()) {
         alarmLimits = ReadAlarmLimits(TIniFile(env.IniPath()));
         FAlarmStamps.ini = iniStamp;
     }
     const QString& file = document->fileName;
     const QString logStamp = FileStamp(logPath);
     if (logStamp == FAlarmStamps.log && file == FAlarmStamps.file && !logStamp.isEmpty())
-        return;
+        return limitsChanged;
     std::vector<AlarmLogEntry> log;
     if (!ReadAlarmLog(logPath, log))
-        return;
+        return limitsChanged;
     alarmStretches = AlarmStretchesOf(*document, log);
     FAlarmStamps.log = logStamp;
     FAlarmStamps.file = file;
+    return true;
 }
 
 void TViewBase::PaintLimitLines(QPainter& p) {

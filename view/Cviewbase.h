@@ -95,7 +95,8 @@ public:
     std::vector<AlarmStretch> alarmStretches;
     // Takes the limits of the INI file and the alarms of the log over (a
     // file that cannot be read marks nothing: the diagram stays as it is).
-    void LoadAlarms(const TEnv& env);
+    // True when the limits or the alarms shown may have changed.
+    bool LoadAlarms(const TEnv& env);
     // What LoadAlarms last read: the stamps of the INI file and the log,
     // and the month file the stretches belong to.
     struct {

@@ -3,7 +3,22 @@
 #include "config/Ctablecolor.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
+
+#include <cmath>
+
+bool MovesByWholePixels(const QTransform& t) {
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) &&
+           t.dy() == std::floor(t.dy());
+}
+
+bool PaintsWholeRasterPixels(const QPainter& p) {
+    const QPaintDevice* device = p.device();
+    return device && p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
+           MovesByWholePixels(p.deviceTransform()) && device->devicePixelRatio() == 1 &&
+           p.opacity() == 1.0 && p.compositionMode() == QPainter::CompositionMode_SourceOver;
+}
 
 void TextOutTopLeft(QPainter& p, int x, int y, const QString& text) {
     const QFontMetrics fm(p.font(), p.device());

@@ -6,10 +6,18 @@
 #include <cstdint>
 
 class QPainter;
+class QTransform;
 
 // Writes text with the top-left corner of its line at (x, y), as the
 // platform's text output does; QPainter itself places the baseline.
 void TextOutTopLeft(QPainter& p, int x, int y, const QString& text);
+
+// True when the transformation only moves, by whole pixels.
+bool MovesByWholePixels(const QTransform& t);
+// True when the painter puts its device's pixels onto a raster one for one,
+// moved by whole pixels, and draws opaque colours as they are: a picture
+// painted for it and copied on shows the very pixels painting would.
+bool PaintsWholeRasterPixels(const QPainter& p);
 
 // Sets the size of the canvas's font in points, keeping everything else.
 void SetFontPointSize(QPainter& p, int points);

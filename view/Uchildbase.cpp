@@ -230,25 +230,25 @@ void TfmChildBase::SetBackgroundColour(uint32_t colour) {
         PlotChanged();
 }
 
-void TfmChildBase::LoadExceptionTexts() {
+bool TfmChildBase::LoadExceptionTexts() {
     if (!FView)
-        return;
+        return false;
     // A list that cannot be read names no period: the bands keep their codes.
+    const std::vector<QByteArray> before = FView->exceptionTexts;
     ReadExceptionList(ExceptionListPath(FEnv.dataDir), FView->exceptionTexts);
+    return FView->exceptionTexts != before;
 }
 
 void TfmChildBase::FormActivate() {
     // Periods, and the list that names them, may have been changed in
     // another window meanwhile.
-    LoadExceptionTexts();
+    const bool texts = LoadExceptionTexts();
     // Limits may have been changed, and alarms acknowledged, meanwhile.
-    if (FView)
-        FView->LoadAlarms(FEnv);
+    const bool alarms = FView && FView->LoadAlarms(FEnv);
     RefreshExceptions();
     if (FView)
         FView->diagram->KeepSpanImage(true);
-    // Alarms or the list's texts may show differently now.
-    if (pw)
+    if (pw && (texts || alarms))
         PlotChanged();
     if (FView && FHooks)
         FHooks->ChildActivated(FDocument, GetTimeZoom(), GetValueZoom());

@@ -122,7 +122,8 @@ protected:
     void FormDeactivate();
     void closeEvent(QCloseEvent* event) override;
     // The exception list's lines label the periods' bands.
-    void LoadExceptionTexts();
+    // True when the texts changed.
+    bool LoadExceptionTexts();
     // Has the curves drawn again (exception periods changed).
     void RedrawDiagram();
 
@@ -139,8 +140,8 @@ private:
     void pwPaint(QPainter& p, const QRect& exposed);
     // The plot area as the view draws it at the area's scroll positions.
     void PaintPlot(QPainter& p, const QRect& exposed);
-    // Shows the kept picture of the position in view, painting it first
-    // when there is none; false when the painter takes no picture.
+    // Shows the kept picture of the position in view; false when there is
+    // none or the painter takes none (the missing ones come when quiet).
     bool ShowPicture(QPainter& p);
     // The positions whose pictures are kept: in view, a page on, a page back.
     std::vector<QPoint> PicturePlaces() const;

@@ -209,7 +209,7 @@ void TestExport::fixedPointText() {
     const QByteArray tail = decimals == 0   ? "10"
                             : decimals == 1 ? "1,0"
                                             : "0," + QByteArray(decimals - 2, '0') + "10";
-    QCOMPARE(QByteArray(csv.Data(), csv.Size()), "2026-03-01 08:20;" + text + ';' + tail + "\r\n");
+    QCOMPARE(csv.Take(), "2026-03-01 08:20;" + text + ';' + tail + "\r\n");
 }
 
 void TestExport::twoChannels() {

@@ -350,7 +350,7 @@ private slots:
         runs.ForgetBefore(a + 1);
         QCOMPARE(runs.Text(), QByteArray("2026-03-31 23:59"));
         TMinuteRuns parsed;
-        for (const QByteArray bad : {QByteArray("2026-04-01 00:02/2026-04-01 00:01"),
+        for (const QByteArray& bad : {QByteArray("2026-04-01 00:02/2026-04-01 00:01"),
                                      QByteArray("2026-04-01 00:01,2026-04-01 00:02")})
             QVERIFY2(!parsed.Parse(bad), bad.constData());
     }

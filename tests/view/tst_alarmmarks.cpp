@@ -101,7 +101,9 @@ private slots:
         a.file = d.fileName;
         const QString log = AlarmLogPath(fx.dir.path());
         QVERIFY(AppendAlarmLog(log, {a}));
-        view.LoadAlarms(fx.env);
+        QVERIFY(view.LoadAlarms(fx.env));
+        // Nothing changed since: a window need not be drawn again.
+        QVERIFY(!view.LoadAlarms(fx.env));
         QCOMPARE(view.alarmStretches.size(), size_t(1));
         QCOMPARE(view.alarmStretches[0].from, 1440u + 60);
         QVERIFY(view.alarmStretches[0].open);
@@ -122,7 +124,7 @@ private slots:
         l.high = 7 * AlarmValueScale;
         TIniFile ini(fx.env.IniPath());
         QVERIFY(WriteAlarmLimits(ini, 1, l));
-        view.LoadAlarms(fx.env);
+        QVERIFY(view.LoadAlarms(fx.env));
         QCOMPARE(view.alarmLimits[0].high, l.high);
     }
 };
